@@ -1,0 +1,58 @@
+#pragma once
+
+// A card box of the largest size for the benchmarks, written into a
+// temporary folder: three card files and a language file.
+#include "cards/CardList.h"
+#include "platform/Platform.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdlib>
+
+namespace zek::bench {
+
+class QuietPlatform : public Platform {
+public:
+    Answer messageBox(const Message &) override
+    {
+        ++messages;
+        return Answer::Ok;
+    }
+    QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
+    int secondsSinceMidnight() const override { return 0; }
+    int messages = 0;
+};
+
+// Cards sorted by base word, the boxes spread over "0" to "6".
+inline QByteArray largeCardFile(qsizetype cards = maxCards)
+{
+    QByteArray bytes;
+    bytes.reserve(cards * 72);
+    for (qsizetype i = 0; i < cards; ++i) {
+        const QByteArray n = QByteArray::number(i).rightJustified(5, '0');
+        bytes += QByteArray::number(i % 7) + ", W\xf6rter" + n + ", Wortfamilie" + n
+               + ", Ein kurzer Satz mit dem Wort " + n + " und \xfc" "berall Stra\xdf" "en.\r\n";
+    }
+    return bytes;
+}
+
+inline void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(bytes) != bytes.size())
+        std::abort();
+}
+
+inline void writeLargeBox(const QString &folder)
+{
+    const QByteArray cards = largeCardFile();
+    for (const char *name : {"ZEKCARD1.LST", "ZEKCARD2.LST", "ZEKCARD3.LST"})
+        writeFile(QDir(folder).filePath(QLatin1String(name)), cards);
+    writeFile(QDir(folder).filePath("ZEKCARDS.INI"),
+              "A\xc4" "BCDEFGHIJKLMNO\xd6PQRSTU\xdcVWXYZ\xdf\r\nABC\r\nABC\xe9\r\n");
+}
+
+} // namespace zek::bench

@@ -1,0 +1,93 @@
+// Loading and saving the largest card box, each beside the raw cost of
+// reading or writing the same bytes.
+#include "BenchBox.h"
+
+#include "cards/CardStore.h"
+
+#include <QSaveFile>
+
+#include <benchmark/benchmark.h>
+
+using namespace zek;
+using namespace zek::bench;
+
+namespace {
+
+struct Box {
+    Box()
+    {
+        writeLargeBox(dir.path());
+        shared.currentCardFile = QStringLiteral("ZEKCARD1.LST");
+        path = QDir(dir.path()).filePath(shared.currentCardFile);
+    }
+    QTemporaryDir dir;
+    SharedState shared;
+    QuietPlatform platform;
+    QString path;
+};
+
+void RawRead(benchmark::State &state)
+{
+    Box box;
+    for (auto _ : state) {
+        QFile f(box.path);
+        f.open(QIODevice::ReadOnly);
+        QByteArray bytes = f.readAll();
+        benchmark::DoNotOptimize(bytes.data());
+    }
+}
+
+void LoadAndCount(benchmark::State &state)
+{
+    Box box;
+    CardStore store(box.dir.path(), box.shared, box.platform);
+    for (auto _ : state) {
+        store.loadCardList();
+        BoxCounts counts = countBoxes(store.cards());
+        benchmark::DoNotOptimize(counts);
+    }
+    state.counters["cards"] = double(store.cards().size());
+}
+
+// The raw write goes the same safe way as a save: a temporary file beside
+// the card file, flushed to disk and renamed over it.
+void RawWrite(benchmark::State &state)
+{
+    Box box;
+    const QByteArray bytes = largeCardFile();
+    for (auto _ : state) {
+        QSaveFile f(box.path);
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        f.commit();
+    }
+}
+
+void Save(benchmark::State &state)
+{
+    Box box;
+    CardStore store(box.dir.path(), box.shared, box.platform);
+    store.loadCardList();
+    bool flip = false;
+    for (auto _ : state) {
+        store.setBox(store.cards().size() / 2, flip ? QStringLiteral("3") : QStringLiteral("4"));
+        flip = !flip;
+        if (!store.saveCardList())
+            state.SkipWithError("save failed");
+    }
+}
+
+} // namespace
+
+BENCHMARK(RawRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadAndCount)->Unit(benchmark::kMillisecond);
+BENCHMARK(RawWrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(Save)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,77 @@
+#include "CardList.h"
+
+namespace zek {
+
+int boxNumber(const QString &box)
+{
+    if (box.size() != 1)
+        return -1;
+    const char16_t c = box.front().unicode();
+    return (c >= u'0' && c <= u'6') ? int(c - u'0') : -1;
+}
+
+BoxCounts countBoxes(const CardList &cards)
+{
+    BoxCounts counts;
+    for (const CardEntry &card : cards) {
+        const int b = boxNumber(card.box);
+        if (b >= 0)
+            ++counts.perBox[b];
+    }
+    for (qsizetype n : counts.perBox)
+        counts.total += n;
+    return counts;
+}
+
+QString entryCountText(qsizetype count)
+{
+    if (count == 0)
+        return QStringLiteral("Kein Eintrag");
+    if (count == 1)
+        return QStringLiteral(" 1 Eintrag");
+    return QLatin1Char(' ') + QString::number(count) + QStringLiteral(" Einträgen");
+}
+
+QString cardFileName(const QString &languageCode)
+{
+    if (languageCode == u"D")
+        return QStringLiteral("ZEKCARD1.LST");
+    if (languageCode == u"E")
+        return QStringLiteral("ZEKCARD2.LST");
+    if (languageCode == u"F")
+        return QStringLiteral("ZEKCARD3.LST");
+    return {};
+}
+
+} // namespace zek
+
+namespace zek {
+namespace {
+
+QString sortKey(const QString &word)
+{
+    QString key;
+    key.reserve(word.size() + 2);
+    for (QChar c : word) {
+        c = c.toLower();
+        switch (c.unicode()) {
+        case u'ß': key += QLatin1String("ss"); continue;
+        case u'œ': key += QLatin1String("oe"); continue;
+        case u'æ': key += QLatin1String("ae"); continue;
+        default: break;
+        }
+        if (c.decompositionTag() == QChar::Canonical)
+            c = c.decomposition().front();
+        key += c;
+    }
+    return key;
+}
+
+} // namespace
+
+int compareBaseWords(const QString &a, const QString &b)
+{
+    return sortKey(a).compare(sortKey(b));
+}
+
+} // namespace zek

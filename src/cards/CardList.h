@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <array>
+
+namespace zek {
+
+// One card: four texts in the order of the file.
+struct CardEntry {
+    QString box;          // "0" error box, "1" to "5", "6" learnt
+    QString baseWord;     // the learning word
+    QString relatedWord;  // a word of the same family
+    QString phrase;       // a short phrase with the word
+
+    friend bool operator==(const CardEntry &, const CardEntry &) = default;
+};
+
+// The cards of the current language in file order, addressed from 0.
+// The editor refuses to grow a list beyond maxCards, but a longer file still
+// loads whole: counts and positions are qsizetype and never wrap.
+using CardList = QList<CardEntry>;
+constexpr qsizetype maxCards = 32767;
+
+// Cards per box code "0" to "6", and their total. A box text other than
+// these seven counts nowhere.
+struct BoxCounts {
+    std::array<qsizetype, 7> perBox{};
+    qsizetype total = 0;
+
+    friend bool operator==(const BoxCounts &, const BoxCounts &) = default;
+};
+
+BoxCounts countBoxes(const CardList &cards);
+
+// The box number of a box text "0" to "6", or -1 for any other text.
+int boxNumber(const QString &box);
+
+// "Kein Eintrag", " 1 Eintrag", " 12 Einträgen".
+QString entryCountText(qsizetype count);
+
+// "ZEKCARD1.LST" for "D", "ZEKCARD2.LST" for "E", "ZEKCARD3.LST" for "F",
+// the empty name for any other code.
+QString cardFileName(const QString &languageCode);
+
+} // namespace zek
+
+namespace zek {
+
+// The order in which the card files are kept by base word: without regard to
+// case, an umlaut or accented letter beside its base letter, "ß" as "ss".
+// Negative, zero or positive like QString::compare.
+int compareBaseWords(const QString &a, const QString &b);
+
+} // namespace zek

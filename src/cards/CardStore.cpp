@@ -1,0 +1,128 @@
+#include "CardStore.h"
+
+#include "CardFile.h"
+#include "platform/Platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+
+namespace zek {
+namespace {
+
+QString blockErrorText(const std::array<qsizetype, 4> &counts)
+{
+    // the order of the numbers is baseWord, relatedWord, phrase, box
+    QString text = QStringLiteral("In der Datei steckt ein Fehler, es\r"
+                                  "müssen immer Viererblöcke sein!\r"
+                                  "( Listenzahlen: ");
+    for (int i : {1, 2, 3, 0})
+        text += QLatin1Char(' ') + QString::number(counts[i]);
+    return text + QStringLiteral(" )\r\r");
+}
+
+} // namespace
+
+CardStore::CardStore(const QString &folder, SharedState &shared, Platform &platform)
+    : m_folder(folder), m_shared(shared), m_platform(platform)
+{
+}
+
+QString CardStore::findFile(const QString &folder, const QString &name)
+{
+    if (name.isEmpty())
+        return name;
+    const QDir dir(folder);
+    if (dir.exists(name))
+        return name;
+    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &entry : entries)
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    return name;
+}
+
+QString CardStore::path() const
+{
+    return QDir(m_folder).filePath(findFile(m_folder, m_shared.currentCardFile));
+}
+
+bool CardStore::loadCardList()
+{
+    m_cards.clear();
+    m_saved.clear();
+    m_loaded = false;
+    m_savedFile = m_shared.currentCardFile;
+
+    QFile file(path());
+    QByteArray bytes;
+    bool ok = !m_shared.currentCardFile.isEmpty() && file.open(QIODevice::ReadOnly);
+    if (ok) {
+        bytes = file.readAll();
+        ok = file.error() == QFileDevice::NoError;
+    }
+    if (!ok) {
+        m_platform.messageBox({QStringLiteral("Dateifehler"),
+                               QStringLiteral("Die Kartei '%1' kann nicht gelesen werden.\r"
+                                              "Die Datei wird nicht überschrieben.\r")
+                                   .arg(m_shared.currentCardFile)});
+        return false;
+    }
+
+    CardFileContent content = readCardFile(bytes);
+    m_cards = std::move(content.cards);
+    m_saved = m_cards;
+    m_loaded = true;
+    if (!content.complete())
+        m_platform.messageBox({QStringLiteral("Dateifehler"), blockErrorText(content.fieldCounts)});
+    return true;
+}
+
+bool CardStore::saveCardList()
+{
+    // A list that was never read, or one read from another file, must not
+    // be written over the current file.
+    if (!m_loaded || m_savedFile != m_shared.currentCardFile || !isChanged())
+        return true;
+
+    const QString name = m_shared.currentCardFile;
+    QByteArray bytes;
+    QChar bad;
+    if (!writeCardFile(m_cards, bytes, &bad)) {
+        m_platform.messageBox(
+            {QStringLiteral("Speicherfehler"),
+             QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r"
+                            "Das Zeichen '%1' lässt sich in der Datei '%2' nicht speichern.\r"
+                            "Die Datei bleibt, wie sie war.\r")
+                 .arg(bad, name)});
+        return false;
+    }
+
+    // Unbuffered, so a short write (full disk) is seen here and not lost in a
+    // flush; the file is renamed over the old one only when all bytes are in.
+    QSaveFile file(path());
+    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    ok = ok && file.write(bytes) == bytes.size() && file.size() == bytes.size();
+    ok = ok && file.commit();
+    if (!ok) {
+        file.cancelWriting();
+        m_platform.messageBox(
+            {QStringLiteral("Speicherfehler"),
+             QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r"
+                            "Die Datei '%1' konnte nicht geschrieben werden\r"
+                            "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\r"
+                            "Die Datei bleibt, wie sie war.\r")
+                 .arg(name)});
+        return false;
+    }
+    m_saved = m_cards;
+    return true;
+}
+
+void CardStore::setBox(qsizetype position, const QString &box)
+{
+    if (position >= 0 && position < m_cards.size())
+        m_cards[position].box = box;
+}
+
+} // namespace zek

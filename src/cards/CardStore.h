@@ -1,0 +1,58 @@
+#pragma once
+
+#include "CardList.h"
+#include "SharedState.h"
+
+#include <QString>
+
+namespace zek {
+
+class Platform;
+
+// The one CardList in memory, read from and written to the card file named
+// by currentCardFile in the working folder.
+//
+// A card file is never lost: it is written to a temporary file beside it and
+// then renamed over it, so a failed save leaves the old file as it was. A list
+// that could not be read is never written over its file, and an unchanged
+// list is not written at all, so a second copy of the program that changed
+// nothing cannot overwrite the boxes another copy saved.
+class CardStore {
+public:
+    CardStore(const QString &folder, SharedState &shared, Platform &platform);
+
+    // Empties the list and reads currentCardFile into it. A file that ends
+    // inside a card shows the block error; its fields are kept as one more
+    // card. False, with a message, when the file cannot be read.
+    bool loadCardList();
+
+    // Writes the list to currentCardFile when it differs from what was last
+    // loaded or saved. False, with a message, when that failed; the old file
+    // and the list in memory stay as they were.
+    bool saveCardList();
+
+    const CardList &cards() const { return m_cards; }
+    bool isLoaded() const { return m_loaded; }
+    bool isChanged() const { return m_cards != m_saved; }
+    const QString &folder() const { return m_folder; }
+
+    // The drill writes a new box code into the card at position.
+    void setBox(qsizetype position, const QString &box);
+
+    // The name under which the file stands in folder: an entry that matches
+    // name without regard to case (the exact spelling first), else name.
+    static QString findFile(const QString &folder, const QString &name);
+
+private:
+    QString path() const;
+
+    QString m_folder;
+    SharedState &m_shared;
+    Platform &m_platform;
+    CardList m_cards;
+    CardList m_saved;     // the list as last loaded or saved
+    QString m_savedFile;  // the file m_saved belongs to
+    bool m_loaded = false;
+};
+
+} // namespace zek

@@ -1,0 +1,56 @@
+#include "cards/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+using namespace zek;
+
+TEST(Cp1252, EveryByteDecodesAndEncodesBack)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(char(b));
+    const QString text = cp1252::decode(all);
+    ASSERT_EQ(text.size(), 256);
+    QByteArray back;
+    ASSERT_TRUE(cp1252::encode(text, back));
+    EXPECT_EQ(back, all);
+}
+
+TEST(Cp1252, CharactersOfTheCodePage)
+{
+    struct Case {
+        unsigned char byte;
+        char16_t unicode;
+    };
+    const Case cases[] = {
+        {'A', u'A'},      {0xE4, u'ä'},     {0xC4, u'Ä'},     {0xDF, u'ß'},
+        {0xF6, u'ö'},     {0xDC, u'Ü'},     {0xE9, u'é'},     {0xE7, u'ç'},
+        {0x80, u'€'},     {0x9C, u'œ'},     {0x8C, u'Œ'},     {0x84, u'„'},
+        {0x93, u'“'},     {0x96, u'–'},     {0x9F, u'Ÿ'},     {0xE6, u'æ'},
+        {0x81, 0x0081},   {0x8D, 0x008D},   {0x8F, 0x008F},   {0x90, 0x0090},
+        {0x9D, 0x009D},   {0x00, 0x0000},   {0xA0, 0x00A0},   {0xFF, u'ÿ'},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(int(c.byte));
+        const QString text = cp1252::decode(QByteArray(1, char(c.byte)));
+        ASSERT_EQ(text.size(), 1);
+        EXPECT_EQ(text[0].unicode(), c.unicode);
+        QByteArray out;
+        EXPECT_TRUE(cp1252::encodeChar(QChar(c.unicode), out));
+        EXPECT_EQ(out, QByteArray(1, char(c.byte)));
+    }
+}
+
+TEST(Cp1252, CharactersOutsideTheCodePageAreRefused)
+{
+    for (char16_t u : {char16_t(0x0080), char16_t(0x0100), u'ĉ', u'Ω', u'中', char16_t(0x2028)}) {
+        SCOPED_TRACE(int(u));
+        EXPECT_FALSE(cp1252::canEncode(QChar(u)));
+        QByteArray out("x");
+        QChar bad;
+        EXPECT_FALSE(cp1252::encode(QStringLiteral("ab") + QChar(u), out, &bad));
+        EXPECT_EQ(bad, QChar(u));
+    }
+    EXPECT_EQ(cp1252::firstUnencodable(QStringLiteral("Straße Ω")), 7);
+    EXPECT_EQ(cp1252::firstUnencodable(QStringLiteral("Straße €")), -1);
+}

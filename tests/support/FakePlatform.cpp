@@ -1,0 +1,46 @@
+#include "FakePlatform.h"
+
+#include <gtest/gtest.h>
+
+namespace zek::test {
+
+FakePlatform::~FakePlatform()
+{
+    EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " expected message box(es) never shown";
+    EXPECT_TRUE(m_inputs.empty()) << m_inputs.size() << " expected input box(es) never shown";
+}
+
+Answer FakePlatform::messageBox(const Message &message)
+{
+    m_messages.push_back(message);
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "unexpected message box: title \"" << message.title.toStdString()
+                      << "\", text \"" << message.text.toStdString() << '"';
+        return message.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    }
+    const Answer answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+QString FakePlatform::inputBox(const QString &prompt, const QString &title,
+                               const QString &defaultText)
+{
+    m_inputCalls.push_back({prompt, title, defaultText});
+    if (m_inputs.empty()) {
+        ADD_FAILURE() << "unexpected input box: title \"" << title.toStdString() << '"';
+        return {};
+    }
+    QString text = m_inputs.front();
+    m_inputs.pop_front();
+    return text;
+}
+
+std::vector<Message> FakePlatform::takeMessages()
+{
+    std::vector<Message> taken;
+    taken.swap(m_messages);
+    return taken;
+}
+
+} // namespace zek::test
