@@ -1,0 +1,262 @@
+#include "Drill.h"
+
+#include "cards/CardStore.h"
+#include "cards/Presentation.h"
+#include "platform/Platform.h"
+#include "platform/Random.h"
+
+namespace zek {
+
+Rgb boxColour(int box)
+{
+    static constexpr Rgb colours[6] = {
+        {192, 192, 0}, {128, 255, 128}, {255, 192, 128}, {255, 128, 128}, {255, 128, 255}, {128, 128, 255},
+    };
+    return (box >= 0 && box <= 5) ? colours[box] : Rgb{255, 255, 255};
+}
+
+namespace {
+
+// A blank, the character and a blank, for every character.
+QString spacedOut(const QString &text)
+{
+    QString out;
+    out.reserve(text.size() * 3);
+    for (QChar c : text) {
+        out += QLatin1Char(' ');
+        out += c;
+        out += QLatin1Char(' ');
+    }
+    return out;
+}
+
+} // namespace
+
+Drill::Drill(SharedState &shared, CardStore &store, Platform &platform, Random &random)
+    : m_shared(shared), m_store(store), m_platform(platform), m_random(random)
+{
+}
+
+void Drill::countBoxes()
+{
+    m_counts = zek::countBoxes(m_store.cards());
+    emit changed();
+}
+
+void Drill::clearCurrentCard()
+{
+    m_card = CurrentCard();
+    m_step = 0;
+    m_shared.targetText.clear();
+}
+
+void Drill::chooseBox(int box)
+{
+    if (box < 0 || box > 5)
+        return;
+    m_shared.currentBox = box;
+    m_display.clear();
+    m_paintedBox = box;
+    drawCard();
+}
+
+qsizetype Drill::findCard() const
+{
+    const CardList &cards = m_store.cards();
+    const QString box = QString::number(m_shared.currentBox);
+    if (m_order == WordOrder::Alphabetical) {
+        for (qsizetype i = 0; i < cards.size(); ++i)
+            if (cards[i].box == box)
+                return i;
+        return -1;
+    }
+    // The count of the box comes from this same list and is not 0, so a card
+    // of the box exists and the draw ends.
+    for (;;) {
+        const auto position = qsizetype(m_random.next() * double(cards.size()));
+        if (cards[position].box == box)
+            return position;
+    }
+}
+
+void Drill::drawCard()
+{
+    m_shared.targetText.clear();
+    m_shared.displayText.clear();
+    m_shared.typedText.clear();
+    m_answer.clear();
+    m_red = false;
+    m_step = 0;
+
+    const int box = m_shared.currentBox;
+    const qsizetype inBox = (box >= 0 && box <= 6) ? m_counts.perBox[box] : 0;
+    const qsizetype position = inBox > 0 ? findCard() : -1;
+    if (position < 0) {
+        m_card = CurrentCard();
+        emit changed();
+        m_platform.messageBox({QStringLiteral("Fach ") + QString::number(box),
+                               QStringLiteral("Dieses Fach ist leer, bitte\rein anderes Fach wählen!\r")});
+        return;
+    }
+
+    const CardEntry &entry = m_store.cards()[position];
+    m_card = {entry.box, entry.baseWord, entry.relatedWord, entry.phrase, position};
+    m_shared.targetText = entry.baseWord;
+    m_shared.displayText = presentWord(m_shared.mode, entry.baseWord, m_random);
+    m_display = spacedOut(m_shared.displayText);
+    m_hiddenCopy = m_display;
+    m_shared.displayText.clear();
+    m_shared.typedText.clear();
+    emit changed();
+}
+
+qsizetype Drill::answerLimit() const
+{
+    // a long phrase must still be typeable
+    return std::max<qsizetype>(100, m_shared.targetText.size());
+}
+
+void Drill::checkAnswer(const QString &answerBoxText)
+{
+    m_answer = answerBoxText;
+    if (m_shared.targetText.isEmpty()) {
+        drawCard();
+        return;
+    }
+    if (m_answer.isEmpty()) {
+        m_display = m_hiddenCopy;
+        m_red = false;
+        emit changed();
+        return;
+    }
+
+    m_display.clear();
+    m_red = false;
+    m_shared.typedText = m_answer;
+    if (m_answer.size() > answerLimit()) {
+        emit changed();
+        m_platform.messageBox({QStringLiteral("Texteingabe"), QStringLiteral("Der Text ist zu lang!\r")});
+        m_answer.clear();
+        m_display = m_hiddenCopy;
+        emit changed();
+        emit focusAnswer();
+        return;
+    }
+
+    if (!m_shared.targetText.contains(m_answer)) {
+        m_red = true;
+        m_display = m_hiddenCopy;
+    } else if (m_answer == m_shared.targetText) {
+        stepDone();
+        return;
+    }
+    emit changed();
+}
+
+QString Drill::stepText(int step) const
+{
+    switch (step) {
+    case 0: return m_card.baseWord;
+    case 1: return m_card.relatedWord;
+    default: return m_card.phrase;
+    }
+}
+
+// The target was typed. Level 2 asks the related word next, level 3 the
+// related word and then the phrase; an empty one counts as typed. The steps
+// follow a counter, so a related word equal to its base word is asked too.
+void Drill::stepDone()
+{
+    m_answer.clear();
+    const int lastStep = m_shared.level == 3 ? 2 : m_shared.level == 2 ? 1 : 0;
+    int next = m_step + 1;
+    while (next <= lastStep && stepText(next).isEmpty())
+        ++next;
+
+    if (next <= lastStep) {
+        m_step = next;
+        m_shared.targetText = stepText(next);
+        m_display = m_shared.targetText;
+        m_hiddenCopy = m_display;
+        m_shared.displayText.clear();
+        m_shared.typedText.clear();
+        emit changed();
+        emit focusAnswer();
+        return;
+    }
+    promote();
+    countBoxes();
+    drawCard();
+}
+
+void Drill::promote()
+{
+    if (m_card.position >= 0)
+        m_store.setBox(m_card.position, QString::number(m_shared.currentBox + 1));
+}
+
+void Drill::nextLevel()
+{
+    m_shared.level = m_shared.level >= 3 ? 1 : m_shared.level + 1;
+    m_levelDigit = QString::number(m_shared.level);
+    drawCard();
+    emit focusAnswer();
+}
+
+void Drill::explainLevels()
+{
+    m_platform.messageBox({QStringLiteral("Schwierigkeitsstufe"),
+                           QStringLiteral("1 --> Nur das Lernwort schreiben\r"
+                                          "2 --> Verwandtes Wort zusätzlich\r"
+                                          "3 --> Auch Satzbeispiel eingeben\r"
+                                          "\r"
+                                          "(Zum Ändern die Ziffer anklicken)\r")});
+}
+
+void Drill::toggleWordOrder()
+{
+    const bool toRandom = m_order == WordOrder::Alphabetical;
+    m_order = toRandom ? WordOrder::Random : WordOrder::Alphabetical;
+    emit changed();
+    m_platform.messageBox({QStringLiteral("Wortauswahl"),
+                           toRandom ? QStringLiteral("Wortauswahl in zufälliger Reihenfolge!")
+                                    : QStringLiteral("Wortauswahl nach der ABC-Reihenfolge!")});
+    emit focusAnswer();
+    drawCard();
+}
+
+void Drill::toggleModeList()
+{
+    m_modeListVisible = !m_modeListVisible;
+    emit changed();
+}
+
+void Drill::chooseMode(int entry)
+{
+    if (!m_modeListVisible || entry < 0 || entry >= presentationModeCount)
+        return;
+    m_shared.mode = entry + 1;
+    m_modeListVisible = false;
+    drawCard();
+    emit focusAnswer();
+}
+
+void Drill::insertCharacter(const QString &character)
+{
+    checkAnswer(m_answer + character);
+    emit focusAnswer();
+}
+
+void Drill::showCard()
+{
+    QString word;
+    for (QChar c : m_card.baseWord)
+        word += c + QStringLiteral("  ");
+    if (!word.isEmpty())
+        word.chop(1); // one blank after the last character
+    m_platform.messageBox({QStringLiteral("ZEK-Karteikarte:  Fach ") + m_card.box,
+                           word + QStringLiteral("\r\r") + m_card.relatedWord + QStringLiteral("\r\r")
+                               + m_card.phrase + QStringLiteral("\r\r\r")});
+}
+
+} // namespace zek

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "cards/CardList.h"
+#include "cards/SharedState.h"
+
+#include <QObject>
+#include <QString>
+
+namespace zek {
+
+class CardStore;
+class Platform;
+class Random;
+
+enum class WordOrder { Alphabetical, Random };
+
+// A colour as red, green, blue.
+struct Rgb {
+    int r, g, b;
+    friend bool operator==(const Rgb &, const Rgb &) = default;
+};
+
+// The colour of box 0 (error box) to 5: its label, its counter and, when
+// chosen, the card area and the word total.
+Rgb boxColour(int box);
+inline constexpr Rgb answerRed{255, 0, 0};
+
+// The card being drilled (Liste1): a copy of the card at position.
+struct CurrentCard {
+    QString box, baseWord, relatedWord, phrase;
+    qsizetype position = -1;
+};
+
+// The card drill of the main window: choosing a box, drawing a card, checking
+// the answer box on every change, the levels and the promotion of a card.
+// The answer box text is state of the drill; the window shows it.
+class Drill : public QObject {
+    Q_OBJECT
+public:
+    Drill(SharedState &shared, CardStore &store, Platform &platform, Random &random);
+
+    // The per-box count list and the counters, from the card list.
+    void countBoxes();
+    // No card is current: the card record and the target are emptied.
+    void clearCurrentCard();
+
+    void chooseBox(int box);          // a box label or counter was clicked
+    void drawCard();
+    void checkAnswer(const QString &answerBoxText); // the child changed the answer box
+    void promote();
+    void nextLevel();                 // the level digit was clicked
+    void explainLevels();             // Bild11
+    void toggleWordOrder();           // Bild7 / bild9
+    void toggleModeList();            // Bild8
+    void chooseMode(int entry);       // an entry of the mode list was clicked
+    void insertCharacter(const QString &character); // an entry of the character list
+    void showCard();                  // bild10
+
+    // What the main window shows.
+    const BoxCounts &counts() const { return m_counts; }
+    const CurrentCard &card() const { return m_card; }
+    const QString &wordDisplay() const { return m_display; }
+    const QString &answerText() const { return m_answer; }
+    bool answerIsRed() const { return m_red; }
+    QString levelDigit() const { return m_levelDigit; }
+    WordOrder wordOrder() const { return m_order; }
+    bool modeListVisible() const { return m_modeListVisible; }
+    int currentBox() const { return m_shared.currentBox; }
+    int level() const { return m_shared.level; }
+    int mode() const { return m_shared.mode; }
+    // The box whose colour the card area shows; -1 before a box is chosen.
+    int paintedBox() const { return m_paintedBox; }
+
+    // The most characters the answer box takes for the current target.
+    qsizetype answerLimit() const;
+
+signals:
+    void changed();
+    void focusAnswer();
+
+private:
+    void stepDone();
+    QString stepText(int step) const;
+    qsizetype findCard() const;
+
+    SharedState &m_shared;
+    CardStore &m_store;
+    Platform &m_platform;
+    Random &m_random;
+
+    BoxCounts m_counts;
+    CurrentCard m_card;
+    int m_step = 0;            // 0 base word, 1 related word, 2 phrase
+    QString m_display;         // Bezeichnung10
+    QString m_hiddenCopy;      // Bezeichnung9: what the display shows again
+    QString m_answer;          // Text3
+    bool m_red = false;
+    QString m_levelDigit = QStringLiteral(" 1");
+    WordOrder m_order = WordOrder::Alphabetical;
+    bool m_modeListVisible = false;
+    int m_paintedBox = -1;
+};
+
+} // namespace zek

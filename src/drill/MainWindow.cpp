@@ -1,0 +1,163 @@
+#include "MainWindow.h"
+
+#include "Drill.h"
+#include "cards/CardStore.h"
+#include "platform/Platform.h"
+
+#include <QDir>
+#include <QSet>
+
+namespace zek {
+
+MainWindow::MainWindow(const QString &folder, SharedState &shared, CardStore &store, Drill &drill,
+                       Platform &platform)
+    : m_folder(folder), m_shared(shared), m_store(store), m_drill(drill), m_platform(platform)
+{
+}
+
+int MainWindow::installationFilesFound(const QString &folder)
+{
+    static const QStringList needed = {
+        QStringLiteral("ZEKCARDS.INI"), QStringLiteral("ZEKCARD1.LST"),
+        QStringLiteral("ZEKCARD2.LST"), QStringLiteral("ZEKCARD3.LST"),
+    };
+    QDir dir(folder);
+    dir.setNameFilters({QStringLiteral("*.LST"), QStringLiteral("*.INI")});
+    dir.setFilter(QDir::Files | QDir::Hidden | QDir::System);
+    QSet<QString> found;
+    for (const QString &entry : dir.entryList()) {
+        const QString upper = entry.toUpper();
+        if (needed.contains(upper))
+            found.insert(upper);
+    }
+    return int(found.size());
+}
+
+bool MainWindow::startUp()
+{
+    m_wide = false;
+    m_userName = QStringLiteral("Freund");
+    if (installationFilesFound(m_folder) < 4) {
+        m_platform.messageBox({QStringLiteral("ZEKKarte abbrechen"),
+                               QStringLiteral("Die Installation ist so nicht vollständig,\r"
+                                              "der Programmstart wird abgebrochen!\r")});
+        return false;
+    }
+    m_language.readLanguageFile(m_folder, m_platform);
+    // The switch from the initial "F" selects German and loads its cards; it
+    // is the activation after start-up, so the first card is drawn only once.
+    switchLanguage();
+    emit m_drill.focusAnswer();
+    return true;
+}
+
+void MainWindow::activate()
+{
+    m_shared.mode = m_storedMode.toInt();
+    m_shared.currentBox = m_storedBox.toInt();
+    m_shared.level = m_storedLevel.toInt();
+    loadLanguage(); // chooses the restored box, which draws a card
+    emit m_drill.focusAnswer();
+}
+
+void MainWindow::switchLanguage()
+{
+    if (cardFileName(m_language.code()).isEmpty())
+        return;
+    // The boxes reached in the drill go into the file before another
+    // language's cards replace them.
+    if (!m_store.saveCardList())
+        return;
+    m_language.advance();
+    loadLanguage();
+}
+
+void MainWindow::loadLanguage()
+{
+    m_drill.clearCurrentCard();
+    m_shared.currentCardFile = cardFileName(m_language.code());
+    m_store.loadCardList();
+    emit changed();
+    m_drill.countBoxes();
+    m_drill.chooseBox(m_shared.currentBox);
+}
+
+void MainWindow::toggleWidth()
+{
+    m_wide = !m_wide;
+    emit changed();
+}
+
+void MainWindow::changeUserName()
+{
+    const QString name = m_platform.inputBox(QStringLiteral("Neuer Name:"),
+                                             QStringLiteral("Benutzername"), m_userName);
+    if (name.isEmpty())
+        return;
+    m_userName = name;
+    emit changed();
+    m_platform.messageBox({QStringLiteral("Neuer Name: ") + name,
+                           QStringLiteral("Der Benutzername wurde geändert.\r"
+                                          "Die Karteikarten bleiben wie gesetzt.\r\r\r")});
+}
+
+void MainWindow::editorPrompt()
+{
+    const QString answer = m_platform.inputBox(QStringLiteral("Geben Sie das Passwort ein:"),
+                                               QStringLiteral("Passwortabfrage"), QString());
+    if (answer == m_shared.targetText)
+        openWindow(Window::Editor);
+}
+
+bool MainWindow::openWindow(Window window)
+{
+    const auto tooFewWords = [this](const QString &title) {
+        m_platform.messageBox({title, QStringLiteral("Es sind nicht genügend Wörter vorhanden!\r\r")});
+        return false;
+    };
+    const qsizetype words = m_drill.counts().total;
+    switch (window) {
+    case Window::Hangman:
+    case Window::WordPrison:
+        if (m_shared.targetText.isEmpty())
+            return false;
+        if (words < 1)
+            return tooFewWords(window == Window::Hangman ? QStringLiteral("Galgenspiel abbrechen")
+                                                         : QStringLiteral("Gefängnisspiel abbrechen"));
+        break;
+    case Window::Memory:
+        if (words < 18)
+            return tooFewWords(QStringLiteral("Memoryspiel abbrechen"));
+        break;
+    default:
+        break;
+    }
+
+    m_storedMode = QString::number(m_shared.mode);
+    m_storedBox = QString::number(m_shared.currentBox);
+    m_storedLevel = QString::number(m_shared.level);
+    if (!m_store.saveCardList())
+        return false;
+
+    if (window == Window::WordShow) {
+        const CurrentCard &card = m_drill.card();
+        m_handover = {card.baseWord, card.relatedWord, card.phrase, card.box, words};
+    }
+    emit windowRequested(window);
+    return true;
+}
+
+bool MainWindow::exit()
+{
+    const Answer answer = m_platform.messageBox(
+        {QStringLiteral("ZEK-Rechtschreibkartei"), QStringLiteral("Die ZEK-Rechtschreibkartei beenden?\r"),
+         Buttons::YesNo, Icon::Critical, Answer::No});
+    if (answer != Answer::Yes || !m_store.saveCardList())
+        return false;
+    emit quitRequested();
+    return true;
+}
+
+bool MainWindow::endSession() { return m_store.saveCardList(); }
+
+} // namespace zek

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "cards/Language.h"
+#include "cards/SharedState.h"
+
+#include <QObject>
+#include <QString>
+
+namespace zek {
+
+class CardStore;
+class Drill;
+class Platform;
+
+// The windows the tool bar opens.
+enum class Window { Editor, Memory, Hangman, WordPrison, WordShow, Info };
+
+// What the word show is given when it opens.
+struct WordShowHandover {
+    QString baseWord, relatedWord, phrase;
+    QString position;       // the current card's box code
+    qsizetype lastCard = 0; // the card scroller runs from 1 to the word total
+};
+
+// The main window apart from the drill: start-up with its installation check,
+// activation, the language switch, the tool bar commands, the user name and
+// the exit.
+class MainWindow : public QObject {
+    Q_OBJECT
+public:
+    MainWindow(const QString &folder, SharedState &shared, CardStore &store, Drill &drill,
+               Platform &platform);
+
+    // False when the installation is incomplete: the program ends unsaved.
+    bool startUp();
+    // On every return from another window of the program.
+    void activate();
+
+    void switchLanguage();             // Bild13
+    void loadLanguage();
+    void toggleWidth();                // Bild17
+    void changeUserName();             // Picture1
+    void editorPrompt();               // Bild19
+    // Checks what the window needs, stores the settings, saves the cards and
+    // asks for the window; false when it does not open.
+    bool openWindow(Window window);
+    // Bild1 and the window frame: true when the program ends now.
+    bool exit();
+    // The desktop session ends: the cards are saved without a question.
+    bool endSession();
+
+    const Language &language() const { return m_language; }
+    const QString &userName() const { return m_userName; }
+    bool isWide() const { return m_wide; }
+    const WordShowHandover &wordShowHandover() const { return m_handover; }
+
+    // The three stored settings (aufgfeld, fachfeld, levelfeld) as text.
+    const QString &storedMode() const { return m_storedMode; }
+    const QString &storedBox() const { return m_storedBox; }
+    const QString &storedLevel() const { return m_storedLevel; }
+
+    // How many of the four files of a card box the folder holds, the names
+    // compared in upper case.
+    static int installationFilesFound(const QString &folder);
+
+signals:
+    void changed();
+    void windowRequested(zek::Window window);
+    void quitRequested();
+
+private:
+    QString m_folder;
+    SharedState &m_shared;
+    CardStore &m_store;
+    Drill &m_drill;
+    Platform &m_platform;
+    Language m_language;
+    QString m_userName = QStringLiteral("Freund");
+    bool m_wide = false;
+    QString m_storedMode = QStringLiteral("1");
+    QString m_storedBox = QStringLiteral("1");
+    QString m_storedLevel = QStringLiteral("1");
+    WordShowHandover m_handover;
+};
+
+} // namespace zek
