@@ -1,0 +1,366 @@
+#include "Form1.h"
+
+#include "Twips.h"
+#include "QtPlatform.h"
+
+#include "cards/Presentation.h"
+#include "drill/Drill.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+namespace zek::ui {
+namespace {
+
+constexpr int narrowWidth = 9200;
+constexpr int wideWidth = 11460;
+constexpr int clientHeight = 6765;
+
+const QColor darkBlue(0, 0, 128);
+const QColor lightCyan(128, 255, 255);
+const QColor buttonGrey(224, 224, 224);
+const QColor frameBlue(40, 80, 140);
+const QColor levelYellow(255, 255, 128);
+
+QColor toColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+
+void setBackground(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, colour);
+    p.setColor(QPalette::Base, colour);
+    w->setPalette(p);
+    w->setAutoFillBackground(true);
+}
+
+void setForeground(QWidget *w, const QColor &colour)
+{
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, colour);
+    p.setColor(QPalette::Text, colour);
+    w->setPalette(p);
+}
+
+QString flagOf(const QString &code)
+{
+    if (code == u"E")
+        return QStringLiteral(":/icons/flag_en.svg");
+    if (code == u"F")
+        return QStringLiteral(":/icons/flag_fr.svg");
+    return QStringLiteral(":/icons/flag_de.svg");
+}
+
+} // namespace
+
+Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
+    : QWidget(parent), m_main(main), m_drill(drill)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("ZEK-Rechtschreibkartei"));
+    setBackground(this, Qt::white);
+    setFixedSize(twips(narrowWidth), twips(clientHeight));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+    // the frame bars lie behind everything else
+    for (const auto &[name, rect] : {std::pair{"Figur4", twipsRect(0, 0, 735, 6615)},
+                                     std::pair{"Figur5", twipsRect(720, 0, 8175, 735)},
+                                     std::pair{"Figur7", twipsRect(8880, 0, 2655, 6615)},
+                                     std::pair{"Figur8", twipsRect(0, 6600, 11535, 255)}})
+        setBackground(addShape(name, rect), frameBlue);
+    m_cardArea = addShape("Figur1", twipsRect(1200, 1560, 7335, 4695));
+
+    // the top tool bar, then the left one
+    addButton("Bild1", QStringLiteral("Beenden"), QStringLiteral("exit"), 120, 120,
+              [this] { m_main.exit(); });
+    addButton("Bild11", QStringLiteral("Schwierigkeitsgrad"), QStringLiteral("levels"), 950, 120,
+              [this] { m_drill.explainLevels(); });
+    m_alphabetical = addButton("Bild7", QStringLiteral("Wortauswahl"), QStringLiteral("order_abc"), 2160,
+                               120, [this] { m_drill.toggleWordOrder(); });
+    m_random = addButton("bild9", QStringLiteral("Wortauswahl"), QStringLiteral("order_random"), 2160, 120,
+                         [this] { m_drill.toggleWordOrder(); });
+    m_language = addButton("Bild13", QStringLiteral("Sprachdatei"), QStringLiteral("flag_de"), 3000, 120,
+                           [this] { m_main.switchLanguage(); });
+    m_windowButtons[Window::WordPrison] =
+        addButton("Bild4", QStringLiteral("Wortfange"), QStringLiteral("prison"), 3840, 120,
+                  [this] { m_main.openWindow(Window::WordPrison); });
+    m_windowButtons[Window::Memory] =
+        addButton("Bild18", QStringLiteral("Memospiel"), QStringLiteral("memory"), 4680, 120,
+                  [this] { m_main.openWindow(Window::Memory); });
+    m_windowButtons[Window::Hangman] =
+        addButton("Bild12", QStringLiteral("Galgenspiel"), QStringLiteral("hangman"), 5520, 120,
+                  [this] { m_main.openWindow(Window::Hangman); });
+    addButton("Bild8", QStringLiteral("Wortanzeige"), QStringLiteral("show_modes"), 120, 960,
+              [this] { m_drill.toggleModeList(); });
+    addButton("bild10", QStringLiteral("Karteikarte"), QStringLiteral("card"), 120, 1800,
+              [this] { m_drill.showCard(); });
+    m_windowButtons[Window::WordShow] =
+        addButton("Bild5", QStringLiteral("Karteiliste"), QStringLiteral("card_show"), 120, 2640,
+                  [this] { m_main.openWindow(Window::WordShow); });
+    addButton("Bild17", QStringLiteral("Zeichensatz"), QStringLiteral("charset"), 120, 3480,
+              [this] { m_main.toggleWidth(); });
+    m_windowButtons[Window::Editor] = addButton("Bild19", QStringLiteral("Bearbeiten"),
+                                                QStringLiteral("edit"), 120, 4320,
+                                                [this] { m_main.editorPrompt(); });
+    m_windowButtons[Window::Info] = addButton("Bild6", QStringLiteral("Info"), QStringLiteral("info"), 120,
+                                              5160, [this] { m_main.openWindow(Window::Info); });
+    addButton("Picture1", QStringLiteral("Benutzer"), QStringLiteral("user"), 120, 6000,
+              [this] { m_main.changeUserName(); });
+
+    m_levelDigit = addLabel("Bezeichnung20", twipsRect(1440, 240, 375, 375));
+    setBackground(m_levelDigit, levelYellow);
+    m_levelDigit->setFont(QFont(QStringLiteral("Arial"), 14, QFont::Bold));
+    m_levelDigit->setAlignment(Qt::AlignCenter);
+    m_levelDigit->setFrameShape(QFrame::Box);
+    onClick(m_levelDigit, [this] { m_drill.nextLevel(); });
+
+    m_userName = addLabel("Bezeichnung11", twipsRect(6000, 75, 2895, 300));
+    m_userName->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
+    m_userName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setForeground(m_userName, Qt::white);
+
+    // the box labels and their counters; a click on either chooses the box
+    static const char *const labelNames[6] = {"fehler1", "Bezeichnung15", "Bezeichnung16",
+                                              "Bezeichnung17", "Bezeichnung18", "Bezeichnung19"};
+    static const char *const counterNames[6] = {"fehler2", "Bezeichnung1", "Bezeichnung2",
+                                                "Bezeichnung3", "Bezeichnung4", "Bezeichnung5"};
+    for (int box = 0; box <= 5; ++box) {
+        const int left = 1320 + 1200 * box;
+        QLabel *label = addLabel(labelNames[box], twipsRect(left, 960, 1095, 255),
+                                 box == 0 ? QStringLiteral("Fehler") : QStringLiteral("Fach %1").arg(box));
+        QLabel *counter = addLabel(counterNames[box], twipsRect(left, 1200, 1095, 375));
+        label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+        counter->setFont(QFont(QStringLiteral("Arial"), 13, QFont::Bold));
+        for (QLabel *l : {label, counter}) {
+            setBackground(l, toColor(boxColour(box)));
+            setForeground(l, darkBlue);
+            l->setAlignment(Qt::AlignCenter);
+            onClick(l, [this, box] { m_drill.chooseBox(box); });
+        }
+        m_counters[box] = counter;
+    }
+
+    m_display = addLabel("Bezeichnung10", twipsRect(1440, 1800, 6855, 2055));
+    m_display->setFont(QFont(QStringLiteral("Comic Sans MS"), 24));
+    m_display->setAlignment(Qt::AlignCenter);
+    m_display->setWordWrap(true);
+    setBackground(m_display, Qt::white);
+    setForeground(m_display, darkBlue);
+
+    QLabel *instruction = addLabel(
+        "Bezeichnung7", twipsRect(1320, 3960, 7095, 255),
+        QStringLiteral("Text lesen und schreiben, nach dem ersten Buchstaben wird der Text gelöscht."));
+    instruction->setAlignment(Qt::AlignCenter);
+    setForeground(instruction, darkBlue);
+
+    m_answer = new QLineEdit(this);
+    m_answer->setObjectName(QStringLiteral("Text3"));
+    m_answer->setGeometry(twipsRect(1440, 4320, 6855, 1455));
+    m_answer->setFont(QFont(QStringLiteral("Comic Sans MS"), 24));
+    m_answer->setFrame(true);
+    setBackground(m_answer, Qt::white);
+    setForeground(m_answer, darkBlue);
+    connect(m_answer, &QLineEdit::textChanged, &m_drill, &Drill::checkAnswer);
+
+    m_wordTotal = addLabel("Bezeichnung6", twipsRect(6240, 5880, 1215, 255));
+    m_wordTotalLabel = addLabel("Bezeichnung14", twipsRect(7560, 5880, 855, 255), QStringLiteral("Wörter"));
+    for (QLabel *l : {m_wordTotal, m_wordTotalLabel}) {
+        l->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+        setForeground(l, darkBlue);
+    }
+    m_wordTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    m_modes = new QListWidget(this);
+    m_modes->setObjectName(QStringLiteral("Liste2"));
+    m_modes->setGeometry(twipsRect(600, 960, 1455, 2910));
+    m_modes->addItems(presentationModeNames());
+    setBackground(m_modes, lightCyan);
+    m_modes->setFont(QFont(QStringLiteral("MS Sans Serif"), 9));
+    m_modes->hide();
+    connect(m_modes, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { m_drill.chooseMode(m_modes->row(item)); });
+    connect(m_modes, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem *item) { m_drill.chooseMode(m_modes->row(item)); });
+
+    m_caption = addLabel("Bezeichnung22", twipsRect(9120, 120, 2055, 495));
+    m_caption->setAlignment(Qt::AlignCenter);
+    m_caption->setFont(QFont(QStringLiteral("MS Sans Serif"), 9, QFont::Bold));
+    setForeground(m_caption, Qt::white);
+
+    m_characters = new QListWidget(this);
+    m_characters->setObjectName(QStringLiteral("Liste3"));
+    m_characters->setGeometry(twipsRect(9120, 600, 2055, 6030));
+    m_characters->setFont(QFont(QStringLiteral("Arial"), 12));
+    setBackground(m_characters, lightCyan);
+    connect(m_characters, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        const QString character = item->text();
+        m_characters->clearSelection();
+        m_characters->setCurrentItem(nullptr);
+        m_drill.insertCharacter(character);
+    });
+
+    for (auto it = m_windowButtons.cbegin(); it != m_windowButtons.cend(); ++it)
+        it.value()->setEnabled(false);
+
+    connect(&m_drill, &Drill::changed, this, &Form1::refresh);
+    connect(&m_main, &MainWindow::changed, this, &Form1::refresh);
+    connect(&m_drill, &Drill::focusAnswer, this, &Form1::focusAnswerBox);
+    connect(&m_main, &MainWindow::windowRequested, this, &Form1::openRequested);
+    refresh();
+}
+
+QLabel *Form1::addLabel(const char *name, const QRect &geometry, const QString &text)
+{
+    auto *label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QFrame *Form1::addShape(const char *name, const QRect &geometry)
+{
+    auto *shape = new QFrame(this);
+    shape->setObjectName(QLatin1String(name));
+    shape->setGeometry(geometry);
+    return shape;
+}
+
+QToolButton *Form1::addButton(const char *name, const QString &toolTip, const QString &icon, int left,
+                              int top, std::function<void()> action)
+{
+    auto *button = new QToolButton(this);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(toolTip);
+    button->setGeometry(twipsRect(left, top, 495, 495));
+    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    button->setIconSize(button->size() - QSize(6, 6));
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setAutoRaise(false);
+    setBackground(button, buttonGrey);
+    QPalette p = button->palette();
+    p.setColor(QPalette::Button, buttonGrey);
+    button->setPalette(p);
+    connect(button, &QToolButton::clicked, this, std::move(action));
+    return button;
+}
+
+void Form1::onClick(QWidget *widget, std::function<void()> action)
+{
+    m_clicks.insert(widget, std::move(action));
+    widget->installEventFilter(this);
+    widget->setCursor(Qt::PointingHandCursor);
+}
+
+bool Form1::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        const auto it = m_clicks.constFind(watched);
+        if (it != m_clicks.cend()) {
+            it.value()();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form1::setWindowAvailable(Window window, bool available)
+{
+    if (QToolButton *button = m_windowButtons.value(window))
+        button->setEnabled(available);
+}
+
+void Form1::centreOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
+    }
+}
+
+void Form1::refresh()
+{
+    const BoxCounts &counts = m_drill.counts();
+    for (int box = 0; box <= 5; ++box)
+        m_counters[box]->setText(QString::number(counts.perBox[box]));
+    m_wordTotal->setText(QLatin1Char(' ') + QString::number(counts.total));
+
+    if (m_drill.paintedBox() != m_shownBox) {
+        m_shownBox = m_drill.paintedBox();
+        const QColor colour = m_shownBox < 0 ? QColor(Qt::white) : toColor(boxColour(m_shownBox));
+        for (QWidget *w : std::initializer_list<QWidget *>{m_cardArea, m_wordTotal, m_wordTotalLabel})
+            setBackground(w, colour);
+    }
+
+    m_display->setText(m_drill.wordDisplay());
+    if (m_answer->text() != m_drill.answerText()) {
+        const QSignalBlocker blocker(m_answer);
+        m_answer->setText(m_drill.answerText());
+    }
+    if (m_drill.answerIsRed() != m_answerWasRed) {
+        m_answerWasRed = m_drill.answerIsRed();
+        setBackground(m_answer, m_answerWasRed ? toColor(answerRed) : QColor(Qt::white));
+    }
+    m_levelDigit->setText(m_drill.levelDigit());
+
+    m_alphabetical->setVisible(m_drill.wordOrder() == WordOrder::Alphabetical);
+    m_random->setVisible(m_drill.wordOrder() == WordOrder::Random);
+
+    if (m_drill.modeListVisible() && !m_modesWereVisible) {
+        const QSignalBlocker blocker(m_modes);
+        m_modes->setCurrentRow(m_drill.mode() - 1);
+        m_modes->show();
+        m_modes->raise();
+        m_modes->setFocus();
+    } else if (!m_drill.modeListVisible() && m_modesWereVisible) {
+        m_modes->hide();
+    }
+    m_modesWereVisible = m_drill.modeListVisible();
+
+    const Language &language = m_main.language();
+    m_userName->setText(m_main.userName());
+    m_caption->setText(screenText(language.caption()));
+    if (language.code() != m_shownLanguage) {
+        m_shownLanguage = language.code();
+        m_language->setIcon(QIcon(flagOf(m_shownLanguage)));
+    }
+    if (language.currentCharacterSet() != m_shownCharacterSet) {
+        m_shownCharacterSet = language.currentCharacterSet();
+        m_characters->clear();
+        for (QChar c : m_shownCharacterSet)
+            m_characters->addItem(QString(c));
+    }
+
+    setFixedSize(twips(m_main.isWide() ? wideWidth : narrowWidth), twips(clientHeight));
+}
+
+void Form1::focusAnswerBox()
+{
+    if (isVisible())
+        activateWindow();
+    m_answer->setFocus();
+}
+
+void Form1::openRequested(Window window)
+{
+    // No other window is built yet; its button is disabled, so nothing asks.
+    Q_UNUSED(window);
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // closing by the frame asks the exit question like "Beenden"
+    if (m_main.exit())
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace zek::ui

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "drill/MainWindow.h"
+
+#include <QHash>
+#include <QSet>
+#include <QWidget>
+
+#include <functional>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QToolButton;
+
+namespace zek {
+class Drill;
+}
+
+namespace zek::ui {
+
+// The main window: the drill, the box counters, the language switch and the
+// tool bar. It shows the state of its models and hands every click on.
+class Form1 : public QWidget {
+    Q_OBJECT
+public:
+    Form1(MainWindow &main, Drill &drill, QWidget *parent = nullptr);
+
+    // A tool bar button whose window is not built yet is shown disabled.
+    void setWindowAvailable(Window window, bool available);
+    void centreOnScreen();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLabel *addLabel(const char *name, const QRect &geometry, const QString &text = QString());
+    QFrame *addShape(const char *name, const QRect &geometry);
+    QToolButton *addButton(const char *name, const QString &toolTip, const QString &icon, int left,
+                           int top, std::function<void()> action);
+    void onClick(QWidget *widget, std::function<void()> action);
+    void refresh();
+    void focusAnswerBox();
+    void openRequested(Window window);
+
+    MainWindow &m_main;
+    Drill &m_drill;
+    QHash<QObject *, std::function<void()>> m_clicks;
+    QHash<Window, QToolButton *> m_windowButtons;
+
+    QLineEdit *m_answer = nullptr;
+    QLabel *m_display = nullptr;
+    QLabel *m_levelDigit = nullptr;
+    QLabel *m_userName = nullptr;
+    QLabel *m_caption = nullptr;
+    QLabel *m_wordTotal = nullptr;
+    QLabel *m_wordTotalLabel = nullptr;
+    QLabel *m_counters[6] = {};
+    QFrame *m_cardArea = nullptr;
+    QListWidget *m_modes = nullptr;
+    QListWidget *m_characters = nullptr;
+    QToolButton *m_alphabetical = nullptr;
+    QToolButton *m_random = nullptr;
+    QToolButton *m_language = nullptr;
+    QString m_shownCharacterSet;
+    QString m_shownLanguage;
+    bool m_modesWereVisible = false;
+    bool m_answerWasRed = false;
+    int m_shownBox = -2;
+};
+
+} // namespace zek::ui

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "cards/CardStore.h"
+#include "cards/SharedState.h"
+#include "drill/Drill.h"
+#include "drill/MainWindow.h"
+
+#include <QObject>
+
+#include <memory>
+
+namespace zek {
+class Platform;
+class Random;
+}
+
+namespace zek::ui {
+
+class Form1;
+
+// The whole trainer on the card box of one folder: the shared state, the card
+// store, the models and their windows.
+class Program : public QObject {
+    Q_OBJECT
+public:
+    Program(const QString &folder, Platform &platform, Random &random);
+    ~Program() override;
+
+    // Start-up; false when the installation check failed and the program
+    // ends. Otherwise the main window is shown, centred.
+    bool start();
+
+    Form1 &form1() { return *m_form1; }
+    MainWindow &mainWindow() { return m_main; }
+    Drill &drill() { return m_drill; }
+    CardStore &store() { return m_store; }
+
+signals:
+    // The exit was confirmed and the cards are saved.
+    void quitRequested();
+
+private:
+    SharedState m_shared;
+    CardStore m_store;
+    Drill m_drill;
+    MainWindow m_main;
+    std::unique_ptr<Form1> m_form1;
+};
+
+} // namespace zek::ui

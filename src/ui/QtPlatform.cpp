@@ -1,0 +1,80 @@
+#include "QtPlatform.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QInputDialog>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTime>
+#include <QTranslator>
+
+namespace zek::ui {
+
+QString screenText(const QString &text)
+{
+    QString out = text;
+    out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    out.replace(u'\r', u'\n');
+    return out;
+}
+
+Answer QtPlatform::messageBox(const Message &message)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(screenText(message.title));
+    box.setText(screenText(message.text));
+    box.setTextFormat(Qt::PlainText);
+    switch (message.icon) {
+    case Icon::Question: box.setIcon(QMessageBox::Question); break;
+    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::None: break;
+    }
+    if (message.buttons == Buttons::Ok) {
+        QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+        box.setDefaultButton(ok);
+        box.setEscapeButton(ok);
+        box.exec();
+        return Answer::Ok;
+    }
+    QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
+    QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(message.defaultButton == Answer::Yes ? yes : no);
+    box.setEscapeButton(no);
+    box.exec();
+    return box.clickedButton() == yes ? Answer::Yes : Answer::No;
+}
+
+QString QtPlatform::inputBox(const QString &prompt, const QString &title, const QString &defaultText)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(screenText(title));
+    dialog.setLabelText(screenText(prompt));
+    dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+int QtPlatform::secondsSinceMidnight() const
+{
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000;
+}
+
+void installFontSubstitutes()
+{
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
+}
+
+void installGermanTranslation(QApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
+                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        app.installTranslator(translator);
+}
+
+} // namespace zek::ui

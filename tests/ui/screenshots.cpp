@@ -1,0 +1,74 @@
+// Renders the main window to PNG files: narrow and wide, German and French.
+// Usage: zek_screenshots OUTPUT_FOLDER
+#include "ui/Form1.h"
+#include "ui/Program.h"
+#include "ui/QtPlatform.h"
+
+#include "platform/Random.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <cstdio>
+
+namespace {
+
+class QuietPlatform : public zek::Platform {
+public:
+    zek::Answer messageBox(const zek::Message &) override { return zek::Answer::Ok; }
+    QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
+    int secondsSinceMidnight() const override { return 0; }
+};
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: zek_screenshots OUTPUT_FOLDER\n");
+        return 2;
+    }
+    zek::ui::installFontSubstitutes();
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+
+    QTemporaryDir dir;
+    for (const char *name : {"ZEKCARDS.INI", "ZEKCARD1.LST", "ZEKCARD2.LST", "ZEKCARD3.LST"})
+        QFile::copy(QDir(QStringLiteral(ZEK_SAMPLE_DIR)).filePath(QLatin1String(name)),
+                    QDir(dir.path()).filePath(QLatin1String(name)));
+
+    QuietPlatform platform;
+    zek::Random random;
+    zek::ui::Program program(dir.path(), platform, random);
+    if (!program.start())
+        return 1;
+    auto &form = program.form1();
+    auto shoot = [&](const char *name) {
+        QApplication::processEvents();
+        form.grab().save(out.filePath(QLatin1String(name)));
+        std::printf("%s\n", qPrintable(out.filePath(QLatin1String(name))));
+    };
+    auto click = [&](const char *name) {
+        QTest::mouseClick(form.findChild<QWidget *>(QLatin1String(name)), Qt::LeftButton);
+    };
+
+    shoot("form1-german-narrow.png");
+    QTest::keyClicks(form.findChild<QWidget *>(QStringLiteral("Text3")), QStringLiteral("Ax"));
+    click("Bild17");
+    shoot("form1-german-wide.png");
+    click("Bild13");
+    click("Bild13");
+    click("Bezeichnung17");
+    shoot("form1-french-wide.png");
+    click("Bild17");
+    click("Bild8");
+    shoot("form1-french-narrow.png");
+    return 0;
+}
