@@ -1,9 +1,9 @@
 #include "CardStore.h"
 
 #include "CardFile.h"
+#include "Folder.h"
 #include "platform/Platform.h"
 
-#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -28,24 +28,7 @@ CardStore::CardStore(const QString &folder, SharedState &shared, Platform &platf
 {
 }
 
-QString CardStore::findFile(const QString &folder, const QString &name)
-{
-    if (name.isEmpty())
-        return name;
-    const QDir dir(folder);
-    if (dir.exists(name))
-        return name;
-    const QStringList entries = dir.entryList(QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &entry : entries)
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
-    return name;
-}
-
-QString CardStore::path() const
-{
-    return QDir(m_folder).filePath(findFile(m_folder, m_shared.currentCardFile));
-}
+QString CardStore::path() const { return filePath(m_folder, m_shared.currentCardFile); }
 
 bool CardStore::loadCardList()
 {

@@ -39,10 +39,6 @@ public:
     // The drill writes a new box code into the card at position.
     void setBox(qsizetype position, const QString &box);
 
-    // The name under which the file stands in folder: an entry that matches
-    // name without regard to case (the exact spelling first), else name.
-    static QString findFile(const QString &folder, const QString &name);
-
 private:
     QString path() const;
 

@@ -1,10 +1,9 @@
 #include "Language.h"
 
-#include "CardStore.h"
+#include "Folder.h"
 #include "Cp1252.h"
 #include "platform/Platform.h"
 
-#include <QDir>
 #include <QFile>
 
 namespace zek {
@@ -45,7 +44,7 @@ void Language::readLanguageFile(const QString &folder, Platform &platform)
 {
     m_sets.clear();
     const QString name = QString::fromUtf16(languageFileName);
-    QFile file(QDir(folder).filePath(CardStore::findFile(folder, name)));
+    QFile file(filePath(folder, name));
     if (file.open(QIODevice::ReadOnly))
         m_sets = readLanguageLines(file.readAll());
     if (m_sets.size() < 3) {

@@ -2,8 +2,6 @@
 
 #include <QSignalSpy>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace zek;
 using namespace zek::test;
@@ -99,16 +97,11 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheLanguage)
     type(QStringLiteral("Apfel"));
     platform.takeMessages();
 
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = old;
-    small.rlim_cur = 8;
-    setrlimit(RLIMIT_FSIZE, &small);
     platform.expectMessage();
-    main.switchLanguage();
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    {
+        FileSizeLimit fullDisk(8);
+        main.switchLanguage();
+    }
 
     EXPECT_EQ(lastMessage().title, QStringLiteral("Speicherfehler"));
     EXPECT_EQ(main.language().code(), QStringLiteral("D"));

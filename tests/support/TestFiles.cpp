@@ -34,3 +34,30 @@ void copySampleBox(const QString &folder)
 }
 
 } // namespace zek::test
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace zek::test {
+
+FileSizeLimit::FileSizeLimit(unsigned long bytes)
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    m_old = limit.rlim_cur;
+    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+    limit.rlim_cur = bytes;
+    if (setrlimit(RLIMIT_FSIZE, &limit) != 0)
+        ADD_FAILURE() << "cannot limit the file size";
+}
+
+FileSizeLimit::~FileSizeLimit()
+{
+    rlimit limit{};
+    getrlimit(RLIMIT_FSIZE, &limit);
+    limit.rlim_cur = m_old;
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, m_oldHandler);
+}
+
+} // namespace zek::test
