@@ -58,6 +58,8 @@ public:
 
     // What the main window shows.
     const BoxCounts &counts() const { return m_counts; }
+    // The word total under "Wörter", with one leading blank.
+    QString wordTotalText() const { return QLatin1Char(' ') + QString::number(m_counts.total); }
     const CurrentCard &card() const { return m_card; }
     const QString &wordDisplay() const { return m_display; }
     const QString &answerText() const { return m_answer; }

@@ -290,7 +290,7 @@ void Form1::refresh()
     const BoxCounts &counts = m_drill.counts();
     for (int box = 0; box <= 5; ++box)
         m_counters[box]->setText(QString::number(counts.perBox[box]));
-    m_wordTotal->setText(QLatin1Char(' ') + QString::number(counts.total));
+    m_wordTotal->setText(m_drill.wordTotalText());
 
     if (m_drill.paintedBox() != m_shownBox) {
         m_shownBox = m_drill.paintedBox();

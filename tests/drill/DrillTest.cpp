@@ -265,13 +265,3 @@ TEST_F(DrillTest, CardViewShowsTheWholeCard)
     EXPECT_EQ(platform.messages().back().text,
               QStringLiteral("B  a  u  m \r\rBäume\r\rDer Baum ist hoch.\r\r\r"));
 }
-
-TEST(BoxColours, EachBoxHasItsColour)
-{
-    EXPECT_EQ(boxColour(0), (Rgb{192, 192, 0}));
-    EXPECT_EQ(boxColour(1), (Rgb{128, 255, 128}));
-    EXPECT_EQ(boxColour(2), (Rgb{255, 192, 128}));
-    EXPECT_EQ(boxColour(3), (Rgb{255, 128, 128}));
-    EXPECT_EQ(boxColour(4), (Rgb{255, 128, 255}));
-    EXPECT_EQ(boxColour(5), (Rgb{128, 128, 255}));
-}
