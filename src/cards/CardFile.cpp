@@ -2,6 +2,8 @@
 
 #include "Cp1252.h"
 
+#include <algorithm>
+
 namespace zek {
 namespace {
 
@@ -56,8 +58,8 @@ inline QString &field(CardEntry &card, int index)
 CardFileContent readCardFile(QByteArrayView bytes)
 {
     CardFileContent content;
-    // A line of a card written by the program is rarely shorter than 16 bytes.
-    content.cards.reserve(bytes.size() / 16 + 1);
+    // one card a line, as the program writes them
+    content.cards.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
 
     const char *p = bytes.data();
     const char *const end = p + bytes.size();

@@ -51,11 +51,23 @@ bool MainWindow::startUp()
     return true;
 }
 
+namespace {
+
+// A stored setting read as a number; -1 when it is none.
+int storedNumber(const QString &text)
+{
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    return ok ? value : -1;
+}
+
+} // namespace
+
 void MainWindow::activate()
 {
-    m_shared.mode = m_storedMode.toInt();
-    m_shared.currentBox = m_storedBox.toInt();
-    m_shared.level = m_storedLevel.toInt();
+    m_shared.mode = storedNumber(m_storedMode);
+    m_shared.currentBox = storedNumber(m_storedBox);
+    m_shared.level = storedNumber(m_storedLevel);
     loadLanguage(); // chooses the restored box, which draws a card
     emit m_drill.focusAnswer();
 }

@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <cstdio>
 
@@ -36,6 +37,7 @@ int main(int argc, char **argv)
         return 2;
     }
     zek::ui::installFontSubstitutes();
+    zek::ui::installGermanTranslation(app);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
 
@@ -70,5 +72,18 @@ int main(int argc, char **argv)
     click("Bild17");
     click("Bild8");
     shoot("form1-french-narrow.png");
+
+    // the exit question as the Qt platform shows it
+    zek::ui::QtPlatform qt;
+    QTimer::singleShot(100, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        box->grab().save(out.filePath(QStringLiteral("exit-question.png")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("exit-question.png"))));
+        box->close();
+    });
+    qt.messageBox({QStringLiteral("ZEK-Rechtschreibkartei"), QStringLiteral("Die ZEK-Rechtschreibkartei beenden?\r"),
+                   zek::Buttons::YesNo, zek::Icon::Critical, zek::Answer::No});
     return 0;
 }
