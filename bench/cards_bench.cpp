@@ -79,10 +79,10 @@ void Save(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK(RawRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(LoadAndCount)->Unit(benchmark::kMillisecond);
-BENCHMARK(RawWrite)->Unit(benchmark::kMillisecond);
-BENCHMARK(Save)->Unit(benchmark::kMillisecond);
+BENCHMARK(RawRead)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(LoadAndCount)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(RawWrite)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(Save)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
 {

@@ -76,9 +76,9 @@ void CompletingKeystroke(benchmark::State &state, bool randomOrder)
 
 } // namespace
 
-BENCHMARK(StartUp)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(CompletingKeystroke, alphabetical, false)->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(CompletingKeystroke, random, true)->Unit(benchmark::kMicrosecond);
+BENCHMARK(StartUp)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(CompletingKeystroke, alphabetical, false)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(CompletingKeystroke, random, true)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
 {

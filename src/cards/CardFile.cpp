@@ -59,7 +59,7 @@ CardFileContent readCardFile(QByteArrayView bytes)
 {
     CardFileContent content;
     // one card a line, as the program writes them
-    content.cards.reserve(std::count(bytes.begin(), bytes.end(), '\n') + 1);
+    content.cards.reserve(bytes.size() / 16 + 1);
 
     const char *p = bytes.data();
     const char *const end = p + bytes.size();
@@ -99,6 +99,7 @@ CardFileContent readCardFile(QByteArrayView bytes)
 
     if (index != 0)
         content.cards.append(std::move(card));
+    content.cards.squeeze();
     return content;
 }
 
