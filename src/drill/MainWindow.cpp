@@ -47,7 +47,7 @@ bool MainWindow::startUp()
     // The switch from the initial "F" selects German and loads its cards; it
     // is the activation after start-up, so the first card is drawn only once.
     switchLanguage();
-    emit m_drill.focusAnswer();
+    emit focusAnswer();
     return true;
 }
 
@@ -69,7 +69,7 @@ void MainWindow::activate()
     m_shared.currentBox = storedNumber(m_storedBox);
     m_shared.level = storedNumber(m_storedLevel);
     loadLanguage(); // chooses the restored box, which draws a card
-    emit m_drill.focusAnswer();
+    emit focusAnswer();
 }
 
 void MainWindow::switchLanguage()

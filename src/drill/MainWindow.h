@@ -65,6 +65,7 @@ public:
 
 signals:
     void changed();
+    void focusAnswer();
     void windowRequested(zek::Window window);
     void quitRequested();
 

@@ -212,6 +212,7 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
     connect(&m_drill, &Drill::changed, this, &Form1::refresh);
     connect(&m_main, &MainWindow::changed, this, &Form1::refresh);
     connect(&m_drill, &Drill::focusAnswer, this, &Form1::focusAnswerBox);
+    connect(&m_main, &MainWindow::focusAnswer, this, &Form1::focusAnswerBox);
     connect(&m_main, &MainWindow::windowRequested, this, &Form1::openRequested);
     refresh();
 }
