@@ -165,6 +165,28 @@ TEST_F(CardStoreTest, FailedSaveKeepsListAndSaysSo)
     EXPECT_TRUE(store.isChanged());
 }
 
+TEST_F(CardStoreTest, ReadOnlyFolderLeavesTheOldFileAsItWas)
+{
+    writeBytes(file(), threeCards);
+    ASSERT_TRUE(store.loadCardList());
+    store.setBox(0, QStringLiteral("2"));
+    bool saved = true;
+    {
+        ReadOnlyFolder readOnly(dir.path());
+        if (!readOnly.made())
+            GTEST_SKIP() << "this file system cannot make a folder read-only";
+        platform.expectMessage();
+        saved = store.saveCardList();
+    }
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(platform.messages().back().title, QStringLiteral("Speicherfehler"));
+    EXPECT_EQ(readBytes(file()), threeCards);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ZEKCARD1.LST")});
+    EXPECT_TRUE(store.isChanged());
+    EXPECT_TRUE(store.saveCardList()); // writable again: now it is saved
+    EXPECT_TRUE(readBytes(file()).startsWith("2, Affe"));
+}
+
 TEST_F(CardStoreTest, FullDiskLeavesTheOldFileAsItWas)
 {
     writeBytes(file(), threeCards);

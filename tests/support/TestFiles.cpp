@@ -61,3 +61,50 @@ FileSizeLimit::~FileSizeLimit()
 }
 
 } // namespace zek::test
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+namespace zek::test {
+namespace {
+
+bool setImmutable(const QString &path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+
+} // namespace
+
+ReadOnlyFolder::ReadOnlyFolder(const QString &path) : m_path(path)
+{
+    if (::geteuid() == 0) {
+        m_immutable = setImmutable(path, true);
+        m_made = m_immutable;
+    } else {
+        m_made = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
+    }
+}
+
+ReadOnlyFolder::~ReadOnlyFolder()
+{
+    if (m_immutable)
+        setImmutable(m_path, false);
+    else if (m_made)
+        QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+} // namespace zek::test

@@ -30,3 +30,24 @@ private:
 };
 
 } // namespace zek::test
+
+namespace zek::test {
+
+// A folder nobody may write into while this lives: read-only for an
+// ordinary user, immutable for root (who may write into read-only folders).
+// made() is false where the file system cannot do it.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString &path);
+    ~ReadOnlyFolder();
+    ReadOnlyFolder(const ReadOnlyFolder &) = delete;
+    ReadOnlyFolder &operator=(const ReadOnlyFolder &) = delete;
+    bool made() const { return m_made; }
+
+private:
+    QString m_path;
+    bool m_made = false;
+    bool m_immutable = false;
+};
+
+} // namespace zek::test
