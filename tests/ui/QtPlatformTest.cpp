@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFontInfo>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -94,4 +95,20 @@ TEST(QtPlatform, InputBoxGivesTheTextOrNothingOnAbbrechen)
 
     whenOpen([](QWidget *w) { button(w, QStringLiteral("Abbrechen"))->click(); });
     EXPECT_TRUE(platform.inputBox(QStringLiteral("P"), QStringLiteral("T"), QStringLiteral("x")).isEmpty());
+}
+
+TEST(QtPlatform, LookAlikeFontsAndGermanQtTexts)
+{
+    ui::installFontSubstitutes();
+    struct Case {
+        const char *named, *shown;
+    };
+    for (const Case &c : {Case{"Comic Sans MS", "Comic Neue"}, Case{"Arial", "Liberation Sans"},
+                          Case{"MS Sans Serif", "DejaVu Sans"}, Case{"Verdana", "DejaVu Sans"}}) {
+        const QFontInfo info(QFont(QString::fromLatin1(c.named), 24));
+        EXPECT_EQ(info.family(), QString::fromLatin1(c.shown)) << c.named;
+    }
+
+    ui::installGermanTranslation(*qApp);
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Rückgängig"));
 }
