@@ -58,7 +58,8 @@ inline QString &field(CardEntry &card, int index)
 CardFileContent readCardFile(QByteArrayView bytes)
 {
     CardFileContent content;
-    // one card a line, as the program writes them
+    // room for a card every 16 bytes, rather too much than too little;
+    // what is left over is given back at the end
     content.cards.reserve(bytes.size() / 16 + 1);
 
     const char *p = bytes.data();
