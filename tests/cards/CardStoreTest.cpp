@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 
 using namespace zek;
 using namespace zek::test;
@@ -148,73 +150,78 @@ TEST_F(CardStoreTest, UnreadableFileIsReportedAndLeftAlone)
     EXPECT_TRUE(QFileInfo(file()).isDir());
 }
 
-TEST_F(CardStoreTest, FailedSaveKeepsListAndSaysSo)
+// However a save fails, it says so, the old file stays byte for byte and the
+// list stays in memory, so the next save can still write it.
+TEST(FailedSave, LeavesTheOldFileAndTheListAsTheyWere)
+{
+    enum class Refusal { FullDisk, ReadOnlyFolder, Character };
+    struct Case {
+        const char *name;
+        Refusal refusal;
+        const char *box; // the box the first card is given
+    };
+    const Case cases[] = {
+        {"full disk", Refusal::FullDisk, "4"},
+        {"read-only folder", Refusal::ReadOnlyFolder, "4"},
+        {"character outside Windows-1252", Refusal::Character, "Ω"},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString file = QDir(dir.path()).filePath("ZEKCARD1.LST");
+        writeBytes(file, threeCards);
+        SharedState shared;
+        shared.currentCardFile = QStringLiteral("ZEKCARD1.LST");
+        FakePlatform platform;
+        CardStore store(dir.path(), shared, platform);
+        ASSERT_TRUE(store.loadCardList());
+        store.setBox(0, QString::fromUtf8(c.box));
+
+        bool saved = true;
+        {
+            std::optional<FileSizeLimit> fullDisk;
+            std::optional<ReadOnlyFolder> readOnly;
+            if (c.refusal == Refusal::FullDisk)
+                fullDisk.emplace(16);
+            if (c.refusal == Refusal::ReadOnlyFolder && !readOnly.emplace(dir.path()).made())
+                continue; // this file system cannot make a folder read-only
+            platform.expectMessage();
+            saved = store.saveCardList();
+        }
+        EXPECT_FALSE(saved);
+        ASSERT_EQ(platform.messages().size(), 1u);
+        EXPECT_EQ(platform.messages()[0].title, QStringLiteral("Speicherfehler"));
+        EXPECT_TRUE(platform.messages()[0].text.startsWith(
+            QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r")));
+        if (c.refusal == Refusal::Character) {
+            EXPECT_TRUE(platform.messages()[0].text.contains(QStringLiteral("'Ω'")));
+        }
+        EXPECT_EQ(readBytes(file), threeCards);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ZEKCARD1.LST")});
+        EXPECT_EQ(store.cards()[0].box, QString::fromUtf8(c.box));
+        EXPECT_TRUE(store.isChanged());
+    }
+}
+
+TEST_F(CardStoreTest, SaveAfterAFailureWritesTheList)
 {
     writeBytes(file(), threeCards);
     ASSERT_TRUE(store.loadCardList());
     store.setBox(2, QStringLiteral("6"));
+    platform.expectMessage();
+    {
+        FileSizeLimit fullDisk(16);
+        EXPECT_FALSE(store.saveCardList());
+    }
+    EXPECT_TRUE(store.saveCardList());
+    EXPECT_TRUE(readBytes(file()).endsWith("6, Zug, ziehen, Der Zug f\xe4hrt.\r\n"));
+
     // the folder vanishes while the program runs
+    store.setBox(2, QStringLiteral("5"));
     ASSERT_TRUE(QDir(dir.path()).removeRecursively());
     platform.expectMessage();
     EXPECT_FALSE(store.saveCardList());
-    ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_EQ(platform.messages()[0].title, QStringLiteral("Speicherfehler"));
-    EXPECT_TRUE(platform.messages()[0].text.startsWith(
-        QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r")));
-    EXPECT_EQ(store.cards()[2].box, QStringLiteral("6"));
-    EXPECT_TRUE(store.isChanged());
-}
-
-TEST_F(CardStoreTest, ReadOnlyFolderLeavesTheOldFileAsItWas)
-{
-    writeBytes(file(), threeCards);
-    ASSERT_TRUE(store.loadCardList());
-    store.setBox(0, QStringLiteral("2"));
-    bool saved = true;
-    {
-        ReadOnlyFolder readOnly(dir.path());
-        if (!readOnly.made())
-            GTEST_SKIP() << "this file system cannot make a folder read-only";
-        platform.expectMessage();
-        saved = store.saveCardList();
-    }
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(platform.messages().back().title, QStringLiteral("Speicherfehler"));
-    EXPECT_EQ(readBytes(file()), threeCards);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ZEKCARD1.LST")});
-    EXPECT_TRUE(store.isChanged());
-    EXPECT_TRUE(store.saveCardList()); // writable again: now it is saved
-    EXPECT_TRUE(readBytes(file()).startsWith("2, Affe"));
-}
-
-TEST_F(CardStoreTest, FullDiskLeavesTheOldFileAsItWas)
-{
-    writeBytes(file(), threeCards);
-    ASSERT_TRUE(store.loadCardList());
-    for (qsizetype i = 0; i < store.cards().size(); ++i)
-        store.setBox(i, QStringLiteral("4"));
-
-    platform.expectMessage();
-    bool saved = true;
-    {
-        FileSizeLimit fullDisk(16);
-        saved = store.saveCardList();
-    }
-
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(readBytes(file()), threeCards);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("ZEKCARD1.LST")});
-}
-
-TEST_F(CardStoreTest, CharacterOutsideTheCodePageIsNotSaved)
-{
-    writeBytes(file(), threeCards);
-    ASSERT_TRUE(store.loadCardList());
-    store.setBox(0, QStringLiteral("Ω"));
-    platform.expectMessage();
-    EXPECT_FALSE(store.saveCardList());
-    EXPECT_EQ(readBytes(file()), threeCards);
-    EXPECT_TRUE(platform.messages()[0].text.contains(QStringLiteral("'Ω'")));
+    EXPECT_EQ(store.cards()[2].box, QStringLiteral("5"));
 }
 
 TEST_F(CardStoreTest, FileNameInAnyCaseIsFoundAndKept)
