@@ -41,15 +41,6 @@ QString decode(QByteArrayView bytes)
 
 bool canEncode(QChar ch) { return toByte(ch.unicode()) >= 0; }
 
-bool encodeChar(QChar ch, QByteArray &out)
-{
-    const int b = toByte(ch.unicode());
-    if (b < 0)
-        return false;
-    out.append(char(b));
-    return true;
-}
-
 bool encode(const QString &text, QByteArray &out, QChar *bad)
 {
     const qsizetype start = out.size();

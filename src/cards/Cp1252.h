@@ -13,12 +13,8 @@ namespace zek::cp1252 {
 
 QString decode(QByteArrayView bytes);
 
-// Appends the byte for ch to out; false (and nothing appended) when
-// Windows-1252 cannot hold the character.
-bool encodeChar(QChar ch, QByteArray &out);
-
-// The text as bytes; stops at the first character that does not fit and
-// returns false, with that character in *bad when bad is given.
+// Appends the bytes of text to out. False, with out as it was, when a
+// character does not fit; that character is then in *bad when bad is given.
 bool encode(const QString &text, QByteArray &out, QChar *bad = nullptr);
 
 // Writes the bytes of text from out on (one byte per character) and moves

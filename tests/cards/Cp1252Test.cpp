@@ -32,7 +32,7 @@ TEST(Cp1252, CharactersOfTheCodePage)
         ASSERT_EQ(text.size(), 1);
         EXPECT_EQ(text[0].unicode(), c.unicode);
         QByteArray out;
-        EXPECT_TRUE(cp1252::encodeChar(QChar(c.unicode), out));
+        EXPECT_TRUE(cp1252::encode(QString(QChar(c.unicode)), out));
         EXPECT_EQ(out, QByteArray(1, char(c.byte)));
     }
 }
