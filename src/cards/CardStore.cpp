@@ -5,7 +5,10 @@
 #include "platform/Platform.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+
+#include <unistd.h>
 
 namespace zek {
 namespace {
@@ -19,6 +22,47 @@ QString blockErrorText(const std::array<qsizetype, 4> &counts)
     for (int i : {1, 2, 3, 0})
         text += QLatin1Char(' ') + QString::number(counts[i]);
     return text + QStringLiteral(" )\r\r");
+}
+
+// Writes all of bytes into file from its start and cuts it there; the data is
+// on the disk when this returns true.
+bool writeAll(QFile &file, const QByteArray &bytes)
+{
+    return file.seek(0) && file.write(bytes) == bytes.size() && file.resize(bytes.size())
+        && ::fsync(file.handle()) == 0;
+}
+
+// A folder in which no new file can be made (a shared class folder set up
+// that way) still lets a writable card file be written in place. Should that
+// write fail half-way, the previous bytes go back.
+bool writeInPlace(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return false;
+    const QByteArray previous = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    if (writeAll(file, bytes))
+        return true;
+    writeAll(file, previous);
+    return false;
+}
+
+// The card file is replaced atomically: a temporary file beside it, renamed
+// over it when all bytes are in. Only where the folder takes no temporary
+// file is the card file written in place.
+bool writeReplacing(const QString &path, const QByteArray &bytes)
+{
+    // Unbuffered, so a short write (full disk) is seen here and not lost in a
+    // flush.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return QFileInfo::exists(path) && writeInPlace(path, bytes);
+    if (file.write(bytes) == bytes.size() && file.size() == bytes.size() && file.commit())
+        return true;
+    file.cancelWriting();
+    return false;
 }
 
 } // namespace
@@ -81,14 +125,7 @@ bool CardStore::saveCardList()
         return false;
     }
 
-    // Unbuffered, so a short write (full disk) is seen here and not lost in a
-    // flush; the file is renamed over the old one only when all bytes are in.
-    QSaveFile file(path());
-    bool ok = file.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    ok = ok && file.write(bytes) == bytes.size() && file.size() == bytes.size();
-    ok = ok && file.commit();
-    if (!ok) {
-        file.cancelWriting();
+    if (!writeReplacing(path(), bytes)) {
         m_platform.messageBox(
             {QStringLiteral("Speicherfehler"),
              QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r"

@@ -24,3 +24,21 @@ QString filePath(const QString &folder, const QString &name)
 }
 
 } // namespace zek
+
+namespace zek {
+
+FolderLock::FolderLock(const QString &folder) : m_file(QDir(folder).filePath(fileName()))
+{
+    // A lock is stale only when its copy no longer runs: the program may run
+    // for hours without touching the lock file.
+    m_file.setStaleLockTime(0);
+}
+
+FolderLock::State FolderLock::lock()
+{
+    if (m_file.isLocked() || m_file.tryLock(0))
+        return State::Locked;
+    return m_file.error() == QLockFile::LockFailedError ? State::Busy : State::Unavailable;
+}
+
+} // namespace zek

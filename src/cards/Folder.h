@@ -13,3 +13,27 @@ QString findFile(const QString &folder, const QString &name);
 QString filePath(const QString &folder, const QString &name);
 
 } // namespace zek
+
+#include <QLockFile>
+
+namespace zek {
+
+// One running copy of the program per card folder, so that a second copy
+// cannot save over the boxes the first one reached. The lock is a file in the
+// folder; one left behind by a crashed copy is taken over.
+class FolderLock {
+public:
+    enum class State { Locked, Busy, Unavailable };
+    explicit FolderLock(const QString &folder);
+    // Busy: another running copy holds the folder. Unavailable: no lock file
+    // can be made there (a read-only folder); the program runs all the same.
+    State lock();
+    void unlock() { m_file.unlock(); }
+
+    static QString fileName() { return QStringLiteral("ZEK-Rechtschreibkartei.lock"); }
+
+private:
+    QLockFile m_file;
+};
+
+} // namespace zek

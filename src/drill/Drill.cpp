@@ -37,9 +37,24 @@ Drill::Drill(SharedState &shared, CardStore &store, Platform &platform, Random &
 {
 }
 
+namespace {
+
+// A card with an empty base word (hand-edited, or an incomplete last card)
+// cannot be typed; the draw passes over it and it stays in the file.
+bool drawable(const CardEntry &card, const QString &box) { return card.box == box && !card.baseWord.isEmpty(); }
+
+} // namespace
+
 void Drill::countBoxes()
 {
-    m_counts = zek::countBoxes(m_store.cards());
+    const CardList &cards = m_store.cards();
+    m_counts = zek::countBoxes(cards);
+    m_drawable.fill(0);
+    for (const CardEntry &card : cards) {
+        const int box = boxNumber(card.box);
+        if (box >= 0 && !card.baseWord.isEmpty())
+            ++m_drawable[box];
+    }
     emit changed();
 }
 
@@ -66,15 +81,15 @@ qsizetype Drill::findCard() const
     const QString box = QString::number(m_shared.currentBox);
     if (m_order == WordOrder::Alphabetical) {
         for (qsizetype i = 0; i < cards.size(); ++i)
-            if (cards[i].box == box)
+            if (drawable(cards[i], box))
                 return i;
         return -1;
     }
-    // The count of the box comes from this same list and is not 0, so a card
-    // of the box exists and the draw ends.
+    // The drawable cards of the box are counted from this same list and are
+    // not 0, so the draw ends.
     for (;;) {
         const auto position = qsizetype(m_random.next() * double(cards.size()));
-        if (cards[position].box == box)
+        if (drawable(cards[position], box))
             return position;
     }
 }
@@ -89,7 +104,7 @@ void Drill::drawCard()
     m_step = 0;
 
     const int box = m_shared.currentBox;
-    const qsizetype inBox = (box >= 0 && box <= 6) ? m_counts.perBox[box] : 0;
+    const qsizetype inBox = (box >= 0 && box <= 6) ? m_drawable[box] : 0;
     const qsizetype position = inBox > 0 ? findCard() : -1;
     if (position < 0) {
         m_card = CurrentCard();

@@ -91,6 +91,7 @@ private:
     Random &m_random;
 
     BoxCounts m_counts;
+    std::array<qsizetype, 7> m_drawable{}; // per box: the cards with a base word
     CurrentCard m_card;
     int m_step = 0;            // 0 base word, 1 related word, 2 phrase
     QString m_display;         // Bezeichnung10

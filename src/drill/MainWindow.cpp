@@ -11,7 +11,8 @@ namespace zek {
 
 MainWindow::MainWindow(const QString &folder, SharedState &shared, CardStore &store, Drill &drill,
                        Platform &platform)
-    : m_folder(folder), m_shared(shared), m_store(store), m_drill(drill), m_platform(platform)
+    : m_folder(folder), m_shared(shared), m_store(store), m_drill(drill), m_platform(platform),
+      m_lock(folder)
 {
 }
 
@@ -37,10 +38,16 @@ bool MainWindow::startUp()
 {
     m_wide = false;
     m_userName = QStringLiteral("Freund");
+    if (m_lock.lock() == FolderLock::State::Busy) {
+        m_platform.messageBox({QStringLiteral("ZEK-Rechtschreibkartei"),
+                               QStringLiteral("Die ZEK-Rechtschreibkartei ist in diesem Ordner schon geöffnet.")});
+        return false;
+    }
     if (installationFilesFound(m_folder) < 4) {
         m_platform.messageBox({QStringLiteral("ZEKKarte abbrechen"),
                                QStringLiteral("Die Installation ist so nicht vollständig,\r"
                                               "der Programmstart wird abgebrochen!\r")});
+        m_lock.unlock();
         return false;
     }
     m_language.readLanguageFile(m_folder, m_platform);
@@ -164,7 +171,16 @@ bool MainWindow::exit()
     const Answer answer = m_platform.messageBox(
         {QStringLiteral("ZEK-Rechtschreibkartei"), QStringLiteral("Die ZEK-Rechtschreibkartei beenden?\r"),
          Buttons::YesNo, Icon::Critical, Answer::No});
-    if (answer != Answer::Yes || !m_store.saveCardList())
+    if (answer != Answer::Yes)
+        return false;
+    // A save that keeps failing (the card folder gone or read-only) must not
+    // hold the child in the program.
+    if (!m_store.saveCardList()
+        && m_platform.messageBox({QStringLiteral("ZEK-Rechtschreibkartei"),
+                                  QStringLiteral("Die Karteikarten konnten nicht gespeichert werden.\r"
+                                                 "Trotzdem beenden?"),
+                                  Buttons::YesNo, Icon::Question, Answer::No})
+               != Answer::Yes)
         return false;
     emit quitRequested();
     return true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cards/Folder.h"
 #include "cards/Language.h"
 #include "cards/SharedState.h"
 
@@ -31,7 +32,8 @@ public:
     MainWindow(const QString &folder, SharedState &shared, CardStore &store, Drill &drill,
                Platform &platform);
 
-    // False when the installation is incomplete: the program ends unsaved.
+    // False when another copy runs on the folder or the installation is
+    // incomplete: the program ends unsaved.
     bool startUp();
     // On every return from another window of the program.
     void activate();
@@ -82,6 +84,7 @@ private:
     QString m_storedBox = QStringLiteral("1");
     QString m_storedLevel = QStringLiteral("1");
     WordShowHandover m_handover;
+    FolderLock m_lock;
 };
 
 } // namespace zek

@@ -1,12 +1,14 @@
 #include "Form1.h"
 
 #include "Twips.h"
+#include "Widgets.h"
 #include "QtPlatform.h"
 
 #include "cards/Presentation.h"
 #include "drill/Drill.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -26,28 +28,10 @@ constexpr int clientHeight = 6765;
 
 const QColor darkBlue(0, 0, 128);
 const QColor lightCyan(128, 255, 255);
-const QColor buttonGrey(224, 224, 224);
 const QColor frameBlue(40, 80, 140);
 const QColor levelYellow(255, 255, 128);
 
 QColor toColor(Rgb c) { return QColor(c.r, c.g, c.b); }
-
-void setBackground(QWidget *w, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, colour);
-    p.setColor(QPalette::Base, colour);
-    w->setPalette(p);
-    w->setAutoFillBackground(true);
-}
-
-void setForeground(QWidget *w, const QColor &colour)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, colour);
-    p.setColor(QPalette::Text, colour);
-    w->setPalette(p);
-}
 
 QString flagOf(const QString &code)
 {
@@ -198,6 +182,7 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
     m_characters->setObjectName(QStringLiteral("Liste3"));
     m_characters->setGeometry(twipsRect(9120, 600, 2055, 6030));
     m_characters->setFont(QFont(QStringLiteral("Arial"), 12));
+    m_characters->setFocusPolicy(Qt::NoFocus); // typing stays in the answer box
     setBackground(m_characters, lightCyan);
     connect(m_characters, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const QString character = item->text();
@@ -236,18 +221,7 @@ QFrame *Form1::addShape(const char *name, const QRect &geometry)
 QToolButton *Form1::addButton(const char *name, const QString &toolTip, const QString &icon, int left,
                               int top, std::function<void()> action)
 {
-    auto *button = new QToolButton(this);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(toolTip);
-    button->setGeometry(twipsRect(left, top, 495, 495));
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
-    button->setIconSize(button->size() - QSize(6, 6));
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setAutoRaise(false);
-    setBackground(button, buttonGrey);
-    QPalette p = button->palette();
-    p.setColor(QPalette::Button, buttonGrey);
-    button->setPalette(p);
+    QToolButton *button = addPictureButton(this, name, toolTip, icon, twipsRect(left, top, 495, 495));
     connect(button, &QToolButton::clicked, this, std::move(action));
     return button;
 }
@@ -322,6 +296,7 @@ void Form1::refresh()
         m_modes->setFocus();
     } else if (!m_drill.modeListVisible() && m_modesWereVisible) {
         m_modes->hide();
+        focusAnswerBox();
     }
     m_modesWereVisible = m_drill.modeListVisible();
 
@@ -339,7 +314,23 @@ void Form1::refresh()
             m_characters->addItem(QString(c));
     }
 
-    setFixedSize(twips(m_main.isWide() ? wideWidth : narrowWidth), twips(clientHeight));
+    // the wide part shows, and takes clicks, only in the wide window
+    m_caption->setVisible(m_main.isWide());
+    m_characters->setVisible(m_main.isWide());
+    fitWidth();
+}
+
+void Form1::fitWidth()
+{
+    // The widths are the window's outer widths, its frame included.
+    const int frame = frameGeometry().width() - geometry().width();
+    setFixedSize(twips(m_main.isWide() ? wideWidth : narrowWidth) - frame, twips(clientHeight));
+}
+
+void Form1::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    fitWidth();
 }
 
 void Form1::focusAnswerBox()

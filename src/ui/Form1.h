@@ -33,6 +33,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -42,6 +43,7 @@ private:
                            int top, std::function<void()> action);
     void onClick(QWidget *widget, std::function<void()> action);
     void refresh();
+    void fitWidth();
     void focusAnswerBox();
     void openRequested(Window window);
 

@@ -1,129 +1,99 @@
 #include "cards/CardFile.h"
 #include "cards/Cp1252.h"
 
+#include "TestFiles.h"
+
+#include <QDir>
+
 #include <gtest/gtest.h>
 
 using namespace zek;
+using namespace zek::test;
 
 namespace {
 
-QByteArray bytes(const char *latin1Text) { return QByteArray(latin1Text); }
-
 CardEntry card(const char *box, const char *base, const char *related, const char *phrase)
 {
-    return {QString::fromUtf8(box), QString::fromUtf8(base), QString::fromUtf8(related),
-            QString::fromUtf8(phrase)};
+    return {QString::fromUtf8(box), QString::fromUtf8(base), QString::fromUtf8(related), QString::fromUtf8(phrase)};
 }
-
-struct ReadCase {
-    const char *name;
-    QByteArray file;
-    CardList cards;
-};
 
 } // namespace
 
-TEST(CardFileReader, ReadsTheStreamOfFields)
+TEST(CardFile, ReadsTheStreamOfFields)
 {
-    const ReadCase cases[] = {
-        {"empty file", bytes(""), {}},
-        {"one card", bytes("1, Hund, Hunde, Der Hund bellt.\r\n"),
-         {card("1", "Hund", "Hunde", "Der Hund bellt.")}},
-        {"empty related word and phrase", bytes("2, Ball, , \r\n"), {card("2", "Ball", "", "")}},
-        {"separators without blanks", bytes("2,Ball,,\r\n"), {card("2", "Ball", "", "")}},
-        {"umlauts one byte each", bytes("3, K\xe4se, k\xe4sig, Der K\xe4se riecht.\r\n"),
-         {card("3", "Käse", "käsig", "Der Käse riecht.")}},
-        {"lone LF ends a line", bytes("1, a, b, c\n2, d, e, f\n"),
-         {card("1", "a", "b", "c"), card("2", "d", "e", "f")}},
-        {"lone CR ends a line", bytes("1, a, b, c\r2, d, e, f\r"),
-         {card("1", "a", "b", "c"), card("2", "d", "e", "f")}},
-        {"empty lines are passed over", bytes("\r\n\r\n1, a, b, c\r\n\r\n\n  \r\n2, d, e, f\r\n\r\n"),
-         {card("1", "a", "b", "c"), card("2", "d", "e", "f")}},
-        {"last line without line end", bytes("1, a, b, c\r\n2, d, e, f"),
-         {card("1", "a", "b", "c"), card("2", "d", "e", "f")}},
-        {"blanks in front of a field are skipped", bytes("  1,    Hund,  Hunde,   bellt\r\n"),
-         {card("1", "Hund", "Hunde", "bellt")}},
-        {"blanks at the end of a field stay", bytes("1, Hund  , Hunde , bellt \r\n"),
-         {card("1", "Hund  ", "Hunde ", "bellt ")}},
-        {"a tab is no blank", bytes("1, \tHund, b, c\r\n"), {card("1", "\tHund", "b", "c")}},
-        {"quotes are read as they stand", bytes("1, \"Hund\", \"a, b\r\n"),
-         {card("1", "\"Hund\"", "\"a", "b")}},
-        {"a card may span lines", bytes("1, a\r\nb, c\r\n"), {card("1", "a", "b", "c")}},
-        {"a comma before the end of the file ends one more field", bytes("1, a, b,"),
-         {card("1", "a", "b", "")}},
+    const struct {
+        const char *name;
+        QByteArray file;
+        CardList cards;
+    } cases[] = {
+        {"empty file", "", {}},
+        {"empty related word and phrase", "2, Ball, , \r\n", {card("2", "Ball", "", "")}},
+        {"separators without blanks", "2,Ball,,\r\n", {card("2", "Ball", "", "")}},
+        {"umlauts one byte each", "3, K\xe4se, \x9c, gro\xdf\r\n", {card("3", "Käse", "œ", "groß")}},
+        {"LF, CR and no line end", "1, a, b, c\n2, d, e, f\r3, g, h, i", {card("1", "a", "b", "c"), card("2", "d", "e", "f"), card("3", "g", "h", "i")}},
+        {"empty and blank lines passed over", "\r\n1, a, b, c\r\n\r\n  \r\n", {card("1", "a", "b", "c")}},
+        {"blanks in front skipped, behind kept", "  1,    Hund ,  Hunde,\tbellt \r\n", {card("1", "Hund ", "Hunde", "\tbellt ")}},
+        {"quotes as they stand", "1, \"Hund\", \"a, b\r\n", {card("1", "\"Hund\"", "\"a", "b")}},
+        {"a card may span lines", "1, a\r\nb, c\r\n", {card("1", "a", "b", "c")}},
+        {"a last comma ends one more field", "1, a, b,", {card("1", "a", "b", "")}},
     };
-    for (const ReadCase &c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const CardFileContent content = readCardFile(c.file);
         EXPECT_EQ(content.cards, c.cards);
         EXPECT_TRUE(content.complete());
     }
+    const CardFileContent twoFields = readCardFile("1, a, b, c\r\n4, Rest\r\n");
+    EXPECT_EQ(twoFields.fieldCounts, (std::array<qsizetype, 4>{2, 2, 1, 1}));
+    EXPECT_EQ(twoFields.cards.back(), card("4", "Rest", "", ""));
 }
 
-TEST(CardFileReader, IncompleteLastCardKeepsItsFields)
+// Every byte but comma, blank and line ends survives a load and a save, in
+// the sample box too; a character Windows-1252 cannot hold is refused.
+TEST(CardFile, WritesBackByteForByte)
 {
     QByteArray file;
-    for (int i = 0; i < 11; ++i)
-        file += "1, Wort" + QByteArray::number(i) + ", Verwandt, Satz\r\n";
-    file += "4, Rest\r\n"; // the twelfth card ends after two fields
-    const CardFileContent content = readCardFile(file);
-    EXPECT_FALSE(content.complete());
-    EXPECT_EQ(content.fieldCounts, (std::array<qsizetype, 4>{12, 12, 11, 11}));
-    ASSERT_EQ(content.cards.size(), 12);
-    EXPECT_EQ(content.cards.back(), card("4", "Rest", "", ""));
-    EXPECT_EQ(content.cards[10], card("1", "Wort10", "Verwandt", "Satz"));
-}
-
-TEST(CardFileWriter, WritesOneLinePerCard)
-{
-    struct Case {
-        const char *name;
-        CardList cards;
-        QByteArray file;
-    };
-    const Case cases[] = {
-        {"no cards, no bytes", {}, bytes("")},
-        {"full card", {card("3", "Haus", "Häuser", "Das Haus ist groß.")},
-         bytes("3, Haus, H\xe4user, Das Haus ist gro\xdf.\r\n")},
-        {"empty fields keep their separators", {card("1", "Ball", "", "")}, bytes("1, Ball, , \r\n")},
-        {"two cards", {card("0", "a", "b", "c"), card("6", "d", "e", "f")},
-         bytes("0, a, b, c\r\n6, d, e, f\r\n")},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.name);
-        QByteArray out;
-        ASSERT_TRUE(writeCardFile(c.cards, out));
-        EXPECT_EQ(out, c.file);
-        EXPECT_EQ(readCardFile(out).cards, c.cards);
-    }
-}
-
-TEST(CardFileWriter, RefusesCharactersOutsideTheCodePage)
-{
-    QByteArray out;
-    QChar bad;
-    EXPECT_FALSE(writeCardFile({card("1", "Hund", "Hunde", "ok"), card("1", "Ŝip", "", "")}, out, &bad));
-    EXPECT_EQ(bad, QChar(u'Ŝ'));
-}
-
-// Every byte but the comma and the line ends survives a load and a save;
-// blanks in front of a field are the reading rule's and are left out here.
-TEST(CardFileRoundTrip, EveryAllowedByteSurvives)
-{
-    QByteArray allowed;
-    for (int b = 0; b < 256; ++b)
+    for (int b = 0; b < 256; ++b) {
+        const QByteArray c(1, char(b));
         if (b != ',' && b != '\r' && b != '\n' && b != ' ')
-            allowed.append(char(b));
-    QByteArray file;
-    for (qsizetype i = 0; i < allowed.size(); i += 7) {
-        const QByteArray chunk = allowed.mid(i, 7);
-        // a blank inside and at the end of a field survives too
-        file += QByteArray::number(i % 7) + ", " + chunk + " x, " + chunk.left(2) + " , "
-              + chunk.right(3) + "\r\n";
+            file += "1, a" + c + "b, " + c + ", x " + c + " \r\n";
     }
+    file += "0, , , \r\n";
+    for (const char *name : {"ZEKCARD1.LST", "ZEKCARD2.LST", "ZEKCARD3.LST"})
+        file += readBytes(QDir(sampleFolder()).filePath(QLatin1String(name)));
+    QByteArray again;
     const CardFileContent content = readCardFile(file);
     ASSERT_TRUE(content.complete());
-    QByteArray again;
     ASSERT_TRUE(writeCardFile(content.cards, again));
     EXPECT_EQ(again, file);
+    EXPECT_EQ(cp1252::decode("\x80\x81\x9f\xff"), QStringLiteral("€\u0081Ÿÿ"));
+
+    QChar bad;
+    EXPECT_FALSE(writeCardFile({card("1", "Hund", "", ""), card("1", "Ŝip", "", "")}, again, &bad));
+    EXPECT_EQ(bad, QChar(u'Ŝ'));
+    for (char16_t u : {char16_t(0x0080), u'Ω', u'中', char16_t(0x2028)})
+        EXPECT_FALSE(cp1252::canEncode(QChar(u))) << int(u);
+}
+
+TEST(CardFile, TheSampleBoxIsSortedAndFitForTheDrill)
+{
+    for (const char *name : {"ZEKCARD1.LST", "ZEKCARD2.LST", "ZEKCARD3.LST"}) {
+        SCOPED_TRACE(name);
+        const CardList cards = readCardFile(readBytes(QDir(sampleFolder()).filePath(QLatin1String(name)))).cards;
+        EXPECT_GE(cards.size(), 40);
+        const BoxCounts counts = countBoxes(cards);
+        EXPECT_EQ(counts.total, cards.size());
+        EXPECT_EQ(std::count(counts.perBox.begin(), counts.perBox.end(), 0), 0);
+        for (qsizetype i = 1; i < cards.size(); ++i)
+            EXPECT_LE(compareBaseWords(cards[i - 1].baseWord, cards[i].baseWord), 0) << cards[i].baseWord.toStdString();
+    }
+    const struct {
+        const char *a, *b;
+        int sign;
+    } order[] = {{"Hund", "hund", 0}, {"Apfel", "Ast", -1}, {"Bär", "Baum", -1}, {"Bär", "Bar", 0},
+                 {"Straße", "Strasse", 0}, {"Zebra", "apfel", 1}, {"élève", "école", 1}, {"œuf", "oeuf", 0}};
+    for (const auto &c : order) {
+        const int r = compareBaseWords(QString::fromUtf8(c.a), QString::fromUtf8(c.b));
+        EXPECT_EQ((r > 0) - (r < 0), c.sign) << c.a << " " << c.b;
+    }
 }

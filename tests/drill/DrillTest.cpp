@@ -5,263 +5,56 @@ using namespace zek::test;
 
 namespace {
 
-const QByteArray fourBoxes("2, Baum, B\xe4ume, Der Baum ist hoch.\r\n"
-                           "3, Haus, H\xe4user, Das Haus ist gro\xdf.\r\n"
-                           "2, Hund, Hunde, Der Hund bellt.\r\n"
-                           "0, Kuh, K\xfche, Die Kuh gibt Milch.\r\n"
-                           "5, Zug, Z\xfcge, Der Zug f\xe4hrt ab.\r\n"
-                           "1, Zwerg, Zwerge, Der Zwerg ist klein.\r\n");
-
-using DrillTest = TrainerTest;
+const QByteArray sixCards("2, Baum, B\xe4ume, Der Baum ist hoch.\r\n"
+                          "3, Haus, H\xe4user, Das Haus ist gro\xdf.\r\n"
+                          "2, Hund, Hunde, Der Hund bellt.\r\n"
+                          "0, Kuh, K\xfche, Die Kuh gibt Milch.\r\n"
+                          "5, Zug, Z\xfcge, Der Zug f\xe4hrt ab.\r\n"
+                          "1, Zwerg, Zwerge, Der Zwerg ist klein.\r\n");
 
 } // namespace
 
-TEST_F(DrillTest, LevelOneMovesTheCardOneBoxUp)
+// The drill as a child meets it: each row starts the trainer on a file, runs
+// the steps, and checks the boxes shown (titles) and what is seen.
+TEST(Drill, Scenarios)
 {
-    start(fourBoxes);
-    drill.chooseBox(2);
-    EXPECT_EQ(drill.card().baseWord, QStringLiteral("Baum"));
-    EXPECT_EQ(drill.wordDisplay(), QStringLiteral(" B  a  u  m "));
-    const BoxCounts before = drill.counts();
-
-    type(QStringLiteral("Bau"));
-    EXPECT_TRUE(drill.wordDisplay().isEmpty());
-    EXPECT_FALSE(drill.answerIsRed());
-    type(QStringLiteral("m"));
-
-    EXPECT_EQ(drill.counts().perBox[2], before.perBox[2] - 1);
-    EXPECT_EQ(drill.counts().perBox[3], before.perBox[3] + 1);
-    EXPECT_EQ(drill.counts().total, before.total);
-    EXPECT_EQ(store.cards()[0].box, QStringLiteral("3"));
-    EXPECT_EQ(drill.card().baseWord, QStringLiteral("Hund")); // the next card of box 2
-    EXPECT_EQ(drill.wordDisplay(), QStringLiteral(" H  u  n  d "));
-    EXPECT_TRUE(drill.answerText().isEmpty());
-}
-
-TEST(DrillLevels, HigherLevelsAskRelatedWordAndPhrase)
-{
-    struct Case {
-        int level;
-        QStringList steps; // what must be typed, in order
-    };
-    const Case cases[] = {
-        {1, {"Hund"}},
-        {2, {"Hund", "Hunde"}},
-        {3, {"Hund", "Hunde", "Der Hund bellt."}},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.level);
-        Trainer t;
-        t.start("1, Hund, Hunde, Der Hund bellt.\r\n1, Katze, K\xe4tzchen, Die Katze schnurrt.\r\n");
-        while (t.drill.level() != c.level)
-            t.drill.nextLevel();
-        for (qsizetype i = 0; i < c.steps.size(); ++i) {
-            EXPECT_EQ(t.shared.targetText, c.steps[i]);
-            EXPECT_EQ(t.store.cards()[0].box, QStringLiteral("1")) << "moved too early";
-            if (i > 0) { // shown as it is: no presentation mode, no spacing
-                EXPECT_EQ(t.drill.wordDisplay(), c.steps[i]);
-            }
-            t.type(c.steps[i]);
-        }
-        EXPECT_EQ(t.store.cards()[0].box, QStringLiteral("2"));
-        EXPECT_EQ(t.drill.card().baseWord, QStringLiteral("Katze"));
-    }
-}
-
-TEST(DrillLevels, StepsFollowACounterAndEmptyFieldsCountAsTyped)
-{
-    struct Case {
+    const QString a120(120, u'a');
+    const struct {
         const char *name;
         QByteArray file;
-        QStringList steps;
+        QString script;
+        const char *titles, *expected;
+    } cases[] = {
+        {"a correct beginning", sixCards, "box 2; type Bau", "", "display=; red=no; answer=Bau; boxes=232051"},
+        {"level 1 moves the card up", sixCards, "box 2; type Baum", "", "boxes=332051; target=Hund; display= H  u  n  d ; answer="},
+        {"level 2 asks the related word", sixCards, "level; box 2; type Baum", "", "boxes=232051; target=Bäume; display=Bäume"},
+        {"level 2 never asks the phrase", sixCards, "level; box 2; type Baum; type Bäume", "", "boxes=332051; target=Hund"},
+        {"level 3 asks the phrase", sixCards, "level; level; box 2; type Baum; type Bäume", "", "boxes=232051; display=Der Baum ist hoch."},
+        {"level 3 done", sixCards, "level; level; box 2; type Baum; type Bäume; type Der Baum ist hoch.", "", "boxes=332051; target=Hund"},
+        {"box 5 to learnt", sixCards, "box 5; type Zug", "Fach 5", "boxes=232061; target="},
+        {"error box to box 1", sixCards, "box 0; type Kuh", "Fach 0", "boxes=232151"},
+        {"related word equal to base word", "1, Rad, Rad, Das Rad rollt.\r\n", "level; level; type Rad; type Rad", "", "boxes=1; target=Das Rad rollt."},
+        {"phrase equal to related word", "1, Eis, eisig, eisig\r\n", "level; level; type Eis; type eisig", "", "boxes=1; target=eisig"},
+        {"empty related word counts as typed", "1, Eis, , kalt\r\n", "level; level; type Eis", "", "target=kalt"},
+        {"empty related word and phrase", "1, Eis, , \r\n", "level; level; type Eis", "Fach 1", "boxes=2"},
+        {"a phrase over 100 characters", "1, aa, aaa, " + a120.toLatin1() + "\r\n", "level; level; type aa; type aaa; paste " + a120, "Fach 1", "boxes=2"},
+        {"over 100 characters", sixCards, "paste " + QString(101, u'Z'), "Texteingabe", "answer=; display= Z  w  e  r  g "},
+        {"a card without base word is passed over", "1, , x, y\r\n1, Hund, Hunde, z\r\n", "type Hund", "Fach 1", "boxes=12"},
+        {"an empty box, typing asks again", sixCards, "box 4; type x", "Fach 4|Fach 4", "target=; answer="},
+        {"only cards without base word", sixCards + "4, , x, y\r\n4\r\n", "box 4; type x; box 1", "Dateifehler|Fach 4|Fach 4", "target=Zwerg"},
+        {"wrong case is red", sixCards, "box 3; type h", "", "red=yes; display= H  a  u  s "},
+        {"a letter inside the word is not", sixCards, "box 3; type a", "", "red=no; display="},
+        {"deleted back to a correct beginning", sixCards, "box 3; type Hax; set Ha", "", "red=no; display="},
+        {"everything deleted", sixCards, "box 3; type Hax; set ", "", "red=no; display= H  a  u  s "},
+        {"the character list appends", sixCards, "box 3; type Ha; char u", "", "answer=Hau"},
+        {"random order", sixCards + "2, , x, y\r\n", "random 0.9 0.75; order; random 0.9 0.5 0.3; box 2", "Wortauswahl", "order=random; target=Hund"},
+        {"and back", sixCards, "random 0.9; order; order", "Wortauswahl|Wortauswahl", "order=abc; target=Zwerg"},
+        {"the level digit cycles", sixCards, "level; level; level", "", "level=1"},
+        {"a hidden mode list chooses nothing", sixCards, "mode 2", "", "mode=1"},
+        {"the mode list", sixCards, "modes; mode 2", "", "mode=3; display= g  r  e  w  Z "},
     };
-    const Case cases[] = {
-        {"related word equals base word", "1, Rad, Rad, Das Rad rollt.\r\n", {"Rad", "Rad", "Das Rad rollt."}},
-        {"phrase equals related word", "1, Eis, eisig, eisig\r\n", {"Eis", "eisig", "eisig"}},
-        {"empty related word", "1, Eis, , Das Eis ist kalt.\r\n", {"Eis", "Das Eis ist kalt."}},
-        {"empty related word and phrase", "1, Eis, , \r\n", {"Eis"}},
-    };
-    for (const Case &c : cases) {
+    for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        Trainer t;
-        t.start(c.file);
-        t.drill.nextLevel();
-        t.drill.nextLevel(); // level 3
-        t.platform.expectMessage(); // box 1 is empty once the card has moved
-        for (const QString &step : c.steps) {
-            ASSERT_EQ(t.shared.targetText, step);
-            t.type(step);
-        }
-        EXPECT_EQ(t.store.cards()[0].box, QStringLiteral("2"));
-        EXPECT_EQ(t.lastMessage().title, QStringLiteral("Fach 1"));
+        Trainer().scenario(c.file, c.script, QString::fromUtf8(c.titles), QString::fromUtf8(c.expected));
     }
-}
-
-TEST_F(DrillTest, BoxFiveGoesToLearntAndErrorBoxToOne)
-{
-    start(fourBoxes);
-    const qsizetype total = drill.counts().total;
-    for (int box : {5, 0}) {
-        SCOPED_TRACE(box);
-        drill.chooseBox(box);
-        const qsizetype position = drill.card().position;
-        platform.expectMessage(); // the box is empty afterwards
-        type(drill.card().baseWord);
-        EXPECT_EQ(store.cards()[position].box, QString::number(box + 1));
-        EXPECT_EQ(drill.counts().perBox[box], 0);
-        EXPECT_EQ(drill.counts().total, total);
-    }
-    EXPECT_EQ(drill.counts().perBox[6], 1);
-    EXPECT_EQ(drill.counts().perBox[1], 2);
-}
-
-TEST_F(DrillTest, WrongCharacterTurnsTheAnswerRedAndShowsTheWord)
-{
-    start(fourBoxes);
-    drill.chooseBox(3); // Haus
-    struct Step {
-        const char *answer;
-        bool red;
-        bool wordShown;
-    };
-    const Step steps[] = {
-        {"h", true, true},    // not in Haus: case counts
-        {"a", false, false},  // a occurs in the word
-        {"Hau", false, false},
-        {"Hax", true, true},
-        {"Ha", false, false}, // deleted back to a correct beginning
-        {"", false, true},    // everything deleted
-    };
-    for (const Step &s : steps) {
-        SCOPED_TRACE(s.answer);
-        drill.checkAnswer(QString::fromUtf8(s.answer));
-        EXPECT_EQ(drill.answerIsRed(), s.red);
-        EXPECT_EQ(drill.wordDisplay(), s.wordShown ? QStringLiteral(" H  a  u  s ") : QString());
-        EXPECT_EQ(drill.answerText(), QString::fromUtf8(s.answer));
-    }
-    EXPECT_EQ(store.cards()[1].box, QStringLiteral("3"));
-}
-
-TEST_F(DrillTest, EmptyBoxSaysSoUntilAnotherBoxIsChosen)
-{
-    start(fourBoxes);
-    platform.expectMessage();
-    drill.chooseBox(4);
-    ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_EQ(platform.messages()[0].title, QStringLiteral("Fach 4"));
-    EXPECT_EQ(platform.messages()[0].text, QStringLiteral("Dieses Fach ist leer, bitte\rein anderes Fach wählen!\r"));
-    EXPECT_TRUE(shared.targetText.isEmpty());
-    EXPECT_EQ(drill.card().position, -1);
-
-    platform.expectMessage();
-    drill.checkAnswer(QStringLiteral("x"));
-    EXPECT_EQ(platform.messages().size(), 2u);
-    EXPECT_TRUE(drill.answerText().isEmpty());
-
-    drill.chooseBox(1);
-    EXPECT_EQ(shared.targetText, QStringLiteral("Zwerg"));
-    EXPECT_EQ(platform.messages().size(), 2u);
-}
-
-TEST_F(DrillTest, RandomOrderDrawsUntilTheBoxMatches)
-{
-    start(fourBoxes);
-    random.setValues({0.9}); // 0.9 * 6 = 5: Zwerg, the card of box 1
-    platform.expectMessage();
-    drill.toggleWordOrder();
-    EXPECT_EQ(drill.card().position, 5);
-    EXPECT_EQ(platform.messages().back().title, QStringLiteral("Wortauswahl"));
-    EXPECT_EQ(platform.messages().back().text, QStringLiteral("Wortauswahl in zufälliger Reihenfolge!"));
-    EXPECT_EQ(drill.wordOrder(), WordOrder::Random);
-
-    // positions 0.1 * 6 = 0 (box 2), 0.6 * 6 = 3 (box 0), 0.4 * 6 = 2 (box 2)
-    random.setValues({0.6, 0.4});
-    drill.chooseBox(2);
-    EXPECT_EQ(drill.card().position, 2);
-    random.setValues({0.99, 0.5, 0.05});
-    drill.drawCard();
-    EXPECT_EQ(drill.card().position, 0);
-
-    platform.expectMessage();
-    drill.toggleWordOrder();
-    EXPECT_EQ(platform.messages().back().text, QStringLiteral("Wortauswahl nach der ABC-Reihenfolge!"));
-    EXPECT_EQ(drill.wordOrder(), WordOrder::Alphabetical);
-}
-
-TEST_F(DrillTest, LevelDigitCyclesAndExplains)
-{
-    start(fourBoxes);
-    EXPECT_EQ(drill.levelDigit(), QStringLiteral(" 1"));
-    for (const char *digit : {"2", "3", "1"}) {
-        drill.nextLevel();
-        EXPECT_EQ(drill.levelDigit(), QString::fromLatin1(digit));
-    }
-    platform.expectMessage();
-    drill.explainLevels();
-    EXPECT_EQ(platform.messages().back().title, QStringLiteral("Schwierigkeitsstufe"));
-    EXPECT_EQ(platform.messages().back().text,
-              QStringLiteral("1 --> Nur das Lernwort schreiben\r2 --> Verwandtes Wort zusätzlich\r"
-                             "3 --> Auch Satzbeispiel eingeben\r\r(Zum Ändern die Ziffer anklicken)\r"));
-}
-
-TEST_F(DrillTest, ModeListChoosesThePresentation)
-{
-    start(fourBoxes);
-    drill.chooseMode(2); // the list is hidden: nothing is chosen
-    EXPECT_EQ(drill.mode(), 1);
-    drill.toggleModeList();
-    EXPECT_TRUE(drill.modeListVisible());
-    drill.chooseMode(2);
-    EXPECT_FALSE(drill.modeListVisible());
-    EXPECT_EQ(drill.mode(), 3);
-    EXPECT_EQ(drill.wordDisplay(), QStringLiteral(" g  r  e  w  Z ")); // Zwerg reversed
-    drill.toggleModeList();
-    drill.toggleModeList();
-    EXPECT_FALSE(drill.modeListVisible());
-}
-
-TEST_F(DrillTest, CharacterListAppendsToTheAnswer)
-{
-    start(fourBoxes);
-    drill.chooseBox(2);
-    for (const char *c : {"B", "a", "u"})
-        drill.insertCharacter(QString::fromLatin1(c));
-    EXPECT_EQ(drill.answerText(), QStringLiteral("Bau"));
-    drill.insertCharacter(QStringLiteral("m"));
-    EXPECT_EQ(store.cards()[0].box, QStringLiteral("3"));
-    EXPECT_TRUE(drill.answerText().isEmpty());
-}
-
-TEST_F(DrillTest, TooLongTextIsRefused)
-{
-    const QString phrase(120, u'a');
-    start("1, aa, aaa, " + phrase.toLatin1() + "\r\n");
-    platform.expectMessage();
-    drill.checkAnswer(QString(101, u'a'));
-    ASSERT_EQ(platform.messages().size(), 1u);
-    EXPECT_EQ(platform.messages()[0].title, QStringLiteral("Texteingabe"));
-    EXPECT_EQ(platform.messages()[0].text, QStringLiteral("Der Text ist zu lang!\r"));
-    EXPECT_TRUE(drill.answerText().isEmpty());
-    EXPECT_EQ(drill.wordDisplay(), QStringLiteral(" a  a "));
-
-    // a phrase longer than 100 characters can still be typed
-    drill.nextLevel();
-    drill.nextLevel();
-    type(QStringLiteral("aa"));
-    type(QStringLiteral("aaa"));
-    EXPECT_EQ(drill.answerLimit(), 120);
-    platform.expectMessage(); // box 1 is empty afterwards
-    drill.checkAnswer(phrase);
-    EXPECT_EQ(store.cards()[0].box, QStringLiteral("2"));
-}
-
-TEST_F(DrillTest, CardViewShowsTheWholeCard)
-{
-    start(fourBoxes);
-    drill.chooseBox(2);
-    platform.expectMessage();
-    drill.showCard();
-    EXPECT_EQ(platform.messages().back().title, QStringLiteral("ZEK-Karteikarte:  Fach 2"));
-    EXPECT_EQ(platform.messages().back().text,
-              QStringLiteral("B  a  u  m \r\rBäume\r\rDer Baum ist hoch.\r\r\r"));
 }

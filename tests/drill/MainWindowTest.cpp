@@ -1,17 +1,15 @@
 #include "TrainerFixture.h"
 
-#include <QSignalSpy>
-
-
 using namespace zek;
 using namespace zek::test;
 
 namespace {
 
-using MainWindowTest = TrainerTest;
+const QByteArray sample("1, Apfel, \xc4pfel, Der Apfel ist rot.\r\n"
+                        "2, Haus, H\xe4user, Das Haus ist gro\xdf.\r\n"
+                        "2, Hund, Hunde, Der Hund bellt.\r\n");
 
-// n German cards in box 1, sorted.
-QByteArray cards(int n)
+QByteArray cards(int n) // n cards in box 1
 {
     QByteArray bytes;
     for (int i = 0; i < n; ++i)
@@ -19,273 +17,91 @@ QByteArray cards(int n)
     return bytes;
 }
 
-const QByteArray sample("1, Apfel, \xc4pfel, Der Apfel ist rot.\r\n"
-                        "2, Haus, H\xe4user, Das Haus ist gro\xdf.\r\n"
-                        "2, Hund, Hunde, Der Hund bellt.\r\n");
-
 } // namespace
 
-TEST(StartUp, EndsWhenAFileOfTheCardBoxIsMissing)
+// The last box of each script with the title given, word for word.
+TEST(MainWindow, ShowsItsMessagesExactly)
 {
-    for (const char *missing : {"ZEKCARDS.INI", "ZEKCARD1.LST", "ZEKCARD2.LST", "ZEKCARD3.LST"}) {
-        SCOPED_TRACE(missing);
-        Trainer t;
-        t.writeBox(sample);
-        QFile::remove(t.path(missing));
-        t.platform.expectMessage();
-        EXPECT_FALSE(t.main.startUp());
-        EXPECT_EQ(t.lastMessage().title, QStringLiteral("ZEKKarte abbrechen"));
-        EXPECT_EQ(t.lastMessage().text, QStringLiteral("Die Installation ist so nicht vollständig,\r"
-                                                       "der Programmstart wird abgebrochen!\r"));
-        EXPECT_FALSE(t.store.isLoaded());
-    }
-}
-
-TEST_F(MainWindowTest, LowerCaseFileNamesCount)
-{
-    writeBox(sample);
-    ASSERT_TRUE(QFile::rename(path("ZEKCARD2.LST"), path("zekcard2.lst")));
-    ASSERT_TRUE(QFile::rename(path("ZEKCARD1.LST"), path("Zekcard1.Lst")));
-    EXPECT_EQ(MainWindow::installationFilesFound(dir.path()), 4);
-    ASSERT_TRUE(main.startUp());
-    EXPECT_EQ(store.cards().size(), 3);
-}
-
-TEST_F(MainWindowTest, StartsInGermanOnBoxOneAtLevelOne)
-{
-    start(sample);
-    EXPECT_TRUE(platform.messages().empty());
-    EXPECT_EQ(main.language().code(), QStringLiteral("D"));
-    EXPECT_EQ(main.language().caption(), QStringLiteral("Z e i c h e n s a t z\rDeutsch"));
-    EXPECT_EQ(main.language().currentCharacterSet(), QStringLiteral("ABCÄ"));
-    EXPECT_EQ(shared.currentCardFile, QStringLiteral("ZEKCARD1.LST"));
-    EXPECT_EQ(drill.levelDigit(), QStringLiteral(" 1"));
-    EXPECT_EQ(drill.currentBox(), 1);
-    EXPECT_EQ(drill.mode(), 1);
-    EXPECT_EQ(drill.wordOrder(), WordOrder::Alphabetical);
-    EXPECT_EQ(drill.paintedBox(), 1);
-    EXPECT_EQ(shared.targetText, QStringLiteral("Apfel"));
-    EXPECT_EQ(drill.counts().perBox[2], 2);
-    EXPECT_EQ(main.userName(), QStringLiteral("Freund"));
-    EXPECT_FALSE(main.isWide());
-}
-
-TEST_F(MainWindowTest, LanguageButtonCyclesAndSavesFirst)
-{
-    start(sample);
-    platform.expectMessage(); // box 1 is empty afterwards
-    type(QStringLiteral("Apfel"));
-    main.switchLanguage();
-    EXPECT_EQ(main.language().code(), QStringLiteral("E"));
-    EXPECT_TRUE(german().startsWith("2, Apfel"));
-    EXPECT_EQ(shared.targetText, QStringLiteral("dog"));
-    EXPECT_EQ(main.language().currentCharacterSet(), QStringLiteral("XYZ"));
-
-    main.switchLanguage();
-    EXPECT_EQ(shared.currentCardFile, QStringLiteral("ZEKCARD3.LST"));
-    EXPECT_EQ(main.language().caption(), QStringLiteral("Z e i c h e n s a t z\rFranzösisch"));
-    platform.expectMessage(); // German box 1 is empty
-    main.switchLanguage();
-    EXPECT_EQ(shared.currentCardFile, QStringLiteral("ZEKCARD1.LST"));
-    EXPECT_EQ(store.cards()[0].box, QStringLiteral("2"));
-}
-
-TEST_F(MainWindowTest, FailedSaveKeepsTheLanguage)
-{
-    start(sample);
-    platform.expectMessage(); // box 1 is empty afterwards
-    type(QStringLiteral("Apfel"));
-    platform.takeMessages();
-
-    platform.expectMessage();
-    {
-        FileSizeLimit fullDisk(8);
-        main.switchLanguage();
-    }
-
-    EXPECT_EQ(lastMessage().title, QStringLiteral("Speicherfehler"));
-    EXPECT_EQ(main.language().code(), QStringLiteral("D"));
-    EXPECT_EQ(store.cards()[0].box, QStringLiteral("2"));
-    EXPECT_EQ(german(), sample);
-}
-
-TEST_F(MainWindowTest, GamesNeedWordsAndATarget)
-{
-    struct Case {
-        int words;
-        Window window;
-        const char *refusal; // nullptr: opens
+    const struct {
+        const char *script, *title, *text;
+        Icon icon = Icon::None;
+    } cases[] = {
+        {"box 4", "Fach 4", "Dieses Fach ist leer, bitte\rein anderes Fach wählen!\r"},
+        {"paste 12345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901",
+         "Texteingabe", "Der Text ist zu lang!\r"},
+        {"explain", "Schwierigkeitsstufe", "1 --> Nur das Lernwort schreiben\r2 --> Verwandtes Wort zusätzlich\r"
+         "3 --> Auch Satzbeispiel eingeben\r\r(Zum Ändern die Ziffer anklicken)\r"},
+        {"card", "ZEK-Karteikarte:  Fach 1", "A  p  f  e  l \r\rÄpfel\r\rDer Apfel ist rot.\r\r\r"},
+        {"order", "Wortauswahl", "Wortauswahl in zufälliger Reihenfolge!"},
+        {"order; order", "Wortauswahl", "Wortauswahl nach der ABC-Reihenfolge!"},
+        {"open memory", "Memoryspiel abbrechen", "Es sind nicht genügend Wörter vorhanden!\r\r"},
+        {"name Lena", "Neuer Name: Lena", "Der Benutzername wurde geändert.\rDie Karteikarten bleiben wie gesetzt.\r\r\r"},
+        {"answer nein; exit", "ZEK-Rechtschreibkartei", "Die ZEK-Rechtschreibkartei beenden?\r", Icon::Critical},
+        {"type Apfel; gone; lang", "Speicherfehler", "Die Karteikarten wurden nicht gespeichert!\rDie Datei 'ZEKCARD1.LST' konnte nicht geschrieben werden\r"
+         "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\rDie Datei bleibt, wie sie war.\r"},
+        {"remove ZEKCARD2.LST; lang", "Dateifehler", "Die Kartei 'ZEKCARD2.LST' kann nicht gelesen werden.\rDie Datei wird nicht überschrieben.\r"},
+        {"remove ZEKCARDS.INI; start", "ZEKKarte abbrechen", "Die Installation ist so nicht vollständig,\rder Programmstart wird abgebrochen!\r"},
+        {"type Apfel; gone; answer ja; answer nein; exit", "ZEK-Rechtschreibkartei",
+         "Die Karteikarten konnten nicht gespeichert werden.\rTrotzdem beenden?", Icon::Question},
     };
-    const Case cases[] = {
-        {17, Window::Memory, "Memoryspiel abbrechen"},
-        {18, Window::Memory, nullptr},
-        {1, Window::Hangman, nullptr},
-        {1, Window::WordPrison, nullptr},
-    };
-    for (const Case &c : cases) {
-        SCOPED_TRACE(c.words);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.script);
         Trainer t;
-        t.start(cards(c.words));
-        QSignalSpy opened(&t.main, &MainWindow::windowRequested);
-        if (c.refusal)
-            t.platform.expectMessage();
-        EXPECT_EQ(t.main.openWindow(c.window), c.refusal == nullptr);
-        EXPECT_EQ(opened.size(), c.refusal ? 0 : 1);
-        if (c.refusal) {
-            EXPECT_EQ(t.lastMessage().title, QString::fromLatin1(c.refusal));
-            EXPECT_EQ(t.lastMessage().text, QStringLiteral("Es sind nicht genügend Wörter vorhanden!\r\r"));
-        }
+        t.play(sample, QString::fromUtf8(c.script));
+        const qsizetype i = t.platform.titles().lastIndexOf(QString::fromUtf8(c.title));
+        ASSERT_GE(i, 0);
+        const Message &m = t.platform.messages()[i];
+        EXPECT_EQ(m.title + u'|' + m.text, QString::fromUtf8(c.title) + u'|' + QString::fromUtf8(c.text));
+        EXPECT_EQ(m.icon, c.icon);
+        EXPECT_EQ(m.buttons, c.icon == Icon::None ? Buttons::Ok : Buttons::YesNo);
+        EXPECT_EQ(m.defaultButton, c.icon == Icon::None ? Answer::Ok : Answer::No);
     }
 }
 
-TEST_F(MainWindowTest, EmptyCardListOpensOnlyTheEditor)
+// The language, the tool bar windows, the user name and the exit, as
+// scripts on a file: the boxes shown (titles) and what is seen afterwards.
+TEST(MainWindow, Scenarios)
 {
-    platform.expectMessage(); // "Fach 1": nothing to draw
-    start("");
-    platform.takeMessages();
-    QSignalSpy opened(&main, &MainWindow::windowRequested);
-    EXPECT_FALSE(main.openWindow(Window::Hangman));
-    EXPECT_FALSE(main.openWindow(Window::WordPrison));
-    EXPECT_TRUE(platform.messages().empty());
-
-    for (const char *answer : {"", "x"}) {
-        platform.expectInput(QString::fromLatin1(answer)); // empty: Cancel
-        main.editorPrompt();
+    const struct {
+        const char *name;
+        QByteArray file;
+        const char *script, *titles, *expected;
+    } cases[] = {
+        {"the start", sample, "", "", "started=yes; lang=D; caption=Z e i c h e n s a t z\rDeutsch; level= 1; box=1; mode=1; order=abc; target=Apfel; name=Freund; lock=yes"},
+        {"lower-case names count", sample, "rename ZEKCARD2.LST zekcard2.lst; start", "", "started=yes"},
+        {"no language file", sample, "remove ZEKCARDS.INI; start", "ZEKKarte abbrechen", "started=no; total=0; lock=no"},
+        {"no English cards", sample, "remove ZEKCARD2.LST; start", "ZEKKarte abbrechen", "started=no; total=0; lock=no"},
+        {"a read-only folder takes no lock", sample, "folder-ro; start; rw", "", "started=yes; lock=no"},
+        {"the flag saves first", sample, "type Apfel; lang", "Fach 1", "lang=E; target=dog; file=222"},
+        {"D, E, F, D", sample, "lang; lang; lang", "", "lang=D; target=Apfel"},
+        {"a full disk keeps the old file and the language", sample, "type Apfel; full; lang; room", "Fach 1|Speicherfehler", "lang=D; file=122; boxes=222; files=5"},
+        {"a folder that takes no new file: saved in place", sample, "type Apfel; folder-ro; lang; rw", "Fach 1", "lang=E; file=222; files=5"},
+        {"folder and file read-only", sample, "type Apfel; folder-ro; file-ro; lang; rw", "Fach 1|Speicherfehler", "lang=D; file=122; files=5"},
+        {"the folder vanishes", sample, "type Apfel; gone; lang", "Fach 1|Speicherfehler", "lang=D; boxes=222; file=none"},
+        {"a file that cannot be read is never written", sample, "remove ZEKCARD2.LST; lang; lang; lang", "Dateifehler|Fach 1", "lang=D; files=4; total=3"},
+        {"the block error", sample + "2, Zebra\r\n", "", "Dateifehler",
+         "last=In der Datei steckt ein Fehler, es\rmüssen immer Viererblöcke sein!\r( Listenzahlen:  4 3 3 4 )\r\r"},
+        {"the incomplete last card is kept", sample + "2, Zebra\r\n", "box 2; type Haus; type Hund; answer ja; exit", "Dateifehler|ZEK-Rechtschreibkartei", "file=1332; quit=1"},
+        {"more cards than a list holds", cards(33767), "type Wort100; answer ja; exit", "ZEK-Rechtschreibkartei", "total=33767; quit=1"},
+        {"memory needs 18 words", cards(17), "open memory", "Memoryspiel abbrechen", "opened=0"},
+        {"memory with 18", cards(18), "open memory", "", "opened=1"},
+        {"games need a word", cards(1), "open hangman; open prison", "", "opened=2"},
+        {"no target: games do nothing", "", "open hangman; open prison", "Fach 1", "opened=0"},
+        {"the editor wants the word shown", sample, "prompt ; prompt apfel; prompt Apfel ; prompt Apfel", "", "opened=1"},
+        {"an empty list opens the editor on Cancel", "", "prompt ", "Fach 1", "opened=1"},
+        {"a failed save opens no window", sample, "type Apfel; gone; open show", "Fach 1|Speicherfehler", "opened=0"},
+        {"return restores box, level, mode", sample, "level; level; box 2; type Haus; type Häuser; type Das Haus ist groß.; modes; mode 4; open show; traces; activate",
+         "", "box=2; level=3; mode=5; display= H  u  _  _ ; file=132; handover=Hund|Hunde|Der Hund bellt.|2|3"},
+        {"a new user name", sample, "name Lena", "Neuer Name: Lena", "name=Lena; file=122"},
+        {"Cancel keeps the name", sample, "name ", "", "name=Freund"},
+        {"exit: Nein", sample, "type Apfel; answer nein; exit", "Fach 1|ZEK-Rechtschreibkartei", "quit=0; file=122"},
+        {"exit: Ja saves", sample, "type Apfel; answer ja; exit", "Fach 1|ZEK-Rechtschreibkartei", "quit=1; file=222"},
+        {"save fails, end anyway", sample, "type Apfel; gone; answer ja; answer ja; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei", "quit=1"},
+        {"save fails, stay", sample, "type Apfel; gone; answer ja; answer nein; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei", "quit=0; boxes=222"},
+        {"the desktop session ends", sample, "type Apfel; end", "Fach 1", "quit=0; file=222"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Trainer().scenario(c.file, QString::fromUtf8(c.script), QString::fromUtf8(c.titles), QString::fromUtf8(c.expected));
     }
-    ASSERT_EQ(opened.size(), 1);
-    EXPECT_EQ(opened[0][0].value<Window>(), Window::Editor);
-    EXPECT_EQ(platform.inputs()[0].title, QStringLiteral("Passwortabfrage"));
-    EXPECT_EQ(platform.inputs()[0].prompt, QStringLiteral("Geben Sie das Passwort ein:"));
-    EXPECT_TRUE(platform.inputs()[0].defaultText.isEmpty());
-}
-
-TEST_F(MainWindowTest, EditorPromptWantsTheCurrentWord)
-{
-    start(sample);
-    QSignalSpy opened(&main, &MainWindow::windowRequested);
-    for (const char *answer : {"", "apfel", "Apfel "}) {
-        platform.expectInput(QString::fromLatin1(answer));
-        main.editorPrompt();
-    }
-    EXPECT_EQ(opened.size(), 0);
-    platform.expectInput(QStringLiteral("Apfel"));
-    main.editorPrompt();
-    EXPECT_EQ(opened.size(), 1);
-    EXPECT_TRUE(platform.messages().empty());
-}
-
-TEST_F(MainWindowTest, ReturnFromAnotherWindowRestoresTheDrill)
-{
-    start(sample);
-    drill.nextLevel();
-    drill.nextLevel(); // level 3
-    drill.chooseBox(2);
-    type(QStringLiteral("Haus"));
-    type(QStringLiteral("Häuser"));
-    type(QStringLiteral("Das Haus ist groß.")); // Haus moves to box 3
-    drill.toggleModeList();
-    drill.chooseMode(4);
-
-    ASSERT_TRUE(main.openWindow(Window::Hangman));
-    EXPECT_EQ(main.storedBox(), QStringLiteral("2"));
-    EXPECT_EQ(main.storedLevel(), QStringLiteral("3"));
-    EXPECT_EQ(main.storedMode(), QStringLiteral("5"));
-    EXPECT_TRUE(german().contains("3, Haus"));
-
-    // the other window leaves its traces in the shared values
-    shared.currentBox = 4;
-    shared.level = 1;
-    shared.mode = 2;
-    main.activate();
-    EXPECT_EQ(drill.currentBox(), 2);
-    EXPECT_EQ(drill.level(), 3);
-    EXPECT_EQ(drill.mode(), 5);
-    EXPECT_EQ(drill.card().baseWord, QStringLiteral("Hund"));
-    EXPECT_EQ(drill.wordDisplay(), QStringLiteral(" H  u  _  _ "));
-    EXPECT_EQ(drill.counts().perBox[3], 1);
-}
-
-TEST_F(MainWindowTest, WordShowIsGivenTheCurrentCard)
-{
-    start(sample);
-    ASSERT_TRUE(main.openWindow(Window::WordShow));
-    const WordShowHandover &h = main.wordShowHandover();
-    EXPECT_EQ(h.baseWord, QStringLiteral("Apfel"));
-    EXPECT_EQ(h.relatedWord, QStringLiteral("Äpfel"));
-    EXPECT_EQ(h.phrase, QStringLiteral("Der Apfel ist rot."));
-    EXPECT_EQ(h.position, QStringLiteral("1"));
-    EXPECT_EQ(h.lastCard, 3);
-}
-
-TEST_F(MainWindowTest, FailedSaveDoesNotOpenAWindow)
-{
-    start(sample);
-    platform.expectMessage(); // box 1 is empty afterwards
-    type(QStringLiteral("Apfel"));
-    QDir(dir.path()).removeRecursively();
-    QSignalSpy opened(&main, &MainWindow::windowRequested);
-    platform.expectMessage();
-    EXPECT_FALSE(main.openWindow(Window::WordShow));
-    EXPECT_EQ(opened.size(), 0);
-    EXPECT_EQ(lastMessage().title, QStringLiteral("Speicherfehler"));
-}
-
-TEST_F(MainWindowTest, ExitAsksAndSavesOnlyOnYes)
-{
-    start(sample);
-    platform.expectMessage(); // box 1 is empty afterwards
-    type(QStringLiteral("Apfel"));
-    QSignalSpy quit(&main, &MainWindow::quitRequested);
-
-    platform.expectMessage(Answer::No);
-    EXPECT_FALSE(main.exit());
-    const Message &question = lastMessage();
-    EXPECT_EQ(question.title, QStringLiteral("ZEK-Rechtschreibkartei"));
-    EXPECT_EQ(question.text, QStringLiteral("Die ZEK-Rechtschreibkartei beenden?\r"));
-    EXPECT_EQ(question.buttons, Buttons::YesNo);
-    EXPECT_EQ(question.icon, Icon::Critical);
-    EXPECT_EQ(question.defaultButton, Answer::No);
-    EXPECT_EQ(german(), sample);
-    EXPECT_EQ(quit.size(), 0);
-
-    platform.expectMessage(Answer::Yes);
-    EXPECT_TRUE(main.exit());
-    QByteArray expected = sample;
-    expected[0] = '2';
-    EXPECT_EQ(german(), expected);
-    EXPECT_EQ(quit.size(), 1);
-}
-
-TEST_F(MainWindowTest, SessionEndSavesWithoutAsking)
-{
-    start(sample);
-    platform.expectMessage(); // box 1 is empty afterwards
-    type(QStringLiteral("Apfel"));
-    EXPECT_TRUE(main.endSession());
-    EXPECT_TRUE(german().startsWith("2, Apfel"));
-}
-
-TEST_F(MainWindowTest, UserNameAndWidth)
-{
-    start(sample);
-    platform.expectInput(QString());
-    main.changeUserName();
-    EXPECT_EQ(main.userName(), QStringLiteral("Freund"));
-    EXPECT_EQ(platform.inputs()[0].title, QStringLiteral("Benutzername"));
-    EXPECT_EQ(platform.inputs()[0].prompt, QStringLiteral("Neuer Name:"));
-    EXPECT_EQ(platform.inputs()[0].defaultText, QStringLiteral("Freund"));
-
-    platform.expectInput(QStringLiteral("Lena"));
-    platform.expectMessage();
-    main.changeUserName();
-    EXPECT_EQ(main.userName(), QStringLiteral("Lena"));
-    EXPECT_EQ(lastMessage().title, QStringLiteral("Neuer Name: Lena"));
-    EXPECT_EQ(lastMessage().text, QStringLiteral("Der Benutzername wurde geändert.\r"
-                                                 "Die Karteikarten bleiben wie gesetzt.\r\r\r"));
-    EXPECT_EQ(german(), sample);
-
-    main.toggleWidth();
-    EXPECT_TRUE(main.isWide());
-    main.toggleWidth();
-    EXPECT_FALSE(main.isWide());
 }

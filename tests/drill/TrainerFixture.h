@@ -9,9 +9,12 @@
 #include "TestFiles.h"
 
 #include <QDir>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 namespace zek::test {
 
@@ -19,42 +22,42 @@ namespace zek::test {
 struct Trainer {
     QString path(const char *name) const { return QDir(dir.path()).filePath(QLatin1String(name)); }
 
-    // Four files: the given German cards, one English and one French card.
-    void writeBox(const QByteArray &german)
-    {
-        writeBytes(path("ZEKCARDS.INI"), "ABC\xc4\r\nXYZ\r\n\xe9\xe8\r\n");
-        writeBytes(path("ZEKCARD1.LST"), german);
-        writeBytes(path("ZEKCARD2.LST"), "1, dog, puppy, The dog barks.\r\n");
-        writeBytes(path("ZEKCARD3.LST"), "1, chat, chaton, Le chat dort.\r\n");
-    }
-
-    void start(const QByteArray &german)
-    {
-        writeBox(german);
-        ASSERT_TRUE(main.startUp());
-    }
-
-    // The child types text one character after another.
-    void type(const QString &text)
-    {
-        for (QChar c : text)
-            drill.checkAnswer(drill.answerText() + c);
-    }
-
-    QByteArray german() const { return readBytes(path("ZEKCARD1.LST")); }
-
-    // The last message box shown.
-    const Message &lastMessage() const { return platform.messages().back(); }
+    // Runs the steps of a script, separated by "; ": "start", "rename a b",
+    // "box 2", "type Baum" (one key after another), "set <answer box text>", "paste <text>", "char ä", "level", "modes",
+    // "mode 3", "order", "random 0.5 0.2", "lang", "open memory" (editor,
+    // memory, hangman, prison, show, info), "explain", "card", "prompt <answer>",
+    // "name <answer>", "answer ja|nein" (for the next question), "traces"
+    // (another window's values), "activate", "exit", "end" (of the desktop
+    // session), "gone" (the folder vanishes), "remove <file>", "full"/"room"
+    // (the disk), "folder-ro", "file-ro" (the German cards), "rw" (both back).
+    void run(const QString &script);
+    // What the child sees and the file holds, by name: target, display,
+    // boxes (the box codes in memory), file (those in the file), red, level,
+    // box, mode, order, lang, name, opened, quit, handover, total (words),
+    // started, lock (the lock file is there), caption,
+    // files (in the folder), last (the text of the last box).
+    QString state(const QString &key) const;
+    // Checks "key=value; key=value" against state().
+    void expect(const QString &expectations) const;
+    // The card box with these German cards and the script, started first
+    // unless it starts itself; OK boxes need no answer.
+    void play(const QByteArray &german, const QString &script);
+    // play(), then the titles of the boxes shown, joined by "|", and the
+    // state expected.
+    void scenario(const QByteArray &german, const QString &script, const QString &titles, const QString &expected);
 
     QTemporaryDir dir;
+    std::optional<ReadOnly> readOnly, readOnlyFile;
+    std::optional<FileSizeLimit> fullDisk;
     FakePlatform platform;
     FixedRandom random;
     SharedState shared;
     CardStore store{dir.path(), shared, platform};
     Drill drill{shared, store, platform, random};
     MainWindow main{dir.path(), shared, store, drill, platform};
+    QSignalSpy opened{&main, &MainWindow::windowRequested};
+    QSignalSpy quit{&main, &MainWindow::quitRequested};
+    bool started = false;
 };
-
-class TrainerTest : public ::testing::Test, public Trainer {};
 
 } // namespace zek::test

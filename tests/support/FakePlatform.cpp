@@ -13,9 +13,10 @@ FakePlatform::~FakePlatform()
 Answer FakePlatform::messageBox(const Message &message)
 {
     m_messages.push_back(message);
+    if (answersOk && message.buttons == Buttons::Ok)
+        return Answer::Ok;
     if (m_answers.empty()) {
-        ADD_FAILURE() << "unexpected message box: title \"" << message.title.toStdString()
-                      << "\", text \"" << message.text.toStdString() << '"';
+        ADD_FAILURE() << "unexpected message box: " << message.title.toStdString() << ": " << message.text.toStdString();
         return message.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     }
     const Answer answer = m_answers.front();
@@ -23,24 +24,24 @@ Answer FakePlatform::messageBox(const Message &message)
     return answer;
 }
 
-QString FakePlatform::inputBox(const QString &prompt, const QString &title,
-                               const QString &defaultText)
+QString FakePlatform::inputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
-    m_inputCalls.push_back({prompt, title, defaultText});
+    inputs << title + u'|' + prompt + u'|' + defaultText;
     if (m_inputs.empty()) {
-        ADD_FAILURE() << "unexpected input box: title \"" << title.toStdString() << '"';
+        ADD_FAILURE() << "unexpected input box: " << title.toStdString();
         return {};
     }
-    QString text = m_inputs.front();
+    const QString text = m_inputs.front();
     m_inputs.pop_front();
     return text;
 }
 
-std::vector<Message> FakePlatform::takeMessages()
+QStringList FakePlatform::titles() const
 {
-    std::vector<Message> taken;
-    taken.swap(m_messages);
-    return taken;
+    QStringList out;
+    for (const Message &m : m_messages)
+        out << m.title;
+    return out;
 }
 
 } // namespace zek::test

@@ -1,11 +1,9 @@
+// The Qt message and input boxes as a child sees them.
 #include "ui/QtPlatform.h"
 
 #include <QApplication>
-#include <QDialogButtonBox>
 #include <QFontInfo>
 #include <QInputDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
@@ -18,97 +16,57 @@ using namespace zek;
 
 namespace {
 
-// Runs check on the modal box as soon as it is open.
-void whenOpen(std::function<void(QWidget *)> check)
+// Presses the button named press on the modal box as soon as it is open,
+// after handing the box to look.
+void whenOpen(const QString &press, std::function<void(QWidget *)> look = {})
 {
-    QTimer::singleShot(0, [check] {
+    QTimer::singleShot(0, [=] {
         QWidget *box = QApplication::activeModalWidget();
         ASSERT_NE(box, nullptr);
-        check(box);
+        if (look)
+            look(box);
+        for (QPushButton *b : box->findChildren<QPushButton *>())
+            if (b->text() == press)
+                return b->click();
+        ADD_FAILURE() << "no button " << press.toStdString();
     });
-}
-
-QPushButton *button(QWidget *box, const QString &text)
-{
-    for (QPushButton *b : box->findChildren<QPushButton *>())
-        if (b->text() == text)
-            return b;
-    ADD_FAILURE() << "no button " << text.toStdString();
-    return nullptr;
 }
 
 } // namespace
 
-TEST(QtPlatform, QuestionWithJaAndNein)
+TEST(QtPlatform, BoxesReadJaNeinOkAndAbbrechen)
 {
     ui::QtPlatform platform;
-    QString shownText, title;
-    bool noIsDefault = false;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    whenOpen([&](QWidget *w) {
+    QString seen;
+    const auto look = [&](QWidget *w) {
         auto *box = qobject_cast<QMessageBox *>(w);
-        ASSERT_NE(box, nullptr);
-        shownText = box->text();
-        title = box->windowTitle();
-        icon = box->icon();
-        noIsDefault = box->defaultButton() == button(box, QStringLiteral("Nein"));
-        button(box, QStringLiteral("Ja"))->click();
-    });
-    const Answer answer = platform.messageBox({QStringLiteral("Titel"), QStringLiteral("Zeile 1\rZeile 2\r\nZeile 3\r"),
-                                               Buttons::YesNo, Icon::Critical, Answer::No});
-    EXPECT_EQ(answer, Answer::Yes);
-    EXPECT_EQ(shownText, QStringLiteral("Zeile 1\nZeile 2\nZeile 3\n"));
-    EXPECT_EQ(title, QStringLiteral("Titel"));
-    EXPECT_EQ(icon, QMessageBox::Critical);
-    EXPECT_TRUE(noIsDefault);
-
-    whenOpen([](QWidget *w) { button(w, QStringLiteral("Nein"))->click(); });
-    EXPECT_EQ(platform.messageBox({QStringLiteral("T"), QStringLiteral("?"), Buttons::YesNo}), Answer::No);
-}
-
-TEST(QtPlatform, MessageWithOk)
-{
-    ui::QtPlatform platform;
-    int buttons = 0;
-    whenOpen([&](QWidget *w) {
-        buttons = int(w->findChildren<QPushButton *>().size());
-        button(w, QStringLiteral("OK"))->click();
-    });
-    EXPECT_EQ(platform.messageBox({QStringLiteral("Fach 4"), QStringLiteral("leer")}), Answer::Ok);
-    EXPECT_EQ(buttons, 1);
-}
-
-TEST(QtPlatform, InputBoxGivesTheTextOrNothingOnAbbrechen)
-{
-    ui::QtPlatform platform;
-    whenOpen([](QWidget *w) {
+        seen = box->windowTitle() + u'|' + box->text() + u'|' + QString::number(box->icon()) + u'|'
+             + box->defaultButton()->text() + u'|' + QString::number(box->findChildren<QPushButton *>().size());
+    };
+    whenOpen(QStringLiteral("Ja"), look);
+    EXPECT_EQ(platform.messageBox({"Titel", "Zeile 1\rZeile 2\r\nZeile 3\r", Buttons::YesNo, Icon::Critical, Answer::No}), Answer::Yes);
+    EXPECT_EQ(seen, QStringLiteral("Titel|Zeile 1\nZeile 2\nZeile 3\n|%1|Nein|2").arg(int(QMessageBox::Critical)));
+    whenOpen(QStringLiteral("Nein"));
+    EXPECT_EQ(platform.messageBox({"T", "?", Buttons::YesNo}), Answer::No);
+    whenOpen(QStringLiteral("OK"), look);
+    EXPECT_EQ(platform.messageBox({"Fach 4", "leer"}), Answer::Ok);
+    EXPECT_EQ(seen, QStringLiteral("Fach 4|leer|0|OK|1"));
+    whenOpen(QStringLiteral("OK"), [](QWidget *w) {
         auto *dialog = qobject_cast<QInputDialog *>(w);
-        ASSERT_NE(dialog, nullptr);
-        EXPECT_EQ(dialog->labelText(), QStringLiteral("Neuer Name:"));
-        EXPECT_EQ(dialog->textValue(), QStringLiteral("Freund"));
+        EXPECT_EQ(dialog->labelText() + dialog->textValue(), QStringLiteral("Neuer Name:Freund"));
         dialog->setTextValue(QStringLiteral("Lena"));
-        button(w, QStringLiteral("OK"))->click();
     });
-    EXPECT_EQ(platform.inputBox(QStringLiteral("Neuer Name:"), QStringLiteral("Benutzername"),
-                                QStringLiteral("Freund")),
-              QStringLiteral("Lena"));
-
-    whenOpen([](QWidget *w) { button(w, QStringLiteral("Abbrechen"))->click(); });
-    EXPECT_TRUE(platform.inputBox(QStringLiteral("P"), QStringLiteral("T"), QStringLiteral("x")).isEmpty());
+    EXPECT_EQ(platform.inputBox("Neuer Name:", "Benutzername", "Freund"), QStringLiteral("Lena"));
+    whenOpen(QStringLiteral("Abbrechen"));
+    EXPECT_TRUE(platform.inputBox("P", "T", "x").isEmpty());
 }
 
 TEST(QtPlatform, LookAlikeFontsAndGermanQtTexts)
 {
     ui::installFontSubstitutes();
-    struct Case {
-        const char *named, *shown;
-    };
-    for (const Case &c : {Case{"Comic Sans MS", "Comic Neue"}, Case{"Arial", "Liberation Sans"},
-                          Case{"MS Sans Serif", "DejaVu Sans"}, Case{"Verdana", "DejaVu Sans"}}) {
-        const QFontInfo info(QFont(QString::fromLatin1(c.named), 24));
-        EXPECT_EQ(info.family(), QString::fromLatin1(c.shown)) << c.named;
-    }
-
+    for (auto [named, shown] : {std::pair{"Comic Sans MS", "Comic Neue"}, {"Arial", "Liberation Sans"},
+                                {"MS Sans Serif", "DejaVu Sans"}, {"Verdana", "DejaVu Sans"}})
+        EXPECT_EQ(QFontInfo(QFont(QString::fromLatin1(named), 24)).family(), QString::fromLatin1(shown)) << named;
     ui::installGermanTranslation(*qApp);
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Rückgängig"));
 }

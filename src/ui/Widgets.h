@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QRect;
+class QToolButton;
+class QWidget;
+
+namespace zek::ui {
+
+// The helpers every form builds its controls with.
+
+void setBackground(QWidget *w, const QColor &colour);
+void setForeground(QWidget *w, const QColor &colour);
+
+// A button or clickable field ignores the second press of a double click:
+// children double-click, and one click must make one command.
+void ignoreDoubleClicks(QWidget *w);
+
+// A square picture button of a tool bar, named, with a tool tip that is also
+// its accessible name, the picture :/icons/<icon>.svg, light grey, never
+// taking the keyboard focus, one command per click.
+QToolButton *addPictureButton(QWidget *parent, const char *name, const QString &toolTip,
+                              const QString &icon, const QRect &geometry);
+
+} // namespace zek::ui
