@@ -1,6 +1,7 @@
 // Renders the main window to PNG files: narrow and wide, German and French.
 // Usage: zek_screenshots OUTPUT_FOLDER
 #include "ui/Form1.h"
+#include "ui/Form7.h"
 #include "ui/Program.h"
 #include "ui/QtPlatform.h"
 
@@ -72,6 +73,33 @@ int main(int argc, char **argv)
     click("Bild17");
     click("Bild8");
     shoot("form1-french-narrow.png");
+
+    // the card editor: all cards, a box, and each panel
+    program.mainWindow().openWindow(zek::Window::Editor);
+    auto &editor = *program.form7();
+    auto shootEditor = [&](const char *name) {
+        QApplication::processEvents();
+        editor.grab().save(out.filePath(QLatin1String(name)));
+        std::printf("%s\n", qPrintable(out.filePath(QLatin1String(name))));
+    };
+    auto clickEditor = [&](const char *name) {
+        QTest::mouseClick(editor.findChild<QWidget *>(QLatin1String(name)), Qt::LeftButton);
+    };
+    program.editor().showCurrentCard(4);
+    shootEditor("form7-all.png");
+    clickEditor("Bezeichnung15");
+    shootEditor("form7-box2.png");
+    clickEditor("Bezeichnung12");
+    clickEditor("Bild8");
+    shootEditor("form7-edit.png");
+    clickEditor("Bild6");
+    program.editor().showNewBox(3);
+    shootEditor("form7-rebox.png");
+    clickEditor("Bezeichnung16");
+    clickEditor("Bild5");
+    clickEditor("Bezeichnung16");
+    shootEditor("form7-print.png");
+    clickEditor("Bild7");
 
     // the exit question as the Qt platform shows it
     zek::ui::QtPlatform qt;

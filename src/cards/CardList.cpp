@@ -10,6 +10,24 @@ int boxNumber(const QString &box)
     return (c >= u'0' && c <= u'6') ? int(c - u'0') : -1;
 }
 
+double boxValue(const QString &box)
+{
+    qsizetype i = 0;
+    while (i < box.size() && box[i] == u' ')
+        ++i;
+    qsizetype end = i;
+    if (end < box.size() && (box[end] == u'-' || box[end] == u'+'))
+        ++end;
+    while (end < box.size() && box[end].isDigit() && box[end].unicode() < 128)
+        ++end;
+    if (end < box.size() && box[end] == u'.')
+        for (++end; end < box.size() && box[end].isDigit() && box[end].unicode() < 128;)
+            ++end;
+    bool ok = false;
+    const double value = box.mid(i, end - i).toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
 BoxCounts countBoxes(const CardList &cards)
 {
     BoxCounts counts;

@@ -37,6 +37,11 @@ BoxCounts countBoxes(const CardList &cards);
 // The box number of a box text "0" to "6", or -1 for any other text.
 int boxNumber(const QString &box);
 
+// A box text read as a number, the way the editor's box filter reads it:
+// blanks in front skipped, the leading number taken ("1.0" and " 1" are 1,
+// "x" is 0).
+double boxValue(const QString &box);
+
 // "Kein Eintrag", " 1 Eintrag", " 12 Einträgen".
 QString entryCountText(qsizetype count);
 

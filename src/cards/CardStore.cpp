@@ -74,7 +74,7 @@ CardStore::CardStore(const QString &folder, SharedState &shared, Platform &platf
 
 QString CardStore::path() const { return filePath(m_folder, m_shared.currentCardFile); }
 
-bool CardStore::loadCardList()
+bool CardStore::loadCardList(bool blockError)
 {
     m_cards.clear();
     m_saved.clear();
@@ -100,7 +100,7 @@ bool CardStore::loadCardList()
     m_cards = std::move(content.cards);
     m_saved = m_cards;
     m_loaded = true;
-    if (!content.complete())
+    if (blockError && !content.complete())
         m_platform.messageBox({QStringLiteral("Dateifehler"), blockErrorText(content.fieldCounts)});
     return true;
 }

@@ -22,9 +22,10 @@ public:
     CardStore(const QString &folder, SharedState &shared, Platform &platform);
 
     // Empties the list and reads currentCardFile into it. A file that ends
-    // inside a card shows the block error; its fields are kept as one more
-    // card. False, with a message, when the file cannot be read.
-    bool loadCardList();
+    // inside a card shows the block error (unless blockError is false); its
+    // fields are kept as one more card. False, with a message, when the file
+    // cannot be read.
+    bool loadCardList(bool blockError = true);
 
     // Writes the list to currentCardFile when it differs from what was last
     // loaded or saved. False, with a message, when that failed; the old file
@@ -38,6 +39,12 @@ public:
 
     // The drill writes a new box code into the card at position.
     void setBox(qsizetype position, const QString &box);
+    // The editor's changes; each is saved by the editor at once.
+    void insertCard(qsizetype position, const CardEntry &card) { m_cards.insert(position, card); }
+    void setCard(qsizetype position, const CardEntry &card) { m_cards[position] = card; }
+    void removeCard(qsizetype position) { m_cards.remove(position); }
+    // Back to the list as last loaded or saved, after a save that failed.
+    void revert() { m_cards = m_saved; }
 
 private:
     QString path() const;

@@ -10,12 +10,10 @@
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <QFrame>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -198,7 +196,6 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
     connect(&m_main, &MainWindow::changed, this, &Form1::refresh);
     connect(&m_drill, &Drill::focusAnswer, this, &Form1::focusAnswerBox);
     connect(&m_main, &MainWindow::focusAnswer, this, &Form1::focusAnswerBox);
-    connect(&m_main, &MainWindow::windowRequested, this, &Form1::openRequested);
     refresh();
 }
 
@@ -250,14 +247,6 @@ void Form1::setWindowAvailable(Window window, bool available)
 {
     if (QToolButton *button = m_windowButtons.value(window))
         button->setEnabled(available);
-}
-
-void Form1::centreOnScreen()
-{
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->geometry();
-        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
-    }
 }
 
 void Form1::refresh()
@@ -338,12 +327,6 @@ void Form1::focusAnswerBox()
     if (isVisible())
         activateWindow();
     m_answer->setFocus();
-}
-
-void Form1::openRequested(Window window)
-{
-    // No other window is built yet; its button is disabled, so nothing asks.
-    Q_UNUSED(window);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

@@ -29,7 +29,6 @@ public:
 
     // A tool bar button whose window is not built yet is shown disabled.
     void setWindowAvailable(Window window, bool available);
-    void centreOnScreen();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -45,7 +44,6 @@ private:
     void refresh();
     void fitWidth();
     void focusAnswerBox();
-    void openRequested(Window window);
 
     MainWindow &m_main;
     Drill &m_drill;

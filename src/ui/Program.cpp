@@ -1,6 +1,8 @@
 #include "Program.h"
 
 #include "Form1.h"
+#include "Form7.h"
+#include "Widgets.h"
 
 #include <QGuiApplication>
 #include <QSessionManager>
@@ -12,10 +14,14 @@ namespace zek::ui {
 Program::Program(const QString &folder, Platform &platform, Random &random)
     : m_store(folder, m_shared, platform),
       m_drill(m_shared, m_store, platform, random),
-      m_main(folder, m_shared, m_store, m_drill, platform)
+      m_main(folder, m_shared, m_store, m_drill, platform),
+      m_editor(m_shared, m_store, platform, m_main.language())
 {
     initResources();
     m_form1 = std::make_unique<Form1>(m_main, m_drill);
+    m_form1->setWindowAvailable(Window::Editor, true);
+    connect(&m_main, &MainWindow::windowRequested, this, &Program::openWindow);
+    connect(&m_editor, &Editor::left, this, [this] { backToMain(m_form7.get()); });
     connect(&m_main, &MainWindow::quitRequested, this, &Program::quitRequested);
     // the desktop session ends: the boxes reached are saved without a question
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { m_main.endSession(); });
@@ -23,9 +29,31 @@ Program::Program(const QString &folder, Platform &platform, Random &random)
 
 Program::~Program() = default;
 
+
+// The main window has saved the cards and stored its settings.
+void Program::openWindow(Window window)
+{
+    if (window != Window::Editor)
+        return;
+    if (!m_form7) {
+        m_form7 = std::make_unique<Form7>(m_editor);
+        centreOnScreen(m_form7.get());
+    }
+    m_editor.activateEditor(m_main.userName());
+    switchWindow(m_form1.get(), m_form7.get());
+}
+
+// Another window was left: the main window comes back and its activation
+// restores the drill.
+void Program::backToMain(QWidget *from)
+{
+    switchWindow(from, m_form1.get());
+    m_main.activate();
+}
+
 bool Program::start()
 {
-    m_form1->centreOnScreen();
+    centreOnScreen(m_form1.get());
     if (!m_main.startUp())
         return false;
     m_form1->show();

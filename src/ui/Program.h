@@ -4,6 +4,7 @@
 #include "cards/SharedState.h"
 #include "drill/Drill.h"
 #include "drill/MainWindow.h"
+#include "editor/Editor.h"
 
 #include <QObject>
 
@@ -17,6 +18,7 @@ class Random;
 namespace zek::ui {
 
 class Form1;
+class Form7;
 
 // The whole trainer on the card box of one folder: the shared state, the card
 // store, the models and their windows.
@@ -34,17 +36,25 @@ public:
     MainWindow &mainWindow() { return m_main; }
     Drill &drill() { return m_drill; }
     CardStore &store() { return m_store; }
+    Editor &editor() { return m_editor; }
+    // The editor window, built on first use; nullptr before.
+    Form7 *form7() { return m_form7.get(); }
 
 signals:
     // The exit was confirmed and the cards are saved.
     void quitRequested();
 
 private:
+    void openWindow(Window window);
+    void backToMain(QWidget *from);
+
     SharedState m_shared;
     CardStore m_store;
     Drill m_drill;
     MainWindow m_main;
+    Editor m_editor;
     std::unique_ptr<Form1> m_form1;
+    std::unique_ptr<Form7> m_form7;
 };
 
 } // namespace zek::ui

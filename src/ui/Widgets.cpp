@@ -1,6 +1,9 @@
 #include "Widgets.h"
 
-#include <QCoreApplication>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QScreen>
 #include <QEvent>
 #include <QIcon>
 #include <QToolButton>
@@ -21,7 +24,64 @@ public:
     }
 };
 
+// Remembers when the mouse was last released and keeps a window that just
+// came forward from the presses that follow within the double-click
+// interval.
+class PressGuard : public QObject {
+public:
+    using QObject::QObject;
+    QPointer<QWidget> guarded;
+    quint64 since = 0;
+    quint64 lastRelease = 0;
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        const auto type = event->type();
+        if (type == QEvent::MouseButtonRelease) {
+            lastRelease = static_cast<QMouseEvent *>(event)->timestamp();
+        } else if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && guarded
+                   && watched->isWidgetType() && static_cast<QWidget *>(watched)->window() == guarded) {
+            const quint64 at = static_cast<QMouseEvent *>(event)->timestamp();
+            if (at >= since && at - since < quint64(QApplication::doubleClickInterval()))
+                return true;
+            guarded = nullptr;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+PressGuard *pressGuard()
+{
+    static PressGuard *guard = [] {
+        auto *g = new PressGuard(qApp);
+        qApp->installEventFilter(g);
+        return g;
+    }();
+    return guard;
+}
+
 } // namespace
+
+void centreOnScreen(QWidget *window)
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        window->move(area.left() + (area.width() - window->width()) / 2,
+                     area.top() + (area.height() - window->height()) / 2);
+    }
+}
+
+void switchWindow(QWidget *from, QWidget *to)
+{
+    PressGuard *guard = pressGuard();
+    guard->guarded = to;
+    guard->since = guard->lastRelease;
+    to->show();
+    to->raise();
+    to->activateWindow();
+    if (from)
+        from->hide();
+}
 
 void setBackground(QWidget *w, const QColor &colour)
 {
@@ -44,6 +104,7 @@ void setForeground(QWidget *w, const QColor &colour)
 void ignoreDoubleClicks(QWidget *w)
 {
     static DoubleClickEater *eater = new DoubleClickEater(qApp);
+    pressGuard(); // it must see the releases before the first window switch
     w->installEventFilter(eater);
 }
 

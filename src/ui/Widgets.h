@@ -24,4 +24,13 @@ void ignoreDoubleClicks(QWidget *w);
 QToolButton *addPictureButton(QWidget *parent, const char *name, const QString &toolTip,
                               const QString &icon, const QRect &geometry);
 
+// Puts a window in the middle of the screen.
+void centreOnScreen(QWidget *window);
+
+// Shows, raises and activates `to`, then hides `from`. The window that comes
+// forward ignores mouse presses for the double-click interval after the last
+// mouse release, so the second press of a double click on a leave button
+// does not land in the window underneath.
+void switchWindow(QWidget *from, QWidget *to);
+
 } // namespace zek::ui

@@ -1,4 +1,4 @@
-#include "TrainerFixture.h"
+#include "Trainer.h"
 
 using namespace zek;
 using namespace zek::test;

@@ -2,6 +2,7 @@
 
 #include "drill/Drill.h"
 #include "drill/MainWindow.h"
+#include "editor/Editor.h"
 
 #include "cards/CardStore.h"
 
@@ -18,7 +19,8 @@
 
 namespace zek::test {
 
-// The main window's logic on a card box in a temporary folder.
+// The main window's and the editor's logic on a card box in a temporary
+// folder, driven by scripts as a child and a teacher would.
 struct Trainer {
     QString path(const char *name) const { return QDir(dir.path()).filePath(QLatin1String(name)); }
 
@@ -30,12 +32,22 @@ struct Trainer {
     // (another window's values), "activate", "exit", "end" (of the desktop
     // session), "gone" (the folder vanishes), "remove <file>", "full"/"room"
     // (the disk), "folder-ro", "file-ro" (the German cards), "rw" (both back).
+    // The editor: "editor" (opened by the main window), "leave" (back to the
+    // main window), "elang E", "all", "filter 3", "row 4" (the scroller),
+    // "focus 2", "field 2 <text>", "clear 2", "echar ä", "edit", "close",
+    // "insert", "change", "delete", "rebox", "newbox 5", "rebox-card",
+    // "rebox-box", "rebox-all", "close-rebox", "print".
     void run(const QString &script);
     // What the child sees and the file holds, by name: target, display,
     // boxes (the box codes in memory), file (those in the file), red, level,
     // box, mode, order, lang, name, opened, quit, handover, total (words),
-    // started, lock (the lock file is there), caption,
-    // files (in the folder), last (the text of the last box).
+    // started, lock (the lock file is there), caption, cards (the German file
+    // as text, "/" for each CR LF), words (its base words); of the editor:
+    // rows (the base words in view), eposition, ecount, efile, elang,
+    // fields (joined by "|"), panel (none, edit, rebox, print), newbox,
+    // filter,
+    // files (in the folder), first and last (the text of the first and the
+    // last box).
     QString state(const QString &key) const;
     // Checks "key=value; key=value" against state().
     void expect(const QString &expectations) const;
@@ -55,6 +67,7 @@ struct Trainer {
     CardStore store{dir.path(), shared, platform};
     Drill drill{shared, store, platform, random};
     MainWindow main{dir.path(), shared, store, drill, platform};
+    Editor editor{shared, store, platform, main.language()};
     QSignalSpy opened{&main, &MainWindow::windowRequested};
     QSignalSpy quit{&main, &MainWindow::quitRequested};
     bool started = false;

@@ -1,0 +1,382 @@
+#include "Editor.h"
+
+#include "cards/CardStore.h"
+#include "cards/Cp1252.h"
+#include "cards/Language.h"
+#include "cards/SharedState.h"
+#include "platform/Platform.h"
+
+#include <cmath>
+
+namespace zek {
+namespace {
+
+const QString inputError = QStringLiteral("Eingabefehler");
+
+// The texts a card is made of: blanks at both ends never reach the file (the
+// reader would drop those in front, and the child would have to type those
+// behind).
+std::array<QString, 3> trimmed(const std::array<QString, 3> &fields)
+{
+    return {fields[0].trimmed(), fields[1].trimmed(), fields[2].trimmed()};
+}
+
+// How a refused character is named in a message: itself, or its code where
+// it cannot be seen.
+QString nameOf(QChar c)
+{
+    if (c.isPrint() && !c.isSpace())
+        return QLatin1Char('\'') + c + QLatin1Char('\'');
+    return QStringLiteral("U+") + QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+} // namespace
+
+QString fieldText(const QString &typed, QString *refused)
+{
+    QString text = typed;
+    for (QChar &c : text)
+        if (c == u'\r' || c == u'\n' || c == u'\t' || c == u'\u00a0' || c == u'\u2028' || c == u'\u2029')
+            c = u' ';
+    text = text.normalized(QString::NormalizationForm_C);
+    QString kept;
+    kept.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        const auto category = c.category();
+        const bool fits = cp1252::canEncode(c) && category != QChar::Other_Control && category != QChar::Other_Format
+                       && !c.isSurrogate();
+        if (fits) {
+            kept += c;
+        } else if (refused) {
+            // a letter beyond the first plane is one character of two halves
+            *refused += c.isHighSurrogate() && i + 1 < text.size() ? text.mid(i++, 2) : QString(c);
+        }
+    }
+    return kept;
+}
+
+Editor::Editor(SharedState &shared, CardStore &store, Platform &platform, const Language &language)
+    : m_shared(shared), m_store(store), m_platform(platform), m_language(language)
+{
+}
+
+QString Editor::caption() const { return QStringLiteral("ZEK-Rechtschreibkartei:  ") + m_userName; }
+
+qsizetype Editor::rowCount() const { return m_filter < 0 ? m_store.cards().size() : m_rows.size(); }
+
+const CardEntry &Editor::cardAt(qsizetype row) const { return m_store.cards()[positionOf(row)]; }
+
+QString Editor::positionText() const
+{
+    return m_current < 0 ? QString() : QLatin1Char(' ') + QString::number(m_current + 1) + QStringLiteral(" von");
+}
+
+void Editor::message(const QString &title, const QString &text)
+{
+    emit changed(); // the window shows what comes before the box
+    m_platform.messageBox({title, text});
+}
+
+void Editor::activateEditor(const QString &userName)
+{
+    m_userName = userName;
+    m_panel = EditorPanel::None;
+    m_activeField = 0;
+    m_filter = -1;
+    switchEditorLanguage(QStringLiteral("D"));
+    showAllCards();
+}
+
+void Editor::switchEditorLanguage(const QString &code)
+{
+    const qsizetype index = QStringList{"D", "E", "F"}.indexOf(code);
+    if (index < 0)
+        return;
+    m_code = code;
+    m_file = cardFileName(code);
+    m_characters = m_language.characterSets().value(index);
+    readCards(true); // the filter shown applies to the new file's cards
+    setCurrent(0);
+}
+
+// The card file shown, read anew, and the cards of the filter picked out.
+void Editor::readCards(bool blockError)
+{
+    m_shared.currentCardFile = m_file;
+    m_store.loadCardList(blockError);
+    m_rows.clear();
+    if (m_filter >= 0) {
+        const CardList &cards = m_store.cards();
+        for (qsizetype i = 0; i < cards.size(); ++i)
+            if (boxValue(cards[i].box) == double(m_filter))
+                m_rows.append(i);
+    }
+    emit rowsChanged();
+}
+
+// The one current card: the scroller's value, the position label and the
+// three fields always agree. With no card in view there is none.
+void Editor::setCurrent(qsizetype row)
+{
+    const qsizetype count = rowCount();
+    m_current = count == 0 ? -1 : std::clamp<qsizetype>(row, 0, count - 1);
+    if (m_current >= 0) {
+        const CardEntry &card = cardAt(m_current);
+        m_fields = {card.baseWord, card.relatedWord, card.phrase};
+    } else {
+        m_fields = {};
+    }
+    emit changed();
+}
+
+void Editor::showAllCards()
+{
+    m_filter = -1;
+    readCards(false);
+    setCurrent(0);
+}
+
+void Editor::showBox(int code)
+{
+    if (m_panel == EditorPanel::Edit || m_panel == EditorPanel::Rebox || code < 0 || code > 6)
+        return;
+    m_filter = code;
+    readCards(false);
+    setCurrent(0);
+}
+
+void Editor::showCurrentCard(qsizetype row)
+{
+    if (rowCount() > 0)
+        setCurrent(row);
+}
+
+void Editor::rememberActiveField(int field)
+{
+    if (field >= 1 && field <= 3)
+        m_activeField = field;
+}
+
+void Editor::insertCharacter(const QString &character)
+{
+    if (m_activeField == 0)
+        return;
+    setFieldText(m_activeField, field(m_activeField) + character);
+    emit focusField(m_activeField);
+}
+
+void Editor::leaveEditor()
+{
+    m_shared.currentCardFile = m_file;
+    m_store.loadCardList(); // the whole file, whatever filter was shown
+    m_panel = EditorPanel::None;
+    emit changed();
+    emit left();
+}
+
+void Editor::setFieldText(int field, const QString &text)
+{
+    if (field < 1 || field > 3)
+        return;
+    QString &shown = m_fields[field - 1];
+    if (text == shown)
+        return;
+    QString refused;
+    QString clean = fieldText(text, &refused);
+    shown = text;
+    if (clean.contains(u',')) {
+        message(inputError, QStringLiteral("Der Text darf kein Komma enthalten!\r\r"));
+        clean.remove(u',');
+    }
+    if (!refused.isEmpty()) {
+        QString named;
+        for (qsizetype i = 0; i < refused.size(); ++i) {
+            if (!named.isEmpty())
+                named += QStringLiteral(", ");
+            named += refused[i].isHighSurrogate() ? QLatin1Char('\'') + refused.mid(i++, 2) + QLatin1Char('\'')
+                                                  : nameOf(refused[i]);
+        }
+        message(inputError, QStringLiteral("Das Zeichen %1 lässt sich nicht in der Kartei speichern!\r"
+                                           "Es wird aus dem Text entfernt.\r\r").arg(named));
+    }
+    shown = clean;
+    emit changed();
+}
+
+void Editor::clearField(int field) { setFieldText(field, QString()); }
+
+bool Editor::ensureAllCards(const QString &text)
+{
+    if (m_filter < 0)
+        return true;
+    message(QStringLiteral("Eingabe"), text + QStringLiteral("\rDie Anzeige wird jetzt automatisch umgestellt ...\r\r"));
+    showAllCards();
+    return false;
+}
+
+// Saves the list and reads it back; the first card is then the current one.
+// A save that fails has said so: the list goes back to what the file holds,
+// and the scroller and the fields stay, so nothing typed is lost.
+bool Editor::commitChanges()
+{
+    m_shared.currentCardFile = m_file;
+    if (!m_store.saveCardList()) {
+        m_store.revert();
+        emit rowsChanged();
+        emit changed();
+        return false;
+    }
+    readCards(true);
+    setCurrent(0);
+    return true;
+}
+
+void Editor::openEditPanel()
+{
+    m_panel = EditorPanel::None;
+    ensureAllCards(QStringLiteral("Zum Editieren müssen alle Einträge sichtbar sein!"));
+    setCurrent(m_current);
+    m_panel = EditorPanel::Edit;
+    emit changed();
+}
+
+void Editor::closeEditPanel()
+{
+    m_panel = EditorPanel::None;
+    setCurrent(0);
+}
+
+void Editor::insertNewCard()
+{
+    const std::array<QString, 3> text = trimmed(m_fields);
+    if ((text[0] + text[1] + text[2]).contains(u',')) {
+        message(inputError, QStringLiteral("Abbruch: Die Texte dürfen kein Komma enthalten!\r\r"));
+        return;
+    }
+    // a related word or phrase of blanks is a text; a base word of blanks is none
+    if (text[0].isEmpty() || m_fields[1].isEmpty() || m_fields[2].isEmpty()) {
+        message(inputError, QStringLiteral("Es müssen alle Felder ausgefüllt sein!\r\r"));
+        return;
+    }
+    const CardList &cards = m_store.cards();
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        if (cards[i].baseWord == text[0]) {
+            if (m_filter < 0 && i != m_current) // the scroller moves: that card is shown
+                setCurrent(i);
+            message(inputError, QStringLiteral("Der Eintrag ist schon vorhanden!\r\r"));
+            return;
+        }
+    }
+    if (cards.size() >= maxCards) {
+        message(inputError, QStringLiteral("Die Kartei ist voll: Sie fasst höchstens %1 Karten.\r"
+                                           "Die neue Karte wird nicht eingefügt.\r\r").arg(maxCards));
+        return;
+    }
+    qsizetype at = 0;
+    while (at < cards.size() && compareBaseWords(cards[at].baseWord, text[0]) <= 0)
+        ++at;
+    m_store.insertCard(at, {QStringLiteral("1"), text[0], text[1], text[2]});
+    commitChanges();
+}
+
+void Editor::changeCurrentCard()
+{
+    if (m_current < 0)
+        return;
+    const std::array<QString, 3> text = trimmed(m_fields);
+    if (text[0].isEmpty() || m_fields[1].isEmpty() || m_fields[2].isEmpty()) {
+        message(inputError, QStringLiteral("Es sind Leerzeilen vorhanden!\rBitte die Einträge ergänzen ...\r"));
+        return;
+    }
+    const qsizetype position = positionOf(m_current);
+    m_store.setCard(position, {m_store.cards()[position].box, text[0], text[1], text[2]});
+    commitChanges();
+}
+
+void Editor::deleteCurrentCard()
+{
+    ensureAllCards(QStringLiteral("Zum Löschen müssen alle Einträge sichtbar sein!"));
+    if (m_current < 0)
+        return;
+    const CardEntry card = cardAt(m_current);
+    emit changed();
+    const Answer answer = m_platform.messageBox(
+        {QStringLiteral("Eintrag löschen?"),
+         QStringLiteral("Diesen Eintrag jetzt aus der Kartei löschen:\r\r\r") + card.baseWord + u'\r' + card.relatedWord
+             + u'\r' + card.phrase + u'\r' + card.box + QStringLiteral("\r\r\r"),
+         Buttons::YesNo, Icon::Question, Answer::No});
+    if (answer != Answer::Yes)
+        return;
+    m_store.removeCard(positionOf(m_current));
+    commitChanges();
+}
+
+void Editor::openReboxPanel()
+{
+    m_panel = EditorPanel::None;
+    ensureAllCards(QStringLiteral("Zum Editieren müssen alle Einträge sichtbar sein!"));
+    // a box text that is no number from 0 to 6 is shown as stored; the new box starts at 0
+    const double value = m_current < 0 ? 0.0 : boxValue(cardAt(m_current).box);
+    m_newBox = (value >= 0 && value <= 6 && value == std::floor(value)) ? int(value) : 0;
+    m_panel = EditorPanel::Rebox;
+    emit changed();
+}
+
+void Editor::showNewBox(int box)
+{
+    m_newBox = std::clamp(box, 0, 6);
+    emit changed();
+}
+
+void Editor::reboxCard()
+{
+    if (m_current < 0)
+        return;
+    m_store.setBox(positionOf(m_current), QString::number(m_newBox));
+    if (commitChanges())
+        closeReboxPanel();
+}
+
+void Editor::reboxBox()
+{
+    if (m_current < 0)
+        return;
+    const QString box = cardAt(m_current).box;
+    const CardList &cards = m_store.cards();
+    for (qsizetype i = 0; i < cards.size(); ++i)
+        if (cards[i].box == box)
+            m_store.setBox(i, QString::number(m_newBox));
+    if (commitChanges())
+        closeReboxPanel();
+}
+
+void Editor::reboxAll()
+{
+    if (m_current < 0)
+        return;
+    for (qsizetype i = 0; i < m_store.cards().size(); ++i)
+        m_store.setBox(i, QString::number(m_newBox));
+    if (commitChanges())
+        closeReboxPanel();
+}
+
+void Editor::closeReboxPanel()
+{
+    m_panel = EditorPanel::None;
+    setCurrent(0);
+}
+
+void Editor::openPrintPanel()
+{
+    m_panel = EditorPanel::Print;
+    emit changed();
+}
+
+void Editor::closePrintPanel()
+{
+    m_panel = EditorPanel::None;
+    emit changed();
+}
+
+} // namespace zek

@@ -1,0 +1,112 @@
+#pragma once
+
+#include "cards/CardList.h"
+
+#include <QList>
+#include <QObject>
+#include <QString>
+
+#include <array>
+
+namespace zek {
+
+class CardStore;
+class Language;
+class Platform;
+struct SharedState;
+
+enum class EditorPanel { None, Edit, Rebox, Print };
+
+// The card editor (Form7): the teacher browses the cards of one language,
+// filters them by box, adds, changes, re-boxes and deletes cards. Every change
+// is saved at once. A box filter is only a view: the card list in memory is
+// always the whole file, so every save writes every card.
+class Editor : public QObject {
+    Q_OBJECT
+public:
+    Editor(SharedState &shared, CardStore &store, Platform &platform, const Language &language);
+
+    // The main window opens the editor: German, all cards, no panel.
+    void activateEditor(const QString &userName);
+    void switchEditorLanguage(const QString &code); // Bild1, Bild2, Bild3
+    void showAllCards();                            // "Alle"
+    void showBox(int code);                         // "Fehler" to "Gelernt": 0 to 6
+    void showCurrentCard(qsizetype row);            // the card scroller HScroll1
+    void rememberActiveField(int field);            // Text1 to Text3 got the focus
+    void insertCharacter(const QString &character); // a row of Liste5
+    void leaveEditor();                             // "Abbruch", Esc, the frame
+
+    void openEditPanel();                           // Bild8
+    void closeEditPanel();                          // Befehl1
+    void clearField(int field);                     // Befehl5 to Befehl7
+    // The teacher typed, pasted or deleted in field 1 to 3.
+    void setFieldText(int field, const QString &text);
+    void insertNewCard();                           // Befehl2
+    void changeCurrentCard();                       // Command5
+    void deleteCurrentCard();                       // bild9
+
+    void openReboxPanel();                          // Bild6
+    void showNewBox(int box);                       // HScroll2
+    void reboxCard();                               // Command2 "Einzeleintrag"
+    void reboxBox();                                // Command3 "Ganzes Fach"
+    void reboxAll();                                // Command4 "Ganze Liste"
+    void closeReboxPanel();                         // Command1
+
+    void openPrintPanel();                          // Bild5
+    void closePrintPanel();
+
+    // What the window shows.
+    QString caption() const;
+    const QString &languageCode() const { return m_code; }   // Bezeichnung1
+    const QString &fileName() const { return m_file; }       // Bezeichnung2
+    const QString &characterSet() const { return m_characters; } // zeichensatz
+    int filter() const { return m_filter; }                  // -1: all cards
+    qsizetype rowCount() const;                              // the cards in view
+    const CardEntry &cardAt(qsizetype row) const;
+    qsizetype positionOf(qsizetype row) const { return m_filter < 0 ? row : m_rows[row]; }
+    qsizetype currentRow() const { return m_current; }       // -1: none
+    QString positionText() const;                            // Bezeichnung11
+    QString countText() const { return entryCountText(rowCount()); } // Bezeichnung6
+    const QString &field(int field) const { return m_fields[field - 1]; }
+    int activeField() const { return m_activeField; }
+    EditorPanel panel() const { return m_panel; }
+    int newBox() const { return m_newBox; }                  // HScroll2, Label8
+
+signals:
+    void changed();
+    void rowsChanged();       // the cards in view were read anew
+    void focusField(int field);
+    void left();              // back to the main window
+
+private:
+    void readCards(bool blockError);
+    void setCurrent(qsizetype row);
+    bool ensureAllCards(const QString &text);
+    bool commitChanges();
+    void message(const QString &title, const QString &text);
+
+    SharedState &m_shared;
+    CardStore &m_store;
+    Platform &m_platform;
+    const Language &m_language;
+
+    QString m_userName;
+    QString m_code = QStringLiteral("D");
+    QString m_file = QStringLiteral("ZEKCARD1.LST");
+    QString m_characters;
+    int m_filter = -1;
+    QList<qsizetype> m_rows; // the card positions in view under a box filter
+    qsizetype m_current = -1;
+    std::array<QString, 3> m_fields;
+    int m_activeField = 0;
+    EditorPanel m_panel = EditorPanel::None;
+    int m_newBox = 0;
+};
+
+// What a field may hold: line breaks, tabs and non-breaking spaces become
+// blanks, letters are composed (NFC). The characters a card file cannot
+// hold, besides the comma, are listed in *refused (control and format
+// characters, those outside Windows-1252) and left out.
+QString fieldText(const QString &typed, QString *refused = nullptr);
+
+} // namespace zek

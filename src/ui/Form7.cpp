@@ -1,0 +1,457 @@
+#include "Form7.h"
+
+#include "Twips.h"
+#include "Widgets.h"
+
+#include "cards/CardList.h"
+#include "editor/Editor.h"
+
+#include <QAbstractTableModel>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+#include <functional>
+
+namespace zek::ui {
+namespace {
+
+constexpr int clientWidth = 11430;
+constexpr int clientHeight = 8895;
+
+// The colours of the filter labels "Alle", "Fehler" … "Gelernt"; the view
+// indicator takes the colour of the label last chosen.
+const QColor filterColours[8] = {{192, 192, 192}, {192, 192, 0},   {128, 255, 128}, {255, 192, 128},
+                                 {255, 128, 128}, {255, 128, 255}, {128, 128, 255}, {255, 255, 192}};
+// The four columns; the fields of the panels take the colour of their column.
+const QColor columnColours[4] = {{192, 255, 255}, {128, 255, 255}, {0, 255, 255}, {0, 192, 192}};
+const QColor currentRow(0, 0, 128);
+const QColor panelGrey(236, 236, 236);
+
+QColor filterColour(int filter) { return filterColours[filter + 1]; }
+
+QString buttonCaption(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
+
+} // namespace
+
+// The card list as four columns of one Qt model: a refresh is one reset, and
+// the views draw only the rows they show, also at 32,767 cards.
+class CardColumns : public QAbstractTableModel {
+public:
+    explicit CardColumns(const Editor &editor) : m_editor(editor) {}
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : int(m_editor.rowCount());
+    }
+    int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 4; }
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const bool current = index.row() == m_current;
+        switch (role) {
+        case Qt::DisplayRole: {
+            const CardEntry &card = m_editor.cardAt(index.row());
+            const QString *fields[4] = {&card.baseWord, &card.relatedWord, &card.phrase, &card.box};
+            return *fields[index.column()];
+        }
+        case Qt::BackgroundRole: return current ? QVariant(currentRow) : QVariant();
+        case Qt::ForegroundRole: return current ? QVariant(QColor(Qt::white)) : QVariant();
+        default: return {};
+        }
+    }
+    void reset()
+    {
+        beginResetModel();
+        m_current = int(m_editor.currentRow());
+        endResetModel();
+    }
+    // The selected row follows the card scroller.
+    void setCurrent(int row)
+    {
+        if (row == m_current)
+            return;
+        const int old = m_current;
+        m_current = row;
+        for (int r : {old, row})
+            if (r >= 0 && r < rowCount())
+                emit dataChanged(index(r, 0), index(r, 3));
+    }
+
+private:
+    const Editor &m_editor;
+    int m_current = -1;
+};
+
+Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor)
+{
+    setObjectName(QStringLiteral("Form7"));
+    setBackground(this, Qt::white);
+    setFixedSize(twips(clientWidth), twips(clientHeight));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+
+    m_indicator = new QFrame(this);
+    m_indicator->setObjectName(QStringLiteral("kasten"));
+    m_indicator->setGeometry(twipsRect(240, 600, 10935, 7935));
+    m_indicator->setFrameShape(QFrame::Box);
+    QPalette border = m_indicator->palette();
+    border.setColor(QPalette::WindowText, QColor(128, 128, 128));
+    m_indicator->setPalette(border);
+
+    static const char *const filterNames[8] = {"Bezeichnung12", "Bezeichnung13", "Bezeichnung14", "Bezeichnung15",
+                                               "Bezeichnung16", "Bezeichnung17", "Bezeichnung18", "Bezeichnung19"};
+    static const char *const filterCaptions[8] = {"Alle", "Fehler", "Fach 1", "Fach 2", "Fach 3", "Fach 4", "Fach 5", "Gelernt"};
+    for (int i = 0; i < 8; ++i) {
+        QLabel *label = addLabel(this, filterNames[i], twipsRect(1560 + 1230 * i, 240, 1215, 300),
+                                 QString::fromUtf8(filterCaptions[i]));
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+        label->setCursor(Qt::PointingHandCursor);
+        setBackground(label, filterColours[i]);
+        label->installEventFilter(this);
+        m_boxLabels[i] = label;
+    }
+
+    m_file = addLabel(this, "Bezeichnung2", twipsRect(1560, 900, 1695, 300));
+    m_language = addLabel(this, "Bezeichnung1", twipsRect(3360, 900, 495, 300));
+    for (QLabel *l : {m_file, m_language})
+        l->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+
+    m_columnsModel = new CardColumns(m_editor);
+    m_columnsModel->setParent(this);
+    static const char *const columnNames[4] = {"Liste1", "Liste2", "Liste3", "Liste4"};
+    static const int lefts[4] = {1560, 3360, 5280, 8640}, widths[4] = {1695, 1815, 3255, 495};
+    for (int c = 0; c < 4; ++c) {
+        auto *view = new QListView(this);
+        view->setObjectName(QLatin1String(columnNames[c]));
+        view->setGeometry(twipsRect(lefts[c], 1320, widths[c], 6750));
+        view->setModel(m_columnsModel);
+        view->setModelColumn(c);
+        view->setUniformItemSizes(true);
+        view->setSelectionMode(QAbstractItemView::NoSelection);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+        view->setFocusPolicy(Qt::NoFocus);
+        view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        view->setFont(QFont(QStringLiteral("Arial"), 9));
+        setBackground(view, columnColours[c]);
+        m_columns[c] = view;
+    }
+    // the rows stay aligned: the columns scroll together
+    for (QListView *from : m_columns)
+        for (QListView *to : m_columns)
+            if (from != to)
+                connect(from->verticalScrollBar(), &QScrollBar::valueChanged, to->verticalScrollBar(), &QScrollBar::setValue);
+
+    m_scroller = new QScrollBar(Qt::Horizontal, this);
+    m_scroller->setObjectName(QStringLiteral("HScroll1"));
+    m_scroller->setGeometry(twipsRect(1560, 8160, 6975, 255));
+    m_scroller->setFocusPolicy(Qt::NoFocus);
+    connect(m_scroller, &QScrollBar::valueChanged, this, [this](int value) { m_editor.showCurrentCard(value); });
+    m_position = addLabel(this, "Bezeichnung11", twipsRect(1560, 8460, 1095, 300));
+    m_position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_count = addLabel(this, "Bezeichnung6", twipsRect(2700, 8460, 1815, 300));
+    for (QLabel *l : {m_position, m_count})
+        l->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+
+    addLabel(this, "Bezeichnung3", twipsRect(9240, 1020, 1695, 300), QStringLiteral("Zeichensatz"))
+        ->setAlignment(Qt::AlignCenter);
+    m_characters = new QListWidget(this);
+    m_characters->setObjectName(QStringLiteral("Liste5"));
+    m_characters->setGeometry(twipsRect(9240, 1320, 1695, 6750));
+    m_characters->setFont(QFont(QStringLiteral("Arial"), 12));
+    m_characters->setFocusPolicy(Qt::NoFocus); // the field in use keeps the focus
+    setBackground(m_characters, columnColours[1]);
+    connect(m_characters, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
+        const QString character = item->text();
+        m_characters->clearSelection();
+        m_editor.insertCharacter(character);
+    });
+
+    struct Tool {
+        const char *name, *toolTip, *icon;
+        std::function<void()> action;
+    };
+    const Tool tools[] = {
+        {"Bild7", "Abbruch", "exit", [this] { m_editor.leaveEditor(); }},
+        {"Bild5", "Drucken", "print", [this] { m_editor.openPrintPanel(); }},
+        {"Bild8", "Bearbeiten", "edit", [this] { m_editor.openEditPanel(); }},
+        {"Bild6", "Einstufung", "rebox", [this] { m_editor.openReboxPanel(); }},
+        {"bild9", "Löschen", "delete", [this] { m_editor.deleteCurrentCard(); }},
+        {"Bild1", "Deutsch", "flag_de", [this] { m_editor.switchEditorLanguage(QStringLiteral("D")); }},
+        {"Bild2", "Englisch", "flag_en", [this] { m_editor.switchEditorLanguage(QStringLiteral("E")); }},
+        {"Bild3", "Französisch", "flag_fr", [this] { m_editor.switchEditorLanguage(QStringLiteral("F")); }},
+    };
+    for (int i = 0; i < 8; ++i) {
+        QToolButton *button = addPictureButton(this, tools[i].name, QString::fromUtf8(tools[i].toolTip),
+                                               QString::fromLatin1(tools[i].icon), twipsRect(720, 1320 + 600 * i, 495, 495));
+        connect(button, &QToolButton::clicked, this, tools[i].action);
+    }
+
+    buildEditPanel();
+    buildReboxPanel();
+    buildPrintPanel();
+
+    connect(&m_editor, &Editor::changed, this, &Form7::refresh);
+    connect(&m_editor, &Editor::rowsChanged, this, &Form7::rowsChanged);
+    connect(&m_editor, &Editor::focusField, this, &Form7::focusField);
+    rowsChanged();
+}
+
+Form7::~Form7() = default;
+
+QLabel *Form7::addLabel(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText); // card texts are never markup
+    return label;
+}
+
+QAbstractButton *Form7::addCommand(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
+                                   std::function<void()> action)
+{
+    auto *button = new QPushButton(buttonCaption(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(geometry);
+    button->setFocusPolicy(Qt::TabFocus); // a click leaves the focus in the field
+    ignoreDoubleClicks(button);
+    connect(button, &QPushButton::clicked, this, std::move(action));
+    return button;
+}
+
+void Form7::buildEditPanel()
+{
+    m_editPanel = new QFrame(this);
+    m_editPanel->setObjectName(QStringLiteral("Bild4"));
+    m_editPanel->setGeometry(twipsRect(2040, 2400, 6375, 3495));
+    m_editPanel->setFrameShape(QFrame::Panel);
+    m_editPanel->setFrameShadow(QFrame::Raised);
+    setBackground(m_editPanel, panelGrey);
+    addLabel(m_editPanel, "Bezeichnung10", twipsRect(120, 90, 3000, 300), QStringLiteral("Karte ändern:"))
+        ->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+
+    static const char *const labels[3] = {"Bezeichnung7", "Bezeichnung8", "Bezeichnung9"};
+    static const char *const captions[3] = {"Grundwort:", "Verwandtes Wort:", "Phrase mit Wort:"};
+    static const char *const clears[3] = {"Befehl5", "Befehl6", "Befehl7"};
+    static const int tops[3] = {480, 1020, 1560};
+    m_text1 = new QLineEdit(m_editPanel);
+    m_text2 = new QLineEdit(m_editPanel);
+    m_text3 = new QPlainTextEdit(m_editPanel);
+    m_text3->setTabChangesFocus(true);
+    m_text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QWidget *fields[3] = {m_text1, m_text2, m_text3};
+    for (int i = 0; i < 3; ++i) {
+        addLabel(m_editPanel, labels[i], twipsRect(120, tops[i] + 60, 1695, 300), QString::fromUtf8(captions[i]));
+        fields[i]->setObjectName(QStringLiteral("Text%1").arg(i + 1));
+        // the phrase field wraps onto a second line
+        fields[i]->setGeometry(twipsRect(1860, tops[i], 4095, i == 2 ? 840 : 420));
+        fields[i]->setFont(QFont(QStringLiteral("Arial"), 10));
+        setBackground(fields[i], columnColours[i]);
+        fields[i]->installEventFilter(this);
+        addCommand(m_editPanel, clears[i], QStringLiteral("X"), twipsRect(5985, tops[i], 330, 420),
+                   [this, i] { m_editor.clearField(i + 1); });
+    }
+    connect(m_text1, &QLineEdit::textEdited, this, [this](const QString &t) { m_editor.setFieldText(1, t); });
+    connect(m_text2, &QLineEdit::textEdited, this, [this](const QString &t) { m_editor.setFieldText(2, t); });
+    connect(m_text3, &QPlainTextEdit::textChanged, this, [this] { m_editor.setFieldText(3, m_text3->toPlainText()); });
+
+    addCommand(m_editPanel, "Befehl1", QStringLiteral("Abbrechen"), twipsRect(120, 2760, 1500, 495), [this] { m_editor.closeEditPanel(); });
+    addCommand(m_editPanel, "Befehl2", QStringLiteral("Neue Karte einfügen"), twipsRect(1740, 2760, 2300, 495),
+               [this] { m_editor.insertNewCard(); });
+    addCommand(m_editPanel, "Command5", QStringLiteral("Karte ändern"), twipsRect(4160, 2760, 2000, 495),
+               [this] { m_editor.changeCurrentCard(); });
+    m_editPanel->hide();
+}
+
+void Form7::buildReboxPanel()
+{
+    m_reboxPanel = new QFrame(this);
+    m_reboxPanel->setObjectName(QStringLiteral("bild10"));
+    m_reboxPanel->setGeometry(twipsRect(2280, 2400, 7095, 4095));
+    m_reboxPanel->setFrameShape(QFrame::Panel);
+    m_reboxPanel->setFrameShadow(QFrame::Raised);
+    setBackground(m_reboxPanel, panelGrey);
+    struct Row {
+        const char *label, *caption, *value;
+        int top, width, height;
+        QColor colour;
+    };
+    const Row rows[5] = {
+        {"Label1", "Grundwort:", "Label3", 240, 4900, 300, columnColours[0]},
+        {"Label6", "Verwandtes Wort:", "Label4", 660, 4900, 300, columnColours[1]},
+        {"Label7", "Phrase mit Wort:", "Label5", 1080, 4900, 600, columnColours[2]},
+        {"Label9", "Fach-Einstufung:", "Label10", 1860, 600, 300, columnColours[3]},
+        {"Label2", "Neue Einstufung:", "Label8", 2280, 600, 300, QColor(255, 255, 0)},
+    };
+    for (int i = 0; i < 5; ++i) {
+        addLabel(m_reboxPanel, rows[i].label, twipsRect(120, rows[i].top, 1800, 300), QString::fromUtf8(rows[i].caption));
+        QLabel *value = addLabel(m_reboxPanel, rows[i].value, twipsRect(2040, rows[i].top, rows[i].width, rows[i].height));
+        value->setWordWrap(true);
+        value->setAlignment(i >= 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+        setBackground(value, rows[i].colour);
+        if (i < 4)
+            m_reboxValues[i] = value;
+        else
+            m_newBox = value;
+    }
+    m_newBoxScroller = new QScrollBar(Qt::Horizontal, m_reboxPanel);
+    m_newBoxScroller->setObjectName(QStringLiteral("HScroll2"));
+    m_newBoxScroller->setGeometry(twipsRect(2760, 2280, 2400, 300));
+    m_newBoxScroller->setRange(0, 6);
+    m_newBoxScroller->setPageStep(1);
+    m_newBoxScroller->setFocusPolicy(Qt::NoFocus);
+    connect(m_newBoxScroller, &QScrollBar::valueChanged, this, [this](int value) { m_editor.showNewBox(value); });
+
+    addCommand(m_reboxPanel, "Command1", QStringLiteral("Abbrechen"), twipsRect(120, 3300, 1500, 495), [this] { m_editor.closeReboxPanel(); });
+    addCommand(m_reboxPanel, "Command2", QStringLiteral("Einzeleintrag"), twipsRect(1740, 3300, 1700, 495), [this] { m_editor.reboxCard(); });
+    addCommand(m_reboxPanel, "Command3", QStringLiteral("Ganzes Fach"), twipsRect(3560, 3300, 1700, 495), [this] { m_editor.reboxBox(); });
+    addCommand(m_reboxPanel, "Command4", QStringLiteral("Ganze Liste"), twipsRect(5380, 3300, 1600, 495), [this] { m_editor.reboxAll(); });
+    m_reboxPanel->hide();
+}
+
+void Form7::buildPrintPanel()
+{
+    m_printPanel = new QFrame(this);
+    m_printPanel->setObjectName(QStringLiteral("drucken"));
+    m_printPanel->setGeometry(twipsRect(2520, 2400, 6255, 2775));
+    setBackground(m_printPanel, panelGrey);
+    m_printFrame = new QFrame(m_printPanel);
+    m_printFrame->setObjectName(QStringLiteral("Shape4"));
+    m_printFrame->setGeometry(0, 0, m_printPanel->width(), m_printPanel->height());
+    m_printFrame->setFrameShape(QFrame::Box);
+    m_printFrame->setLineWidth(3);
+    addLabel(m_printPanel, "Label11", twipsRect(240, 180, 3000, 300), QStringLiteral("Fach drucken"))
+        ->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
+    addCommand(m_printPanel, "Command6", QStringLiteral("Abbrechen"), twipsRect(240, 2040, 1500, 495), [this] { m_editor.closePrintPanel(); });
+    m_printPanel->hide();
+}
+
+void Form7::rowsChanged()
+{
+    m_columnsModel->reset();
+    refresh();
+}
+
+void Form7::refresh()
+{
+    setWindowTitle(m_editor.caption());
+    m_file->setText(m_editor.fileName());
+    m_language->setText(m_editor.languageCode());
+    m_count->setText(m_editor.countText());
+    m_position->setText(m_editor.positionText());
+
+    const qsizetype rows = m_editor.rowCount();
+    const int current = int(m_editor.currentRow());
+    {
+        const QSignalBlocker blocker(m_scroller);
+        m_scroller->setRange(0, int(std::max<qsizetype>(rows - 1, 0)));
+        m_scroller->setValue(std::max(current, 0));
+        m_scroller->setEnabled(rows > 0);
+    }
+    m_columnsModel->setCurrent(current);
+    if (current >= 0)
+        m_columns[0]->scrollTo(m_columnsModel->index(current, 0));
+
+    if (m_editor.filter() != m_shownFilter) {
+        m_shownFilter = m_editor.filter();
+        setBackground(m_indicator, filterColour(m_shownFilter));
+        QPalette p = m_printFrame->palette();
+        p.setColor(QPalette::WindowText, filterColour(m_shownFilter));
+        m_printFrame->setPalette(p);
+    }
+    if (m_editor.characterSet() != m_shownCharacters) {
+        m_shownCharacters = m_editor.characterSet();
+        m_characters->clear();
+        for (QChar c : m_shownCharacters)
+            m_characters->addItem(QString(c));
+    }
+
+    if (m_text1->text() != m_editor.field(1)) {
+        const QSignalBlocker blocker(m_text1);
+        m_text1->setText(m_editor.field(1));
+    }
+    if (m_text2->text() != m_editor.field(2)) {
+        const QSignalBlocker blocker(m_text2);
+        m_text2->setText(m_editor.field(2));
+    }
+    if (m_text3->toPlainText() != m_editor.field(3)) {
+        const QSignalBlocker blocker(m_text3);
+        m_text3->setPlainText(m_editor.field(3));
+        m_text3->moveCursor(QTextCursor::End);
+    }
+
+    const CardEntry none;
+    const CardEntry &card = current >= 0 ? m_editor.cardAt(current) : none;
+    m_reboxValues[0]->setText(card.baseWord);
+    m_reboxValues[1]->setText(card.relatedWord);
+    m_reboxValues[2]->setText(card.phrase);
+    m_reboxValues[3]->setText(card.box);
+    m_newBox->setText(QString::number(m_editor.newBox()));
+    {
+        const QSignalBlocker blocker(m_newBoxScroller);
+        m_newBoxScroller->setValue(m_editor.newBox());
+    }
+
+    const EditorPanel panel = m_editor.panel();
+    m_editPanel->setVisible(panel == EditorPanel::Edit);
+    m_reboxPanel->setVisible(panel == EditorPanel::Rebox);
+    m_printPanel->setVisible(panel == EditorPanel::Print);
+    if (panel == EditorPanel::Edit && !m_editPanel->isAncestorOf(focusWidget()))
+        m_text1->setFocus();
+}
+
+void Form7::focusField(int field)
+{
+    QWidget *fields[3] = {m_text1, m_text2, m_text3};
+    if (field >= 1 && field <= 3)
+        fields[field - 1]->setFocus();
+}
+
+bool Form7::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        const QObject *fields[3] = {m_text1, m_text2, m_text3};
+        for (int i = 0; i < 3; ++i)
+            if (watched == fields[i])
+                m_editor.rememberActiveField(i + 1);
+    } else if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        for (int i = 0; i < 8; ++i) {
+            if (watched == m_boxLabels[i]) {
+                if (i == 0)
+                    m_editor.showAllCards();
+                else
+                    m_editor.showBox(i - 1);
+                return true;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form7::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape) // Esc does what "Abbruch" does
+        m_editor.leaveEditor();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void Form7::closeEvent(QCloseEvent *event)
+{
+    // the frame does what "Abbruch" does; the program hides the window
+    event->ignore();
+    m_editor.leaveEditor();
+}
+
+} // namespace zek::ui

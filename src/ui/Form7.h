@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class QAbstractButton;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QListWidget;
+class QPlainTextEdit;
+class QScrollBar;
+
+namespace zek {
+class Editor;
+}
+
+namespace zek::ui {
+
+class CardColumns;
+
+// The card editor: four columns over the card list, the box filter, the
+// language buttons, the character list and the three panels. It shows the
+// state of its model and hands every click and key on.
+class Form7 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form7(Editor &editor, QWidget *parent = nullptr);
+    ~Form7() override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLabel *addLabel(QWidget *parent, const char *name, const QRect &geometry, const QString &text = {});
+    QAbstractButton *addCommand(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
+                                std::function<void()> action);
+    void buildEditPanel();
+    void buildReboxPanel();
+    void buildPrintPanel();
+    void refresh();
+    void rowsChanged();
+    void focusField(int field);
+
+    Editor &m_editor;
+    CardColumns *m_columnsModel = nullptr;
+    std::array<QListView *, 4> m_columns{};
+    std::array<QLabel *, 8> m_boxLabels{};
+    QFrame *m_indicator = nullptr;
+    QFrame *m_printFrame = nullptr;
+    QScrollBar *m_scroller = nullptr;
+    QLabel *m_position = nullptr, *m_count = nullptr, *m_file = nullptr, *m_language = nullptr;
+    QListWidget *m_characters = nullptr;
+    QString m_shownCharacters;
+    QFrame *m_editPanel = nullptr, *m_reboxPanel = nullptr, *m_printPanel = nullptr;
+    QLineEdit *m_text1 = nullptr, *m_text2 = nullptr;
+    QPlainTextEdit *m_text3 = nullptr;
+    std::array<QLabel *, 4> m_reboxValues{}; // Label3, Label4, Label5, Label10
+    QLabel *m_newBox = nullptr;
+    QScrollBar *m_newBoxScroller = nullptr;
+    int m_shownFilter = -2;
+};
+
+} // namespace zek::ui

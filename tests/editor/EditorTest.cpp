@@ -1,0 +1,114 @@
+#include "Trainer.h"
+
+#include <clocale>
+
+using namespace zek;
+using namespace zek::test;
+
+namespace {
+
+const QByteArray four("1, Ameise, Ameisen, Die Ameise krabbelt.\r\n"
+                      "2, Banane, Bananen, Die Banane ist gelb.\r\n"
+                      "3, Hund, Hunde, Der Hund bellt.\r\n"
+                      "3.0, Wurm, W\xfcrmer, Der Wurm kriecht.\r\n");
+const char *const fourText = "1, Ameise, Ameisen, Die Ameise krabbelt./2, Banane, Bananen, Die Banane ist gelb./"
+                             "3, Hund, Hunde, Der Hund bellt./3.0, Wurm, Würmer, Der Wurm kriecht./";
+const char *const fourWords = "words=Ameise,Banane,Hund,Wurm";
+const char *const zebra = "editor; edit; field 1 Zebra; field 2 x; field 3 y; ";
+
+QByteArray cards(int n) // n cards in box 1
+{
+    QByteArray bytes;
+    for (int i = 0; i < n; ++i)
+        bytes += "1, Wort" + QByteArray::number(100 + i) + ", Worte, Ein Wort.\r\n";
+    return bytes;
+}
+
+} // namespace
+
+// The editor as a teacher uses it: each row starts the trainer on a German
+// file, opens the editor, runs the steps and checks the boxes shown (titles),
+// the editor and the card file.
+TEST(Editor, Scenarios)
+{
+    const QByteArray threeBoxes("3, Affe, a, b\r\n1, B\xe4r, c, d\r\n3, Zug, e, f\r\n");
+    const struct {
+        const char *name;
+        QByteArray file;
+        QString script;
+        const char *titles;
+        QByteArray expected;
+    } cases[] = {
+        {"opens on German whatever the main window shows", four, "lang; editor", "",
+         "elang=D; efile=ZEKCARD1.LST; rows=Ameise,Banane,Hund,Wurm; eposition= 1 von; ecount= 4 Einträgen; fields=Ameise|Ameisen|Die Ameise krabbelt.; filter=-1; panel=none"},
+        {"the scroller at the end", cards(12), "editor; row 11", "", "eposition= 12 von; ecount= 12 Einträgen; fields=Wort111|Worte|Ein Wort."},
+        {"a box filter reads the box as a number", four, "editor; row 2; filter 3", "", "rows=Hund,Wurm; eposition= 1 von; fields=Hund|Hunde|Der Hund bellt."},
+        {"an empty box has no current card", four, "editor; filter 4", "", "rows=; ecount=Kein Eintrag; eposition=; fields=||"},
+        {"box labels wait while the edit panel is open", four, "editor; edit; filter 2", "", "filter=-1; panel=edit"},
+        {"and while the re-box panel is", four, "editor; rebox; filter 2", "", "filter=-1; panel=rebox"},
+        {"not while the print panel is", four, "editor; print; filter 2", "", "filter=2; rows=Banane; panel=print"},
+        {"the language buttons keep the filter", four, "editor; filter 1; elang E", "", "elang=E; efile=ZEKCARD2.LST; rows=dog; filter=1"},
+        {"leaving under a filter: the drill sees every card", four, "editor; filter 2; leave", "", "total=3; target=Ameise; box=1"},
+        {"a character goes into the field last used", four, "editor; edit; focus 2; echar ä", "", "fields=Ameise|Ameisenä|Die Ameise krabbelt."},
+        {"before any field, nowhere", four, "editor; edit; echar ä", "", "fields=Ameise|Ameisen|Die Ameise krabbelt."},
+        {"a duplicate is shown, not added", four, "editor; edit; field 1  Hund ; field 2 x; field 3 y; insert", "Eingabefehler",
+         "last=Der Eintrag ist schon vorhanden!\r\r; eposition= 3 von; fields=Hund|Hunde|Der Hund bellt.; words=Ameise,Banane,Hund,Wurm"},
+        {"hund goes behind Hund", four, "editor; edit; field 1 hund; field 2 x; field 3 y; insert", "",
+         "words=Ameise,Banane,Hund,hund,Wurm; eposition= 1 von; fields=Ameise|Ameisen|Die Ameise krabbelt.; panel=edit"},
+        {"Apfel between Ameise and Banane, in box 1, saved at once", four, "editor; edit; field 1 Apfel; field 2 Äpfel; field 3 Der Apfel ist rot.; insert", "",
+         "cards=1, Ameise, Ameisen, Die Ameise krabbelt./1, Apfel, Äpfel, Der Apfel ist rot./2, Banane, Bananen, Die Banane ist gelb./3, Hund, Hunde, Der Hund bellt./3.0, Wurm, Würmer, Der Wurm kriecht./"},
+        {"zebra after Wurm, blanks at both ends gone", four, "editor; edit; field 1  zebra ; field 2 x ; field 3  y; insert", "",
+         QByteArray("cards=") + fourText + "1, zebra, x, y/"},
+        {"an empty phrase is refused", four, QString(zebra) + "clear 3; insert", "Eingabefehler", QByteArray("last=Es müssen alle Felder ausgefüllt sein!\r\r; fields=Zebra|x|; ") + fourWords},
+        {"a base word of blanks is empty", four, "editor; edit; field 1   ; field 2 x; field 3 y; insert", "Eingabefehler", "last=Es müssen alle Felder ausgefüllt sein!\r\r"},
+        {"a phrase of blanks is accepted", four, QString(zebra) + "field 3   ; insert", "", QByteArray("cards=") + fourText + "1, Zebra, x, /"},
+        {"a comma is taken out at once", four, "editor; edit; field 3 a,b", "Eingabefehler", "last=Der Text darf kein Komma enthalten!\r\r; fields=Ameise|Ameisen|ab"},
+        {"tabs, line breaks, no-break spaces: blanks", four, "editor; edit; field 3 a\tb\r\nc\u00a0d", "", "fields=Ameise|Ameisen|a b  c d"},
+        {"a soft hyphen is taken out and named", four, "editor; edit; field 1 Haus\u00adtür", "Eingabefehler",
+         "last=Das Zeichen U+00AD lässt sich nicht in der Kartei speichern!\rEs wird aus dem Text entfernt.\r\r; fields=Haustür|Ameisen|Die Ameise krabbelt."},
+        {"a letter outside Windows-1252 too", four, "editor; edit; field 2 Ωmega", "Eingabefehler",
+         "last=Das Zeichen 'Ω' lässt sich nicht in der Kartei speichern!\rEs wird aus dem Text entfernt.\r\r; fields=Ameise|mega|Die Ameise krabbelt."},
+        {"decomposed letters are composed", four, "editor; edit; field 1 Mu\u0308ll", "", "fields=Müll|Ameisen|Die Ameise krabbelt."},
+        {"Bearbeiten under Fach 2 shows all cards first", four, "editor; filter 2; edit", "Eingabe",
+         "last=Zum Editieren müssen alle Einträge sichtbar sein!\rDie Anzeige wird jetzt automatisch umgestellt ...\r\r; filter=-1; panel=edit; fields=Ameise|Ameisen|Die Ameise krabbelt."},
+        {"delete asks, Nein keeps every byte", four, "editor; row 1; answer nein; delete", "Eintrag löschen?",
+         QByteArray("last=Diesen Eintrag jetzt aus der Kartei löschen:\r\r\rBanane\rBananen\rDie Banane ist gelb.\r2\r\r\r; cards=") + fourText},
+        {"delete Ja", four, "editor; row 1; answer ja; delete", "Eintrag löschen?", "words=Ameise,Hund,Wurm; eposition= 1 von"},
+        {"delete under a filter shows all cards first", four, "editor; filter 3; answer ja; delete", "Eingabe|Eintrag löschen?",
+         "first=Zum Löschen müssen alle Einträge sichtbar sein!\rDie Anzeige wird jetzt automatisch umgestellt ...\r\r; words=Banane,Hund,Wurm"},
+        {"after the last card, nothing is current", "1, Eis, eisig, kalt\r\n", "editor; answer ja; delete; delete; change; rebox; rebox-all", "Eintrag löschen?",
+         "eposition=; fields=||; ecount=Kein Eintrag; cards="},
+        {"change writes into the current card", four, "editor; row 2; edit; field 2 Hündchen; change", "",
+         "cards=1, Ameise, Ameisen, Die Ameise krabbelt./2, Banane, Bananen, Die Banane ist gelb./3, Hund, Hündchen, Der Hund bellt./3.0, Wurm, Würmer, Der Wurm kriecht./; eposition= 1 von; panel=edit"},
+        {"change with an empty field", four, "editor; edit; clear 1; change", "Eingabefehler", QByteArray("last=Es sind Leerzeilen vorhanden!\rBitte die Einträge ergänzen ...\r; ") + fourWords},
+        {"a failed save keeps what was typed", four, QString(zebra) + "full; insert; room", "Speicherfehler", QByteArray("fields=Zebra|x|y; rows=Ameise,Banane,Hund,Wurm; ") + fourWords},
+        {"a full list takes no card", cards(32767), QString(zebra) + "insert", "Eingabefehler",
+         "last=Die Kartei ist voll: Sie fasst höchstens 32767 Karten.\rDie neue Karte wird nicht eingefügt.\r\r; ecount= 32767 Einträgen"},
+        {"the new box starts at the box shown", four, "editor; row 3; rebox", "", "newbox=3; panel=rebox"},
+        {"a box that is no number: at 0", "x, Affe, a, b\r\n1, B\xe4r, c, d\r\n", "editor; rebox", "", "newbox=0"},
+        {"the new box runs from 0 to 6", four, "editor; rebox; newbox 9", "", "newbox=6"},
+        {"Einzeleintrag on the card shown", four, "editor; rebox; newbox 4; row 2; rebox-card", "", "file=1243.0; panel=none; eposition= 1 von"},
+        {"Ganzes Fach by the box text", threeBoxes, "editor; rebox; newbox 5; rebox-box", "", "file=515"},
+        {"Ganze Liste", threeBoxes, "editor; rebox; newbox 0; rebox-all", "", "file=000"},
+        {"closing the edit panel shows the first card", four, "editor; edit; row 2; close", "", "panel=none; eposition= 1 von"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Trainer().scenario(c.file, c.script, QString::fromUtf8(c.titles), QString::fromUtf8(c.expected));
+    }
+}
+
+// The editor keeps the card files in one dictionary order, whatever the
+// login's language: the order the drill's ABC order relies on.
+TEST(Editor, InsertsInTheSameOrderUnderEveryLocale)
+{
+    for (const char *locale : {"C", "de_DE.UTF-8"}) {
+        SCOPED_TRACE(locale);
+        std::setlocale(LC_ALL, locale);
+        QLocale::setDefault(QLocale(QString::fromLatin1(locale)));
+        Trainer().scenario("1, Apfel, a, b\r\n1, Zwerg, c, d\r\n", "editor; edit; field 1 Ärger; field 2 x; field 3 y; insert; field 1 Straße; insert", "",
+                           "words=Apfel,Ärger,Straße,Zwerg");
+    }
+    std::setlocale(LC_ALL, "C");
+    QLocale::setDefault(QLocale::c());
+}
