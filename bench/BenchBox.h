@@ -14,12 +14,13 @@
 
 namespace zek::bench {
 
+// Answers every box: OK, or "Ja" to a question.
 class QuietPlatform : public Platform {
 public:
-    Answer messageBox(const Message &) override
+    Answer messageBox(const Message &m) override
     {
         ++messages;
-        return Answer::Ok;
+        return m.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
     QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
     int secondsSinceMidnight() const override { return 0; }
@@ -46,9 +47,9 @@ inline void writeFile(const QString &path, const QByteArray &bytes)
         std::abort();
 }
 
-inline void writeLargeBox(const QString &folder)
+inline void writeLargeBox(const QString &folder, qsizetype count = maxCards)
 {
-    const QByteArray cards = largeCardFile();
+    const QByteArray cards = largeCardFile(count);
     for (const char *name : {"ZEKCARD1.LST", "ZEKCARD2.LST", "ZEKCARD3.LST"})
         writeFile(QDir(folder).filePath(QLatin1String(name)), cards);
     writeFile(QDir(folder).filePath("ZEKCARDS.INI"),

@@ -112,6 +112,7 @@ void Editor::readCards(bool blockError)
             if (boxValue(cards[i].box) == double(m_filter))
                 m_rows.append(i);
     }
+    m_current = std::min(m_current, rowCount() - 1); // never a row that is gone
     emit rowsChanged();
 }
 

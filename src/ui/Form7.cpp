@@ -36,7 +36,6 @@ const QColor filterColours[8] = {{192, 192, 192}, {192, 192, 0},   {128, 255, 12
                                  {255, 128, 128}, {255, 128, 255}, {128, 128, 255}, {255, 255, 192}};
 // The four columns; the fields of the panels take the colour of their column.
 const QColor columnColours[4] = {{192, 255, 255}, {128, 255, 255}, {0, 255, 255}, {0, 192, 192}};
-const QColor currentRow(0, 0, 128);
 const QColor panelGrey(236, 236, 236);
 
 QColor filterColour(int filter) { return filterColours[filter + 1]; }
@@ -57,39 +56,23 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 4; }
     QVariant data(const QModelIndex &index, int role) const override
     {
-        const bool current = index.row() == m_current;
         switch (role) {
         case Qt::DisplayRole: {
             const CardEntry &card = m_editor.cardAt(index.row());
             const QString *fields[4] = {&card.baseWord, &card.relatedWord, &card.phrase, &card.box};
             return *fields[index.column()];
         }
-        case Qt::BackgroundRole: return current ? QVariant(currentRow) : QVariant();
-        case Qt::ForegroundRole: return current ? QVariant(QColor(Qt::white)) : QVariant();
         default: return {};
         }
     }
     void reset()
     {
         beginResetModel();
-        m_current = int(m_editor.currentRow());
         endResetModel();
-    }
-    // The selected row follows the card scroller.
-    void setCurrent(int row)
-    {
-        if (row == m_current)
-            return;
-        const int old = m_current;
-        m_current = row;
-        for (int r : {old, row})
-            if (r >= 0 && r < rowCount())
-                emit dataChanged(index(r, 0), index(r, 3));
     }
 
 private:
     const Editor &m_editor;
-    int m_current = -1;
 };
 
 Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor)
@@ -137,7 +120,13 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
         view->setModel(m_columnsModel);
         view->setModelColumn(c);
         view->setUniformItemSizes(true);
-        view->setSelectionMode(QAbstractItemView::NoSelection);
+        // the selected row follows the card scroller; the teacher cannot select one
+        view->setSelectionMode(QAbstractItemView::SingleSelection);
+        view->viewport()->installEventFilter(this);
+        QPalette p = view->palette();
+        p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+        p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
+        view->setPalette(p);
         view->setEditTriggers(QAbstractItemView::NoEditTriggers);
         view->setFocusPolicy(Qt::NoFocus);
         view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -359,7 +348,10 @@ void Form7::refresh()
         m_scroller->setValue(std::max(current, 0));
         m_scroller->setEnabled(rows > 0);
     }
-    m_columnsModel->setCurrent(current);
+    for (int c = 0; c < 4; ++c) {
+        const QModelIndex index = m_columnsModel->index(current, c);
+        m_columns[c]->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    }
     if (current >= 0)
         m_columns[0]->scrollTo(m_columnsModel->index(current, 0));
 
@@ -420,7 +412,12 @@ void Form7::focusField(int field)
 
 bool Form7::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::FocusIn) {
+    const auto type = event->type();
+    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove
+         || type == QEvent::MouseButtonRelease)
+        && std::any_of(m_columns.begin(), m_columns.end(), [watched](QListView *v) { return v->viewport() == watched; }))
+        return true; // the rows are shown, not chosen
+    if (type == QEvent::FocusIn) {
         const QObject *fields[3] = {m_text1, m_text2, m_text3};
         for (int i = 0; i < 3; ++i)
             if (watched == fields[i])

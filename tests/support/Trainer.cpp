@@ -125,6 +125,8 @@ QString Trainer::state(const QString &key) const
 
 void Trainer::play(const QByteArray &german, const QString &script)
 {
+    // a window shows the current card whenever the rows change: it must be one of them
+    QObject::connect(&editor, &Editor::rowsChanged, [this] { EXPECT_LT(editor.currentRow(), editor.rowCount()); });
     platform.answersOk = true;
     writeBox(dir.path(), german);
     run(script.split(QStringLiteral("; ")).contains(QStringLiteral("start")) ? script : QStringLiteral("start; ") + script);
