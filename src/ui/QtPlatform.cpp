@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QLibraryInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTime>
 #include <QTranslator>
@@ -18,6 +19,23 @@ QString screenText(const QString &text)
     out.replace(u'\r', u'\n');
     return out;
 }
+
+namespace {
+
+// Runs a modal box; afterwards the keyboard focus is where it was, so a child
+// who answers a question types on in the answer box.
+int execKeepingFocus(QDialog &box)
+{
+    const QPointer<QWidget> before = QApplication::focusWidget();
+    const int result = box.exec();
+    if (before && before->isVisible()) {
+        before->activateWindow();
+        before->setFocus();
+    }
+    return result;
+}
+
+} // namespace
 
 Answer QtPlatform::messageBox(const Message &message)
 {
@@ -34,14 +52,14 @@ Answer QtPlatform::messageBox(const Message &message)
         QPushButton *ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         box.setDefaultButton(ok);
         box.setEscapeButton(ok);
-        box.exec();
+        execKeepingFocus(box);
         return Answer::Ok;
     }
     QPushButton *yes = box.addButton(QStringLiteral("Ja"), QMessageBox::YesRole);
     QPushButton *no = box.addButton(QStringLiteral("Nein"), QMessageBox::NoRole);
     box.setDefaultButton(message.defaultButton == Answer::Yes ? yes : no);
     box.setEscapeButton(no);
-    box.exec();
+    execKeepingFocus(box);
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
@@ -53,7 +71,7 @@ QString QtPlatform::inputBox(const QString &prompt, const QString &title, const 
     dialog.setTextValue(defaultText);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
-    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
+    return execKeepingFocus(dialog) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 int QtPlatform::secondsSinceMidnight() const
