@@ -42,10 +42,13 @@ struct Trainer {
     std::unique_ptr<ui::Program> program;
 };
 
+std::unique_ptr<Trainer> theTrainer;
+
 Trainer &trainer()
 {
-    static Trainer t;
-    return t;
+    if (!theTrainer)
+        theTrainer = std::make_unique<Trainer>();
+    return *theTrainer;
 }
 
 // The work every saving operation contains: the list written, then read.
@@ -163,5 +166,6 @@ int main(int argc, char **argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    theTrainer.reset(); // the windows and the card box go before the application
     return 0;
 }

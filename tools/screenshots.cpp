@@ -5,6 +5,9 @@
 #include "ui/Program.h"
 #include "ui/QtPlatform.h"
 
+#include "cards/CardFile.h"
+#include "printing/Sheets.h"
+
 #include "platform/Random.h"
 
 #include <QApplication>
@@ -24,6 +27,8 @@ public:
     zek::Answer messageBox(const zek::Message &) override { return zek::Answer::Ok; }
     QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
     int secondsSinceMidnight() const override { return 0; }
+    zek::PrinterMetrics printerMetrics(const QString &, double) override { return {}; }
+    zek::PrintOutcome print(const QList<zek::PrintedPage> &, const QString &, const QString &) override { return {}; }
 };
 
 } // namespace
@@ -100,6 +105,24 @@ int main(int argc, char **argv)
     clickEditor("Bezeichnung16");
     shootEditor("form7-print.png");
     clickEditor("Bild7");
+
+    // one job of each sheet kind on the sample cards, as PDF files (with no
+    // printer set up, the print path writes them into the folder given)
+    {
+        zek::ui::QtPlatform printer;
+        QFile german(QDir(QStringLiteral(ZEK_SAMPLE_DIR)).filePath(QStringLiteral("ZEKCARD1.LST")));
+        german.open(QIODevice::ReadOnly);
+        const zek::CardList cards = zek::readCardFile(german.readAll()).cards;
+        const struct {
+            zek::SheetKind kind;
+            const char *name;
+        } sheets[] = {{zek::SheetKind::CardSheet, "Karteikarten"}, {zek::SheetKind::WordList, "Lernwoerter"}, {zek::SheetKind::FamilySheet, "Wortfamilien"}};
+        for (const auto &sheet : sheets) {
+            const auto pages = zek::layOutSheets(sheet.kind, cards, printer.printerMetrics(zek::sheetFont, zek::sheetFontPoints));
+            const zek::PrintOutcome outcome = printer.print(pages, QString::fromLatin1(sheet.name), out.path());
+            std::printf("%s\n", qPrintable(out.filePath(outcome.pdfName)));
+        }
+    }
 
     // the exit question as the Qt platform shows it
     zek::ui::QtPlatform qt;

@@ -377,7 +377,95 @@ void Editor::openPrintPanel()
 void Editor::closePrintPanel()
 {
     m_panel = EditorPanel::None;
+    setCurrent(0);
+}
+
+void Editor::chooseSheetKind(SheetKind kind)
+{
+    m_sheetKind = kind;
     emit changed();
+}
+
+namespace {
+
+// The words each sheet kind is named with in the questions and messages.
+struct SheetWords {
+    const char *all, *printing, *page, *file;
+};
+
+SheetWords wordsOf(SheetKind kind)
+{
+    switch (kind) {
+    case SheetKind::WordList:
+        return {" Lernwörter ausdrucken?", "Lernwörter werden gedruckt.", "Seite mit Lernwörtern ab Zeile ", "Lernwoerter"};
+    case SheetKind::FamilySheet:
+        return {" Wortfamilien ausdrucken?", "Wortfamilien werden gedruckt.", "Seite mit Wortfamilien ab Zeile ", "Wortfamilien"};
+    case SheetKind::CardSheet:
+        break;
+    }
+    return {" Karteikarten ausdrucken?", "Karteikarten werden gedruckt.", "Seite mit Karteikarten ab Zeile ", "Karteikarten"};
+}
+
+} // namespace
+
+// The cards in view, as the editor shows them: the whole list or the rows of
+// the box filter, in their order.
+void Editor::printInView()
+{
+    CardList cards;
+    cards.reserve(rowCount());
+    for (qsizetype row = 0; row < rowCount(); ++row)
+        cards.append(cardAt(row));
+    printCards(cards, false);
+}
+
+void Editor::printPageFromCurrent()
+{
+    CardList cards;
+    const qsizetype end = m_current < 0 ? 0 : std::min(rowCount(), m_current + pageCapacity(m_sheetKind));
+    for (qsizetype row = std::max<qsizetype>(m_current, 0); row < end; ++row)
+        cards.append(cardAt(row));
+    printCards(cards, true);
+}
+
+void Editor::printCards(const CardList &cards, bool onePage)
+{
+    const QString title = QStringLiteral("Drucken ...");
+    if (cards.isEmpty()) {
+        message(title, QStringLiteral("Es ist keine Karte zu drucken: Die Anzeige ist leer.\r"));
+        return;
+    }
+    const SheetWords words = wordsOf(m_sheetKind);
+    QList<PrintedPage> pages = layOutSheets(m_sheetKind, cards, m_platform.printerMetrics(sheetFont, sheetFontPoints));
+    emit changed();
+    Answer answer;
+    if (onePage) {
+        // one page: the cards that fit on it
+        pages.resize(1);
+        answer = m_platform.messageBox({QStringLiteral("1 Druckseite"),
+                                        QString::fromUtf8(words.page) + QLatin1Char(' ') + QString::number(m_current + 1)
+                                            + QStringLiteral(" ausdrucken?\r\r"),
+                                        Buttons::YesNo, Icon::Question, Answer::No});
+    } else {
+        answer = m_platform.messageBox({QLatin1Char(' ') + QString::number(pages.size()) + QStringLiteral(" Druckseiten"),
+                                        QStringLiteral("Alle") + QString::fromUtf8(words.all) + QStringLiteral("\r\r"),
+                                        Buttons::YesNo, Icon::Question, Answer::No});
+    }
+    if (answer != Answer::Yes)
+        return;
+    const PrintOutcome outcome = m_platform.print(pages, QString::fromLatin1(words.file), m_store.folder());
+    switch (outcome.kind) {
+    case PrintOutcome::Printed:
+        message(title, QString::fromUtf8(words.printing) + u'\r');
+        break;
+    case PrintOutcome::SavedAsPdf:
+        message(title, QStringLiteral("Es wurde nichts gedruckt: %1.\rDie Seiten stehen in der Datei\r%2\rim Ordner der Kartei.\r")
+                           .arg(outcome.reason, outcome.pdfName));
+        break;
+    case PrintOutcome::Failed:
+        message(title, QStringLiteral("Es wurde nichts gedruckt und nichts gespeichert: %1.\r").arg(outcome.reason));
+        break;
+    }
 }
 
 } // namespace zek

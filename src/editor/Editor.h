@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/CardList.h"
+#include "printing/Sheets.h"
 
 #include <QList>
 #include <QObject>
@@ -53,7 +54,10 @@ public:
     void closeReboxPanel();                         // Command1
 
     void openPrintPanel();                          // Bild5
-    void closePrintPanel();
+    void closePrintPanel();                         // Command6
+    void chooseSheetKind(SheetKind kind);           // Option1 to Option3
+    void printInView();                             // Command7 "Fach drucken"
+    void printPageFromCurrent();                    // Command8 "Seite drucken"
 
     // What the window shows.
     QString caption() const;
@@ -71,6 +75,7 @@ public:
     int activeField() const { return m_activeField; }
     EditorPanel panel() const { return m_panel; }
     int newBox() const { return m_newBox; }                  // HScroll2, Label8
+    SheetKind sheetKind() const { return m_sheetKind; }
 
 signals:
     void changed();
@@ -84,6 +89,7 @@ private:
     bool ensureAllCards(const QString &text);
     bool commitChanges();
     void message(const QString &title, const QString &text);
+    void printCards(const CardList &cards, bool onePage);
 
     SharedState &m_shared;
     CardStore &m_store;
@@ -101,6 +107,7 @@ private:
     int m_activeField = 0;
     EditorPanel m_panel = EditorPanel::None;
     int m_newBox = 0;
+    SheetKind m_sheetKind = SheetKind::CardSheet;
 };
 
 // What a field may hold: line breaks, tabs and non-breaking spaces become

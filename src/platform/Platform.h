@@ -1,8 +1,10 @@
 #pragma once
 
+#include "Printer.h"
+
 #include <QString>
 
-// The one door to the outside world: modal boxes and the clock. The program
+// The one door to the outside world: modal boxes, the clock and the printer. The program
 // asks it synchronously, from inside an operation, exactly where a box is due.
 namespace zek {
 
@@ -32,6 +34,14 @@ public:
                              const QString &defaultText) = 0;
 
     virtual int secondsSinceMidnight() const = 0;
+
+    // The system's default printer, set up for a job in this font: its
+    // measures. No dialog is shown.
+    virtual PrinterMetrics printerMetrics(const QString &font, double points) = 0;
+    // Prints the pages as one job on the default printer. Where that printer
+    // is missing or refuses the job, the pages go into a PDF file in folder
+    // instead; the outcome says which.
+    virtual PrintOutcome print(const QList<PrintedPage> &pages, const QString &what, const QString &folder) = 0;
 };
 
 } // namespace zek

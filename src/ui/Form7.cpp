@@ -8,7 +8,7 @@
 
 #include <QAbstractTableModel>
 #include <QCloseEvent>
-#include <QGuiApplication>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLabel>
@@ -17,7 +17,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
+#include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -322,7 +322,25 @@ void Form7::buildPrintPanel()
     m_printFrame->setLineWidth(3);
     addLabel(m_printPanel, "Label11", twipsRect(240, 180, 3000, 300), QStringLiteral("Fach drucken"))
         ->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
-    addCommand(m_printPanel, "Command6", QStringLiteral("Abbrechen"), twipsRect(240, 2040, 1500, 495), [this] { m_editor.closePrintPanel(); });
+    auto *options = new QGroupBox(QStringLiteral("Druckoptionen: "), m_printPanel);
+    options->setObjectName(QStringLiteral("Rahmen1"));
+    options->setGeometry(twipsRect(240, 600, 3000, 1800));
+    static const char *const optionNames[3] = {"Option1", "Option2", "Option3"};
+    static const char *const optionCaptions[3] = {"Karteikarte", "Lernwörter", "Wortfamilie"};
+    for (int i = 0; i < 3; ++i) {
+        auto *option = new QRadioButton(QString::fromUtf8(optionCaptions[i]), options);
+        option->setObjectName(QLatin1String(optionNames[i]));
+        option->setGeometry(twipsRect(240, 360 + 440 * i, 2600, 360));
+        option->setFocusPolicy(Qt::TabFocus);
+        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                m_editor.chooseSheetKind(SheetKind(i));
+        });
+        m_sheetOptions[i] = option;
+    }
+    addCommand(m_printPanel, "Command7", QStringLiteral("Fach drucken"), twipsRect(3600, 700, 2400, 495), [this] { m_editor.printInView(); });
+    addCommand(m_printPanel, "Command8", QStringLiteral("Seite drucken"), twipsRect(3600, 1300, 2400, 495), [this] { m_editor.printPageFromCurrent(); });
+    addCommand(m_printPanel, "Command6", QStringLiteral("Abbrechen"), twipsRect(3600, 1900, 2400, 495), [this] { m_editor.closePrintPanel(); });
     m_printPanel->hide();
 }
 
@@ -393,6 +411,11 @@ void Form7::refresh()
     {
         const QSignalBlocker blocker(m_newBoxScroller);
         m_newBoxScroller->setValue(m_editor.newBox());
+    }
+
+    for (int i = 0; i < 3; ++i) {
+        const QSignalBlocker blocker(m_sheetOptions[i]);
+        m_sheetOptions[i]->setChecked(int(m_editor.sheetKind()) == i);
     }
 
     const EditorPanel panel = m_editor.panel();

@@ -12,6 +12,7 @@ class QLineEdit;
 class QListView;
 class QListWidget;
 class QPlainTextEdit;
+class QRadioButton;
 class QScrollBar;
 
 namespace zek {
@@ -63,6 +64,7 @@ private:
     std::array<QLabel *, 4> m_reboxValues{}; // Label3, Label4, Label5, Label10
     QLabel *m_newBox = nullptr;
     QScrollBar *m_newBoxScroller = nullptr;
+    std::array<QRadioButton *, 3> m_sheetOptions{};
     int m_shownFilter = -2;
 };
 

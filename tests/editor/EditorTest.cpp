@@ -112,3 +112,49 @@ TEST(Editor, InsertsInTheSameOrderUnderEveryLocale)
     std::setlocale(LC_ALL, "C");
     QLocale::setDefault(QLocale::c());
 }
+
+namespace {
+
+QByteArray words(int from, int to) // "Wort<from>,…,Wort<to>"
+{
+    QByteArrayList list;
+    for (int i = from; i <= to; ++i)
+        list << "Wort" + QByteArray::number(i);
+    return list.join(',');
+}
+
+} // namespace
+
+// Printing from the editor: the question, the job and the closing message.
+TEST(Editor, PrintScenarios)
+{
+    const struct {
+        const char *name;
+        QByteArray file;
+        const char *script, *titles;
+        QByteArray expected;
+    } cases[] = {
+        {"16 cards as card sheets", cards(16), "editor; print; answer ja; print-all", " 2 Druckseiten|Drucken ...",
+         "first=Alle Karteikarten ausdrucken?\r\r; last=Karteikarten werden gedruckt.\r; jobs=1"},
+        {"Nein prints nothing", cards(16), "editor; print; answer nein; print-all", " 2 Druckseiten", "jobs=0"},
+        {"a page of word lists from card 5", cards(40), "editor; print; kind 1; row 4; answer ja; print-page", "1 Druckseite|Drucken ...",
+         "first=Seite mit Lernwörtern ab Zeile  5 ausdrucken?\r\r; last=Lernwörter werden gedruckt.\r; job=" + words(104, 133)},
+        {"a page of card sheets from card 3 of 5", cards(5), "editor; print; row 2; answer ja; print-page", "1 Druckseite|Drucken ...",
+         "job=Wort102,Worte,Ein Wort.,Wort103,Worte,Ein Wort.,Wort104,Worte,Ein Wort."},
+        {"25 word-family cards", cards(25), "editor; print; kind 2; answer ja; print-all", " 3 Druckseiten|Drucken ...",
+         "first=Alle Wortfamilien ausdrucken?\r\r; job=" + words(100, 109).replace(",", ",Worte,Ein Wort.,") + ",Worte,Ein Wort./"
+             + words(110, 119).replace(",", ",Worte,Ein Wort.,") + ",Worte,Ein Wort./" + words(120, 124).replace(",", ",Worte,Ein Wort.,") + ",Worte,Ein Wort."},
+        {"only the box shown", four, "editor; filter 2; print; kind 1; answer ja; print-all", " 1 Druckseiten|Drucken ...", "job=Banane"},
+        {"no card in view", four, "editor; filter 4; print; print-all; print-page", "Drucken ...|Drucken ...",
+         "last=Es ist keine Karte zu drucken: Die Anzeige ist leer.\r; jobs=0"},
+        {"no printer: a PDF", four, "editor; print; noprinter; answer ja; print-all", " 1 Druckseiten|Drucken ...",
+         "last=Es wurde nichts gedruckt: Es ist kein Standarddrucker eingerichtet.\rDie Seiten stehen in der Datei\rDruck_x.pdf\rim Ordner der Kartei.\r"},
+        {"and no PDF either", four, "editor; print; nopdf; answer ja; print-all", " 1 Druckseiten|Drucken ...",
+         "last=Es wurde nichts gedruckt und nichts gespeichert: Es ist kein Standarddrucker eingerichtet.\r"},
+        {"closing the print panel shows the first card", four, "editor; row 2; print; close-print", "", "panel=none; eposition= 1 von"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Trainer().scenario(c.file, QString::fromUtf8(c.script), QString::fromUtf8(c.titles), QString::fromUtf8(c.expected));
+    }
+}

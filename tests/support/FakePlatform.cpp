@@ -36,6 +36,14 @@ QString FakePlatform::inputBox(const QString &prompt, const QString &title, cons
     return text;
 }
 
+PrinterMetrics FakePlatform::printerMetrics(const QString &, double) { return metrics; }
+
+PrintOutcome FakePlatform::print(const QList<PrintedPage> &pages, const QString &, const QString &)
+{
+    jobs.append(pages);
+    return outcome;
+}
+
 QStringList FakePlatform::titles() const
 {
     QStringList out;

@@ -28,6 +28,15 @@ public:
     Answer messageBox(const Message &message) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
     int secondsSinceMidnight() const override { return seconds; }
+    // A printer with round measures: every character 100 twips wide but the
+    // dot (50), lines 400 twips high, a printable area of 10,000 by 15,000.
+    PrinterMetrics printerMetrics(const QString &font, double points) override;
+    // Records the job and answers with outcome.
+    PrintOutcome print(const QList<PrintedPage> &pages, const QString &what, const QString &folder) override;
+    PrinterMetrics metrics{100, 400, 10000, 15000,
+                           [](const QString &t) { return 100.0 * double(t.size()) - 50.0 * double(t.count(u'.')); }};
+    QList<QList<PrintedPage>> jobs;
+    PrintOutcome outcome{PrintOutcome::Printed, {}, {}};
 
     const std::vector<Message> &messages() const { return m_messages; }
     QStringList titles() const;

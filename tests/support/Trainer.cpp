@@ -63,6 +63,12 @@ void Trainer::run(const QString &script)
         else if (verb == u"rebox-all") editor.reboxAll();
         else if (verb == u"close-rebox") editor.closeReboxPanel();
         else if (verb == u"print") editor.openPrintPanel();
+        else if (verb == u"close-print") editor.closePrintPanel();
+        else if (verb == u"kind") editor.chooseSheetKind(SheetKind(arg.toInt()));
+        else if (verb == u"print-all") editor.printInView();
+        else if (verb == u"print-page") editor.printPageFromCurrent();
+        else if (verb == u"noprinter") platform.outcome = {PrintOutcome::SavedAsPdf, "Es ist kein Standarddrucker eingerichtet", "Druck_x.pdf"};
+        else if (verb == u"nopdf") platform.outcome = {PrintOutcome::Failed, "Es ist kein Standarddrucker eingerichtet", {}};
         else ADD_FAILURE() << "no such step: " << step.toStdString();
     }
 }
@@ -106,6 +112,19 @@ QString Trainer::state(const QString &key) const
             for (qsizetype row = 0; row < editor.rowCount(); ++row)
                 words << editor.cardAt(row).baseWord;
         return words.join(u',');
+    }
+    if (key == u"jobs") return QString::number(platform.jobs.size());
+    if (key == u"job") { // the card texts of the last job, "/" between pages
+        static const QStringList heads = {"W o r t", "Abschreiben", "Auswendig schreiben", "Lernwort", "Wortfamilie", "Wortbeispiel"};
+        QStringList pages;
+        for (const PrintedPage &page : platform.jobs.value(platform.jobs.size() - 1)) {
+            QStringList texts;
+            for (const PrintedText &t : page)
+                if (!heads.contains(t.text) && !t.text.startsWith(u'_') && !t.text.startsWith(u'.'))
+                    texts << t.text;
+            pages << texts.join(u',');
+        }
+        return pages.join(u'/');
     }
     if (key == u"eposition") return editor.positionText();
     if (key == u"ecount") return editor.countText();

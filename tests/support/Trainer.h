@@ -36,7 +36,10 @@ struct Trainer {
     // main window), "elang E", "all", "filter 3", "row 4" (the scroller),
     // "focus 2", "field 2 <text>", "clear 2", "echar ä", "edit", "close",
     // "insert", "change", "delete", "rebox", "newbox 5", "rebox-card",
-    // "rebox-box", "rebox-all", "close-rebox", "print".
+    // "rebox-box", "rebox-all", "close-rebox", "print", "close-print",
+    // "kind 1" (0 card sheets, 1 word lists, 2 word-family sheets),
+    // "print-all", "print-page", "noprinter" (jobs become PDF files), "nopdf"
+    // (and those cannot be written).
     void run(const QString &script);
     // What the child sees and the file holds, by name: target, display,
     // boxes (the box codes in memory), file (those in the file), red, level,
@@ -45,7 +48,8 @@ struct Trainer {
     // as text, "/" for each CR LF), words (its base words); of the editor:
     // rows (the base words in view), eposition, ecount, efile, elang,
     // fields (joined by "|"), panel (none, edit, rebox, print), newbox,
-    // filter,
+    // filter, jobs (how many went to the printer), job (the card texts of
+    // the last one, "/" between pages),
     // files (in the folder), first and last (the text of the first and the
     // last box).
     QString state(const QString &key) const;

@@ -82,6 +82,11 @@ TEST_F(EditorTest, ADoubleClickIsOneCommandAndEveryWayOutLeaves)
     EXPECT_EQ(german(), cards + "1, Zebra, Ameisen, Die Ameise krabbelt.\r\n");
     for (QToolButton *b : editor->findChildren<QToolButton *>())
         EXPECT_TRUE(!b->toolTip().isEmpty() && b->accessibleName() == b->toolTip()) << b->objectName().toStdString();
+    click7("Bild5");
+    platform.expectMessage(Answer::No); // "Fach drucken" asks once
+    QTest::mouseClick(in7("Command7"), Qt::LeftButton);
+    QTest::mouseDClick(in7("Command7"), Qt::LeftButton);
+    QTest::mouseRelease(in7("Command7"), Qt::LeftButton);
 
     QTest::keyClick(in7("Text1"), Qt::Key_Escape);
     EXPECT_FALSE(editor->isVisible());

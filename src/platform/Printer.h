@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace zek {
+
+// The default printer as the layouts see it, in twips (1440 to the inch),
+// measured with the printer's own font and resolution.
+struct PrinterMetrics {
+    double averageCharWidth = 0;
+    double lineHeight = 0;   // one text line of the printer font
+    double pageWidth = 0;    // the printable area
+    double pageHeight = 0;
+    std::function<double(const QString &)> textWidth;
+};
+
+// A text on a page: x, y in twips from the top-left corner of the printable
+// area, y the top of its line.
+struct PrintedText {
+    double x = 0, y = 0;
+    QString text;
+    friend bool operator==(const PrintedText &, const PrintedText &) = default;
+};
+using PrintedPage = QList<PrintedText>;
+
+// What became of a print job.
+struct PrintOutcome {
+    enum Kind { Printed, SavedAsPdf, Failed };
+    Kind kind = Failed;
+    QString reason;   // why nothing was printed, in German
+    QString pdfName;  // the PDF written into the card folder instead
+};
+
+} // namespace zek

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "cards/CardList.h"
+#include "platform/Printer.h"
+
+namespace zek {
+
+// The three kinds of work sheet, in the order of the editor's options.
+enum class SheetKind { CardSheet, WordList, FamilySheet };
+
+// Cards per page: 8, 30 and 10.
+int pageCapacity(SheetKind kind);
+
+// The printer font of every sheet.
+inline const QString sheetFont = QStringLiteral("Comic Sans MS");
+constexpr double sheetFontPoints = 16;
+
+// The pages a job of this kind makes of the cards, in their order: word lists
+// and word-family sheets with a head on every page, card sheets as blocks on
+// a grid of two columns and four rows. A page ends after its capacity or
+// before the first card whose rows do not fit below; a card is never split.
+QList<PrintedPage> layOutSheets(SheetKind kind, const CardList &cards, const PrinterMetrics &printer);
+
+} // namespace zek

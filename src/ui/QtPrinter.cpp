@@ -1,0 +1,133 @@
+// The default printer through Qt and CUPS. Every job is rendered into a PDF
+// of our own first; CUPS gets that file, and its answer is checked, so a job
+// that does not go out is never reported as printed. Where no printer takes
+// the job, the PDF goes into the card folder.
+#include "QtPlatform.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+
+#include <cups/cups.h>
+
+#include <cstring>
+
+namespace zek::ui {
+namespace {
+
+constexpr double twipsPerInch = 1440;
+
+// The printer as the default printer has it: its paper, its margins.
+void configure(QPrinter &printer)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    printer.setPageSize(info.isNull() ? QPageSize(QPageSize::A4) : info.defaultPageSize());
+}
+
+QFont printerFont(const QString &family, double points)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    return font;
+}
+
+// Hands the PDF to the default CUPS destination; the empty text when the job
+// went out, otherwise why not.
+QString sendToCups(const QString &pdf, const QString &title)
+{
+    cups_dest_t *dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    const cups_dest_t *dest = cupsGetDest(nullptr, nullptr, count, dests);
+    QString reason;
+    if (!dest) {
+        reason = QStringLiteral("Es ist kein Standarddrucker eingerichtet");
+    } else {
+        const QString name = QString::fromLocal8Bit(dest->name);
+        const char *state = cupsGetOption("printer-state", dest->num_options, dest->options);
+        const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+        if (state && std::strcmp(state, "5") == 0) {
+            reason = QStringLiteral("Der Drucker \u201e%1\u201c ist angehalten").arg(name);
+        } else if (accepting && std::strcmp(accepting, "false") == 0) {
+            reason = QStringLiteral("Der Drucker \u201e%1\u201c nimmt keine Auftr\u00e4ge an").arg(name);
+        } else if (cupsPrintFile2(CUPS_HTTP_DEFAULT, dest->name, QFile::encodeName(pdf).constData(),
+                                  title.toUtf8().constData(), 0, nullptr) == 0) {
+            reason = QStringLiteral("Der Drucker \u201e%1\u201c hat den Auftrag abgelehnt (%2)")
+                         .arg(name, QString::fromLocal8Bit(cupsLastErrorString()));
+        }
+    }
+    cupsFreeDests(count, dests);
+    return reason;
+}
+
+// A name of ASCII letters, digits, "-" and "_" that says what and when, and
+// that no file in the folder has yet.
+QString freePdfName(const QDir &folder, const QString &what)
+{
+    const QString stem = QStringLiteral("Druck_%1_%2").arg(what, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")));
+    QString name = stem + QStringLiteral(".pdf");
+    for (int n = 2; folder.exists(name); ++n)
+        name = QStringLiteral("%1-%2.pdf").arg(stem).arg(n);
+    return name;
+}
+
+} // namespace
+
+PrinterMetrics QtPlatform::printerMetrics(const QString &font, double points)
+{
+    m_printerFont = font;
+    m_printerPoints = points;
+    QPrinter printer(QPrinter::HighResolution);
+    configure(printer);
+    const double perTwip = printer.resolution() / twipsPerInch;
+    const QFontMetricsF metrics(printerFont(font, points), &printer);
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
+    PrinterMetrics m;
+    m.averageCharWidth = metrics.averageCharWidth() / perTwip;
+    m.lineHeight = metrics.lineSpacing() / perTwip;
+    m.pageWidth = area.width() * twipsPerInch;
+    m.pageHeight = area.height() * twipsPerInch;
+    m.textWidth = [metrics, perTwip](const QString &text) { return metrics.horizontalAdvance(text) / perTwip; };
+    return m;
+}
+
+PrintOutcome QtPlatform::print(const QList<PrintedPage> &pages, const QString &what, const QString &folder)
+{
+    QTemporaryDir scratch;
+    const QString pdf = scratch.filePath(QStringLiteral("job.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    configure(printer);
+    printer.setOutputFileName(pdf);
+    printer.setDocName(QStringLiteral("ZEK-Rechtschreibkartei ") + what);
+    QPainter painter;
+    if (!scratch.isValid() || !painter.begin(&printer))
+        return {PrintOutcome::Failed, QStringLiteral("Die Druckdatei lässt sich nicht anlegen"), {}};
+    const double perTwip = printer.resolution() / twipsPerInch;
+    painter.setFont(printerFont(m_printerFont, m_printerPoints));
+    // The print position is the top of a line; Qt draws at the baseline.
+    const double ascent = painter.fontMetrics().ascent();
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            printer.newPage();
+        for (const PrintedText &t : pages[i])
+            painter.drawText(QPointF(t.x * perTwip, t.y * perTwip + ascent), t.text);
+    }
+    if (!painter.end())
+        return {PrintOutcome::Failed, QStringLiteral("Die Druckdatei lässt sich nicht schreiben"), {}};
+
+    const QString reason = sendToCups(pdf, printer.docName());
+    if (reason.isEmpty())
+        return {PrintOutcome::Printed, {}, {}};
+    const QDir dir(folder);
+    const QString name = freePdfName(dir, what);
+    if (!QFile::copy(pdf, dir.filePath(name)))
+        return {PrintOutcome::Failed, reason + QStringLiteral(", und die PDF-Datei lässt sich im Ordner der Kartei nicht speichern"), {}};
+    return {PrintOutcome::SavedAsPdf, reason, name};
+}
+
+} // namespace zek::ui
