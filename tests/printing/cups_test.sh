@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
-# A real default printer: a private CUPS scheduler (its own folders and
-# socket; no printer settings of the machine or the user are touched) with a
-# raw queue whose backend copies each job into a folder. A word list goes out
-# through the program's own print path and arrives as the PDF it printed; a
-# disabled queue makes the next job a PDF in the card folder.
+# The program's own print path, from outside. First with no printer at all:
+# each sheet kind becomes a PDF in the card folder, with the text, the order,
+# the pages and the embedded font it should have. Then a real default
+# printer: a private CUPS scheduler (its own folders and socket; no printer
+# settings of the machine or the user are touched) with a raw queue whose
+# backend copies each job into a folder. A word list goes out and arrives as
+# the PDF it printed; a stopped queue, and one that takes no jobs, make the
+# next job a PDF in the card folder.
 # Usage: cups_test.sh PRINT_JOB_PROGRAM SAMPLE_FOLDER
 set -euo pipefail
 job_program=$1
@@ -17,7 +20,34 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAILED: $*"; [ -f "$work/log/error_log" ] && tail -20 "$work/log/error_log"; exit 1; }
 
-mkdir -p "$work"/{etc,spool/tmp,cache,log,state,out,home,cards} "$work/bin/backend" "$work/bin/daemon" "$work/bin/filter"
+mkdir -p "$work"/{etc,spool/tmp,cache,log,state,out,home,cards,nocups} "$work/bin/backend" "$work/bin/daemon" "$work/bin/filter"
+
+# No printer: the PDF in the card folder.
+cp "$sample"/ZEK* "$work/nocups/"
+head -n 31 "$sample/ZEKCARD1.LST" > "$work/nocups/ZEKCARD1.LST"
+for sheet in "wordlist 2 Wort" "cardsheet 4 Abend" "familysheet 4 Lernwort"; do
+  set -- $sheet
+  answer=$(HOME="$work/home" CUPS_SERVER="$work/none.sock" "$job_program" "$work/nocups" "$1")
+  case "$answer" in
+    "pdf Druck_Lernwoerter_"*".pdf Es ist kein Standarddrucker eingerichtet") ;;
+    *) fail "$1 without a printer: $answer" ;;
+  esac
+  pdf="$work/nocups/$(cut -d' ' -f2 <<<"$answer")"
+  [ "$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')" = "$2" ] || fail "$1: not $2 pages"
+  text=$(pdftotext -layout "$pdf" -)
+  [ "$(head -c 300 <<<"$text" | tr -s ' \n' ' ' | sed 's/^ //' | cut -d' ' -f1)" = "$3" ] || fail "$1 does not begin with $3"
+  [ "$(grep -o -E 'Abend|Affe|Ameise' <<<"$text" | awk '!seen[$0]++' | tr '\n' ' ')" = "Abend Affe Ameise " ] || fail "$1: the order"
+  pdffonts "$pdf" | grep -E '^([A-Z]+\+)?ComicNeue' | grep -q ' yes ' || fail "$1: Comic Neue not embedded"
+  # the first line stands wholly inside the page
+  pdftotext -bbox -f 1 -l 1 "$pdf" "$work/bbox.html"
+  ymin=$(grep -o -m 1 'yMin="[0-9.]*"' "$work/bbox.html" | tr -dc '0-9.')
+  awk -v y="$ymin" 'BEGIN { exit !(y > 0) }' || fail "$1: the first line is cut"
+  mv "$pdf" "$work/nocups/$1.pdf.seen"
+done
+# a second job of the same second gets a name of its own
+a=$(CUPS_SERVER="$work/none.sock" "$job_program" "$work/nocups" wordlist)
+b=$(CUPS_SERVER="$work/none.sock" "$job_program" "$work/nocups" wordlist)
+[ "$a" != "$b" ] && [ "$(ls "$work"/nocups/Druck_*.pdf | wc -l)" -eq 2 ] || fail "a PDF written over"
 chmod 0755 "$work" "$work"/*
 chmod 0777 "$work/out"
 ln -s /usr/lib/cups/daemon/cups-exec "$work/bin/daemon/cups-exec"

@@ -27,6 +27,7 @@ int main(int argc, char **argv)
     QFile file(QDir(folder).filePath(QStringLiteral("ZEKCARD1.LST")));
     if (!file.open(QIODevice::ReadOnly))
         return 2;
+    zek::ui::installFontSubstitutes();
     zek::ui::QtPlatform platform;
     const auto pages = zek::layOutSheets(kind, zek::readCardFile(file.readAll()).cards,
                                          platform.printerMetrics(zek::sheetFont, zek::sheetFontPoints));
