@@ -28,19 +28,6 @@ protected:
         ASSERT_NE(editor, nullptr);
         ASSERT_TRUE(QTest::qWaitForWindowExposed(editor));
     }
-    template <typename T = QWidget>
-    T *in7(const char *name)
-    {
-        T *w = editor->findChild<T *>(QLatin1String(name));
-        EXPECT_NE(w, nullptr) << name;
-        return w;
-    }
-    void click7(const char *name) { QTest::mouseClick(in7(name), Qt::LeftButton); }
-    void typeInto(QWidget *field, const QString &text)
-    {
-        for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
     ui::Form7 *editor = nullptr;
 };
 
@@ -52,16 +39,16 @@ TEST_F(EditorTest, ATeacherAddsACardAndTheChildDrillsIt)
     openEditor();
     EXPECT_FALSE(form().isVisible());
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("ZEK-Rechtschreibkartei:  Freund"));
-    click7("Bild8");
+    click("Bild8", editor);
     for (auto [clear, name, text] : {std::tuple{"Befehl5", "Text1", "Aal"}, {"Befehl6", "Text2", "Aale"},
                                       {"Befehl7", "Text3", "Der Aal schwimmt."}}) {
-        click7(clear);
-        in7(name)->setFocus();
-        typeInto(in7(name), QString::fromUtf8(text));
+        click(clear, editor);
+        widget(name, editor)->setFocus();
+        type(QString::fromUtf8(text), widget(name, editor));
     }
-    click7("Befehl2");
-    EXPECT_EQ(in7<QLabel>("Bezeichnung6")->text(), QStringLiteral(" 4 Einträgen"));
-    click7("Bild7");
+    click("Befehl2", editor);
+    EXPECT_EQ(widget<QLabel>("Bezeichnung6", editor)->text(), QStringLiteral(" 4 Einträgen"));
+    click("Bild7", editor);
     EXPECT_TRUE(form().isVisible());
     EXPECT_FALSE(editor->isVisible());
     EXPECT_EQ(text("Bezeichnung10"), QStringLiteral(" A  a  l "));
@@ -73,22 +60,22 @@ TEST_F(EditorTest, ADoubleClickIsOneCommandAndEveryWayOutLeaves)
 {
     startWith(cards);
     openEditor();
-    click7("Bild8");
-    in7<QLineEdit>("Text1")->setText(QStringLiteral("Zebra")); // what a paste does
-    emit in7<QLineEdit>("Text1")->textEdited(QStringLiteral("Zebra"));
-    QTest::mouseClick(in7("Befehl2"), Qt::LeftButton);
-    QTest::mouseDClick(in7("Befehl2"), Qt::LeftButton); // the second press: no "schon vorhanden"
-    QTest::mouseRelease(in7("Befehl2"), Qt::LeftButton);
+    click("Bild8", editor);
+    widget<QLineEdit>("Text1", editor)->setText(QStringLiteral("Zebra")); // what a paste does
+    emit widget<QLineEdit>("Text1", editor)->textEdited(QStringLiteral("Zebra"));
+    QTest::mouseClick(widget("Befehl2", editor), Qt::LeftButton);
+    QTest::mouseDClick(widget("Befehl2", editor), Qt::LeftButton); // the second press: no "schon vorhanden"
+    QTest::mouseRelease(widget("Befehl2", editor), Qt::LeftButton);
     EXPECT_EQ(german(), cards + "1, Zebra, Ameisen, Die Ameise krabbelt.\r\n");
     for (QToolButton *b : editor->findChildren<QToolButton *>())
         EXPECT_TRUE(!b->toolTip().isEmpty() && b->accessibleName() == b->toolTip()) << b->objectName().toStdString();
-    click7("Bild5");
+    click("Bild5", editor);
     platform.expectMessage(Answer::No); // "Fach drucken" asks once
-    QTest::mouseClick(in7("Command7"), Qt::LeftButton);
-    QTest::mouseDClick(in7("Command7"), Qt::LeftButton);
-    QTest::mouseRelease(in7("Command7"), Qt::LeftButton);
+    QTest::mouseClick(widget("Command7", editor), Qt::LeftButton);
+    QTest::mouseDClick(widget("Command7", editor), Qt::LeftButton);
+    QTest::mouseRelease(widget("Command7", editor), Qt::LeftButton);
 
-    QTest::keyClick(in7("Text1"), Qt::Key_Escape);
+    QTest::keyClick(widget("Text1", editor), Qt::Key_Escape);
     EXPECT_FALSE(editor->isVisible());
     EXPECT_TRUE(form().isVisible());
     openEditor();
@@ -101,7 +88,7 @@ TEST_F(EditorTest, TheSecondPressOfADoubleClickOnAbbruchStaysAway)
 {
     startWith(cards);
     openEditor();
-    click7("Bild7");
+    click("Bild7", editor);
     ASSERT_TRUE(form().isVisible());
     // the second press of the double click, right after the click
     QWidget *box2 = widget("Bezeichnung16");
@@ -122,22 +109,21 @@ TEST_F(EditorTest, TheFormMirrorsItsModel)
 {
     startWith(cards);
     openEditor();
-    in7<QScrollBar>("HScroll1")->setValue(2);
-    EXPECT_EQ(in7<QLabel>("Bezeichnung11")->text() + in7<QLabel>("Bezeichnung6")->text(), QStringLiteral(" 3 von 3 Einträgen"));
-    click7("Bezeichnung15"); // "Fach 2"
-    EXPECT_EQ(background(in7("kasten")), QColor(255, 192, 128));
-    EXPECT_EQ(in7<QListView>("Liste1")->model()->rowCount(), 1);
-    click7("Bezeichnung12");
-    EXPECT_EQ(background(in7("kasten")), QColor(192, 192, 192));
+    widget<QScrollBar>("HScroll1", editor)->setValue(2);
+    EXPECT_EQ(widget<QLabel>("Bezeichnung11", editor)->text() + widget<QLabel>("Bezeichnung6", editor)->text(), QStringLiteral(" 3 von 3 Einträgen"));
+    click("Bezeichnung15", editor); // "Fach 2"
+    EXPECT_EQ(background(widget("kasten", editor)), QColor(255, 192, 128));
+    EXPECT_EQ(widget<QListView>("Liste1", editor)->model()->rowCount(), 1);
+    click("Bezeichnung12", editor);
+    EXPECT_EQ(background(widget("kasten", editor)), QColor(192, 192, 192));
 
     platform.expectMessage(); // the comma
-    click7("Bild8");
-    auto *phrase = in7<QPlainTextEdit>("Text3");
+    click("Bild8", editor);
+    auto *phrase = widget<QPlainTextEdit>("Text3", editor);
     phrase->setFocus();
-    typeInto(phrase, QStringLiteral(",x"));
+    type(QStringLiteral(",x"), phrase);
     EXPECT_EQ(phrase->toPlainText(), QStringLiteral("Die Ameise krabbelt.x"));
-    QListWidget *characters = in7<QListWidget>("Liste5");
-    QTest::mouseClick(characters->viewport(), Qt::LeftButton, {}, characters->visualItemRect(characters->item(3)).center());
+    clickEntry("Liste5", 3, editor);
     EXPECT_EQ(phrase->toPlainText(), QStringLiteral("Die Ameise krabbelt.xÄ"));
     EXPECT_TRUE(phrase->hasFocus());
     QTest::keyClick(phrase, Qt::Key_Tab);

@@ -38,32 +38,33 @@ protected:
     }
     QString path(const char *name) const { return QDir(dir.path()).filePath(QLatin1String(name)); }
     ui::Form1 &form() { return program->form1(); }
+    // A control by its name, in the main window or the window given.
     template <typename T = QWidget>
-    T *widget(const char *name)
+    T *widget(const char *name, QWidget *in = nullptr)
     {
-        T *w = form().findChild<T *>(QLatin1String(name));
+        T *w = (in ? in : &form())->findChild<T *>(QLatin1String(name));
         EXPECT_NE(w, nullptr) << name;
         return w;
     }
-    QString text(const char *label) { return widget<QLabel>(label)->text(); }
+    QString text(const char *label, QWidget *in = nullptr) { return widget<QLabel>(label, in)->text(); }
     QLineEdit *answerBox() { return widget<QLineEdit>("Text3"); }
-    // Types text into the answer box one key at a time; umlauts too.
-    void type(const QString &text)
+    // Types text one key at a time, umlauts too, into the answer box or the field given.
+    void type(const QString &text, QWidget *into = nullptr)
     {
         for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, answerBox(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+            QTest::sendKeyEvent(QTest::Click, into ? into : answerBox(), Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-    void click(const char *name) { QTest::mouseClick(widget(name), Qt::LeftButton); }
+    void click(const char *name, QWidget *in = nullptr) { QTest::mouseClick(widget(name, in), Qt::LeftButton); }
     // The events of a real double click: press, release, double click, release.
-    void doubleClick(const char *name)
+    void doubleClick(const char *name, QWidget *in = nullptr)
     {
-        click(name);
-        QTest::mouseDClick(widget(name), Qt::LeftButton);
-        QTest::mouseRelease(widget(name), Qt::LeftButton);
+        click(name, in);
+        QTest::mouseDClick(widget(name, in), Qt::LeftButton);
+        QTest::mouseRelease(widget(name, in), Qt::LeftButton);
     }
-    void clickEntry(const char *list, int row)
+    void clickEntry(const char *list, int row, QWidget *in = nullptr)
     {
-        auto *l = widget<QListWidget>(list);
+        auto *l = widget<QListWidget>(list, in);
         QTest::mouseClick(l->viewport(), Qt::LeftButton, {}, l->visualItemRect(l->item(row)).center());
     }
     static QColor background(QWidget *w) { return w->palette().color(w->backgroundRole()); }
