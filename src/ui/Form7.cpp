@@ -219,14 +219,22 @@ QAbstractButton *Form7::addCommand(QWidget *parent, const char *name, const QStr
     return button;
 }
 
+// A panel that slides in over the columns; hidden until its button shows it.
+QFrame *Form7::addPanel(const char *name, const QRect &geometry)
+{
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QLatin1String(name));
+    panel->setGeometry(geometry);
+    panel->setFrameShape(QFrame::Panel);
+    panel->setFrameShadow(QFrame::Raised);
+    setBackground(panel, panelGrey);
+    panel->hide();
+    return panel;
+}
+
 void Form7::buildEditPanel()
 {
-    m_editPanel = new QFrame(this);
-    m_editPanel->setObjectName(QStringLiteral("Bild4"));
-    m_editPanel->setGeometry(twipsRect(2040, 2400, 6375, 3495));
-    m_editPanel->setFrameShape(QFrame::Panel);
-    m_editPanel->setFrameShadow(QFrame::Raised);
-    setBackground(m_editPanel, panelGrey);
+    m_editPanel = addPanel("Bild4", twipsRect(2040, 2400, 6375, 3495));
     addLabel(m_editPanel, "Bezeichnung10", twipsRect(120, 90, 3000, 300), QStringLiteral("Karte ändern:"))
         ->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
 
@@ -260,17 +268,11 @@ void Form7::buildEditPanel()
                [this] { m_editor.insertNewCard(); });
     addCommand(m_editPanel, "Command5", QStringLiteral("Karte ändern"), twipsRect(4160, 2760, 2000, 495),
                [this] { m_editor.changeCurrentCard(); });
-    m_editPanel->hide();
 }
 
 void Form7::buildReboxPanel()
 {
-    m_reboxPanel = new QFrame(this);
-    m_reboxPanel->setObjectName(QStringLiteral("bild10"));
-    m_reboxPanel->setGeometry(twipsRect(2280, 2400, 7095, 4095));
-    m_reboxPanel->setFrameShape(QFrame::Panel);
-    m_reboxPanel->setFrameShadow(QFrame::Raised);
-    setBackground(m_reboxPanel, panelGrey);
+    m_reboxPanel = addPanel("bild10", twipsRect(2280, 2400, 7095, 4095));
     struct Row {
         const char *label, *caption, *value;
         int top, width, height;
@@ -306,15 +308,11 @@ void Form7::buildReboxPanel()
     addCommand(m_reboxPanel, "Command2", QStringLiteral("Einzeleintrag"), twipsRect(1740, 3300, 1700, 495), [this] { m_editor.reboxCard(); });
     addCommand(m_reboxPanel, "Command3", QStringLiteral("Ganzes Fach"), twipsRect(3560, 3300, 1700, 495), [this] { m_editor.reboxBox(); });
     addCommand(m_reboxPanel, "Command4", QStringLiteral("Ganze Liste"), twipsRect(5380, 3300, 1600, 495), [this] { m_editor.reboxAll(); });
-    m_reboxPanel->hide();
 }
 
 void Form7::buildPrintPanel()
 {
-    m_printPanel = new QFrame(this);
-    m_printPanel->setObjectName(QStringLiteral("drucken"));
-    m_printPanel->setGeometry(twipsRect(2520, 2400, 6255, 2775));
-    setBackground(m_printPanel, panelGrey);
+    m_printPanel = addPanel("drucken", twipsRect(2520, 2400, 6255, 2775));
     m_printFrame = new QFrame(m_printPanel);
     m_printFrame->setObjectName(QStringLiteral("Shape4"));
     m_printFrame->setGeometry(0, 0, m_printPanel->width(), m_printPanel->height());
@@ -341,7 +339,6 @@ void Form7::buildPrintPanel()
     addCommand(m_printPanel, "Command7", QStringLiteral("Fach drucken"), twipsRect(3600, 700, 2400, 495), [this] { m_editor.printInView(); });
     addCommand(m_printPanel, "Command8", QStringLiteral("Seite drucken"), twipsRect(3600, 1300, 2400, 495), [this] { m_editor.printPageFromCurrent(); });
     addCommand(m_printPanel, "Command6", QStringLiteral("Abbrechen"), twipsRect(3600, 1900, 2400, 495), [this] { m_editor.closePrintPanel(); });
-    m_printPanel->hide();
 }
 
 void Form7::rowsChanged()

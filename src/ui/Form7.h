@@ -41,6 +41,7 @@ private:
     QLabel *addLabel(QWidget *parent, const char *name, const QRect &geometry, const QString &text = {});
     QAbstractButton *addCommand(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
                                 std::function<void()> action);
+    QFrame *addPanel(const char *name, const QRect &geometry);
     void buildEditPanel();
     void buildReboxPanel();
     void buildPrintPanel();

@@ -19,12 +19,7 @@ const QByteArray sixCards("2, Baum, B\xe4ume, Der Baum ist hoch.\r\n"
 TEST(Drill, Scenarios)
 {
     const QString a120(120, u'a');
-    const struct {
-        const char *name;
-        QByteArray file;
-        QString script;
-        const char *titles, *expected;
-    } cases[] = {
+    runScenarios({
         {"a correct beginning", sixCards, "box 2; type Bau", "", "display=; red=no; answer=Bau; boxes=232051"},
         {"level 1 moves the card up", sixCards, "box 2; type Baum", "", "boxes=332051; target=Hund; display= H  u  n  d ; answer="},
         {"level 2 asks the related word", sixCards, "level; box 2; type Baum", "", "boxes=232051; target=Bäume; display=Bäume"},
@@ -52,9 +47,5 @@ TEST(Drill, Scenarios)
         {"the level digit cycles", sixCards, "level; level; level", "", "level=1"},
         {"a hidden mode list chooses nothing", sixCards, "mode 2", "", "mode=1"},
         {"the mode list", sixCards, "modes; mode 2", "", "mode=3; display= g  r  e  w  Z "},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        Trainer().scenario(c.file, c.script, QString::fromUtf8(c.titles), QString::fromUtf8(c.expected));
-    }
+    });
 }

@@ -9,13 +9,6 @@ const QByteArray sample("1, Apfel, \xc4pfel, Der Apfel ist rot.\r\n"
                         "2, Haus, H\xe4user, Das Haus ist gro\xdf.\r\n"
                         "2, Hund, Hunde, Der Hund bellt.\r\n");
 
-QByteArray cards(int n) // n cards in box 1
-{
-    QByteArray bytes;
-    for (int i = 0; i < n; ++i)
-        bytes += "1, Wort" + QByteArray::number(100 + i) + ", Worte, Ein Wort.\r\n";
-    return bytes;
-}
 
 } // namespace
 
@@ -62,11 +55,7 @@ TEST(MainWindow, ShowsItsMessagesExactly)
 // scripts on a file: the boxes shown (titles) and what is seen afterwards.
 TEST(MainWindow, Scenarios)
 {
-    const struct {
-        const char *name;
-        QByteArray file;
-        const char *script, *titles, *expected;
-    } cases[] = {
+    runScenarios({
         {"the start", sample, "", "", "started=yes; lang=D; caption=Z e i c h e n s a t z\rDeutsch; level= 1; box=1; mode=1; order=abc; target=Apfel; name=Freund; lock=yes"},
         {"lower-case names count", sample, "rename ZEKCARD2.LST zekcard2.lst; start", "", "started=yes"},
         {"no language file", sample, "remove ZEKCARDS.INI; start", "ZEKKarte abbrechen", "started=no; total=0; lock=no"},
@@ -99,9 +88,5 @@ TEST(MainWindow, Scenarios)
         {"save fails, end anyway", sample, "type Apfel; gone; answer ja; answer ja; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei", "quit=1"},
         {"save fails, stay", sample, "type Apfel; gone; answer ja; answer nein; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei", "quit=0; boxes=222"},
         {"the desktop session ends", sample, "type Apfel; end", "Fach 1", "quit=0; file=222"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        Trainer().scenario(c.file, QString::fromUtf8(c.script), QString::fromUtf8(c.titles), QString::fromUtf8(c.expected));
-    }
+    });
 }

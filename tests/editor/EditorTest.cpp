@@ -16,13 +16,6 @@ const char *const fourText = "1, Ameise, Ameisen, Die Ameise krabbelt./2, Banane
 const char *const fourWords = "words=Ameise,Banane,Hund,Wurm";
 const char *const zebra = "editor; edit; field 1 Zebra; field 2 x; field 3 y; ";
 
-QByteArray cards(int n) // n cards in box 1
-{
-    QByteArray bytes;
-    for (int i = 0; i < n; ++i)
-        bytes += "1, Wort" + QByteArray::number(100 + i) + ", Worte, Ein Wort.\r\n";
-    return bytes;
-}
 
 } // namespace
 
@@ -32,13 +25,7 @@ QByteArray cards(int n) // n cards in box 1
 TEST(Editor, Scenarios)
 {
     const QByteArray threeBoxes("3, Affe, a, b\r\n1, B\xe4r, c, d\r\n3, Zug, e, f\r\n");
-    const struct {
-        const char *name;
-        QByteArray file;
-        QString script;
-        const char *titles;
-        QByteArray expected;
-    } cases[] = {
+    runScenarios({
         {"opens on German whatever the main window shows", four, "lang; editor", "",
          "elang=D; efile=ZEKCARD1.LST; rows=Ameise,Banane,Hund,Wurm; eposition= 1 von; ecount= 4 Einträgen; fields=Ameise|Ameisen|Die Ameise krabbelt.; filter=-1; panel=none"},
         {"the scroller at the end", cards(12), "editor; row 11", "", "eposition= 12 von; ecount= 12 Einträgen; fields=Wort111|Worte|Ein Wort."},
@@ -91,11 +78,7 @@ TEST(Editor, Scenarios)
         {"Ganzes Fach by the box text", threeBoxes, "editor; rebox; newbox 5; rebox-box", "", "file=515"},
         {"Ganze Liste", threeBoxes, "editor; rebox; newbox 0; rebox-all", "", "file=000"},
         {"closing the edit panel shows the first card", four, "editor; edit; row 2; close", "", "panel=none; eposition= 1 von"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        Trainer().scenario(c.file, c.script, QString::fromUtf8(c.titles), QString::fromUtf8(c.expected));
-    }
+    });
 }
 
 // The editor keeps the card files in one dictionary order, whatever the
@@ -128,12 +111,7 @@ QByteArray words(int from, int to) // "Wort<from>,…,Wort<to>"
 // Printing from the editor: the question, the job and the closing message.
 TEST(Editor, PrintScenarios)
 {
-    const struct {
-        const char *name;
-        QByteArray file;
-        const char *script, *titles;
-        QByteArray expected;
-    } cases[] = {
+    runScenarios({
         {"16 cards as card sheets", cards(16), "editor; print; answer ja; print-all", " 2 Druckseiten|Drucken ...",
          "first=Alle Karteikarten ausdrucken?\r\r; last=Karteikarten werden gedruckt.\r; jobs=1"},
         {"Nein prints nothing", cards(16), "editor; print; answer nein; print-all", " 2 Druckseiten", "jobs=0"},
@@ -152,9 +130,5 @@ TEST(Editor, PrintScenarios)
         {"and no PDF either", four, "editor; print; nopdf; answer ja; print-all", " 1 Druckseiten|Drucken ...",
          "last=Es wurde nichts gedruckt und nichts gespeichert: Es ist kein Standarddrucker eingerichtet.\r"},
         {"closing the print panel shows the first card", four, "editor; row 2; print; close-print", "", "panel=none; eposition= 1 von"},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.name);
-        Trainer().scenario(c.file, QString::fromUtf8(c.script), QString::fromUtf8(c.titles), QString::fromUtf8(c.expected));
-    }
+    });
 }

@@ -161,6 +161,22 @@ void Trainer::scenario(const QByteArray &german, const QString &script, const QS
     }
 }
 
+QByteArray cards(int n)
+{
+    QByteArray bytes;
+    for (int i = 0; i < n; ++i)
+        bytes += "1, Wort" + QByteArray::number(100 + i) + ", Worte, Ein Wort.\r\n";
+    return bytes;
+}
+
+void runScenarios(std::initializer_list<Scenario> scenarios)
+{
+    for (const Scenario &s : scenarios) {
+        SCOPED_TRACE(s.name);
+        Trainer().scenario(s.file, s.script, QString::fromUtf8(s.titles), QString::fromUtf8(s.expected));
+    }
+}
+
 void Trainer::expect(const QString &expectations) const
 {
     for (const QString &e : expectations.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <optional>
 
 namespace zek::test {
@@ -76,5 +77,19 @@ struct Trainer {
     QSignalSpy quit{&main, &MainWindow::quitRequested};
     bool started = false;
 };
+
+// n German cards in box 1: "1, Wort100, Worte, Ein Wort.", "1, Wort101, …
+QByteArray cards(int n);
+
+// One row of a table of scenarios: the German cards, the script, the titles
+// of the boxes shown (joined by "|") and the state expected.
+struct Scenario {
+    const char *name;
+    QByteArray file;
+    QString script;
+    const char *titles;
+    QByteArray expected;
+};
+void runScenarios(std::initializer_list<Scenario> scenarios);
 
 } // namespace zek::test
