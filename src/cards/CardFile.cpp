@@ -1,6 +1,9 @@
 #include "CardFile.h"
 
 #include "Cp1252.h"
+#include "Folder.h"
+
+#include <QFile>
 
 #include <algorithm>
 
@@ -132,6 +135,17 @@ bool writeCardFile(const CardList &cards, QByteArray &out, QChar *bad)
         *p++ = '\n';
     }
     return true;
+}
+
+CardList readCompleteCards(const QString &folder, const QString &fileName)
+{
+    QFile file(filePath(folder, fileName));
+    if (fileName.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return {};
+    CardFileContent content = readCardFile(file.readAll());
+    if (!content.complete())
+        content.cards.removeLast(); // the incomplete last card
+    return content.cards;
 }
 
 } // namespace zek

@@ -28,6 +28,12 @@ struct CardFileContent {
 // are kept as one more card, its missing fields empty.
 CardFileContent readCardFile(QByteArrayView bytes);
 
+// The cards of a file that a window reads by itself (the games, the word
+// show): the file found in any case of its name and decoded as the card
+// list's loader does, with no message; only complete cards. No cards when
+// the file cannot be read.
+CardList readCompleteCards(const QString &folder, const QString &fileName);
+
 // One line per card, the four fields joined by ", ", CR LF after every line;
 // no cards, no bytes. False when a character does not fit into
 // Windows-1252; *bad then holds it.

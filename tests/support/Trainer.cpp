@@ -69,6 +69,34 @@ void Trainer::run(const QString &script)
         else if (verb == u"print-page") editor.printPageFromCurrent();
         else if (verb == u"noprinter") platform.outcome = {PrintOutcome::SavedAsPdf, "Es ist kein Standarddrucker eingerichtet", "Druck_x.pdf"};
         else if (verb == u"nopdf") platform.outcome = {PrintOutcome::Failed, "Es ist kein Standarddrucker eingerichtet", {}};
+        else if (verb == u"hangman") {
+            if (main.openWindow(Window::Hangman))
+                hangman.newHangmanGame(arg.split(QString(), Qt::SkipEmptyParts));
+        } else if (verb == u"pick") hangman.clickEntry(arg.toInt());
+        else if (verb == u"key") hangman.keyPress(arg);
+        else if (verb == u"table") hangman.toggleCharacterTable();
+        else if (verb == u"tip") hangman.showTip();
+        else if (verb == u"howto") hangman.showInstructions();
+        else if (verb == u"hangman-leave") hangman.leaveHangman();
+        else if (verb == u"prison") {
+            if (!arg.isEmpty()) { // the word is the first card's; column 9 as given
+                const QString word = readCompleteCards(dir.path(), shared.currentCardFile).value(0).baseWord;
+                QList<double> values{0.0};
+                for (int r = 1; r <= 17; ++r)
+                    for (int c = 1; c <= 17; ++c)
+                        values << (word.indexOf(c == 9 && r <= arg.size() ? arg[r - 1] : word[0]) + 0.5) / double(word.size());
+                random.setValues(values);
+            }
+            if (main.openWindow(Window::WordPrison))
+                prison.newPrisonGame();
+        } else if (verb == u"up") prison.move(0, -1);
+        else if (verb == u"down") prison.move(0, 1);
+        else if (verb == u"left") prison.move(-1, 0);
+        else if (verb == u"right") prison.move(1, 0);
+        else if (verb == u"pkey") prison.keyPress(arg.isEmpty() ? QStringLiteral(" ") : arg);
+        else if (verb == u"wish") prison.askWish();
+        else if (verb == u"hint") prison.showHint();
+        else if (verb == u"ende") prison.leavePrison();
         else ADD_FAILURE() << "no such step: " << step.toStdString();
     }
 }
@@ -126,6 +154,29 @@ QString Trainer::state(const QString &key) const
         }
         return pages.join(u'/');
     }
+    if (key == u"masked") return hangman.maskedText();
+    if (key == u"wrong") return QString::number(hangman.wrongCount());
+    if (key == u"solution") return hangman.solutionText();
+    if (key == u"freed") return hangman.freed() ? "yes" : "no";
+    if (key == u"table") return hangman.tableShown() ? "yes" : "no";
+    if (key == u"marks") {
+        QStringList marked;
+        for (int i = 0; i < hangman.entries().size(); ++i)
+            if (hangman.marked(i))
+                marked << hangman.entries()[i];
+        return marked.join(QString());
+    }
+    if (key == u"gameleft") return QString::number(gameLeft.size() + prisonLeft.size());
+    if (key == u"grid") {
+        QString column;
+        for (int r = 1; r <= 9; ++r)
+            column += prison.cell(r, 9);
+        return column;
+    }
+    if (key == u"player") return QStringLiteral("%1,%2").arg(prison.playerRow()).arg(prison.playerColumn());
+    if (key == u"next") return QString::number(prison.nextLetterIndex());
+    if (key == u"moves") return QString::number(prison.moveCount());
+    if (key == u"wishes") return prison.wishCaption();
     if (key == u"eposition") return editor.positionText();
     if (key == u"ecount") return editor.countText();
     if (key == u"efile") return editor.fileName();

@@ -3,6 +3,8 @@
 #include "drill/Drill.h"
 #include "drill/MainWindow.h"
 #include "editor/Editor.h"
+#include "games/Hangman.h"
+#include "games/Prison.h"
 
 #include "cards/CardStore.h"
 
@@ -41,6 +43,11 @@ struct Trainer {
     // "kind 1" (0 card sheets, 1 word lists, 2 word-family sheets),
     // "print-all", "print-page", "noprinter" (jobs become PDF files), "nopdf"
     // (and those cannot be written).
+    // The games: "hangman <characters of the table>", "pick 2" (a click on
+    // entry 2), "key a", "table", "tip", "howto", "hangman-leave";
+    // "prison", "prison <letters of column 9, rows 1 to 6>" (every other
+    // cell the word's first letter), "up", "down", "left", "right",
+    // "pkey a", "wish", "hint", "ende".
     void run(const QString &script);
     // What the child sees and the file holds, by name: target, display,
     // boxes (the box codes in memory), file (those in the file), red, level,
@@ -50,7 +57,10 @@ struct Trainer {
     // rows (the base words in view), eposition, ecount, efile, elang,
     // fields (joined by "|"), panel (none, edit, rebox, print), newbox,
     // filter, jobs (how many went to the printer), job (the card texts of
-    // the last one, "/" between pages),
+    // the last one, "/" between pages), masked, wrong, solution, freed,
+    // marks (the entries marked), table, gameleft (how often a game gave
+    // back to the main window), grid (column 9, rows 1 to 9), player
+    // ("row,column"), next, moves, wishes,
     // files (in the folder), first and last (the text of the first and the
     // last box).
     QString state(const QString &key) const;
@@ -73,6 +83,10 @@ struct Trainer {
     Drill drill{shared, store, platform, random};
     MainWindow main{dir.path(), shared, store, drill, platform};
     Editor editor{shared, store, platform, main.language()};
+    Hangman hangman{dir.path(), shared, platform, random};
+    Prison prison{dir.path(), shared, platform, random};
+    QSignalSpy gameLeft{&hangman, &Hangman::left};
+    QSignalSpy prisonLeft{&prison, &Prison::left};
     QSignalSpy opened{&main, &MainWindow::windowRequested};
     QSignalSpy quit{&main, &MainWindow::quitRequested};
     bool started = false;
