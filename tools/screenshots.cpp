@@ -1,6 +1,8 @@
 // Renders the main window to PNG files: narrow and wide, German and French.
 // Usage: zek_screenshots OUTPUT_FOLDER
 #include "ui/Form1.h"
+#include "ui/Form3.h"
+#include "ui/Form5.h"
 #include "ui/Form7.h"
 #include "ui/Program.h"
 #include "ui/QtPlatform.h"
@@ -105,6 +107,42 @@ int main(int argc, char **argv)
     clickEditor("Bezeichnung16");
     shootEditor("form7-print.png");
     clickEditor("Bild7");
+
+    // the games: hangman mid-game, lost and won; the word prison mid-game
+    {
+        auto shootWindow = [&](QWidget *w, const char *name) {
+            QApplication::processEvents();
+            w->grab().save(out.filePath(QLatin1String(name)));
+            std::printf("%s\n", qPrintable(out.filePath(QLatin1String(name))));
+        };
+        zek::Hangman &hangman = program.hangman();
+        program.mainWindow().openWindow(zek::Window::Hangman);
+        const QString word = hangman.secretWord();
+        hangman.keyPress(word.left(1).toUpper());
+        for (QChar c : QStringLiteral("qxjy"))
+            hangman.keyPress(QString(c).toUpper());
+        hangman.toggleCharacterTable();
+        shootWindow(program.form5(), "form5-playing.png");
+        for (int i = 0; i < 4; ++i)
+            hangman.keyPress(QStringLiteral("Q"));
+        for (QChar c : QStringLiteral("QQQQQQ"))
+            hangman.keyPress(QString(c));
+        program.mainWindow().openWindow(zek::Window::Hangman);
+        for (int i = 0; i < 9; ++i)
+            hangman.keyPress(QStringLiteral("Q"));
+        shootWindow(program.form5(), "form5-nine-wrong.png");
+        program.mainWindow().openWindow(zek::Window::Hangman);
+        for (QChar c : hangman.secretWord().toUpper())
+            if (hangman.maskedText().contains(u'_'))
+                hangman.keyPress(QString(c));
+        shootWindow(program.form5(), "form5-won.png");
+        program.mainWindow().openWindow(zek::Window::WordPrison);
+        zek::Prison &prison = program.prison();
+        for (int i = 0; i < 3; ++i)
+            prison.move(0, -1);
+        shootWindow(program.form3(), "form3-playing.png");
+        prison.leavePrison();
+    }
 
     // one job of each sheet kind on the sample cards, as PDF files (with no
     // printer set up, the print path writes them into the folder given)

@@ -1,6 +1,8 @@
 #include "Program.h"
 
 #include "Form1.h"
+#include "Form3.h"
+#include "Form5.h"
 #include "Form7.h"
 #include "Widgets.h"
 
@@ -15,13 +17,18 @@ Program::Program(const QString &folder, Platform &platform, Random &random)
     : m_store(folder, m_shared, platform),
       m_drill(m_shared, m_store, platform, random),
       m_main(folder, m_shared, m_store, m_drill, platform),
-      m_editor(m_shared, m_store, platform, m_main.language())
+      m_editor(m_shared, m_store, platform, m_main.language()),
+      m_hangman(folder, m_shared, platform, random),
+      m_prison(folder, m_shared, platform, random)
 {
     initResources();
     m_form1 = std::make_unique<Form1>(m_main, m_drill);
-    m_form1->setWindowAvailable(Window::Editor, true);
+    for (Window window : {Window::Editor, Window::Hangman, Window::WordPrison})
+        m_form1->setWindowAvailable(window, true);
     connect(&m_main, &MainWindow::windowRequested, this, &Program::openWindow);
     connect(&m_editor, &Editor::left, this, [this] { backToMain(m_form7.get()); });
+    connect(&m_hangman, &Hangman::left, this, [this] { backToMain(m_form5.get()); });
+    connect(&m_prison, &Prison::left, this, [this] { backToMain(m_form3.get()); });
     connect(&m_main, &MainWindow::quitRequested, this, &Program::quitRequested);
     // the desktop session ends: the boxes reached are saved without a question
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { m_main.endSession(); });
@@ -33,14 +40,33 @@ Program::~Program() = default;
 // The main window has saved the cards and stored its settings.
 void Program::openWindow(Window window)
 {
-    if (window != Window::Editor)
-        return;
-    if (!m_form7) {
-        m_form7 = std::make_unique<Form7>(m_editor);
-        centreOnScreen(m_form7.get());
+    // windows are built on first use, then only shown and hidden
+    const auto built = [](auto &form, auto &model) {
+        if (!form) {
+            form = std::make_unique<std::remove_reference_t<decltype(*form)>>(model);
+            centreOnScreen(form.get());
+        }
+        return form.get();
+    };
+    switch (window) {
+    case Window::Editor:
+        built(m_form7, m_editor);
+        m_editor.activateEditor(m_main.userName());
+        switchWindow(m_form1.get(), m_form7.get());
+        break;
+    case Window::Hangman:
+        built(m_form5, m_hangman);
+        if (m_hangman.newHangmanGame(m_main.language().currentCharacterSet().split(QString(), Qt::SkipEmptyParts)))
+            switchWindow(m_form1.get(), m_form5.get());
+        break;
+    case Window::WordPrison:
+        built(m_form3, m_prison);
+        if (m_prison.newPrisonGame())
+            switchWindow(m_form1.get(), m_form3.get());
+        break;
+    default:
+        break;
     }
-    m_editor.activateEditor(m_main.userName());
-    switchWindow(m_form1.get(), m_form7.get());
 }
 
 // Another window was left: the main window comes back and its activation

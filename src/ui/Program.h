@@ -5,6 +5,8 @@
 #include "drill/Drill.h"
 #include "drill/MainWindow.h"
 #include "editor/Editor.h"
+#include "games/Hangman.h"
+#include "games/Prison.h"
 
 #include <QObject>
 
@@ -18,6 +20,8 @@ class Random;
 namespace zek::ui {
 
 class Form1;
+class Form3;
+class Form5;
 class Form7;
 
 // The whole trainer on the card box of one folder: the shared state, the card
@@ -39,6 +43,10 @@ public:
     Editor &editor() { return m_editor; }
     // The editor window, built on first use; nullptr before.
     Form7 *form7() { return m_form7.get(); }
+    Form5 *form5() { return m_form5.get(); }
+    Form3 *form3() { return m_form3.get(); }
+    Hangman &hangman() { return m_hangman; }
+    Prison &prison() { return m_prison; }
 
 signals:
     // The exit was confirmed and the cards are saved.
@@ -53,8 +61,12 @@ private:
     Drill m_drill;
     MainWindow m_main;
     Editor m_editor;
+    Hangman m_hangman;
+    Prison m_prison;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Form7> m_form7;
+    std::unique_ptr<Form5> m_form5;
+    std::unique_ptr<Form3> m_form3;
 };
 
 } // namespace zek::ui

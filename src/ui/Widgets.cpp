@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QSet>
 #include <QEvent>
 #include <QIcon>
 #include <QToolButton>
@@ -14,14 +15,24 @@ namespace {
 const QColor buttonGrey(224, 224, 224);
 
 // Swallows the double-click event, which Qt would otherwise take as a
-// second press of the button.
+// second press, and the release that follows it (an item view would take
+// that release as a second click).
 class DoubleClickEater : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        return event->type() == QEvent::MouseButtonDblClick || QObject::eventFilter(watched, event);
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            m_swallowRelease.insert(watched);
+            return true;
+        }
+        if (event->type() == QEvent::MouseButtonRelease && m_swallowRelease.remove(watched))
+            return true;
+        return QObject::eventFilter(watched, event);
     }
+
+private:
+    QSet<QObject *> m_swallowRelease;
 };
 
 // Remembers when the mouse was last released and keeps a window that just

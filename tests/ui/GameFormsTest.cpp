@@ -1,0 +1,68 @@
+// What the game windows themselves do: they open from the tool bar, read
+// the keys once each, paint their state and give back to the main window.
+// The game rules are tested on the models.
+#include "FormFixture.h"
+
+#include "ui/Form3.h"
+#include "ui/Form5.h"
+
+using namespace zek;
+using namespace zek::test;
+
+namespace {
+
+const QByteArray haus("2, Haus, H\xe4user, Das Haus ist gro\xdf.\r\n1, Zug, Z\xfcge, Der Zug f\xe4hrt.\r\n");
+
+void key(QWidget *w, Qt::Key k, const QString &text = {}, bool held = false)
+{
+    QKeyEvent press(QEvent::KeyPress, k, Qt::NoModifier, text, held);
+    QApplication::sendEvent(w, &press);
+}
+
+} // namespace
+
+TEST_F(FormTest, HangmanReadsEachKeyOnceAndDrawsTheGallows)
+{
+    startWith(haus);
+    click("Bild12");
+    ui::Form5 *game = program->form5();
+    ASSERT_TRUE(game && game->isVisible() && !form().isVisible());
+    key(game, Qt::Key_A, QStringLiteral("A"));
+    key(game, Qt::Key_A, QStringLiteral("A"), true); // held: no second pick
+    EXPECT_EQ(program->hangman().wrongCount(), 0);
+    EXPECT_EQ(text("Bezeichnung1", game), QStringLiteral(" _ a _ _"));
+    key(game, Qt::Key_B, QStringLiteral("B"));
+    key(game, Qt::Key_B, QStringLiteral("B"), true);
+    EXPECT_EQ(program->hangman().wrongCount(), 1);
+    EXPECT_EQ(game->grab().toImage().pixelColor(ui::twips(367), ui::twips(4000)), QColor(192, 64, 0)); // the post
+    click("Bild4", game);
+    auto *table = widget<QListWidget>("Liste1", game);
+    const QPoint a = table->visualItemRect(table->item(0)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, a);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, a); // the second press: no second pick
+    QTest::mouseRelease(table->viewport(), Qt::LeftButton, {}, a);
+    EXPECT_EQ(program->hangman().wrongCount(), 1); // "A" again: right
+    EXPECT_FALSE(program->hangman().marked(0));
+    EXPECT_FALSE(game->close());
+    EXPECT_FALSE(game->isVisible());
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_EQ(text("Bezeichnung10"), QStringLiteral(" Z  u  g ")); // the drill as it was
+}
+
+TEST_F(FormTest, ArrowKeysMoveThePrisonerAndEscLeaves)
+{
+    startWith(haus);
+    click("Bild4");
+    ui::Form3 *game = program->form3();
+    ASSERT_TRUE(game && game->isVisible());
+    EXPECT_TRUE(game->windowTitle().startsWith(QStringLiteral("Wortgefängnis:  ")));
+    key(game, Qt::Key_Up);
+    key(game, Qt::Key_Up, {}, true); // held arrows keep moving
+    EXPECT_EQ(program->prison().playerRow(), 7);
+    platform.expectMessage(Answer::No);
+    key(game, Qt::Key_X, QStringLiteral("x"));
+    key(game, Qt::Key_X, QStringLiteral("x"), true); // asked once
+    key(game, Qt::Key_Escape);
+    EXPECT_FALSE(game->isVisible());
+    EXPECT_TRUE(form().isVisible());
+}
