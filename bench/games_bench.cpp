@@ -1,0 +1,69 @@
+// Starting a game on the largest card file: the file read by the game
+// itself and the word drawn (the word prison also fills its field), beside
+// a bare read of the same file.
+#include "BenchBox.h"
+
+#include "cards/CardFile.h"
+#include "cards/SharedState.h"
+#include "games/Hangman.h"
+#include "games/Prison.h"
+#include "platform/Random.h"
+
+#include <benchmark/benchmark.h>
+
+using namespace zek;
+using namespace zek::bench;
+
+namespace {
+
+QTemporaryDir &largeBox()
+{
+    static QTemporaryDir dir;
+    static const bool written = (writeLargeBox(dir.path()), true);
+    (void)written;
+    return dir;
+}
+
+SharedState german()
+{
+    SharedState shared;
+    shared.currentCardFile = QStringLiteral("ZEKCARD1.LST");
+    return shared;
+}
+
+void BareRead(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(readCompleteCards(largeBox().path(), QStringLiteral("ZEKCARD1.LST")));
+}
+
+void StartHangman(benchmark::State &state)
+{
+    SharedState shared = german();
+    QuietPlatform platform;
+    Random random;
+    Hangman game(largeBox().path(), shared, platform, random);
+    const QStringList characters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").split(QString(), Qt::SkipEmptyParts);
+    for (auto _ : state)
+        if (!game.newHangmanGame(characters))
+            state.SkipWithError("no word");
+}
+
+void StartPrison(benchmark::State &state)
+{
+    SharedState shared = german();
+    QuietPlatform platform;
+    Random random;
+    Prison game(largeBox().path(), shared, platform, random);
+    for (auto _ : state)
+        if (!game.newPrisonGame())
+            state.SkipWithError("no word");
+}
+
+} // namespace
+
+BENCHMARK(BareRead)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(StartHangman)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(StartPrison)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+BENCHMARK_MAIN();
