@@ -6,6 +6,7 @@
 #include "cards/CardFile.h"
 #include "cards/SharedState.h"
 #include "games/Hangman.h"
+#include "games/Memory.h"
 #include "games/Prison.h"
 #include "platform/Random.h"
 
@@ -60,8 +61,40 @@ void StartPrison(benchmark::State &state)
             state.SkipWithError("no word");
 }
 
+// A file where most related words are empty or the same word: most cards
+// clash with the first pair dealt.
+QTemporaryDir &clashingBox()
+{
+    static QTemporaryDir dir;
+    static const bool written = [] {
+        QByteArray bytes;
+        for (qsizetype i = 0; i < maxCards; ++i) {
+            const QByteArray n = QByteArray::number(i);
+            const QByteArray related = i % 1000 == 0 ? "Familie" + n : i % 3 == 0 ? QByteArray() : QByteArray("gleich");
+            bytes += "1, Wort" + n + ", " + related + ", Ein Satz.\r\n";
+        }
+        writeFile(QDir(dir.path()).filePath("ZEKCARD1.LST"), bytes);
+        return true;
+    }();
+    (void)written;
+    return dir;
+}
+
+void DealMemory(benchmark::State &state, QTemporaryDir &(*box)())
+{
+    SharedState shared = german();
+    QuietPlatform platform;
+    Random random;
+    Memory game(box().path(), shared, platform, random);
+    for (auto _ : state)
+        if (!game.dealMemoryGame())
+            state.SkipWithError("no deal");
+}
+
 } // namespace
 
+BENCHMARK_CAPTURE(DealMemory, ordinary, &largeBox)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(DealMemory, clashing, &clashingBox)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BareRead)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(StartHangman)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(StartPrison)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -1,9 +1,12 @@
 // Renders the main window to PNG files: narrow and wide, German and French.
 // Usage: zek_screenshots OUTPUT_FOLDER
 #include "ui/Form1.h"
+#include "ui/Form2.h"
 #include "ui/Form3.h"
 #include "ui/Form5.h"
 #include "ui/Form7.h"
+#include "ui/Memo.h"
+#include "ui/ZEKLABEL.h"
 #include "ui/Program.h"
 #include "ui/QtPlatform.h"
 
@@ -142,6 +145,26 @@ int main(int argc, char **argv)
             prison.move(0, -1);
         shootWindow(program.form3(), "form3-playing.png");
         prison.leavePrison();
+
+        program.mainWindow().openWindow(zek::Window::Memory);
+        zek::Memory &memory = program.memory();
+        for (int j = 1; j < 18 && !memory.solved(0); ++j) // find the pair of field 1
+            if (memory.pairNumber(j) == memory.pairNumber(0)) {
+                memory.clickField(0);
+                memory.clickField(j);
+            }
+        memory.clickField(memory.solved(1) ? 2 : 1);
+        shootWindow(program.memo(), "memo-playing.png");
+        memory.leaveMemory();
+
+        program.mainWindow().openWindow(zek::Window::WordShow);
+        program.wordShow().cardScrolled(5);
+        shootWindow(program.form2(), "form2.png");
+        program.wordShow().cancelShow();
+
+        program.mainWindow().openWindow(zek::Window::Info);
+        shootWindow(program.zeklabel(), "zeklabel.png");
+        program.info().closeInfoWindow();
     }
 
     // one job of each sheet kind on the sample cards, as PDF files (with no

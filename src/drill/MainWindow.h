@@ -48,6 +48,9 @@ public:
     bool openWindow(Window window);
     // Bild1 and the window frame: true when the program ends now.
     bool exit();
+    // The information window was closed: nothing is reloaded, the answer box
+    // gets the focus back.
+    void returnFromInfo() { emit focusAnswer(); }
     // The desktop session ends: the cards are saved without a question.
     bool endSession();
 

@@ -1,9 +1,12 @@
 #include "Program.h"
 
 #include "Form1.h"
+#include "Form2.h"
 #include "Form3.h"
 #include "Form5.h"
 #include "Form7.h"
+#include "Memo.h"
+#include "ZEKLABEL.h"
 #include "Widgets.h"
 
 #include <QGuiApplication>
@@ -19,16 +22,27 @@ Program::Program(const QString &folder, Platform &platform, Random &random)
       m_main(folder, m_shared, m_store, m_drill, platform),
       m_editor(m_shared, m_store, platform, m_main.language()),
       m_hangman(folder, m_shared, platform, random),
-      m_prison(folder, m_shared, platform, random)
+      m_prison(folder, m_shared, platform, random),
+      m_memory(folder, m_shared, platform, random),
+      m_wordShow(folder, m_shared, platform)
 {
     initResources();
     m_form1 = std::make_unique<Form1>(m_main, m_drill);
-    for (Window window : {Window::Editor, Window::Hangman, Window::WordPrison})
+    for (Window window : {Window::Editor, Window::Memory, Window::Hangman, Window::WordPrison, Window::WordShow, Window::Info})
         m_form1->setWindowAvailable(window, true);
     connect(&m_main, &MainWindow::windowRequested, this, &Program::openWindow);
     connect(&m_editor, &Editor::left, this, [this] { backToMain(m_form7.get()); });
     connect(&m_hangman, &Hangman::left, this, [this] { backToMain(m_form5.get()); });
     connect(&m_prison, &Prison::left, this, [this] { backToMain(m_form3.get()); });
+    connect(&m_memory, &Memory::left, this, [this] { backToMain(m_memo.get()); });
+    connect(&m_wordShow, &WordShow::left, this, [this] { backToMain(m_form2.get()); });
+    // the information window only hides: the drill goes on as it was
+    connect(&m_info, &Info::closed, this, [this] {
+        m_zeklabel->hide();
+        m_form1->raise();
+        m_form1->activateWindow();
+        m_main.returnFromInfo();
+    });
     connect(&m_main, &MainWindow::quitRequested, this, &Program::quitRequested);
     // the desktop session ends: the boxes reached are saved without a question
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { m_main.endSession(); });
@@ -48,7 +62,23 @@ void Program::openWindow(Window window)
         }
         return form.get();
     };
+    if (window != Window::Info && m_zeklabel)
+        m_zeklabel->hide();
     switch (window) {
+    case Window::Memory:
+        built(m_memo, m_memory);
+        if (m_memory.dealMemoryGame())
+            switchWindow(m_form1.get(), m_memo.get());
+        break;
+    case Window::WordShow:
+        built(m_form2, m_wordShow);
+        m_wordShow.open(m_drill.card().position);
+        switchWindow(m_form1.get(), m_form2.get());
+        break;
+    case Window::Info:
+        built(m_zeklabel, m_info);
+        m_zeklabel->showInFront();
+        break;
     case Window::Editor:
         built(m_form7, m_editor);
         m_editor.activateEditor(m_main.userName());
@@ -63,8 +93,6 @@ void Program::openWindow(Window window)
         built(m_form3, m_prison);
         if (m_prison.newPrisonGame())
             switchWindow(m_form1.get(), m_form3.get());
-        break;
-    default:
         break;
     }
 }

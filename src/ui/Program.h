@@ -6,6 +6,9 @@
 #include "drill/MainWindow.h"
 #include "editor/Editor.h"
 #include "games/Hangman.h"
+#include "games/Memory.h"
+#include "games/WordShow.h"
+#include "info/Info.h"
 #include "games/Prison.h"
 
 #include <QObject>
@@ -20,9 +23,12 @@ class Random;
 namespace zek::ui {
 
 class Form1;
+class Form2;
 class Form3;
 class Form5;
 class Form7;
+class Memo;
+class ZEKLABEL;
 
 // The whole trainer on the card box of one folder: the shared state, the card
 // store, the models and their windows.
@@ -47,6 +53,12 @@ public:
     Form3 *form3() { return m_form3.get(); }
     Hangman &hangman() { return m_hangman; }
     Prison &prison() { return m_prison; }
+    Memory &memory() { return m_memory; }
+    WordShow &wordShow() { return m_wordShow; }
+    Info &info() { return m_info; }
+    Memo *memo() { return m_memo.get(); }
+    Form2 *form2() { return m_form2.get(); }
+    ZEKLABEL *zeklabel() { return m_zeklabel.get(); }
 
 signals:
     // The exit was confirmed and the cards are saved.
@@ -63,10 +75,16 @@ private:
     Editor m_editor;
     Hangman m_hangman;
     Prison m_prison;
+    Memory m_memory;
+    WordShow m_wordShow;
+    Info m_info;
     std::unique_ptr<Form1> m_form1;
     std::unique_ptr<Form7> m_form7;
     std::unique_ptr<Form5> m_form5;
     std::unique_ptr<Form3> m_form3;
+    std::unique_ptr<Memo> m_memo;
+    std::unique_ptr<Form2> m_form2;
+    std::unique_ptr<ZEKLABEL> m_zeklabel;
 };
 
 } // namespace zek::ui

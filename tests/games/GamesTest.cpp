@@ -66,3 +66,50 @@ TEST(Games, WordPrison)
         {"no word at all", "1, Oma, x\r\n", "box 1; type x; prison", "Dateifehler|Gefängnisspiel abbrechen", "gameleft=0"},
     });
 }
+
+namespace {
+
+QByteArray pairs(int n) // n cards, all words different
+{
+    QByteArray bytes;
+    for (int i = 0; i < n; ++i)
+        bytes += "1, Wort" + QByteArray::number(100 + i) + ", Worte" + QByteArray::number(100 + i) + ", Ein Satz.\r\n";
+    return bytes;
+}
+
+} // namespace
+
+// Memory: with the draws all 0, field 2k - 1 and 2k hold pair k.
+TEST(Games, Memory)
+{
+    const char *allPairs = "memory; mfield 1; mfield 2; mfield 3; mfield 4; mfield 5; mfield 6; mfield 7; mfield 8; mfield 9; mfield 10; "
+                           "mfield 11; mfield 12; mfield 13; mfield 14; mfield 15; mfield 16; mfield 17; mfield 18";
+    runScenarios({
+        {"nine pairs, each a card's two words", pairs(30), "memory", "", "deal=ok; open=; solved=0"},
+        {"a pair found stays open", pairs(30), "memory; mfield 1; mfield 2", "", "open=1,2; solved=2"},
+        {"a solved field takes no click", pairs(30), "memory; mfield 1; mfield 2; mfield 1", "", "open=1,2; solved=2"},
+        {"the first pick clicked again is no pair", pairs(30), "memory; mfield 1; mfield 1", "", "open=1; solved=0"},
+        {"a wrong pair stays open", pairs(30), "memory; mfield 1; mfield 3", "", "open=1,3; solved=0"},
+        {"until the next click covers it", pairs(30), "memory; mfield 1; mfield 3; mfield 5", "", "open=5"},
+        {"also a click on one of the two", pairs(30), "memory; mfield 1; mfield 3; mfield 1", "", "open=1"},
+        {"all pairs: won, and the board covered", pairs(30), allPairs, "Memory", "last=Prima, du hast es geschafft!\r; open=; gameleft=1"},
+        {"the help", pairs(30), "memory; mhelp", "ZEK-Memory", "last=Immer zwei Felder gehören zu einer Wortfamilie.\rKlicke auf alle Einzelfelder und suche die Paare!"},
+        {"words that clash: the deal ends", cards(30), "memory", "Memoryspiel abbrechen", "last=Es sind nicht genügend Wörter vorhanden!\r\r"},
+    });
+}
+
+TEST(Games, WordShow)
+{
+    const QByteArray three = pairs(3);
+    runScenarios({
+        {"opens on the card drilled", three, "box 1; type Wort100; show", "", "number=2; lines=Wort101|Worte101|Ein Satz.; count= 3 Karten; pausetext= 2 Sek; running=no"},
+        {"no card drilled: card 1", "2, Haus, x, y\r\n", "show", "Fach 1", "number=1; lines=Haus|x|y"},
+        {"the last card wraps to the first", three, "show; scroll 3; on; tick", "", "number=1; running=yes"},
+        {"one card: card 1 at every tick", "1, Eis, x, y\r\n", "show; on; tick; tick", "", "number=1"},
+        {"stopped, it goes on from the card shown", three, "show; on; tick; off; tick; on; tick", "", "number=3"},
+        {"the pause", three, "show; pause 10", "", "pausetext= 10 Sek"},
+        {"only complete cards", three + "1, Zebra\r\n", "show", "Dateifehler", "count= 3 Karten"},
+        {"no cards at all", "", "show; on; tick", "Fach 1", "number=; count= 0 Karten; lines=||; running=no"},
+        {"Abbruch", three, "show; on; cancel", "", "running=no; gameleft=1"},
+    });
+}

@@ -97,6 +97,21 @@ void Trainer::run(const QString &script)
         else if (verb == u"wish") prison.askWish();
         else if (verb == u"hint") prison.showHint();
         else if (verb == u"ende") prison.leavePrison();
+        else if (verb == u"memory") {
+            if (main.openWindow(Window::Memory))
+                memory.dealMemoryGame();
+        } else if (verb == u"mfield") memory.clickField(arg.toInt() - 1);
+        else if (verb == u"mhelp") memory.showMemoryHelp();
+        else if (verb == u"mleave") memory.leaveMemory();
+        else if (verb == u"show") {
+            if (main.openWindow(Window::WordShow))
+                wordShow.open(drill.card().position);
+        } else if (verb == u"scroll") wordShow.cardScrolled(arg.toInt());
+        else if (verb == u"pause") wordShow.pauseScrolled(arg.toInt());
+        else if (verb == u"on") wordShow.startShow();
+        else if (verb == u"off") wordShow.stopShow();
+        else if (verb == u"tick") wordShow.timerTick();
+        else if (verb == u"cancel") wordShow.cancelShow();
         else ADD_FAILURE() << "no such step: " << step.toStdString();
     }
 }
@@ -166,7 +181,40 @@ QString Trainer::state(const QString &key) const
                 marked << hangman.entries()[i];
         return marked.join(QString());
     }
-    if (key == u"gameleft") return QString::number(gameLeft.size() + prisonLeft.size());
+    if (key == u"gameleft") return QString::number(gameLeft.size() + prisonLeft.size() + memoryLeft.size() + showLeft.size());
+    if (key == u"open" || key == u"solved") {
+        QStringList fields;
+        int solved = 0;
+        for (int j = 0; j < Memory::fieldCount; ++j) {
+            solved += memory.solved(j);
+            if (!memory.shownText(j).isEmpty())
+                fields << QString::number(j + 1);
+        }
+        return key == u"open" ? fields.join(u',') : QString::number(solved);
+    }
+    if (key == u"deal") { // each pair on two fields: one card's base and related word
+        const CardList cards = readCompleteCards(dir.path(), shared.currentCardFile);
+        for (int j = 0; j < Memory::fieldCount; ++j) {
+            int partner = -1;
+            for (int k = 0; k < Memory::fieldCount; ++k)
+                if (k != j && memory.pairNumber(k) == memory.pairNumber(j))
+                    partner = partner < 0 ? k : 99;
+            if (partner < 0 || partner == 99)
+                return QStringLiteral("pair %1 not on two fields").arg(memory.pairNumber(j));
+            const bool oneCard = std::any_of(cards.begin(), cards.end(), [&](const CardEntry &c) {
+                return (c.baseWord == memory.word(j) && c.relatedWord == memory.word(partner))
+                    || (c.relatedWord == memory.word(j) && c.baseWord == memory.word(partner));
+            });
+            if (!oneCard)
+                return QStringLiteral("%1/%2 are no card").arg(memory.word(j), memory.word(partner));
+        }
+        return QStringLiteral("ok");
+    }
+    if (key == u"number") return wordShow.numberText();
+    if (key == u"count") return wordShow.countText();
+    if (key == u"pausetext") return wordShow.pauseText();
+    if (key == u"running") return wordShow.running() ? "yes" : "no";
+    if (key == u"lines") return wordShow.card().baseWord + u'|' + wordShow.card().relatedWord + u'|' + wordShow.card().phrase;
     if (key == u"grid") {
         QString column;
         for (int r = 1; r <= 9; ++r)

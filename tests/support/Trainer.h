@@ -4,6 +4,8 @@
 #include "drill/MainWindow.h"
 #include "editor/Editor.h"
 #include "games/Hangman.h"
+#include "games/Memory.h"
+#include "games/WordShow.h"
 #include "games/Prison.h"
 
 #include "cards/CardStore.h"
@@ -47,7 +49,9 @@ struct Trainer {
     // entry 2), "key a", "table", "tip", "howto", "hangman-leave";
     // "prison", "prison <letters of column 9, rows 1 to 6>" (every other
     // cell the word's first letter), "up", "down", "left", "right",
-    // "pkey a", "wish", "hint", "ende".
+    // "pkey a", "wish", "hint", "ende"; "memory", "mfield 3", "mhelp",
+    // "mleave"; "show" (the word show), "scroll 3", "pause 5", "on" and
+    // "off" (the show), "tick", "cancel".
     void run(const QString &script);
     // What the child sees and the file holds, by name: target, display,
     // boxes (the box codes in memory), file (those in the file), red, level,
@@ -60,7 +64,9 @@ struct Trainer {
     // the last one, "/" between pages), masked, wrong, solution, freed,
     // marks (the entries marked), table, gameleft (how often a game gave
     // back to the main window), grid (column 9, rows 1 to 9), player
-    // ("row,column"), next, moves, wishes,
+    // ("row,column"), next, moves, wishes, open (the memory fields shown),
+    // solved, deal ("ok" when every pair is a card's two words), number,
+    // count, pausetext, running, lines,
     // files (in the folder), first and last (the text of the first and the
     // last box).
     QString state(const QString &key) const;
@@ -85,8 +91,12 @@ struct Trainer {
     Editor editor{shared, store, platform, main.language()};
     Hangman hangman{dir.path(), shared, platform, random};
     Prison prison{dir.path(), shared, platform, random};
+    Memory memory{dir.path(), shared, platform, random};
+    WordShow wordShow{dir.path(), shared, platform};
     QSignalSpy gameLeft{&hangman, &Hangman::left};
     QSignalSpy prisonLeft{&prison, &Prison::left};
+    QSignalSpy memoryLeft{&memory, &Memory::left};
+    QSignalSpy showLeft{&wordShow, &WordShow::left};
     QSignalSpy opened{&main, &MainWindow::windowRequested};
     QSignalSpy quit{&main, &MainWindow::quitRequested};
     bool started = false;

@@ -5,6 +5,14 @@
 
 #include "ui/Form3.h"
 #include "ui/Form5.h"
+#include "ui/Form2.h"
+#include "ui/Memo.h"
+#include "ui/ZEKLABEL.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTimer>
 
 using namespace zek;
 using namespace zek::test;
@@ -65,4 +73,50 @@ TEST_F(FormTest, ArrowKeysMoveThePrisonerAndEscLeaves)
     key(game, Qt::Key_Escape);
     EXPECT_FALSE(game->isVisible());
     EXPECT_TRUE(form().isVisible());
+}
+
+TEST_F(FormTest, TheInformationWindowLeavesTheDrillAsItWas)
+{
+    startWith(haus);
+    type(QStringLiteral("Z"));
+    click("Bild6");
+    click("Bild6"); // a second press: still in front
+    QWidget *info = program->zeklabel();
+    ASSERT_TRUE(info && info->isVisible() && form().isVisible());
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(info->y(), screen.top() + (screen.height() - info->height()) / 4);
+    click("Bezeichnung1", info); // "O k a y"
+    EXPECT_FALSE(info->isVisible());
+    EXPECT_EQ(answerBox()->text(), QStringLiteral("Z")); // nothing reloaded
+    EXPECT_TRUE(answerBox()->hasFocus());
+}
+
+TEST_F(FormTest, MemoryAndWordShowWindows)
+{
+    QByteArray cards;
+    for (int i = 0; i < 20; ++i)
+        cards += "1, Wort" + QByteArray::number(100 + i) + ", Worte" + QByteArray::number(100 + i) + ", Satz.\r\n";
+    startWith(cards);
+    click("Bild18");
+    QWidget *memo = program->memo();
+    ASSERT_TRUE(memo && memo->isVisible());
+    doubleClick("Bezeichnung1", memo); // one pick
+    EXPECT_FALSE(text("Bezeichnung1", memo).isEmpty());
+    EXPECT_FALSE(memo->close());
+    ASSERT_TRUE(form().isVisible());
+
+    click("Bild5");
+    QWidget *show = program->form2();
+    ASSERT_TRUE(show && show->isVisible());
+    EXPECT_EQ(text("Bezeichnung4", show) + text("Bezeichnung7", show), QStringLiteral("1 20 Karten"));
+    click("Befehl3", show); // "Show ein"
+    auto *timer = show->findChild<QTimer *>(QStringLiteral("Zeit1"));
+    ASSERT_TRUE(timer && timer->isActive());
+    EXPECT_EQ(timer->interval(), 2000);
+    widget<QScrollBar>("HBildlauf2", show)->setValue(10);
+    EXPECT_EQ(timer->interval(), 10000);
+    QMetaObject::invokeMethod(timer, "timeout", Qt::DirectConnection); // a tick, without waiting
+    EXPECT_EQ(text("Bezeichnung1", show), QStringLiteral("Wort101"));
+    click("Befehl1", show);
+    EXPECT_FALSE(timer->isActive() || show->isVisible());
 }

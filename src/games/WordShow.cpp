@@ -1,0 +1,69 @@
+#include "WordShow.h"
+
+#include "cards/CardFile.h"
+#include "cards/SharedState.h"
+#include "platform/Platform.h"
+
+#include <algorithm>
+
+namespace zek {
+
+WordShow::WordShow(const QString &folder, SharedState &shared, Platform &platform)
+    : m_folder(folder), m_shared(shared), m_platform(platform)
+{
+}
+
+// The show steps through the complete cards of the file, read once here, so
+// no tick ever reads the file (or could put up a message box every few
+// seconds).
+void WordShow::open(qsizetype currentPosition)
+{
+    m_running = false;
+    m_cards = readCompleteCards(m_folder, m_shared.currentCardFile);
+    m_number = 0;
+    m_card = {};
+    if (!m_cards.isEmpty())
+        cardScrolled(currentPosition >= 0 && currentPosition < m_cards.size() ? int(currentPosition) + 1 : 1);
+    emit changed();
+}
+
+void WordShow::cardScrolled(int number)
+{
+    if (m_cards.isEmpty())
+        return;
+    m_number = std::clamp(number, 1, cardCount());
+    m_card = m_cards[m_number - 1];
+    emit changed();
+}
+
+void WordShow::pauseScrolled(int seconds)
+{
+    m_pause = std::clamp(seconds, 2, 10);
+    emit changed();
+}
+
+void WordShow::startShow()
+{
+    m_running = !m_cards.isEmpty();
+    emit changed();
+}
+
+void WordShow::stopShow()
+{
+    m_running = false;
+    emit changed();
+}
+
+void WordShow::cancelShow()
+{
+    stopShow();
+    emit left();
+}
+
+void WordShow::timerTick()
+{
+    if (m_running)
+        cardScrolled(m_number >= cardCount() ? 1 : m_number + 1);
+}
+
+} // namespace zek

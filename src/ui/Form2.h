@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+
+class QLabel;
+class QScrollBar;
+
+namespace zek {
+class WordShow;
+}
+
+namespace zek::ui {
+
+// The word show window: the three lines of a card, the card and pause
+// scrollers and the show timer, which runs while the model says so.
+class Form2 : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form2(WordShow &show, QWidget *parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void refresh();
+
+    WordShow &m_show;
+    QLabel *m_lines[3] = {};
+    QLabel *m_number = nullptr, *m_count = nullptr, *m_pause = nullptr;
+    QScrollBar *m_cards = nullptr, *m_pauses = nullptr;
+    QTimer *m_timer = nullptr; // Zeit1
+};
+
+} // namespace zek::ui

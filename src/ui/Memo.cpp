@@ -1,0 +1,79 @@
+#include "Memo.h"
+
+#include "Twips.h"
+#include "Widgets.h"
+
+#include "games/Memory.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QToolButton>
+
+namespace zek::ui {
+namespace {
+
+const QColor unsolved(128, 255, 255);
+const QColor grey(224, 224, 224);
+
+} // namespace
+
+Memo::Memo(Memory &game, QWidget *parent) : QWidget(parent), m_game(game)
+{
+    setObjectName(QStringLiteral("Memo"));
+    setWindowTitle(QStringLiteral("ZEK-Rechtschreibkartei: Memory"));
+    setBackground(this, QColor(255, 255, 224));
+    setFixedSize(twips(7560), twips(5760));
+    auto *bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("Figur1"));
+    bar->setGeometry(twipsRect(0, 0, 840, 5760));
+    setBackground(bar, grey);
+    QToolButton *leave = addPictureButton(this, "Bild1", QStringLiteral("Spiel verlassen"), QStringLiteral("exit"), twipsRect(180, 240, 495, 495));
+    QToolButton *help = addPictureButton(this, "Bild3", QStringLiteral("Hilfe"), QStringLiteral("info"), twipsRect(180, 840, 495, 495));
+    connect(leave, &QToolButton::clicked, &m_game, &Memory::leaveMemory);
+    connect(help, &QToolButton::clicked, &m_game, &Memory::showMemoryHelp);
+    for (int j = 0; j < 18; ++j) {
+        auto *field = new QLabel(this);
+        field->setObjectName(QStringLiteral("Bezeichnung%1").arg(j + 1));
+        field->setGeometry(twipsRect(j < 9 ? 960 : 4200, 240 + 600 * (j % 9), 3135, 495));
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPointSizeF(13.5);
+        font.setBold(true);
+        field->setFont(font);
+        field->setAlignment(Qt::AlignCenter);
+        field->setTextFormat(Qt::PlainText);
+        field->setCursor(Qt::PointingHandCursor);
+        field->installEventFilter(this); // a press picks; the second press of a double click does not
+        m_fields[j] = field;
+    }
+    connect(&m_game, &Memory::changed, this, &Memo::refresh);
+    refresh();
+}
+
+void Memo::refresh()
+{
+    for (int j = 0; j < 18; ++j) {
+        m_fields[j]->setText(m_game.shownText(j));
+        setBackground(m_fields[j], m_game.solved(j) ? grey : unsolved);
+    }
+}
+
+bool Memo::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        for (int j = 0; j < 18; ++j)
+            if (watched == m_fields[j]) {
+                m_game.clickField(j);
+                return true;
+            }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Memo::closeEvent(QCloseEvent *event)
+{
+    event->ignore(); // the frame does what the leave button does
+    m_game.leaveMemory();
+}
+
+} // namespace zek::ui

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+
+class QLabel;
+
+namespace zek {
+class Memory;
+}
+
+namespace zek::ui {
+
+// The memory window: 18 fields in two columns and a grey bar with the leave
+// and help buttons.
+class Memo : public QWidget {
+    Q_OBJECT
+public:
+    explicit Memo(Memory &game, QWidget *parent = nullptr);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void refresh();
+
+    Memory &m_game;
+    std::array<QLabel *, 18> m_fields{};
+};
+
+} // namespace zek::ui

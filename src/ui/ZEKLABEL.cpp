@@ -1,0 +1,95 @@
+#include "ZEKLABEL.h"
+
+#include "QtPlatform.h"
+#include "Twips.h"
+#include "Widgets.h"
+
+#include "info/Info.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace zek::ui {
+namespace {
+
+const QColor yellow(255, 255, 224);
+const QColor grey(224, 224, 224);
+
+} // namespace
+
+ZEKLABEL::ZEKLABEL(Info &info, QWidget *parent) : QWidget(parent), m_info(info)
+{
+    setObjectName(QStringLiteral("ZEKLABEL"));
+    setWindowTitle(QStringLiteral("Programm-Info"));
+    setBackground(this, yellow);
+    setFixedSize(twips(3510), twips(3375));
+    setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    auto *panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Figur1"));
+    panel->setGeometry(twipsRect(120, 120, 3255, 2895));
+    setBackground(panel, grey);
+    const auto label = [this](const char *name, const QRect &r, const QString &text, double points, bool bold, QColor colour) {
+        auto *l = new QLabel(screenText(text), this);
+        l->setObjectName(QLatin1String(name));
+        l->setGeometry(r);
+        QFont font(QStringLiteral("MS Sans Serif"));
+        font.setPointSizeF(points);
+        font.setBold(bold);
+        l->setFont(font);
+        setForeground(l, colour);
+        l->setAlignment(Qt::AlignCenter);
+        l->setWordWrap(true);
+        return l;
+    };
+    label("Bezeichnung2", twipsRect(240, 240, 375, 615), QStringLiteral("Z"), 18, true, QColor(255, 0, 255));
+    label("Bezeichnung3", twipsRect(600, 240, 375, 615), QStringLiteral("E"), 18, true, QColor(0, 0, 255));
+    label("Bezeichnung4", twipsRect(960, 240, 375, 615), QStringLiteral("K"), 18, true, QColor(0, 192, 0));
+    QLabel *name = label("Bezeichnung5", twipsRect(1320, 240, 1935, 615), QStringLiteral(" - Karteien"), 18, true, Qt::black);
+    name->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    name->setWordWrap(false);
+    QFont narrow = name->font();
+    narrow.setStretch(88); // the look-alike font runs wider than the one the layout was made for
+    name->setFont(narrow);
+    label("Bezeichnung6", twipsRect(240, 840, 3015, 975), Info::notice(), 8.25, false, Qt::black)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setBackground(label("Bezeichnung7", twipsRect(240, 1800, 3015, 495), Info::rights(), 9.75, false, Qt::black), yellow);
+    QLabel *okay = label("Bezeichnung1", twipsRect(240, 2400, 2175, 495), QStringLiteral("O k a y"), 18, true, QColor(255, 0, 0));
+    QLabel *picture = label("Bild1", twipsRect(2400, 2400, 855, 495), QString(), 8, false, Qt::black);
+    picture->setPixmap(QIcon(QStringLiteral(":/icons/info.svg")).pixmap(twips(420)));
+    setBackground(picture, grey);
+    setBackground(label("Bezeichnung8", twipsRect(120, 3120, 3255, 255), Info::webAddress(), 8, false, Qt::black), yellow);
+    for (QLabel *clickable : {okay, picture}) {
+        clickable->setCursor(Qt::PointingHandCursor);
+        clickable->installEventFilter(this);
+    }
+}
+
+void ZEKLABEL::showInFront()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->geometry();
+        move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 4);
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+bool ZEKLABEL::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
+        m_info.closeInfoWindow();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ZEKLABEL::closeEvent(QCloseEvent *event)
+{
+    event->ignore(); // the frame closes it like "O k a y"
+    m_info.closeInfoWindow();
+}
+
+} // namespace zek::ui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+namespace zek {
+class Info;
+}
+
+namespace zek::ui {
+
+// The small information window beside the main window.
+class ZEKLABEL : public QWidget {
+    Q_OBJECT
+public:
+    explicit ZEKLABEL(Info &info, QWidget *parent = nullptr);
+    // Horizontally centred, at a quarter of the free height, in front.
+    void showInFront();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    Info &m_info;
+};
+
+} // namespace zek::ui
