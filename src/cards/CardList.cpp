@@ -61,6 +61,14 @@ QString cardFileName(const QString &languageCode)
     return {};
 }
 
+QString languageOfCardFile(const QString &fileName)
+{
+    for (const char *code : {"D", "E", "F"})
+        if (cardFileName(QLatin1String(code)).compare(fileName, Qt::CaseInsensitive) == 0)
+            return QLatin1String(code);
+    return {};
+}
+
 } // namespace zek
 
 namespace zek {

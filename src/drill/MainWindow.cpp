@@ -101,6 +101,14 @@ void MainWindow::loadLanguage()
     m_drill.chooseBox(m_shared.currentBox);
 }
 
+bool MainWindow::voiceAvailable() const { return m_platform.hasVoice(m_language.code()); }
+
+void MainWindow::readAloud()
+{
+    if (voiceAvailable() && !m_shared.targetText.isEmpty())
+        m_platform.speak(m_shared.targetText, m_language.code());
+}
+
 void MainWindow::toggleWidth()
 {
     m_wide = !m_wide;

@@ -43,6 +43,12 @@ public:
     void toggleWidth();                // Bild17
     void changeUserName();             // Picture1
     void editorPrompt();               // Bild19
+    // "Vorlesen" and F2: what the child must type now, in the current
+    // language's voice. Changes nothing of the drill.
+    void readAloud();
+    bool voiceAvailable() const;
+    // The speech engine has answered: the button shows whether it speaks.
+    void speechChanged() { emit changed(); }
     // Checks what the window needs, stores the settings, saves the cards and
     // asks for the window; false when it does not open.
     bool openWindow(Window window);

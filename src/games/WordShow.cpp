@@ -60,6 +60,18 @@ void WordShow::cancelShow()
     emit left();
 }
 
+bool WordShow::voiceAvailable() const { return m_platform.hasVoice(languageOfCardFile(m_shared.currentCardFile)); }
+
+void WordShow::readAloud()
+{
+    QStringList lines;
+    for (const QString *line : {&m_card.baseWord, &m_card.relatedWord, &m_card.phrase})
+        if (!line->isEmpty())
+            lines << *line;
+    if (voiceAvailable() && !lines.isEmpty())
+        m_platform.speak(lines.join(QStringLiteral(". ")), languageOfCardFile(m_shared.currentCardFile));
+}
+
 void WordShow::timerTick()
 {
     if (m_running)

@@ -25,6 +25,8 @@ public:
     void stopShow();               // "Show aus"
     void cancelShow();             // "Abbruch", the frame
     void timerTick();              // every pause while the show runs
+    void readAloud();              // "Vorlesen": the three lines, one after the other
+    bool voiceAvailable() const;
 
     int cardCount() const { return int(m_cards.size()); }
     int number() const { return m_number; }       // the card shown, from 1; 0: none

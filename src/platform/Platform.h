@@ -4,7 +4,8 @@
 
 #include <QString>
 
-// The one door to the outside world: modal boxes, the clock and the printer. The program
+// The one door to the outside world: modal boxes, the clock, the printer and
+// speech. The program
 // asks it synchronously, from inside an operation, exactly where a box is due.
 namespace zek {
 
@@ -42,6 +43,12 @@ public:
     // is missing or refuses the job, the pages go into a PDF file in folder
     // instead; the outcome says which.
     virtual PrintOutcome print(const QList<PrintedPage> &pages, const QString &what, const QString &folder) = 0;
+
+    // Speech, where the system has it: whether a voice speaks the language
+    // ("D", "E", "F"); speaking starts at once and never waits for the
+    // engine, and a new text ends the one still spoken.
+    virtual bool hasVoice(const QString &languageCode) { Q_UNUSED(languageCode); return false; }
+    virtual void speak(const QString &text, const QString &languageCode) { Q_UNUSED(text); Q_UNUSED(languageCode); }
 };
 
 } // namespace zek

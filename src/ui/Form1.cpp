@@ -8,6 +8,7 @@
 #include "drill/Drill.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QFrame>
 #include <QLabel>
@@ -79,6 +80,9 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
     m_windowButtons[Window::Hangman] =
         addButton("Bild12", QStringLiteral("Galgenspiel"), QStringLiteral("hangman"), 5520, 120,
                   [this] { m_main.openWindow(Window::Hangman); });
+    // below the user name, so a long name never runs into it
+    m_readAloud = addButton("Vorlesen", QStringLiteral("Vorlesen"), QStringLiteral("speaker"), 6120, 390,
+                            [this] { m_main.readAloud(); });
     addButton("Bild8", QStringLiteral("Wortanzeige"), QStringLiteral("show_modes"), 120, 960,
               [this] { m_drill.toggleModeList(); });
     addButton("bild10", QStringLiteral("Karteikarte"), QStringLiteral("card"), 120, 1800,
@@ -150,6 +154,7 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
     setBackground(m_answer, Qt::white);
     setForeground(m_answer, darkBlue);
     connect(m_answer, &QLineEdit::textChanged, &m_drill, &Drill::checkAnswer);
+    m_answer->installEventFilter(this);
 
     m_wordTotal = addLabel("Bezeichnung6", twipsRect(6240, 5880, 1215, 255));
     m_wordTotalLabel = addLabel("Bezeichnung14", twipsRect(7560, 5880, 855, 255), QStringLiteral("Wörter"));
@@ -232,6 +237,10 @@ void Form1::onClick(QWidget *widget, std::function<void()> action)
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_answer && event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F2) {
+        m_main.readAloud(); // F2 in the answer box: "Vorlesen"
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress
         && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
         const auto it = m_clicks.constFind(watched);
@@ -291,6 +300,7 @@ void Form1::refresh()
 
     const Language &language = m_main.language();
     m_userName->setText(m_main.userName());
+    showReadAloud(m_readAloud, m_main.voiceAvailable());
     m_caption->setText(screenText(language.caption()));
     if (language.code() != m_shownLanguage) {
         m_shownLanguage = language.code();

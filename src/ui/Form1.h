@@ -64,6 +64,7 @@ private:
     QToolButton *m_alphabetical = nullptr;
     QToolButton *m_random = nullptr;
     QToolButton *m_language = nullptr;
+    QToolButton *m_readAloud = nullptr;
     QString m_shownCharacterSet;
     QString m_shownLanguage;
     bool m_modesWereVisible = false;

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QToolButton>
 
 namespace zek::ui {
 
@@ -81,6 +82,8 @@ Form2::Form2(WordShow &show, QWidget *parent) : QWidget(parent), m_show(show)
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Zeit1"));
     connect(m_timer, &QTimer::timeout, &m_show, &WordShow::timerTick);
+    m_readAloud = addPictureButton(this, "Vorlesen", QStringLiteral("Vorlesen"), QStringLiteral("speaker"), twipsRect(2400, 0, 435, 435));
+    connect(m_readAloud, &QToolButton::clicked, &m_show, &WordShow::readAloud);
     connect(&m_show, &WordShow::changed, this, &Form2::refresh);
     refresh();
 }
@@ -94,6 +97,7 @@ void Form2::refresh()
     m_number->setText(m_show.numberText());
     m_count->setText(m_show.countText());
     m_pause->setText(m_show.pauseText());
+    showReadAloud(m_readAloud, m_show.voiceAvailable());
     {
         const QSignalBlocker cards(m_cards), pauses(m_pauses);
         m_cards->setRange(m_show.cardCount() > 0 ? 1 : 0, m_show.cardCount()); // no card: the scroller rests

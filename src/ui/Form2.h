@@ -5,6 +5,7 @@
 
 class QLabel;
 class QScrollBar;
+class QToolButton;
 
 namespace zek {
 class WordShow;
@@ -30,6 +31,7 @@ private:
     QLabel *m_number = nullptr, *m_count = nullptr, *m_pause = nullptr;
     QScrollBar *m_cards = nullptr, *m_pauses = nullptr;
     QTimer *m_timer = nullptr; // Zeit1
+    QToolButton *m_readAloud = nullptr;
 };
 
 } // namespace zek::ui

@@ -73,6 +73,14 @@ PressGuard *pressGuard()
 
 } // namespace
 
+void showReadAloud(QToolButton *button, bool voiceAvailable)
+{
+    const QString tip = voiceAvailable ? QStringLiteral("Vorlesen") : QStringLiteral("Vorlesen (keine Sprachausgabe gefunden)");
+    button->setEnabled(voiceAvailable);
+    button->setToolTip(tip);
+    button->setAccessibleName(tip);
+}
+
 void centreOnScreen(QWidget *window)
 {
     if (const QScreen *screen = QGuiApplication::primaryScreen()) {

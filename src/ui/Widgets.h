@@ -24,6 +24,10 @@ void ignoreDoubleClicks(QWidget *w);
 QToolButton *addPictureButton(QWidget *parent, const char *name, const QString &toolTip,
                               const QString &icon, const QRect &geometry);
 
+// The "Vorlesen" button: usable only where a voice speaks the language, and
+// its tool tip says why not.
+void showReadAloud(QToolButton *button, bool voiceAvailable);
+
 // Puts a window in the middle of the screen.
 void centreOnScreen(QWidget *window);
 

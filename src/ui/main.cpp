@@ -20,6 +20,8 @@ int main(int argc, char **argv)
     zek::Random random;
     zek::ui::Program program(QDir::currentPath(), platform, random);
     QObject::connect(&program, &zek::ui::Program::quitRequested, &app, [] { QCoreApplication::exit(0); });
+    QObject::connect(&platform, &zek::ui::QtPlatform::speechReady, &program.mainWindow(), &zek::MainWindow::speechChanged);
+    platform.startSpeech();
     if (!program.start())
         return 0;
     return app.exec();

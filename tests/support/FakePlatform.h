@@ -36,6 +36,11 @@ public:
     PrinterMetrics metrics{100, 400, 10000, 15000,
                            [](const QString &t) { return 100.0 * double(t.size()) - 50.0 * double(t.count(u'.')); }};
     QList<QList<PrintedPage>> jobs;
+    // Voices for these language codes; what was spoken, "code:text".
+    bool hasVoice(const QString &languageCode) override { return !languageCode.isEmpty() && voices.contains(languageCode); }
+    void speak(const QString &text, const QString &languageCode) override { spoken << languageCode + u':' + text; }
+    QString voices;
+    QStringList spoken;
     PrintOutcome outcome{PrintOutcome::Printed, {}, {}};
 
     const std::vector<Message> &messages() const { return m_messages; }

@@ -112,6 +112,9 @@ void Trainer::run(const QString &script)
         else if (verb == u"off") wordShow.stopShow();
         else if (verb == u"tick") wordShow.timerTick();
         else if (verb == u"cancel") wordShow.cancelShow();
+        else if (verb == u"voices") platform.voices = arg;
+        else if (verb == u"read") main.readAloud();
+        else if (verb == u"sread") wordShow.readAloud();
         else ADD_FAILURE() << "no such step: " << step.toStdString();
     }
 }
@@ -210,6 +213,8 @@ QString Trainer::state(const QString &key) const
         }
         return QStringLiteral("ok");
     }
+    if (key == u"spoken") return platform.spoken.join(u'|');
+    if (key == u"voice") return main.voiceAvailable() ? "yes" : "no";
     if (key == u"number") return wordShow.numberText();
     if (key == u"count") return wordShow.countText();
     if (key == u"pausetext") return wordShow.pauseText();

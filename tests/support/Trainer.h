@@ -51,7 +51,8 @@ struct Trainer {
     // cell the word's first letter), "up", "down", "left", "right",
     // "pkey a", "wish", "hint", "ende"; "memory", "mfield 3", "mhelp",
     // "mleave"; "show" (the word show), "scroll 3", "pause 5", "on" and
-    // "off" (the show), "tick", "cancel".
+    // "off" (the show), "tick", "cancel"; "voices DE" (the languages with a
+    // voice; before "start"), "read" ("Vorlesen"), "sread" (in the show).
     void run(const QString &script);
     // What the child sees and the file holds, by name: target, display,
     // boxes (the box codes in memory), file (those in the file), red, level,
@@ -66,7 +67,8 @@ struct Trainer {
     // back to the main window), grid (column 9, rows 1 to 9), player
     // ("row,column"), next, moves, wishes, open (the memory fields shown),
     // solved, deal ("ok" when every pair is a card's two words), number,
-    // count, pausetext, running, lines,
+    // count, pausetext, running, lines, spoken ("code:text" joined by "|"),
+    // voice,
     // files (in the folder), first and last (the text of the first and the
     // last box).
     QString state(const QString &key) const;

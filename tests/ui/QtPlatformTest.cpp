@@ -6,6 +6,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTextToSpeech>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -69,4 +71,21 @@ TEST(QtPlatform, LookAlikeFontsAndGermanQtTexts)
         EXPECT_EQ(QFontInfo(QFont(QString::fromLatin1(named), 24)).family(), QString::fromLatin1(shown)) << named;
     ui::installGermanTranslation(*qApp);
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Rückgängig"));
+}
+
+// The real speech engine of this machine (speech-dispatcher with espeak-ng).
+TEST(QtPlatform, SpeechHasGermanEnglishAndFrenchVoices)
+{
+    if (QTextToSpeech::availableEngines().isEmpty())
+        GTEST_SKIP() << "no speech engine installed (scripts/setup installs one)";
+    ui::QtPlatform platform;
+    QSignalSpy ready(&platform, &ui::QtPlatform::speechReady);
+    platform.startSpeech();
+    if (!ready.wait(30000))
+        GTEST_SKIP() << "the speech engine did not answer within 30 s";
+    for (const char *code : {"D", "E", "F"})
+        EXPECT_TRUE(platform.hasVoice(QString::fromLatin1(code))) << code;
+    EXPECT_FALSE(platform.hasVoice(QStringLiteral("X")));
+    platform.speak(QStringLiteral("Haus"), QStringLiteral("D")); // starts and returns at once
+    platform.speak(QStringLiteral("Hund"), QStringLiteral("D")); // the first ends
 }
