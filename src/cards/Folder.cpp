@@ -1,6 +1,10 @@
 #include "Folder.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
 
 namespace zek {
 
@@ -39,6 +43,53 @@ FolderLock::State FolderLock::lock()
     if (m_file.isLocked() || m_file.tryLock(0))
         return State::Locked;
     return m_file.error() == QLockFile::LockFailedError ? State::Busy : State::Unavailable;
+}
+
+} // namespace zek
+
+namespace zek {
+namespace {
+
+const QStringList boxFiles = {QStringLiteral("ZEKCARDS.INI"), QStringLiteral("ZEKCARD1.LST"), QStringLiteral("ZEKCARD2.LST"),
+                              QStringLiteral("ZEKCARD3.LST")};
+
+bool holdsACardBox(const QString &folder)
+{
+    return std::any_of(boxFiles.begin(), boxFiles.end(),
+                       [&](const QString &name) { return QFileInfo(filePath(folder, name)).isFile(); });
+}
+
+} // namespace
+
+CardFolderChoice chooseCardFolder(const QStringList &arguments, const QString &workingFolder, const QString &home,
+                                  const QString &templateFolder)
+{
+    if (!arguments.isEmpty()) {
+        const QFileInfo given(QDir(workingFolder).absoluteFilePath(arguments.first()));
+        if (!given.isDir())
+            return {{}, QStringLiteral("Den Ordner \u201e%1\u201c gibt es nicht.\rDie ZEK-Rechtschreibkartei wird beendet.").arg(arguments.first())};
+        if (!given.isReadable() || !given.isExecutable())
+            return {{}, QStringLiteral("Der Ordner \u201e%1\u201c lässt sich nicht lesen.\rDie ZEK-Rechtschreibkartei wird beendet.").arg(arguments.first())};
+        return {given.absoluteFilePath(), {}};
+    }
+    if (holdsACardBox(workingFolder))
+        return {QDir(workingFolder).absolutePath(), {}};
+    const QString own = QDir(home).filePath(QStringLiteral("ZEK-Rechtschreibkartei"));
+    if (QFileInfo::exists(own))
+        return {own, {}};
+    // the first start: the sample card box, as files of the user's own
+    bool made = QDir().mkpath(own);
+    for (const QString &name : boxFiles) {
+        const QString target = QDir(own).filePath(name);
+        made = made && QFile::copy(QDir(templateFolder).filePath(name), target)
+            && QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    }
+    if (!made) {
+        QDir(own).removeRecursively(); // made just now: nothing half done stays
+        return {{}, QStringLiteral("Der Kartei-Ordner \u201e%1\u201c lässt sich nicht aus der Vorlage anlegen.\r"
+                                   "Die ZEK-Rechtschreibkartei wird beendet.").arg(own)};
+    }
+    return {own, {}};
 }
 
 } // namespace zek

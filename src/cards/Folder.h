@@ -37,3 +37,21 @@ private:
 };
 
 } // namespace zek
+
+namespace zek {
+
+// Which card folder the program works on.
+struct CardFolderChoice {
+    QString folder;  // empty when none: error says why
+    QString error;   // a German message
+};
+
+// The folder given as the one argument; otherwise the working folder when it
+// holds any of the four files of a card box; otherwise ~/ZEK-Rechtschreibkartei,
+// filled once from the template when it does not exist yet and never written
+// over afterwards. A folder given that does not exist or cannot be read is
+// refused, and nothing is written anywhere.
+CardFolderChoice chooseCardFolder(const QStringList &arguments, const QString &workingFolder, const QString &home,
+                                  const QString &templateFolder);
+
+} // namespace zek

@@ -2,6 +2,7 @@
 // and the teacher (failed saves, read-only folders, damaged files) is tested
 // through the main window.
 #include "cards/CardStore.h"
+#include "cards/Folder.h"
 
 #include "FakePlatform.h"
 #include "TestFiles.h"
@@ -81,4 +82,34 @@ TEST(CardStore, CountsEachBoxTextExactly)
     EXPECT_EQ(entryCountText(0) + u'|' + entryCountText(1) + u'|' + entryCountText(12), QStringLiteral("Kein Eintrag| 1 Eintrag| 12 Einträgen"));
     EXPECT_EQ(QStringList({cardFileName("D"), cardFileName("E"), cardFileName("F"), cardFileName("d")}).join(u'|'),
               QStringLiteral("ZEKCARD1.LST|ZEKCARD2.LST|ZEKCARD3.LST|"));
+}
+
+// Which card folder the program works on.
+TEST(CardFolder, GivenWorkingOrTheUsersOwnMadeOnce)
+{
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    for (const char *folder : {"given", "work", "box", "home"})
+        dir.mkdir(QLatin1String(folder));
+    writeBytes(dir.filePath("box/zekcard2.lst"), "1, dog, puppy, The dog barks.\r\n"); // one file of a box is enough
+    const QString home = dir.filePath("home"), own = dir.filePath("home/ZEK-Rechtschreibkartei");
+    const struct {
+        QStringList arguments;
+        const char *working;
+        QString folder, error;
+    } cases[] = {
+        {{"given"}, "", dir.filePath("given"), {}},
+        {{"missing"}, "", {}, "Den Ordner \u201emissing\u201c gibt es nicht.\rDie ZEK-Rechtschreibkartei wird beendet."},
+        {{}, "box", dir.filePath("box"), {}},
+        {{}, "work", own, {}},
+    };
+    for (const auto &c : cases) {
+        const CardFolderChoice choice = chooseCardFolder(c.arguments, dir.filePath(QLatin1String(c.working)), home, sampleFolder());
+        EXPECT_EQ(choice.folder + u'|' + choice.error, c.folder + u'|' + c.error);
+    }
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing")));
+    EXPECT_EQ(readBytes(QDir(own).filePath("ZEKCARD1.LST")), readBytes(QDir(sampleFolder()).filePath("ZEKCARD1.LST")));
+    writeBytes(QDir(own).filePath("ZEKCARD1.LST"), threeCards); // the boxes reached
+    EXPECT_EQ(chooseCardFolder({}, dir.filePath("work"), home, sampleFolder()).folder, own);
+    EXPECT_EQ(readBytes(QDir(own).filePath("ZEKCARD1.LST")), threeCards);
 }

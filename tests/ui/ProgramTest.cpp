@@ -54,6 +54,8 @@ TEST_F(FormTest, ASecondCopyOnTheSameFolderEndsAndTouchesNothing)
     first.setWorkingDirectory(dir.path());
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // this copy is killed: it must not take the machine's speech daemon down with it
+    env.insert(QStringLiteral("SPEECHD_ADDRESS"), QStringLiteral("unix_socket:/nonexistent/speechd.sock"));
     first.setProcessEnvironment(env);
     first.start(QStringLiteral(ZEK_PROGRAM), {});
     ASSERT_TRUE(first.waitForStarted());
