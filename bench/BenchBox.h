@@ -58,4 +58,13 @@ inline void writeLargeBox(const QString &folder, qsizetype count = maxCards)
               "A\xc4" "BCDEFGHIJKLMNO\xd6PQRSTU\xdcVWXYZ\xdf\r\nABC\r\nABC\xe9\r\n");
 }
 
+// The largest card box, written once per benchmark program.
+inline QTemporaryDir &largeBox()
+{
+    static QTemporaryDir dir;
+    static const bool written = (writeLargeBox(dir.path()), true);
+    (void)written;
+    return dir;
+}
+
 } // namespace zek::bench

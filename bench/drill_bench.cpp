@@ -16,14 +16,6 @@ using namespace zek::bench;
 
 namespace {
 
-QTemporaryDir &largeBox()
-{
-    static QTemporaryDir dir;
-    static const bool written = (writeLargeBox(dir.path()), true);
-    (void)written;
-    return dir;
-}
-
 // The trainer without its window.
 struct Trainer {
     explicit Trainer(const QString &folder)

@@ -17,14 +17,6 @@ using namespace zek::bench;
 
 namespace {
 
-QTemporaryDir &largeBox()
-{
-    static QTemporaryDir dir;
-    static const bool written = (writeLargeBox(dir.path()), true);
-    (void)written;
-    return dir;
-}
-
 SharedState german()
 {
     SharedState shared;
