@@ -134,6 +134,8 @@ int main(int argc, char **argv)
         for (int i = 0; i < 9; ++i)
             hangman.keyPress(QStringLiteral("Q"));
         shootWindow(program.form5(), "form5-nine-wrong.png");
+        hangman.keyPress(QStringLiteral("Q")); // the tenth: lost, the word shown
+        shootWindow(program.form5(), "form5-lost.png");
         program.mainWindow().openWindow(zek::Window::Hangman);
         for (QChar c : hangman.secretWord().toUpper())
             if (hangman.maskedText().contains(u'_'))
