@@ -2,6 +2,7 @@
 
 #include "platform/Platform.h"
 
+#include <QHash>
 #include <QList>
 #include <QLocale>
 #include <QObject>
@@ -39,7 +40,7 @@ signals:
 private:
     std::unique_ptr<QThread> m_speechThread;
     QPointer<QObject> m_speechWorker;
-    QList<QLocale> m_voices;
+    QHash<QString, QLocale> m_voices; // language code → the voice's locale
     QString m_printerFont = QStringLiteral("Comic Sans MS");
     double m_printerPoints = 16;
 };

@@ -100,20 +100,26 @@ void QtPlatform::startSpeech()
     worker->moveToThread(m_speechThread.get());
     connect(m_speechThread.get(), &QThread::finished, worker, &QObject::deleteLater);
     connect(worker, &SpeechWorker::ready, this, [this](const QList<QLocale> &locales) {
-        m_voices = locales;
+        // the voice of each language, chosen once: the window asks at every keystroke
+        m_voices.clear();
+        for (const char *code : {"D", "E", "F"}) {
+            const QLocale locale = localeFor(locales, QLatin1String(code));
+            if (locale != QLocale::c())
+                m_voices.insert(QLatin1String(code), locale);
+        }
         emit speechReady();
     });
     m_speechThread->start();
     QMetaObject::invokeMethod(worker, &SpeechWorker::start, Qt::QueuedConnection);
 }
 
-bool QtPlatform::hasVoice(const QString &languageCode) { return localeFor(m_voices, languageCode) != QLocale::c(); }
+bool QtPlatform::hasVoice(const QString &languageCode) { return m_voices.contains(languageCode); }
 
 void QtPlatform::speak(const QString &text, const QString &languageCode)
 {
-    const QLocale locale = localeFor(m_voices, languageCode);
-    if (locale == QLocale::c() || !m_speechWorker)
+    if (!m_voices.contains(languageCode) || !m_speechWorker)
         return;
+    const QLocale locale = m_voices.value(languageCode);
     auto *worker = static_cast<SpeechWorker *>(m_speechWorker.data());
     QMetaObject::invokeMethod(worker, [worker, text, locale] { worker->say(text, locale); }, Qt::QueuedConnection);
 }
