@@ -1,5 +1,6 @@
 #include "Form3.h"
 
+#include "KeyRepeat.h"
 #include "Twips.h"
 #include "Widgets.h"
 
@@ -31,6 +32,7 @@ Form3::Form3(Prison &game, QWidget *parent) : QWidget(parent), m_game(game)
     setBackground(this, background);
     setFixedSize(twips(clientWidth), twips(clientHeight));
     setFocusPolicy(Qt::StrongFocus); // the arrow keys move the player, not the focus
+    m_keys = new KeyRepeat(this);
 
     auto *panel = new QFrame(this);
     panel->setObjectName(QStringLiteral("Figur1"));
@@ -113,8 +115,8 @@ void Form3::keyPressEvent(QKeyEvent *event)
     case Qt::Key_Escape: m_game.leavePrison(); return;
     default: break;
     }
-    // a held letter asks for a wish once
-    if (!event->isAutoRepeat())
+    // a held letter asks for a wish once; held arrows keep moving
+    if (!m_keys->isRepeat(event))
         m_game.keyPress(event->text());
 }
 

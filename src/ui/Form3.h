@@ -10,6 +10,8 @@ class Prison;
 
 namespace zek::ui {
 
+class KeyRepeat;
+
 // The word prison window: the field painted from the game's state, the
 // arrow buttons, the hint, the wish box and "ENDE". The arrow keys move the
 // player, Esc leaves, a typed character asks for a wish.
@@ -28,6 +30,7 @@ private:
 
     Prison &m_game;
     QPushButton *m_wishes = nullptr;
+    KeyRepeat *m_keys = nullptr;
 };
 
 } // namespace zek::ui

@@ -1,5 +1,6 @@
 #include "Form5.h"
 
+#include "KeyRepeat.h"
 #include "Twips.h"
 #include "Widgets.h"
 
@@ -71,6 +72,7 @@ Form5::Form5(Hangman &game, QWidget *parent) : QWidget(parent), m_game(game)
     setWindowTitle(QStringLiteral("Galgenspiel"));
     setBackground(this, background);
     setFocusPolicy(Qt::StrongFocus); // the window reads every key
+    m_keys = new KeyRepeat(this);
 
     auto *bar = new QFrame(this);
     bar->setObjectName(QStringLiteral("Figur8"));
@@ -164,7 +166,7 @@ void Form5::paintEvent(QPaintEvent *event)
 void Form5::keyPressEvent(QKeyEvent *event)
 {
     // a held key picks once
-    if (!event->isAutoRepeat() && !event->text().isEmpty())
+    if (!m_keys->isRepeat(event) && !event->text().isEmpty())
         m_game.keyPress(event->text());
 }
 

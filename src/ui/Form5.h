@@ -11,6 +11,8 @@ class Hangman;
 
 namespace zek::ui {
 
+class KeyRepeat;
+
 // The hangman window: the masked word, the drawing, the character table and
 // four picture buttons. It paints the model's state and hands clicks and
 // keys on.
@@ -32,6 +34,7 @@ private:
     QLabel *m_solution = nullptr;
     QListWidget *m_table = nullptr;
     QStringList m_shownEntries;
+    KeyRepeat *m_keys = nullptr;
 };
 
 } // namespace zek::ui
