@@ -5,9 +5,213 @@
 #include "platform/Platform.h"
 #include "platform/Random.h"
 
+#include <QHash>
 #include <QSet>
 
+#include <vector>
+
 namespace zek {
+namespace {
+
+// The largest set of edges without a shared end in a small graph (Edmonds'
+// blossoms): augmenting paths from each free vertex, odd cycles shrunk to
+// their base while searching.
+class Matching {
+public:
+    Matching(const std::vector<std::vector<int>> &graph, std::vector<int> match)
+        : m_graph(graph), m_n(int(graph.size())), mate(std::move(match))
+    {
+    }
+
+    // Grows the matching until it has `wanted` edges or cannot grow.
+    void grow(int size, int wanted)
+    {
+        for (int root = 0; root < m_n && size < wanted; ++root)
+            if (mate[root] < 0 && augmentFrom(root))
+                ++size;
+    }
+
+    int partner(int v) const { return mate[v]; } // -1 when free
+
+private:
+    int commonBase(int a, int b) const
+    {
+        std::vector<char> seen(m_n);
+        for (;;) {
+            a = m_base[a];
+            seen[a] = 1;
+            if (mate[a] < 0)
+                break;
+            a = m_parent[mate[a]];
+        }
+        for (;;) {
+            b = m_base[b];
+            if (seen[b])
+                return b;
+            b = m_parent[mate[b]];
+        }
+    }
+
+    void markPath(int v, int base, int child)
+    {
+        while (m_base[v] != base) {
+            m_inBlossom[m_base[v]] = m_inBlossom[m_base[mate[v]]] = 1;
+            m_parent[v] = child;
+            child = mate[v];
+            v = m_parent[mate[v]];
+        }
+    }
+
+    bool augmentFrom(int root)
+    {
+        m_used.assign(m_n, 0);
+        m_parent.assign(m_n, -1);
+        m_base.resize(m_n);
+        for (int i = 0; i < m_n; ++i)
+            m_base[i] = i;
+        m_used[root] = 1;
+        std::vector<int> queue{root};
+        int end = -1;
+        for (size_t head = 0; head < queue.size() && end < 0; ++head) {
+            const int v = queue[head];
+            for (int to : m_graph[v]) {
+                if (m_base[v] == m_base[to] || mate[v] == to)
+                    continue;
+                if (to == root || (mate[to] >= 0 && m_parent[mate[to]] >= 0)) { // an odd cycle
+                    const int base = commonBase(v, to);
+                    m_inBlossom.assign(m_n, 0);
+                    markPath(v, base, to);
+                    markPath(to, base, v);
+                    for (int i = 0; i < m_n; ++i)
+                        if (m_inBlossom[m_base[i]]) {
+                            m_base[i] = base;
+                            if (!m_used[i]) {
+                                m_used[i] = 1;
+                                queue.push_back(i);
+                            }
+                        }
+                } else if (m_parent[to] < 0) {
+                    m_parent[to] = v;
+                    if (mate[to] < 0) {
+                        end = to;
+                        break;
+                    }
+                    m_used[mate[to]] = 1;
+                    queue.push_back(mate[to]);
+                }
+            }
+        }
+        for (int v = end; v >= 0;) { // flip the path
+            const int pv = m_parent[v], next = mate[pv];
+            mate[v] = pv;
+            mate[pv] = v;
+            v = next;
+        }
+        return end >= 0;
+    }
+
+    const std::vector<std::vector<int>> &m_graph;
+    const int m_n;
+    std::vector<int> mate;
+    std::vector<int> m_parent, m_base;
+    std::vector<char> m_used, m_inBlossom;
+};
+
+} // namespace
+
+// The words are the vertices of a graph and each card an edge between its
+// two words: a deal is a set of edges without a shared word, a matching. A
+// first pass takes every card that still fits, in file order. When that
+// gives fewer than wanted, every card has a word among the at most
+// 2 × (wanted - 1) words taken, and a matching of wanted edges exists in
+// the small graph of those words, their edges among each other and, for
+// each, `wanted` of its other neighbours (the other wanted - 1 edges of a
+// matching block at most wanted - 1 of them). That graph is searched
+// completely.
+QList<qsizetype> findDistinctPairs(const QList<const CardEntry *> &cards, int wanted)
+{
+    QHash<QString, int> ids;
+    const auto id = [&ids](const QString &word) {
+        const auto it = ids.constFind(word);
+        if (it != ids.constEnd())
+            return *it;
+        const int next = int(ids.size());
+        ids.insert(word, next);
+        return next;
+    };
+    std::vector<std::pair<int, int>> ends;
+    ends.reserve(size_t(cards.size()));
+    for (const CardEntry *card : cards)
+        ends.emplace_back(id(card->baseWord), id(card->relatedWord));
+
+    std::vector<char> taken(static_cast<size_t>(ids.size()));
+    QList<qsizetype> chosen;
+    for (qsizetype i = 0; i < cards.size() && chosen.size() < wanted; ++i) {
+        const auto [a, b] = ends[size_t(i)];
+        if (!taken[a] && !taken[b]) {
+            taken[a] = taken[b] = 1;
+            chosen << i;
+        }
+    }
+    if (chosen.size() >= wanted)
+        return chosen;
+
+    // The small graph: the words taken first, then the neighbours kept and
+    // one private partner for a word that is a card on its own.
+    std::vector<int> vertex(static_cast<size_t>(ids.size()), -1);
+    int n = 0;
+    for (size_t w = 0; w < taken.size(); ++w)
+        if (taken[w])
+            vertex[w] = n++;
+    std::vector<int> kept(static_cast<size_t>(n)), alone(static_cast<size_t>(n), -1);
+    QHash<quint64, qsizetype> edgeCard;
+    std::vector<std::pair<int, int>> edges;
+    const auto key = [](int u, int v) { return u < v ? quint64(u) << 32 | quint64(v) : quint64(v) << 32 | quint64(u); };
+    const auto addEdge = [&](int u, int v, qsizetype card) {
+        if (edgeCard.contains(key(u, v)))
+            return false;
+        edgeCard.insert(key(u, v), card);
+        edges.emplace_back(u, v);
+        return true;
+    };
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        auto [a, b] = ends[size_t(i)];
+        if (!taken[a])
+            std::swap(a, b);
+        const int u = vertex[a];
+        if (a == b) {
+            if (alone[u] < 0) {
+                alone[u] = n++;
+                addEdge(u, alone[u], i);
+            }
+        } else if (taken[b]) {
+            addEdge(u, vertex[b], i);
+        } else if (kept[u] < wanted) {
+            if (vertex[b] < 0)
+                vertex[b] = n++;
+            kept[u] += addEdge(u, vertex[b], i);
+        }
+    }
+    std::vector<std::vector<int>> graph(static_cast<size_t>(n));
+    for (const auto &[u, v] : edges) {
+        graph[u].push_back(v);
+        graph[v].push_back(u);
+    }
+    std::vector<int> mate(static_cast<size_t>(n), -1);
+    for (qsizetype i : chosen) {
+        const auto [a, b] = ends[size_t(i)];
+        const int u = vertex[a], v = a == b ? alone[u] : vertex[b];
+        mate[u] = v;
+        mate[v] = u;
+    }
+    Matching matching(graph, std::move(mate));
+    matching.grow(int(chosen.size()), wanted);
+    chosen.clear();
+    for (int v = 0; v < n && chosen.size() < wanted; ++v)
+        if (matching.partner(v) > v)
+            chosen << edgeCard.value(key(v, matching.partner(v)));
+    return chosen;
+}
 
 Memory::Memory(const QString &folder, SharedState &shared, Platform &platform, Random &random)
     : m_folder(folder), m_shared(shared), m_platform(platform), m_random(random)
@@ -24,8 +228,9 @@ void Memory::clearBoard()
 
 // The file is read once a deal. Each pair is drawn with the same odds among
 // the cards that still fit (neither word dealt yet); where none fits, the
-// deal starts over, a few times, and then gives up with a message, so it
-// always ends.
+// deal starts over, a few times. When no draw gets nine pairs, a complete
+// search decides: it finds nine where the file holds them, and only
+// otherwise the deal gives up with a message.
 bool Memory::dealMemoryGame()
 {
     m_random.seed(std::uint64_t(m_platform.secondsSinceMidnight()));
@@ -50,6 +255,16 @@ bool Memory::dealMemoryGame()
             const CardEntry *card = fitting[qsizetype(m_random.next() * double(fitting.size()))];
             dealt << card->baseWord << card->relatedWord;
             deal << qMakePair(pair, card->baseWord) << qMakePair(pair, card->relatedWord);
+        }
+    }
+    if (deal.size() < fieldCount) {
+        const QList<qsizetype> found = findDistinctPairs(usable, fieldCount / 2);
+        if (found.size() == fieldCount / 2) {
+            deal.clear();
+            for (int pair = 1; pair <= fieldCount / 2; ++pair) {
+                const CardEntry *card = usable[found[pair - 1]];
+                deal << qMakePair(pair, card->baseWord) << qMakePair(pair, card->relatedWord);
+            }
         }
     }
     if (deal.size() < fieldCount) {

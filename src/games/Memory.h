@@ -8,7 +8,15 @@ namespace zek {
 
 class Platform;
 class Random;
+struct CardEntry;
 struct SharedState;
+
+// A complete search for `wanted` cards whose words all differ from each
+// other's (a card whose base and related word are the same counts that word
+// once). Returns their positions in `cards`, fewer than `wanted` only when no
+// such choice exists. One pass over the cards, then a search among at most a
+// few hundred words, however the words clash.
+QList<qsizetype> findDistinctPairs(const QList<const CardEntry *> &cards, int wanted);
 
 // The memory game (Memo): nine word pairs, a card's base word and related
 // word, hidden under 18 fields; two open fields of one pair stay open.
@@ -20,7 +28,7 @@ public:
     Memory(const QString &folder, SharedState &shared, Platform &platform, Random &random);
 
     // A new deal from the current card file. False, after the "not enough
-    // words" message, when the file does not hold nine pairs that fit.
+    // words" message, only when the file does not hold nine pairs that fit.
     bool dealMemoryGame();
     void clickField(int field); // 0 to 17: Bezeichnung1 to Bezeichnung18
     void showMemoryHelp();      // Bild3

@@ -77,6 +77,18 @@ QByteArray pairs(int n) // n cards, all words different
     return bytes;
 }
 
+// A chain of clashing cards: A0 B0, …, A(n-1) B(n-1), then B0 A1, …, B(n-1) An.
+// Nine fit only where every other card of the chain is taken.
+QByteArray chain(int n)
+{
+    QByteArray bytes;
+    for (int i = 0; i < n; ++i)
+        bytes += "1, A" + QByteArray::number(i) + ", B" + QByteArray::number(i) + ", x\r\n";
+    for (int i = 0; i < n; ++i)
+        bytes += "1, B" + QByteArray::number(i) + ", A" + QByteArray::number(i + 1) + ", x\r\n";
+    return bytes;
+}
+
 } // namespace
 
 // Memory: with the draws all 0, field 2k - 1 and 2k hold pair k.
@@ -95,6 +107,8 @@ TEST(Games, Memory)
         {"all pairs: won, and the board covered", pairs(30), allPairs, "Memory", "last=Prima, du hast es geschafft!\r; open=; gameleft=1"},
         {"the help", pairs(30), "memory; mhelp", "ZEK-Memory", "last=Immer zwei Felder gehören zu einer Wortfamilie.\rKlicke auf alle Einzelfelder und suche die Paare!"},
         {"words that clash: the deal ends", cards(30), "memory", "Memoryspiel abbrechen", "last=Es sind nicht genügend Wörter vorhanden!\r\r"},
+        {"a chain where the draws get stuck: still dealt", chain(9), "random 0 0.5; memory", "", "deal=ok"},
+        {"a chain of eight pairs: refused", chain(8), "random 0 0.5; memory", "Memoryspiel abbrechen", ""},
     });
 }
 
