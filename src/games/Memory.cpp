@@ -6,7 +6,6 @@
 #include "platform/Random.h"
 
 #include <QHash>
-#include <QSet>
 
 #include <vector>
 
@@ -117,7 +116,31 @@ private:
     std::vector<char> m_used, m_inBlossom;
 };
 
-} // namespace
+// The usable cards as pairs of word numbers: equal words, equal numbers.
+struct WordPairs {
+    std::vector<std::pair<int, int>> ends; // per card
+    size_t words = 0;
+};
+
+WordPairs numberWords(const QList<const CardEntry *> &cards)
+{
+    QHash<QString, int> ids;
+    ids.reserve(2 * cards.size());
+    const auto id = [&ids](const QString &word) {
+        const auto it = ids.constFind(word);
+        if (it != ids.constEnd())
+            return *it;
+        const int next = int(ids.size());
+        ids.insert(word, next);
+        return next;
+    };
+    WordPairs pairs;
+    pairs.ends.reserve(size_t(cards.size()));
+    for (const CardEntry *card : cards)
+        pairs.ends.emplace_back(id(card->baseWord), id(card->relatedWord));
+    pairs.words = size_t(ids.size());
+    return pairs;
+}
 
 // The words are the vertices of a graph and each card an edge between its
 // two words: a deal is a set of edges without a shared word, a matching. A
@@ -128,25 +151,13 @@ private:
 // each, `wanted` of its other neighbours (the other wanted - 1 edges of a
 // matching block at most wanted - 1 of them). That graph is searched
 // completely.
-QList<qsizetype> findDistinctPairs(const QList<const CardEntry *> &cards, int wanted)
+QList<qsizetype> searchPairs(const WordPairs &pairs, int wanted)
 {
-    QHash<QString, int> ids;
-    const auto id = [&ids](const QString &word) {
-        const auto it = ids.constFind(word);
-        if (it != ids.constEnd())
-            return *it;
-        const int next = int(ids.size());
-        ids.insert(word, next);
-        return next;
-    };
-    std::vector<std::pair<int, int>> ends;
-    ends.reserve(size_t(cards.size()));
-    for (const CardEntry *card : cards)
-        ends.emplace_back(id(card->baseWord), id(card->relatedWord));
-
-    std::vector<char> taken(static_cast<size_t>(ids.size()));
+    const auto &ends = pairs.ends;
+    const auto cardCount = qsizetype(ends.size());
+    std::vector<char> taken(pairs.words);
     QList<qsizetype> chosen;
-    for (qsizetype i = 0; i < cards.size() && chosen.size() < wanted; ++i) {
+    for (qsizetype i = 0; i < cardCount && chosen.size() < wanted; ++i) {
         const auto [a, b] = ends[size_t(i)];
         if (!taken[a] && !taken[b]) {
             taken[a] = taken[b] = 1;
@@ -158,7 +169,7 @@ QList<qsizetype> findDistinctPairs(const QList<const CardEntry *> &cards, int wa
 
     // The small graph: the words taken first, then the neighbours kept and
     // one private partner for a word that is a card on its own.
-    std::vector<int> vertex(static_cast<size_t>(ids.size()), -1);
+    std::vector<int> vertex(pairs.words, -1);
     int n = 0;
     for (size_t w = 0; w < taken.size(); ++w)
         if (taken[w])
@@ -174,7 +185,7 @@ QList<qsizetype> findDistinctPairs(const QList<const CardEntry *> &cards, int wa
         edges.emplace_back(u, v);
         return true;
     };
-    for (qsizetype i = 0; i < cards.size(); ++i) {
+    for (qsizetype i = 0; i < cardCount; ++i) {
         auto [a, b] = ends[size_t(i)];
         if (!taken[a])
             std::swap(a, b);
@@ -213,6 +224,13 @@ QList<qsizetype> findDistinctPairs(const QList<const CardEntry *> &cards, int wa
     return chosen;
 }
 
+} // namespace
+
+QList<qsizetype> findDistinctPairs(const QList<const CardEntry *> &cards, int wanted)
+{
+    return searchPairs(numberWords(cards), wanted);
+}
+
 Memory::Memory(const QString &folder, SharedState &shared, Platform &platform, Random &random)
     : m_folder(folder), m_shared(shared), m_platform(platform), m_random(random)
 {
@@ -241,36 +259,36 @@ bool Memory::dealMemoryGame()
         if (!card.baseWord.isEmpty() && !card.relatedWord.isEmpty())
             usable.append(&card);
 
-    QList<QPair<int, QString>> deal;
-    for (int attempt = 0; attempt < 10 && deal.size() < fieldCount; ++attempt) {
-        deal.clear();
-        QSet<QString> dealt;
-        for (int pair = 1; pair <= fieldCount / 2; ++pair) {
-            QList<const CardEntry *> fitting;
-            for (const CardEntry *card : usable)
-                if (!dealt.contains(card->baseWord) && !dealt.contains(card->relatedWord))
-                    fitting.append(card);
-            if (fitting.isEmpty())
+    constexpr int pairCount = fieldCount / 2;
+    const WordPairs pairs = numberWords(usable);
+    QList<qsizetype> drawn;
+    std::vector<qsizetype> fitting;
+    for (int attempt = 0; attempt < 10 && drawn.size() < pairCount; ++attempt) {
+        drawn.clear();
+        std::vector<char> dealt(pairs.words);
+        while (drawn.size() < pairCount) {
+            fitting.clear();
+            for (qsizetype i = 0; i < usable.size(); ++i)
+                if (!dealt[pairs.ends[size_t(i)].first] && !dealt[pairs.ends[size_t(i)].second])
+                    fitting.push_back(i);
+            if (fitting.empty())
                 break;
-            const CardEntry *card = fitting[qsizetype(m_random.next() * double(fitting.size()))];
-            dealt << card->baseWord << card->relatedWord;
-            deal << qMakePair(pair, card->baseWord) << qMakePair(pair, card->relatedWord);
+            const qsizetype card = fitting[size_t(m_random.next() * double(fitting.size()))];
+            dealt[pairs.ends[size_t(card)].first] = dealt[pairs.ends[size_t(card)].second] = 1;
+            drawn << card;
         }
     }
-    if (deal.size() < fieldCount) {
-        const QList<qsizetype> found = findDistinctPairs(usable, fieldCount / 2);
-        if (found.size() == fieldCount / 2) {
-            deal.clear();
-            for (int pair = 1; pair <= fieldCount / 2; ++pair) {
-                const CardEntry *card = usable[found[pair - 1]];
-                deal << qMakePair(pair, card->baseWord) << qMakePair(pair, card->relatedWord);
-            }
-        }
-    }
-    if (deal.size() < fieldCount) {
+    if (drawn.size() < pairCount)
+        drawn = searchPairs(pairs, pairCount);
+    if (drawn.size() < pairCount) {
         emit changed();
         m_platform.messageBox({QStringLiteral("Memoryspiel abbrechen"), QStringLiteral("Es sind nicht genügend Wörter vorhanden!\r\r")});
         return false;
+    }
+    QList<QPair<int, QString>> deal;
+    for (int pair = 1; pair <= pairCount; ++pair) {
+        const CardEntry *card = usable[drawn[pair - 1]];
+        deal << qMakePair(pair, card->baseWord) << qMakePair(pair, card->relatedWord);
     }
     for (Field &field : m_fields) { // the shuffle
         const auto m = qsizetype(m_random.next() * double(deal.size()));
