@@ -1,5 +1,6 @@
 #include "Form5.h"
 
+#include "FitText.h"
 #include "KeyRepeat.h"
 #include "Twips.h"
 #include "Widgets.h"
@@ -11,6 +12,8 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
 #include <QToolButton>
 
 namespace zek::ui {
@@ -23,6 +26,8 @@ const QColor background(255, 255, 224);
 const QColor wood(192, 64, 0);
 const QColor skin(255, 192, 128);
 const QColor legBlue(0, 0, 192);
+QFont maskedFont() { return QFont(QStringLiteral("Arial"), 18, QFont::Bold); }
+QFont solutionFont() { return QFont(QStringLiteral("Arial"), 12, QFont::Bold); }
 
 // One part of a drawing: a filled rectangle, a filled circle in a box, or
 // a line of a width in pixels; positions in twips.
@@ -98,15 +103,13 @@ Form5::Form5(Hangman &game, QWidget *parent) : QWidget(parent), m_game(game)
     m_masked = new QLabel(this);
     m_masked->setObjectName(QStringLiteral("Bezeichnung1"));
     m_masked->setGeometry(twipsRect(2640, 1440, 4320, 1800));
-    m_masked->setFont(QFont(QStringLiteral("Arial"), 18, QFont::Bold));
     m_masked->setTextFormat(Qt::PlainText);
-    m_masked->setWordWrap(true); // a long word goes on in the next line
     m_masked->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_solution = new QLabel(this);
     m_solution->setObjectName(QStringLiteral("Bezeichnung2"));
-    m_solution->setGeometry(twipsRect(2640, 3600, 4320, 480));
-    m_solution->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
+    m_solution->setGeometry(twipsRect(2640, 3600, 4320, 1800)); // room for a long word in lines
     m_solution->setTextFormat(Qt::PlainText);
+    m_solution->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto *heading = new QLabel(QStringLiteral("Z e i c h e n t a b e l l e"), this);
     heading->setObjectName(QStringLiteral("Bezeichnung3"));
@@ -118,7 +121,10 @@ Form5::Form5(Hangman &game, QWidget *parent) : QWidget(parent), m_game(game)
     m_table->setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
     m_table->setFlow(QListView::LeftToRight);
     m_table->setWrapping(true);
-    m_table->setGridSize(QSize((m_table->width() - 6) / 6, twips(360)));
+    // six columns beside the room the list keeps for its scroll bar (the
+    // last column must end before the edge of that room)
+    const int scrollBar = m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_table->verticalScrollBar());
+    m_table->setGridSize(QSize((m_table->contentsRect().width() - scrollBar - 1) / 6, twips(360)));
     m_table->setSelectionMode(QAbstractItemView::NoSelection); // the marks are the game's
     m_table->setFocusPolicy(Qt::NoFocus);
     setBackground(m_table, QColor(128, 255, 255));
@@ -131,8 +137,8 @@ Form5::Form5(Hangman &game, QWidget *parent) : QWidget(parent), m_game(game)
 
 void Form5::refresh()
 {
-    m_masked->setText(m_game.maskedText());
-    m_solution->setText(m_game.solutionText());
+    showFitted(m_masked, m_game.maskedText(), maskedFont());
+    showFitted(m_solution, m_game.solutionText(), solutionFont());
     if (m_game.entries() != m_shownEntries) {
         m_shownEntries = m_game.entries();
         m_table->clear();

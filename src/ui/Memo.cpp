@@ -1,5 +1,6 @@
 #include "Memo.h"
 
+#include "FitText.h"
 #include "Twips.h"
 #include "Widgets.h"
 
@@ -15,6 +16,14 @@ namespace {
 
 const QColor unsolved(128, 255, 255);
 const QColor grey(224, 224, 224);
+
+QFont fieldFont()
+{
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(13.5);
+    font.setBold(true);
+    return font;
+}
 
 } // namespace
 
@@ -36,10 +45,6 @@ Memo::Memo(Memory &game, QWidget *parent) : QWidget(parent), m_game(game)
         auto *field = new QLabel(this);
         field->setObjectName(QStringLiteral("Bezeichnung%1").arg(j + 1));
         field->setGeometry(twipsRect(j < 9 ? 960 : 4200, 240 + 600 * (j % 9), 3135, 495));
-        QFont font(QStringLiteral("MS Sans Serif"));
-        font.setPointSizeF(13.5);
-        font.setBold(true);
-        field->setFont(font);
         field->setAlignment(Qt::AlignCenter);
         field->setTextFormat(Qt::PlainText);
         field->setCursor(Qt::PointingHandCursor);
@@ -53,7 +58,7 @@ Memo::Memo(Memory &game, QWidget *parent) : QWidget(parent), m_game(game)
 void Memo::refresh()
 {
     for (int j = 0; j < 18; ++j) {
-        m_fields[j]->setText(m_game.shownText(j));
+        showFitted(m_fields[j], m_game.shownText(j), fieldFont());
         setBackground(m_fields[j], m_game.solved(j) ? grey : unsolved);
     }
 }

@@ -41,6 +41,17 @@ void hold(QWidget *w, Qt::Key k, const QString &text = {})
     send(w, QEvent::KeyRelease, k, text, now += 30);
 }
 
+// The label shows `text` whole: every character, nothing cut, every line
+// inside its box at the label's font.
+void expectWhole(QLabel *label, const QString &text)
+{
+    EXPECT_EQ(label->text().remove(u'\n'), text) << label->objectName().toStdString();
+    const QRect box = label->contentsRect();
+    const int flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    const QRect used = QFontMetrics(label->font(), label).boundingRect(box, flags, label->text());
+    EXPECT_TRUE(box.contains(used)) << label->objectName().toStdString();
+}
+
 } // namespace
 
 TEST_F(FormTest, HangmanReadsEachKeyOnceAndDrawsTheGallows)
@@ -129,4 +140,52 @@ TEST_F(FormTest, MemoryAndWordShowWindows)
     EXPECT_EQ(text("Bezeichnung1", show), QStringLiteral("Wort101"));
     click("Befehl1", show);
     EXPECT_FALSE(timer->isActive() || show->isVisible());
+}
+
+TEST_F(FormTest, LongWordsShowWholeAndTheFrenchTableFitsInSixColumns)
+{
+    const QString longWord = QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitaensmuetzenabzeichenherstellungsbetriebsleit");
+    QByteArray cards = "1, " + longWord.toLatin1() + ", x, y\r\n1, Stra\xdf" "enbahnhaltestellex, Halt, y\r\n";
+    for (int i = 0; i < 20; ++i)
+        cards += "1, Wort" + QByteArray::number(100 + i) + ", Worte" + QByteArray::number(100 + i) + ", Satz.\r\n";
+    copySampleBox(dir.path());
+    writeBytes(path("ZEKCARD1.LST"), cards);
+    start();
+    platform.answersOk = true;
+
+    program->mainWindow().switchLanguage();
+    program->mainWindow().switchLanguage(); // French: 70 characters
+    click("Bild12");
+    ui::Form5 *game = program->form5();
+    click("Bild4", game);
+    auto *table = widget<QListWidget>("Liste1", game);
+    ASSERT_EQ(table->count(), 70);
+    EXPECT_EQ(table->visualItemRect(table->item(5)).top(), table->visualItemRect(table->item(0)).top());
+    EXPECT_EQ(table->visualItemRect(table->item(6)).left(), table->visualItemRect(table->item(0)).left());
+    EXPECT_FALSE(table->verticalScrollBar()->isVisible());
+    click("Bild1", game);
+
+    program->mainWindow().switchLanguage(); // German: the long word
+    click("Bild12");
+    ASSERT_EQ(program->hangman().secretWord(), longWord);
+    expectWhole(widget<QLabel>("Bezeichnung1", game), program->hangman().maskedText());
+    for (int i = 0; i < 10; ++i)
+        program->hangman().keyPress(QStringLiteral("\u00df"));
+    expectWhole(widget<QLabel>("Bezeichnung2", game), longWord);
+
+    click("Bild18");
+    QWidget *memo = program->memo();
+    Memory &memory = program->memory();
+    const auto field = [&](const QString &word) {
+        for (int j = 0; j < Memory::fieldCount; ++j)
+            if (memory.word(j) == word)
+                return j;
+        return -1;
+    };
+    memory.clickField(field(QStringLiteral("Stra\u00dfenbahnhaltestellex")));
+    memory.clickField(field(longWord));
+    const auto label = [&](const QString &word) { return widget<QLabel>(qPrintable(QStringLiteral("Bezeichnung%1").arg(field(word) + 1)), memo); };
+    expectWhole(label(QStringLiteral("Stra\u00dfenbahnhaltestellex")), QStringLiteral("Stra\u00dfenbahnhaltestellex"));
+    EXPECT_TRUE(label(longWord)->text().endsWith(QStringLiteral("\u2026"))); // too long for a field at any size
+    EXPECT_EQ(label(longWord)->toolTip(), longWord);
 }
