@@ -7,7 +7,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QTextToSpeech>
+#include <QMutex>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -73,20 +74,63 @@ TEST(QtPlatform, LookAlikeFontsAndGermanQtTexts)
     EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Rückgängig"));
 }
 
-// The real speech engine of this machine (speech-dispatcher with espeak-ng)
-// lists its voices.
-TEST(QtPlatform, SpeechHasGermanEnglishAndFrenchVoices)
+namespace {
+
+// A speech engine with these voices that takes a text only when the test
+// answers for it.
+class HeldSpeech : public ui::SpeechEngine {
+public:
+    explicit HeldSpeech(QList<QLocale> voices) : m_voices(std::move(voices)) {}
+    void start() override { emit ready(m_voices); }
+    void say(const QString &text, const QLocale &voice) override
+    {
+        const QMutexLocker lock(&m_mutex);
+        m_heard << voice.name() + u':' + text;
+    }
+    QStringList heard()
+    {
+        const QMutexLocker lock(&m_mutex);
+        return m_heard;
+    }
+
+private:
+    QList<QLocale> m_voices;
+    QMutex m_mutex;
+    QStringList m_heard;
+};
+
+} // namespace
+
+// Speech starts once the window is painted, with each language's voice; a
+// text the engine keeps two seconds greys every voice until it answers, and
+// no press queues behind it.
+TEST(QtPlatform, ASpeechEngineThatKeepsATextIsSilentUntilItAnswers)
 {
-    if (QTextToSpeech::availableEngines().isEmpty())
-        GTEST_SKIP() << "no speech engine installed (scripts/setup installs one)";
     ui::QtPlatform platform;
-    QSignalSpy ready(&platform, &ui::QtPlatform::speechReady);
-    platform.startSpeech();
-    if (!ready.wait(30000))
-        GTEST_SKIP() << "the speech engine did not answer within 30 s";
-    for (const char *code : {"D", "E", "F"})
-        EXPECT_TRUE(platform.hasVoice(QString::fromLatin1(code))) << code;
-    EXPECT_FALSE(platform.hasVoice(QStringLiteral("X")));
-    // Nothing is spoken here: on a machine without a sound device the speech
-    // daemon stops answering once it has tried.
+    auto *engine = new HeldSpeech({QLocale("de_AT"), QLocale("de_DE"), QLocale("en_US"), QLocale("fr_CA")});
+    QSignalSpy changed(&platform, &ui::QtPlatform::speechChanged);
+    QWidget window;
+    platform.startSpeechAfterFirstPaint(&window, engine);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(engine->thread(), window.thread()); // not started yet
+    window.show();
+    ASSERT_TRUE(changed.wait());
+    EXPECT_TRUE(platform.hasVoice("D") && platform.hasVoice("E") && platform.hasVoice("F") && !platform.hasVoice("X"));
+
+    const auto hears = [&](qsizetype n) { return QTest::qWaitFor([&] { return engine->heard().size() == n; }); };
+    platform.speak("Apfel", "D");
+    platform.speak("Apfel", "D"); // not taken yet: nothing queues
+    ASSERT_TRUE(hears(1));
+    QMetaObject::invokeMethod(platform.findChild<QTimer *>("speechAnswer"), "timeout"); // two seconds on
+    EXPECT_EQ(changed.size(), 2);
+    EXPECT_FALSE(platform.hasVoice("D") || platform.hasVoice("E"));
+    platform.speak("Baum", "D");
+    emit engine->said();
+    EXPECT_EQ(changed.size(), 3);
+    platform.speak("dog", "E");
+    ASSERT_TRUE(hears(2));
+    emit engine->said();
+    platform.speak("chien", "F");
+    ASSERT_TRUE(hears(3));
+    EXPECT_EQ(engine->heard(), QStringList({"de_DE:Apfel", "en_US:dog", "fr_CA:chien"}));
 }
