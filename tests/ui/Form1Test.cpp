@@ -106,14 +106,9 @@ TEST_F(FormTest, VorlesenSitsInTheWordFieldAndGreysWhileTheEngineDoesNotAnswer)
     platform.voices = QStringLiteral("D");
     startWith(cards);
     auto *button = widget<QToolButton>("Vorlesen");
-    EXPECT_TRUE(widget("Bezeichnung10")->geometry().contains(button->geometry()));
-    EXPECT_EQ(form().childAt(button->geometry().center()), button);
-    EXPECT_EQ(button->size(), widget("Bild1")->size());
-    QTest::keyClick(answerBox(), Qt::Key_F2);
+    EXPECT_EQ(form().childAt(widget("Bezeichnung10")->geometry().topRight() + QPoint(-twips(90), twips(90))), button);
     platform.voices.clear(); // the engine keeps a text too long
     program->mainWindow().speechChanged();
     EXPECT_FALSE(button->isEnabled());
     EXPECT_EQ(button->toolTip(), QStringLiteral("Vorlesen (keine Sprachausgabe gefunden)"));
-    QTest::keyClick(answerBox(), Qt::Key_F2);
-    EXPECT_EQ(platform.spoken, QStringList{QStringLiteral("D:Bär")});
 }
