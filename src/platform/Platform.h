@@ -46,7 +46,9 @@ public:
 
     // Speech, where the system has it: whether a voice speaks the language
     // ("D", "E", "F"); speaking starts at once and never waits for the
-    // engine, and a new text ends the one still spoken.
+    // engine, and a new text ends the one still spoken. A text the engine
+    // has not taken yet is not followed by another, and an engine that does
+    // not answer has no voice until it answers again.
     virtual bool hasVoice(const QString &languageCode) { Q_UNUSED(languageCode); return false; }
     virtual void speak(const QString &text, const QString &languageCode) { Q_UNUSED(text); Q_UNUSED(languageCode); }
 };

@@ -80,9 +80,6 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
     m_windowButtons[Window::Hangman] =
         addButton("Bild12", QStringLiteral("Galgenspiel"), QStringLiteral("hangman"), 5520, 120,
                   [this] { m_main.openWindow(Window::Hangman); });
-    // below the user name, so a long name never runs into it
-    m_readAloud = addButton("Vorlesen", QStringLiteral("Vorlesen"), QStringLiteral("speaker"), 6120, 390,
-                            [this] { m_main.readAloud(); });
     addButton("Bild8", QStringLiteral("Wortanzeige"), QStringLiteral("show_modes"), 120, 960,
               [this] { m_drill.toggleModeList(); });
     addButton("bild10", QStringLiteral("Karteikarte"), QStringLiteral("card"), 120, 1800,
@@ -139,6 +136,9 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
     m_display->setWordWrap(true);
     setBackground(m_display, Qt::white);
     setForeground(m_display, darkBlue);
+    // the speaker belongs to the word: in the top right corner of its white field
+    m_readAloud = addButton("Vorlesen", QStringLiteral("Vorlesen"), QStringLiteral("speaker"), 7740, 1860,
+                            [this] { m_main.readAloud(); });
 
     QLabel *instruction = addLabel(
         "Bezeichnung7", twipsRect(1320, 3960, 7095, 255),

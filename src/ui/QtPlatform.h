@@ -6,26 +6,46 @@
 #include <QList>
 #include <QLocale>
 #include <QObject>
-#include <QPointer>
-
-#include <memory>
+#include <QTimer>
 
 class QApplication;
 class QThread;
+class QWidget;
 
 namespace zek::ui {
 
+// The speech engine behind reading aloud. It lives in a thread of its own,
+// where start() and say() may take as long as the system's speech daemon
+// takes; start() ends with ready(), say() with said().
+class SpeechEngine : public QObject {
+    Q_OBJECT
+public:
+    virtual void start() = 0;
+    virtual void say(const QString &text, const QLocale &voice) = 0;
+
+signals:
+    void ready(const QList<QLocale> &voices);
+    void said();
+};
+
 // Message and input boxes as Qt dialogs, modal over the active window; the
-// default printer through Qt and CUPS.
+// default printer through Qt and CUPS; reading aloud through the system's
+// speech engine.
 class QtPlatform : public QObject, public Platform {
     Q_OBJECT
 public:
     QtPlatform();
     ~QtPlatform() override;
 
-    // Starts the speech engine in a thread of its own; speechReady() says
-    // when it has answered (until then no voice is there).
-    void startSpeech();
+    // Starts the speech engine (the system's, or the one given, which it
+    // takes) in a thread of its own; until it has answered, no voice is there. A text it has not
+    // taken within two seconds silences every voice until it answers again.
+    // speechChanged() says when the voices come or go.
+    void startSpeech(SpeechEngine *engine = nullptr);
+    // The same once the window has been painted for the first time: the
+    // engine and the speech daemon it may start never compete with the
+    // first frame.
+    void startSpeechAfterFirstPaint(QWidget *window, SpeechEngine *engine = nullptr);
     Answer messageBox(const Message &message) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
     int secondsSinceMidnight() const override;
@@ -35,12 +55,18 @@ public:
     void speak(const QString &text, const QString &languageCode) override;
 
 signals:
-    void speechReady();
+    void speechChanged();
 
 private:
-    std::unique_ptr<QThread> m_speechThread;
-    QPointer<QObject> m_speechWorker;
+    void voicesFound(const QList<QLocale> &locales);
+    void answered();
+    void answerOverdue();
+
+    QThread *m_speechThread = nullptr; // never joined: it ends with the process
+    SpeechEngine *m_speechEngine = nullptr; // lives in m_speechThread
     QHash<QString, QLocale> m_voices; // language code → the voice's locale
+    QTimer m_answerWait;              // "speechAnswer": a text is waiting for the engine
+    bool m_silent = false;            // the engine let a text wait too long
     QString m_printerFont = QStringLiteral("Comic Sans MS");
     double m_printerPoints = 16;
 };

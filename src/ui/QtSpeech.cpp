@@ -1,19 +1,28 @@
 // Reading aloud through Qt TextToSpeech (speech-dispatcher with the espeak-ng
 // voices on Linux). The engine lives in a thread of its own: starting it can
-// take a second, and a speech daemon that hangs must never hold the window.
-// Until it has answered, no voice is there and "Vorlesen" stays off.
+// take a second, and a speech daemon that hangs (it does, without a sound
+// device, once it has spoken) blocks every call into it. The window never
+// waits for it: a text goes to the engine only when the one before has been
+// taken, and an engine that keeps a text longer than two seconds has no voice
+// until it answers again.
 #include "QtPlatform.h"
 
+#include <QEvent>
 #include <QLocale>
+#include <QPointer>
 #include <QTextToSpeech>
 #include <QThread>
+#include <QWidget>
+
+#include <functional>
 
 namespace zek::ui {
 
-class SpeechWorker : public QObject {
-    Q_OBJECT
+namespace {
+
+class SystemSpeech : public SpeechEngine {
 public:
-    void start()
+    void start() override
     {
         if (!QTextToSpeech::availableEngines().isEmpty()) {
             m_tts = new QTextToSpeech(this);
@@ -24,24 +33,46 @@ public:
         }
         emit ready(m_tts ? m_tts->availableLocales() : QList<QLocale>());
     }
-    void say(const QString &text, const QLocale &locale)
+    void say(const QString &text, const QLocale &voice) override
     {
-        if (!m_tts)
-            return;
-        m_tts->stop(); // pressed again: the word starts again, nothing queues up
-        m_tts->setLocale(locale);
-        m_tts->setRate(-0.3); // a calm pace for children
-        m_tts->say(text);
+        if (m_tts) {
+            m_tts->stop(); // pressed again: the word starts again
+            m_tts->setLocale(voice);
+            m_tts->setRate(-0.3); // a calm pace for children
+            m_tts->say(text);
+        }
+        emit said();
     }
-
-signals:
-    void ready(const QList<QLocale> &locales);
 
 private:
     QTextToSpeech *m_tts = nullptr;
 };
 
-namespace {
+constexpr int answerMilliseconds = 2000;
+
+// Runs a command once the window it watches has been painted for the first
+// time, after that paint has gone to the screen.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(QWidget *window, QObject *context, std::function<void()> command)
+        : QObject(window), m_context(context), m_command(std::move(command))
+    {
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            if (m_context)
+                QTimer::singleShot(0, m_context, std::move(m_command));
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QPointer<QObject> m_context;
+    std::function<void()> m_command;
+};
 
 QLocale::Language languageOf(const QString &code)
 {
@@ -76,54 +107,80 @@ QLocale localeFor(const QList<QLocale> &available, const QString &code)
 
 } // namespace
 
-QtPlatform::QtPlatform() = default;
-
-QtPlatform::~QtPlatform()
+QtPlatform::QtPlatform() : m_answerWait(this)
 {
-    if (!m_speechThread)
-        return;
-    m_speechThread->quit();
-    if (!m_speechThread->wait(3000)) {
-        // a hung speech daemon: the thread goes with the process
-        m_speechThread->setParent(nullptr);
-        (void)m_speechThread.release();
-    }
+    m_answerWait.setObjectName(QStringLiteral("speechAnswer"));
+    m_answerWait.setSingleShot(true);
+    m_answerWait.setInterval(answerMilliseconds);
+    connect(&m_answerWait, &QTimer::timeout, this, &QtPlatform::answerOverdue);
 }
 
-void QtPlatform::startSpeech()
+// Leaving never waits for the speech engine. Its thread is neither stopped
+// nor joined: a hung daemon would hold it, and the engine's own tear-down
+// talks to the daemon too. It stays parked (or blocked in the daemon) and
+// ends with the process; the card file has been saved before this runs.
+QtPlatform::~QtPlatform() = default;
+
+void QtPlatform::startSpeech(SpeechEngine *engine)
 {
     if (m_speechThread)
         return;
-    m_speechThread = std::make_unique<QThread>();
-    auto *worker = new SpeechWorker;
-    m_speechWorker = worker;
-    worker->moveToThread(m_speechThread.get());
-    connect(m_speechThread.get(), &QThread::finished, worker, &QObject::deleteLater);
-    connect(worker, &SpeechWorker::ready, this, [this](const QList<QLocale> &locales) {
-        // the voice of each language, chosen once: the window asks at every keystroke
-        m_voices.clear();
-        for (const char *code : {"D", "E", "F"}) {
-            const QLocale locale = localeFor(locales, QLatin1String(code));
-            if (locale != QLocale::c())
-                m_voices.insert(QLatin1String(code), locale);
-        }
-        emit speechReady();
-    });
+    m_speechThread = new QThread;
+    m_speechThread->setObjectName(QStringLiteral("speech"));
+    m_speechEngine = engine ? engine : new SystemSpeech;
+    m_speechEngine->moveToThread(m_speechThread);
+    connect(m_speechEngine, &SpeechEngine::ready, this, &QtPlatform::voicesFound);
+    connect(m_speechEngine, &SpeechEngine::said, this, &QtPlatform::answered);
     m_speechThread->start();
-    QMetaObject::invokeMethod(worker, &SpeechWorker::start, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(m_speechEngine, &SpeechEngine::start, Qt::QueuedConnection);
 }
 
-bool QtPlatform::hasVoice(const QString &languageCode) { return m_voices.contains(languageCode); }
+void QtPlatform::startSpeechAfterFirstPaint(QWidget *window, SpeechEngine *engine)
+{
+    window->installEventFilter(new FirstPaint(window, this, [this, engine] { startSpeech(engine); }));
+}
+
+void QtPlatform::voicesFound(const QList<QLocale> &locales)
+{
+    // the voice of each language, chosen once: the window asks at every keystroke
+    m_voices.clear();
+    for (const char *code : {"D", "E", "F"}) {
+        const QLocale locale = localeFor(locales, QLatin1String(code));
+        if (locale != QLocale::c())
+            m_voices.insert(QLatin1String(code), locale);
+    }
+    emit speechChanged();
+}
+
+void QtPlatform::answered()
+{
+    m_answerWait.stop();
+    if (m_silent) {
+        m_silent = false;
+        emit speechChanged();
+    }
+}
+
+void QtPlatform::answerOverdue()
+{
+    if (m_silent)
+        return;
+    m_silent = true;
+    emit speechChanged();
+}
+
+bool QtPlatform::hasVoice(const QString &languageCode) { return !m_silent && m_voices.contains(languageCode); }
 
 void QtPlatform::speak(const QString &text, const QString &languageCode)
 {
-    if (!m_voices.contains(languageCode) || !m_speechWorker)
+    // nothing queues behind a text the engine has not taken yet
+    if (!hasVoice(languageCode) || m_answerWait.isActive())
         return;
-    const QLocale locale = m_voices.value(languageCode);
-    auto *worker = static_cast<SpeechWorker *>(m_speechWorker.data());
-    QMetaObject::invokeMethod(worker, [worker, text, locale] { worker->say(text, locale); }, Qt::QueuedConnection);
+    m_answerWait.start();
+    const QLocale voice = m_voices.value(languageCode);
+    SpeechEngine *engine = m_speechEngine;
+    QMetaObject::invokeMethod(engine, [engine, text, voice] { engine->say(text, voice); }, Qt::QueuedConnection);
 }
 
 } // namespace zek::ui
 
-#include "QtSpeech.moc"

@@ -1,6 +1,7 @@
 // The ZEK-Rechtschreibkartei works on one card box: the folder given as its
 // argument, the folder it is started in when that holds a card box, or the
 // user's own ~/ZEK-Rechtschreibkartei, made from the installed sample once.
+#include "Form1.h"
 #include "Program.h"
 #include "QtPlatform.h"
 
@@ -42,8 +43,10 @@ int main(int argc, char **argv)
     zek::ui::Program program(choice.folder, platform, random);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zek-rechtschreibkartei.svg")));
     QObject::connect(&program, &zek::ui::Program::quitRequested, &app, [] { QCoreApplication::exit(0); });
-    QObject::connect(&platform, &zek::ui::QtPlatform::speechReady, &program.mainWindow(), &zek::MainWindow::speechChanged);
-    platform.startSpeech();
+    // reading aloud comes when the speech engine answers, started once the first frame is drawn
+    QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &program.mainWindow(), &zek::MainWindow::speechChanged);
+    QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &program.wordShow(), &zek::WordShow::changed);
+    platform.startSpeechAfterFirstPaint(&program.form1());
     if (!program.start())
         return 0;
     return app.exec();

@@ -21,7 +21,6 @@ TEST(ReadAloud, Scenarios)
         {"in English", apple, "voices DEF; start; lang; read", "", "spoken=E:dog"},
         {"no voice: nothing", apple, "start; read", "", "spoken=; voice=no"},
         {"the switch asks again", apple, "voices D; start; lang", "", "voice=no"},
-        {"and back", apple, "voices D; start; lang; lang; lang; read", "", "voice=yes; spoken=D:Apfel"},
         {"the word show: the three lines", apple, "voices D; start; show; sread", "", "spoken=D:Apfel. Äpfel. Der Apfel ist rot."},
     });
 }

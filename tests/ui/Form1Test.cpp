@@ -100,3 +100,15 @@ TEST_F(FormTest, ClosingByTheFrameAsksTheExitQuestion)
     EXPECT_TRUE(form().close());
     EXPECT_EQ(german(), QByteArray(cards).replace("1, B\xe4r", "2, B\xe4r"));
 }
+
+TEST_F(FormTest, VorlesenSitsInTheWordFieldAndGreysWhileTheEngineDoesNotAnswer)
+{
+    platform.voices = QStringLiteral("D");
+    startWith(cards);
+    auto *button = widget<QToolButton>("Vorlesen");
+    EXPECT_EQ(form().childAt(widget("Bezeichnung10")->geometry().topRight() + QPoint(-twips(90), twips(90))), button);
+    platform.voices.clear(); // the engine keeps a text too long
+    program->mainWindow().speechChanged();
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_EQ(button->toolTip(), QStringLiteral("Vorlesen (keine Sprachausgabe gefunden)"));
+}
