@@ -217,13 +217,13 @@ bool Editor::ensureAllCards(const QString &text)
 }
 
 // Saves the list and reads it back; the first card is then the current one.
-// A save that fails has said so: the list goes back to what the file holds,
-// and the scroller and the fields stay, so nothing typed is lost.
+// A save that fails goes back to the list the file holds before it says so,
+// so the columns never show a change that is not saved; the scroller and the
+// fields stay, so nothing typed is lost.
 bool Editor::commitChanges()
 {
     m_shared.currentCardFile = m_file;
-    if (!m_store.saveCardList()) {
-        m_store.revert();
+    if (!m_store.saveCardList(true)) {
         emit rowsChanged();
         emit changed();
         return false;

@@ -68,7 +68,12 @@ TEST(Editor, Scenarios)
         {"change writes into the current card", four, "editor; row 2; edit; field 2 Hündchen; change", "",
          "cards=1, Ameise, Ameisen, Die Ameise krabbelt./2, Banane, Bananen, Die Banane ist gelb./3, Hund, Hündchen, Der Hund bellt./3.0, Wurm, Würmer, Der Wurm kriecht./; eposition= 1 von; panel=edit"},
         {"change with an empty field", four, "editor; edit; clear 1; change", "Eingabefehler", QByteArray("last=Es sind Leerzeilen vorhanden!\rBitte die Einträge ergänzen ...\r; ") + fourWords},
-        {"a failed save keeps what was typed", four, QString(zebra) + "full; insert; room", "Speicherfehler", QByteArray("fields=Zebra|x|y; rows=Ameise,Banane,Hund,Wurm; ") + fourWords},
+        {"a failed save keeps what was typed, the columns show what is saved", four, QString(zebra) + "full; insert; room", "Speicherfehler",
+         QByteArray("fields=Zebra|x|y; rows=Ameise,Banane,Hund,Wurm; behind=Ameise,Banane,Hund,Wurm; ") + fourWords},
+        {"a file that cannot be read takes no card", four, "editor; edit; remove ZEKCARD1.LST; all; field 1 Zebra; field 2 x; field 3 y; insert",
+         "Dateifehler|Speicherfehler",
+         "last=Die Karteikarten wurden nicht gespeichert!\rDie Datei 'ZEKCARD1.LST' konnte nicht gelesen werden.\rDie Datei bleibt, wie sie war.\r; "
+         "fields=Zebra|x|y; rows=; file=none"},
         {"a full list takes no card", cards(32767), QString(zebra) + "insert", "Eingabefehler",
          "last=Die Kartei ist voll: Sie fasst höchstens 32767 Karten.\rDie neue Karte wird nicht eingefügt.\r\r; ecount= 32767 Einträgen"},
         {"the new box starts at the box shown", four, "editor; row 3; rebox", "", "newbox=3; panel=rebox"},

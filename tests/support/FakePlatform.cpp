@@ -13,6 +13,8 @@ FakePlatform::~FakePlatform()
 Answer FakePlatform::messageBox(const Message &message)
 {
     m_messages.push_back(message);
+    if (whileAsked)
+        behind << whileAsked();
     if (answersOk && message.buttons == Buttons::Ok)
         return Answer::Ok;
     if (m_answers.empty()) {
