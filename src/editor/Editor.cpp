@@ -135,7 +135,14 @@ void Editor::showAllCards()
 {
     m_filter = -1;
     readCards(false);
-    setCurrent(0);
+    if (m_panel != EditorPanel::Edit) {
+        setCurrent(0);
+        return;
+    }
+    // The edit panel shows all cards already: what the teacher typed stays
+    // in the fields, over the card it was typed on.
+    m_current = rowCount() == 0 ? -1 : std::max<qsizetype>(m_current, 0);
+    emit changed();
 }
 
 void Editor::showBox(int code)

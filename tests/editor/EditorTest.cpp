@@ -32,6 +32,7 @@ TEST(Editor, Scenarios)
         {"a box filter reads the box as a number", four, "editor; row 2; filter 3", "", "rows=Hund,Wurm; eposition= 1 von; fields=Hund|Hunde|Der Hund bellt."},
         {"an empty box has no current card", four, "editor; filter 4", "", "rows=; ecount=Kein Eintrag; eposition=; fields=||"},
         {"box labels wait while the edit panel is open", four, "editor; edit; filter 2", "", "filter=-1; panel=edit"},
+        {"Alle keeps what was typed over its card", four, "editor; row 2; edit; field 1 Hündin; all", "", "eposition= 3 von; fields=Hündin|Hunde|Der Hund bellt."},
         {"and while the re-box panel is", four, "editor; rebox; filter 2", "", "filter=-1; panel=rebox"},
         {"not while the print panel is", four, "editor; print; filter 2", "", "filter=2; rows=Banane; panel=print"},
         {"the language buttons keep the filter", four, "editor; filter 1; elang E", "", "elang=E; efile=ZEKCARD2.LST; rows=dog; filter=1"},
