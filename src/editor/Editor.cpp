@@ -122,6 +122,7 @@ void Editor::setCurrent(qsizetype row)
 {
     const qsizetype count = rowCount();
     m_current = count == 0 ? -1 : std::clamp<qsizetype>(row, 0, count - 1);
+    m_cursors = {-1, -1, -1};
     if (m_current >= 0) {
         const CardEntry &card = cardAt(m_current);
         m_fields = {card.baseWord, card.relatedWord, card.phrase};
@@ -183,7 +184,7 @@ void Editor::leaveEditor()
     emit left();
 }
 
-void Editor::setFieldText(int field, const QString &text)
+void Editor::setFieldText(int field, const QString &text, qsizetype cursor)
 {
     if (field < 1 || field > 3)
         return;
@@ -209,6 +210,9 @@ void Editor::setFieldText(int field, const QString &text)
                                            "Es wird aus dem Text entfernt.\r\r").arg(named));
     }
     shown = clean;
+    m_cursors[field - 1] = -1;
+    if (cursor >= 0 && cursor < text.size())
+        m_cursors[field - 1] = std::min(fieldText(text.left(cursor)).remove(u',').size(), clean.size());
     emit changed();
 }
 

@@ -117,16 +117,31 @@ TEST_F(EditorTest, TheFormMirrorsItsModel)
     click("Bezeichnung12", editor);
     EXPECT_EQ(background(widget("kasten", editor)), QColor(192, 192, 192));
 
+    // a character taken out leaves the cursor where the teacher types
     platform.expectMessage(); // the comma
+    platform.expectMessage(); // the Omega
     click("Bild8", editor);
     auto *phrase = widget<QPlainTextEdit>("Text3", editor);
     phrase->setFocus();
+    QTest::keyClick(phrase, Qt::Key_Home);
+    QTest::keyClick(phrase, Qt::Key_Right);
     type(QStringLiteral(",x"), phrase);
-    EXPECT_EQ(phrase->toPlainText(), QStringLiteral("Die Ameise krabbelt.x"));
+    EXPECT_EQ(phrase->toPlainText(), QStringLiteral("Dxie Ameise krabbelt."));
+    auto *word = widget<QLineEdit>("Text1", editor);
+    word->setFocus();
+    word->setCursorPosition(2);
+    type(QStringLiteral("Ωy"), word);
+    EXPECT_EQ(word->text(), QStringLiteral("Amyeise"));
     clickEntry("Liste5", 3, editor);
-    EXPECT_EQ(phrase->toPlainText(), QStringLiteral("Die Ameise krabbelt.xÄ"));
-    EXPECT_TRUE(phrase->hasFocus());
-    QTest::keyClick(phrase, Qt::Key_Tab);
-    EXPECT_FALSE(phrase->hasFocus());
-    EXPECT_EQ(phrase->toPlainText(), QStringLiteral("Die Ameise krabbelt.xÄ"));
+    EXPECT_EQ(word->text(), QStringLiteral("AmyeiseÄ"));
+    EXPECT_TRUE(word->hasFocus());
+
+    // Tab goes from field to field and on to the commands, never to an "X"
+    QStringList chain;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        chain << QApplication::focusWidget()->objectName();
+    }
+    EXPECT_EQ(chain.join(u' '), QStringLiteral("Text2 Text3 Befehl1 Befehl2 Command5 Text1"));
+    EXPECT_EQ(phrase->toPlainText(), QStringLiteral("Dxie Ameise krabbelt."));
 }
