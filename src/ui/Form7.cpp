@@ -269,11 +269,17 @@ void Form7::buildEditPanel()
     connect(m_text3, &QPlainTextEdit::textChanged, this,
             [this] { m_editor.setFieldText(3, m_text3->toPlainText(), m_text3->textCursor().position()); });
 
-    addCommand(m_editPanel, "Befehl1", QStringLiteral("Abbrechen"), twipsRect(120, 2760, 1500, 495), [this] { m_editor.closeEditPanel(); });
-    addCommand(m_editPanel, "Befehl2", QStringLiteral("Neue Karte einfügen"), twipsRect(1740, 2760, 2300, 495),
-               [this] { m_editor.insertNewCard(); });
-    addCommand(m_editPanel, "Command5", QStringLiteral("Karte ändern"), twipsRect(4160, 2760, 2000, 495),
-               [this] { m_editor.changeCurrentCard(); });
+    QAbstractButton *cancel = addCommand(m_editPanel, "Befehl1", QStringLiteral("Abbrechen"), twipsRect(120, 2760, 1500, 495),
+                                         [this] { m_editor.closeEditPanel(); });
+    QAbstractButton *insert = addCommand(m_editPanel, "Befehl2", QStringLiteral("Neue Karte einfügen"),
+                                         twipsRect(1740, 2760, 2300, 495), [this] { m_editor.insertNewCard(); });
+    QAbstractButton *change = addCommand(m_editPanel, "Command5", QStringLiteral("Karte ändern"),
+                                         twipsRect(4160, 2760, 2000, 495), [this] { m_editor.changeCurrentCard(); });
+    // after the phrase Tab reaches the commands that keep what was typed
+    // before the one that throws it away
+    QWidget *chain[] = {m_text1, m_text2, m_text3, insert, change, cancel};
+    for (int i = 0; i + 1 < 6; ++i)
+        setTabOrder(chain[i], chain[i + 1]);
 }
 
 void Form7::buildReboxPanel()

@@ -142,6 +142,6 @@ TEST_F(EditorTest, TheFormMirrorsItsModel)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         chain << QApplication::focusWidget()->objectName();
     }
-    EXPECT_EQ(chain.join(u' '), QStringLiteral("Text2 Text3 Befehl1 Befehl2 Command5 Text1"));
+    EXPECT_EQ(chain.join(u' '), QStringLiteral("Text2 Text3 Befehl2 Command5 Befehl1 Text1"));
     EXPECT_EQ(phrase->toPlainText(), QStringLiteral("Dxie Ameise krabbelt."));
 }
