@@ -79,7 +79,6 @@ TEST(Editor, Scenarios)
          "last=Die Kartei ist voll: Sie fasst höchstens 32767 Karten.\rDie neue Karte wird nicht eingefügt.\r\r; ecount= 32767 Einträgen"},
         {"the new box starts at the box shown", four, "editor; row 3; rebox", "", "newbox=3; panel=rebox"},
         {"a box that is no number: at 0", "x, Affe, a, b\r\n1, B\xe4r, c, d\r\n", "editor; rebox", "", "newbox=0"},
-        {"the new box runs from 0 to 6", four, "editor; rebox; newbox 9", "", "newbox=6"},
         {"Einzeleintrag on the card shown", four, "editor; rebox; newbox 4; row 2; rebox-card", "", "file=1243.0; panel=none; eposition= 1 von"},
         {"Ganzes Fach by the box text", threeBoxes, "editor; rebox; newbox 5; rebox-box", "", "file=515"},
         {"Ganze Liste", threeBoxes, "editor; rebox; newbox 0; rebox-all", "", "file=000"},
