@@ -105,36 +105,32 @@ bool CardStore::loadCardList(bool blockError)
     return true;
 }
 
-bool CardStore::saveCardList()
+bool CardStore::saveCardList(bool revert)
 {
+    if (!isChanged())
+        return true;
+    const QString name = m_shared.currentCardFile;
+    const auto fail = [&](const QString &reason) {
+        if (revert)
+            m_cards = m_saved;
+        m_platform.messageBox({QStringLiteral("Speicherfehler"),
+                               QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r") + reason
+                                   + QStringLiteral("Die Datei bleibt, wie sie war.\r")});
+        return false;
+    };
     // A list that was never read, or one read from another file, must not
     // be written over the current file.
-    if (!m_loaded || m_savedFile != m_shared.currentCardFile || !isChanged())
-        return true;
+    if (!m_loaded || m_savedFile != name)
+        return fail(QStringLiteral("Die Datei '%1' konnte nicht gelesen werden.\r").arg(name));
 
-    const QString name = m_shared.currentCardFile;
     QByteArray bytes;
     QChar bad;
-    if (!writeCardFile(m_cards, bytes, &bad)) {
-        m_platform.messageBox(
-            {QStringLiteral("Speicherfehler"),
-             QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r"
-                            "Das Zeichen '%1' lässt sich in der Datei '%2' nicht speichern.\r"
-                            "Die Datei bleibt, wie sie war.\r")
-                 .arg(bad, name)});
-        return false;
-    }
-
-    if (!writeReplacing(path(), bytes)) {
-        m_platform.messageBox(
-            {QStringLiteral("Speicherfehler"),
-             QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r"
-                            "Die Datei '%1' konnte nicht geschrieben werden\r"
-                            "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\r"
-                            "Die Datei bleibt, wie sie war.\r")
-                 .arg(name)});
-        return false;
-    }
+    if (!writeCardFile(m_cards, bytes, &bad))
+        return fail(QStringLiteral("Das Zeichen '%1' lässt sich in der Datei '%2' nicht speichern.\r").arg(bad, name));
+    if (!writeReplacing(path(), bytes))
+        return fail(QStringLiteral("Die Datei '%1' konnte nicht geschrieben werden\r"
+                                   "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\r")
+                        .arg(name));
     m_saved = m_cards;
     return true;
 }

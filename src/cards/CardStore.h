@@ -29,8 +29,11 @@ public:
 
     // Writes the list to currentCardFile when it differs from what was last
     // loaded or saved. False, with a message, when that failed; the old file
-    // and the list in memory stay as they were.
-    bool saveCardList();
+    // stays as it was, and so does the list in memory, unless revert is true:
+    // then it goes back to what was last loaded or saved before the message
+    // is shown. A changed list that was never read from currentCardFile (the
+    // file could not be read) is not saved: false, with a message.
+    bool saveCardList(bool revert = false);
 
     const CardList &cards() const { return m_cards; }
     bool isLoaded() const { return m_loaded; }
@@ -43,8 +46,6 @@ public:
     void insertCard(qsizetype position, const CardEntry &card) { m_cards.insert(position, card); }
     void setCard(qsizetype position, const CardEntry &card) { m_cards[position] = card; }
     void removeCard(qsizetype position) { m_cards.remove(position); }
-    // Back to the list as last loaded or saved, after a save that failed.
-    void revert() { m_cards = m_saved; }
 
 private:
     QString path() const;

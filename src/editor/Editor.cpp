@@ -122,6 +122,7 @@ void Editor::setCurrent(qsizetype row)
 {
     const qsizetype count = rowCount();
     m_current = count == 0 ? -1 : std::clamp<qsizetype>(row, 0, count - 1);
+    m_cursors = {-1, -1, -1};
     if (m_current >= 0) {
         const CardEntry &card = cardAt(m_current);
         m_fields = {card.baseWord, card.relatedWord, card.phrase};
@@ -135,7 +136,14 @@ void Editor::showAllCards()
 {
     m_filter = -1;
     readCards(false);
-    setCurrent(0);
+    if (m_panel != EditorPanel::Edit) {
+        setCurrent(0);
+        return;
+    }
+    // The edit panel shows all cards already: what the teacher typed stays
+    // in the fields, over the card it was typed on.
+    m_current = rowCount() == 0 ? -1 : std::max<qsizetype>(m_current, 0);
+    emit changed();
 }
 
 void Editor::showBox(int code)
@@ -176,7 +184,7 @@ void Editor::leaveEditor()
     emit left();
 }
 
-void Editor::setFieldText(int field, const QString &text)
+void Editor::setFieldText(int field, const QString &text, qsizetype cursor)
 {
     if (field < 1 || field > 3)
         return;
@@ -202,6 +210,9 @@ void Editor::setFieldText(int field, const QString &text)
                                            "Es wird aus dem Text entfernt.\r\r").arg(named));
     }
     shown = clean;
+    m_cursors[field - 1] = -1;
+    if (cursor >= 0 && cursor < text.size())
+        m_cursors[field - 1] = std::min(fieldText(text.left(cursor)).remove(u',').size(), clean.size());
     emit changed();
 }
 
@@ -217,13 +228,13 @@ bool Editor::ensureAllCards(const QString &text)
 }
 
 // Saves the list and reads it back; the first card is then the current one.
-// A save that fails has said so: the list goes back to what the file holds,
-// and the scroller and the fields stay, so nothing typed is lost.
+// A save that fails goes back to the list the file holds before it says so,
+// so the columns never show a change that is not saved; the scroller and the
+// fields stay, so nothing typed is lost.
 bool Editor::commitChanges()
 {
     m_shared.currentCardFile = m_file;
-    if (!m_store.saveCardList()) {
-        m_store.revert();
+    if (!m_store.saveCardList(true)) {
         emit rowsChanged();
         emit changed();
         return false;

@@ -40,8 +40,9 @@ public:
     void openEditPanel();                           // Bild8
     void closeEditPanel();                          // Befehl1
     void clearField(int field);                     // Befehl5 to Befehl7
-    // The teacher typed, pasted or deleted in field 1 to 3.
-    void setFieldText(int field, const QString &text);
+    // The teacher typed, pasted or deleted in field 1 to 3; cursor is where
+    // the typing stands in text (-1: at its end).
+    void setFieldText(int field, const QString &text, qsizetype cursor = -1);
     void insertNewCard();                           // Befehl2
     void changeCurrentCard();                       // Command5
     void deleteCurrentCard();                       // bild9
@@ -72,6 +73,9 @@ public:
     QString positionText() const;                            // Bezeichnung11
     QString countText() const { return entryCountText(rowCount()); } // Bezeichnung6
     const QString &field(int field) const { return m_fields[field - 1]; }
+    // Where the typing goes on in a field after characters were taken out:
+    // behind what stood before the cursor (-1: at the end).
+    qsizetype fieldCursor(int field) const { return m_cursors[field - 1]; }
     int activeField() const { return m_activeField; }
     EditorPanel panel() const { return m_panel; }
     int newBox() const { return m_newBox; }                  // HScroll2, Label8
@@ -104,6 +108,7 @@ private:
     QList<qsizetype> m_rows; // the card positions in view under a box filter
     qsizetype m_current = -1;
     std::array<QString, 3> m_fields;
+    std::array<qsizetype, 3> m_cursors{-1, -1, -1};
     int m_activeField = 0;
     EditorPanel m_panel = EditorPanel::None;
     int m_newBox = 0;

@@ -256,18 +256,30 @@ void Form7::buildEditPanel()
         fields[i]->setFont(QFont(QStringLiteral("Arial"), 10));
         setBackground(fields[i], columnColours[i]);
         fields[i]->installEventFilter(this);
+        // Tab goes from field to field: an "X" that took the focus would
+        // empty its field at the next blank typed
         addCommand(m_editPanel, clears[i], QStringLiteral("X"), twipsRect(5985, tops[i], 330, 420),
-                   [this, i] { m_editor.clearField(i + 1); });
+                   [this, i] { m_editor.clearField(i + 1); })
+            ->setFocusPolicy(Qt::NoFocus);
     }
-    connect(m_text1, &QLineEdit::textEdited, this, [this](const QString &t) { m_editor.setFieldText(1, t); });
-    connect(m_text2, &QLineEdit::textEdited, this, [this](const QString &t) { m_editor.setFieldText(2, t); });
-    connect(m_text3, &QPlainTextEdit::textChanged, this, [this] { m_editor.setFieldText(3, m_text3->toPlainText()); });
+    connect(m_text1, &QLineEdit::textEdited, this,
+            [this](const QString &t) { m_editor.setFieldText(1, t, m_text1->cursorPosition()); });
+    connect(m_text2, &QLineEdit::textEdited, this,
+            [this](const QString &t) { m_editor.setFieldText(2, t, m_text2->cursorPosition()); });
+    connect(m_text3, &QPlainTextEdit::textChanged, this,
+            [this] { m_editor.setFieldText(3, m_text3->toPlainText(), m_text3->textCursor().position()); });
 
-    addCommand(m_editPanel, "Befehl1", QStringLiteral("Abbrechen"), twipsRect(120, 2760, 1500, 495), [this] { m_editor.closeEditPanel(); });
-    addCommand(m_editPanel, "Befehl2", QStringLiteral("Neue Karte einfügen"), twipsRect(1740, 2760, 2300, 495),
-               [this] { m_editor.insertNewCard(); });
-    addCommand(m_editPanel, "Command5", QStringLiteral("Karte ändern"), twipsRect(4160, 2760, 2000, 495),
-               [this] { m_editor.changeCurrentCard(); });
+    QAbstractButton *cancel = addCommand(m_editPanel, "Befehl1", QStringLiteral("Abbrechen"), twipsRect(120, 2760, 1500, 495),
+                                         [this] { m_editor.closeEditPanel(); });
+    QAbstractButton *insert = addCommand(m_editPanel, "Befehl2", QStringLiteral("Neue Karte einfügen"),
+                                         twipsRect(1740, 2760, 2300, 495), [this] { m_editor.insertNewCard(); });
+    QAbstractButton *change = addCommand(m_editPanel, "Command5", QStringLiteral("Karte ändern"),
+                                         twipsRect(4160, 2760, 2000, 495), [this] { m_editor.changeCurrentCard(); });
+    // after the phrase Tab reaches the commands that keep what was typed
+    // before the one that throws it away
+    QWidget *chain[] = {m_text1, m_text2, m_text3, insert, change, cancel};
+    for (int i = 0; i + 1 < 6; ++i)
+        setTabOrder(chain[i], chain[i + 1]);
 }
 
 void Form7::buildReboxPanel()
@@ -384,18 +396,22 @@ void Form7::refresh()
             m_characters->addItem(QString(c));
     }
 
-    if (m_text1->text() != m_editor.field(1)) {
-        const QSignalBlocker blocker(m_text1);
-        m_text1->setText(m_editor.field(1));
-    }
-    if (m_text2->text() != m_editor.field(2)) {
-        const QSignalBlocker blocker(m_text2);
-        m_text2->setText(m_editor.field(2));
+    // a field the model changed gets its text, the cursor where the model says
+    for (int i = 0; i < 2; ++i) {
+        QLineEdit *line = i == 0 ? m_text1 : m_text2;
+        if (line->text() != m_editor.field(i + 1)) {
+            const QSignalBlocker blocker(line);
+            line->setText(m_editor.field(i + 1));
+            if (m_editor.fieldCursor(i + 1) >= 0)
+                line->setCursorPosition(int(m_editor.fieldCursor(i + 1)));
+        }
     }
     if (m_text3->toPlainText() != m_editor.field(3)) {
         const QSignalBlocker blocker(m_text3);
         m_text3->setPlainText(m_editor.field(3));
-        m_text3->moveCursor(QTextCursor::End);
+        QTextCursor cursor = m_text3->textCursor();
+        cursor.setPosition(m_editor.fieldCursor(3) >= 0 ? int(m_editor.fieldCursor(3)) : int(m_editor.field(3).size()));
+        m_text3->setTextCursor(cursor);
     }
 
     const CardEntry none;

@@ -13,6 +13,7 @@ FakePlatform::~FakePlatform()
 Answer FakePlatform::messageBox(const Message &message)
 {
     m_messages.push_back(message);
+    behind << (whileAsked ? whileAsked() : QString());
     if (answersOk && message.buttons == Buttons::Ok)
         return Answer::Ok;
     if (m_answers.empty()) {

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <ostream>
 #include <vector>
 
@@ -44,6 +45,9 @@ public:
     PrintOutcome outcome{PrintOutcome::Printed, {}, {}};
 
     const std::vector<Message> &messages() const { return m_messages; }
+    // What the window shows behind each box, as whileAsked tells it.
+    std::function<QString()> whileAsked;
+    QStringList behind;
     QStringList titles() const;
     // Each input box shown: title, prompt and default text joined by "|".
     QStringList inputs;

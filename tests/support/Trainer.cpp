@@ -148,6 +148,7 @@ QString Trainer::state(const QString &key) const
     if (key == u"files") return QString::number(QDir(dir.path()).entryList(QDir::Files).size());
     if (key == u"last") return platform.messages().back().text;
     if (key == u"first") return platform.messages().front().text;
+    if (key == u"behind") return platform.behind.back(); // the rows in view behind the last box
     if (key == u"cards") return cp1252::decode(readBytes(path("ZEKCARD1.LST"))).replace(QStringLiteral("\r\n"), QStringLiteral("/"));
     if (key == u"words" || key == u"rows") {
         QStringList words;
@@ -251,6 +252,7 @@ void Trainer::play(const QByteArray &german, const QString &script)
     // a window shows the current card whenever the rows change: it must be one of them
     QObject::connect(&editor, &Editor::rowsChanged, [this] { EXPECT_LT(editor.currentRow(), editor.rowCount()); });
     platform.answersOk = true;
+    platform.whileAsked = [this] { return state(QStringLiteral("rows")); };
     writeBox(dir.path(), german);
     run(script.split(QStringLiteral("; ")).contains(QStringLiteral("start")) ? script : QStringLiteral("start; ") + script);
 }

@@ -70,7 +70,7 @@ struct Trainer {
     // count, pausetext, running, lines, spoken ("code:text" joined by "|"),
     // voice,
     // files (in the folder), first and last (the text of the first and the
-    // last box).
+    // last box), behind (the rows in view while the last box was shown).
     QString state(const QString &key) const;
     // Checks "key=value; key=value" against state().
     void expect(const QString &expectations) const;
