@@ -86,7 +86,7 @@ void Program::openWindow(Window window)
         break;
     case Window::Hangman:
         built(m_form5, m_hangman);
-        if (m_hangman.newHangmanGame(m_main.language().currentCharacterSet().split(QString(), Qt::SkipEmptyParts)))
+        if (m_hangman.newHangmanGame(m_main.language().currentCharacterSet()))
             switchWindow(m_form1.get(), m_form5.get());
         break;
     case Window::WordPrison:

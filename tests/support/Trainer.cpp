@@ -71,7 +71,7 @@ void Trainer::run(const QString &script)
         else if (verb == u"nopdf") platform.outcome = {PrintOutcome::Failed, "Es ist kein Standarddrucker eingerichtet", {}};
         else if (verb == u"hangman") {
             if (main.openWindow(Window::Hangman))
-                hangman.newHangmanGame(arg.split(QString(), Qt::SkipEmptyParts));
+                hangman.newHangmanGame(arg);
         } else if (verb == u"pick") hangman.clickEntry(arg.toInt());
         else if (verb == u"key") hangman.keyPress(arg);
         else if (verb == u"table") hangman.toggleCharacterTable();
