@@ -4,7 +4,7 @@
 #include "Twips.h"
 #include "Widgets.h"
 
-#include "games/Memory.h"
+#include "games/MemoryGame.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -27,7 +27,7 @@ QFont fieldFont()
 
 } // namespace
 
-Memo::Memo(Memory &game, QWidget *parent) : QWidget(parent), m_game(game)
+Memo::Memo(MemoryGame &game, QWidget *parent) : QWidget(parent), m_game(game)
 {
     setObjectName(QStringLiteral("Memo"));
     setWindowTitle(QStringLiteral("ZEK-Rechtschreibkartei: Memory"));
@@ -39,8 +39,8 @@ Memo::Memo(Memory &game, QWidget *parent) : QWidget(parent), m_game(game)
     setBackground(bar, grey);
     QToolButton *leave = addPictureButton(this, "Bild1", QStringLiteral("Spiel verlassen"), QStringLiteral("exit"), twipsRect(180, 240, 495, 495));
     QToolButton *help = addPictureButton(this, "Bild3", QStringLiteral("Hilfe"), QStringLiteral("info"), twipsRect(180, 840, 495, 495));
-    connect(leave, &QToolButton::clicked, &m_game, &Memory::leaveMemory);
-    connect(help, &QToolButton::clicked, &m_game, &Memory::showMemoryHelp);
+    connect(leave, &QToolButton::clicked, &m_game, &MemoryGame::leaveMemory);
+    connect(help, &QToolButton::clicked, &m_game, &MemoryGame::showMemoryHelp);
     for (int j = 0; j < 18; ++j) {
         auto *field = new QLabel(this);
         field->setObjectName(QStringLiteral("Bezeichnung%1").arg(j + 1));
@@ -51,7 +51,7 @@ Memo::Memo(Memory &game, QWidget *parent) : QWidget(parent), m_game(game)
         field->installEventFilter(this); // a press picks; the second press of a double click does not
         m_fields[j] = field;
     }
-    connect(&m_game, &Memory::changed, this, &Memo::refresh);
+    connect(&m_game, &MemoryGame::changed, this, &Memo::refresh);
     refresh();
 }
 

@@ -7,7 +7,7 @@
 class QLabel;
 
 namespace zek {
-class Memory;
+class MemoryGame;
 }
 
 namespace zek::ui {
@@ -17,7 +17,7 @@ namespace zek::ui {
 class Memo : public QWidget {
     Q_OBJECT
 public:
-    explicit Memo(Memory &game, QWidget *parent = nullptr);
+    explicit Memo(MemoryGame &game, QWidget *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -26,7 +26,7 @@ protected:
 private:
     void refresh();
 
-    Memory &m_game;
+    MemoryGame &m_game;
     std::array<QLabel *, 18> m_fields{};
 };
 

@@ -34,7 +34,7 @@ Program::Program(const QString &folder, Platform &platform, Random &random)
     connect(&m_editor, &Editor::left, this, [this] { backToMain(m_form7.get()); });
     connect(&m_hangman, &Hangman::left, this, [this] { backToMain(m_form5.get()); });
     connect(&m_prison, &Prison::left, this, [this] { backToMain(m_form3.get()); });
-    connect(&m_memory, &Memory::left, this, [this] { backToMain(m_memo.get()); });
+    connect(&m_memory, &MemoryGame::left, this, [this] { backToMain(m_memo.get()); });
     connect(&m_wordShow, &WordShow::left, this, [this] { backToMain(m_form2.get()); });
     // the information window only hides: the drill goes on as it was
     connect(&m_info, &Info::closed, this, [this] {
