@@ -1,6 +1,7 @@
 #include "MemoryGame.h"
 
 #include "cards/CardFile.h"
+#include "cards/Messages.h"
 #include "cards/SharedState.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
@@ -282,7 +283,7 @@ bool MemoryGame::dealMemoryGame()
         drawn = searchPairs(pairs, pairCount);
     if (drawn.size() < pairCount) {
         emit changed();
-        m_platform.messageBox({QStringLiteral("Memoryspiel abbrechen"), QStringLiteral("Es sind nicht genügend Wörter vorhanden!\r\r")});
+        m_platform.messageBox(notEnoughWords(QStringLiteral("Memoryspiel abbrechen")));
         return false;
     }
     QList<QPair<int, QString>> deal;
