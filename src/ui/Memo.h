@@ -1,16 +1,14 @@
 #pragma once
 
+#include "games/MemoryGame.h"
+
 #include <QWidget>
 
 #include <array>
 
-class QLabel;
-
-namespace zek {
-class MemoryGame;
-}
-
 namespace zek::ui {
+
+class ClickableLabel;
 
 // The memory window: 18 fields in two columns and a grey bar with the leave
 // and help buttons.
@@ -20,14 +18,13 @@ public:
     explicit Memo(MemoryGame &game, QWidget *parent = nullptr);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void refresh();
 
     MemoryGame &m_game;
-    std::array<QLabel *, 18> m_fields{};
+    std::array<ClickableLabel *, MemoryGame::fieldCount> m_fields{};
 };
 
 } // namespace zek::ui
