@@ -7,7 +7,7 @@
 #include "cards/CardFile.h"
 #include "cards/SharedState.h"
 #include "games/Hangman.h"
-#include "games/Memory.h"
+#include "games/MemoryGame.h"
 #include "games/Prison.h"
 #include "platform/Random.h"
 
@@ -37,9 +37,8 @@ void StartHangman(benchmark::State &state)
     QuietPlatform platform;
     Random random;
     Hangman game(largeBox().path(), shared, platform, random);
-    const QStringList characters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ").split(QString(), Qt::SkipEmptyParts);
     for (auto _ : state)
-        if (!game.newHangmanGame(characters))
+        if (!game.newHangmanGame(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ")))
             state.SkipWithError("no word");
 }
 
@@ -113,7 +112,7 @@ void DealMemory(benchmark::State &state, QTemporaryDir &(*box)(), bool dealt)
     SharedState shared = german();
     QuietPlatform platform;
     Random random;
-    Memory game(box().path(), shared, platform, random);
+    MemoryGame game(box().path(), shared, platform, random);
     for (auto _ : state)
         if (game.dealMemoryGame() != dealt)
             state.SkipWithError("wrong deal");

@@ -149,7 +149,7 @@ int main(int argc, char **argv)
         prison.leavePrison();
 
         program.mainWindow().openWindow(zek::Window::Memory);
-        zek::Memory &memory = program.memory();
+        zek::MemoryGame &memory = program.memory();
         for (int j = 1; j < 18 && !memory.solved(0); ++j) // find the pair of field 1
             if (memory.pairNumber(j) == memory.pairNumber(0)) {
                 memory.clickField(0);

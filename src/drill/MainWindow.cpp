@@ -2,6 +2,7 @@
 
 #include "Drill.h"
 #include "cards/CardStore.h"
+#include "cards/Messages.h"
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -139,7 +140,7 @@ void MainWindow::editorPrompt()
 bool MainWindow::openWindow(Window window)
 {
     const auto tooFewWords = [this](const QString &title) {
-        m_platform.messageBox({title, QStringLiteral("Es sind nicht genügend Wörter vorhanden!\r\r")});
+        m_platform.messageBox(notEnoughWords(title));
         return false;
     };
     const qsizetype words = m_drill.counts().total;

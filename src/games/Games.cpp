@@ -1,6 +1,7 @@
 #include "Games.h"
 
 #include "cards/CardFile.h"
+#include "cards/Messages.h"
 #include "cards/SharedState.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
@@ -15,7 +16,7 @@ QString drawGameWord(const QString &folder, const SharedState &shared, Random &r
         if (!card.baseWord.isEmpty())
             words << card.baseWord;
     if (words.isEmpty()) {
-        platform.messageBox({refusalTitle, QStringLiteral("Es sind nicht genügend Wörter vorhanden!\r\r")});
+        platform.messageBox(notEnoughWords(refusalTitle));
         return {};
     }
     random.seed(std::uint64_t(platform.secondsSinceMidnight()));

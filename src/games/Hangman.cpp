@@ -13,6 +13,13 @@ const QString title = QStringLiteral("Galgenspiel");
 // Case mapped one character at a time, so "ß" stays "ß".
 QChar upper(QChar c) { return c.toUpper(); }
 
+// The letters that are hidden until picked; case does not count.
+bool isHiddenLetter(QChar c)
+{
+    static const QString letters = QStringLiteral("APBQCRDSETFUGVHWIXJYKZLÄMÖNÜOß");
+    return letters.contains(upper(c));
+}
+
 } // namespace
 
 Hangman::Hangman(const QString &folder, SharedState &shared, Platform &platform, Random &random)
@@ -20,17 +27,13 @@ Hangman::Hangman(const QString &folder, SharedState &shared, Platform &platform,
 {
 }
 
-bool Hangman::isHiddenLetter(QChar c)
+bool Hangman::newHangmanGame(const QString &characterSet)
 {
-    static const QString letters = QStringLiteral("APBQCRDSETFUGVHWIXJYKZLÄMÖNÜOß");
-    return letters.contains(upper(c));
-}
-
-bool Hangman::newHangmanGame(const QStringList &characters)
-{
-    m_wide = false;
-    m_entries = characters;
-    m_marks = QList<bool>(characters.size(), false);
+    m_tableShown = false;
+    m_entries.clear();
+    for (QChar c : characterSet)
+        m_entries.append(c);
+    m_marks = QList<bool>(m_entries.size(), false);
     m_word = drawGameWord(m_folder, m_shared, m_random, m_platform, QStringLiteral("Galgenspiel abbrechen"));
     m_hidden.clear();
     for (QChar c : m_word)
@@ -54,7 +57,7 @@ void Hangman::clickEntry(int entry)
     if (entry < 0 || entry >= m_entries.size() || m_won || m_lost)
         return;
     m_marks[entry] = !m_marks[entry];
-    pick(m_entries[entry]);
+    pick(m_entries[entry][0]);
 }
 
 // One key, one pick: the first entry that is the character typed.
@@ -64,21 +67,19 @@ void Hangman::keyPress(const QString &text)
     if (text.isEmpty() || entry < 0 || m_won || m_lost)
         return;
     m_marks[entry] = true;
-    pick(text);
+    pick(text[0]);
 }
 
-void Hangman::pick(const QString &g)
+void Hangman::pick(QChar g)
 {
-    if (g.size() != 1)
-        return;
-    const QChar big = upper(g[0]);
+    const QChar big = upper(g);
     const QChar small = big.toLower();
     bool right = false;
     for (QChar c : m_word)
         right = right || upper(c) == big;
     if (!right) {
         ++m_wrong;
-        if (m_wrong >= 10) {
+        if (m_wrong >= losingWrongCount) {
             m_lost = true;
             end(QStringLiteral("Du hast verloren!\r"));
         } else {
@@ -107,7 +108,7 @@ void Hangman::end(const QString &text)
 
 void Hangman::toggleCharacterTable()
 {
-    m_wide = !m_wide;
+    m_tableShown = !m_tableShown;
     emit changed();
 }
 

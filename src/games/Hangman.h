@@ -17,10 +17,13 @@ class Hangman : public QObject {
 public:
     Hangman(const QString &folder, SharedState &shared, Platform &platform, Random &random);
 
-    // A new game on a word of the current card file, the table filled with
-    // the characters given. False, after the "not enough words" message,
-    // when the file has no word to play.
-    bool newHangmanGame(const QStringList &characters);
+    // The wrong pick that loses the game (and the parts of the gallows).
+    static constexpr int losingWrongCount = 10;
+
+    // A new game on a word of the current card file; the table has an entry
+    // for each character of the character set, in its order. False, after
+    // the "not enough words" message, when the file has no word to play.
+    bool newHangmanGame(const QString &characterSet);
     void clickEntry(int entry);         // a click on an entry of Liste1
     void keyPress(const QString &text); // a key typed in the window
     void toggleCharacterTable();        // Bild4
@@ -35,17 +38,14 @@ public:
     bool freed() const { return m_won; }            // the freed figure shown
     const QStringList &entries() const { return m_entries; }
     bool marked(int entry) const { return m_marks.value(entry); }
-    bool tableShown() const { return m_wide; }
-
-    // The letters that are hidden until picked; case does not count.
-    static bool isHiddenLetter(QChar c);
+    bool tableShown() const { return m_tableShown; }
 
 signals:
     void changed();
     void left();
 
 private:
-    void pick(const QString &g);
+    void pick(QChar g);
     void end(const QString &text);
 
     QString m_folder;
@@ -55,7 +55,7 @@ private:
     QString m_word;
     QList<bool> m_hidden; // per position of the word
     int m_wrong = 0;
-    bool m_won = false, m_lost = false, m_wide = false;
+    bool m_won = false, m_lost = false, m_tableShown = false;
     QStringList m_entries;
     QList<bool> m_marks;
 };

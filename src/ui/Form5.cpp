@@ -39,8 +39,8 @@ struct Part {
     bool border = false;
 };
 
-// The gallows, in the order wrong picks reveal them.
-const Part gallows[10] = {
+// The gallows, in the order wrong picks reveal them: one part a pick.
+const Part gallows[Hangman::losingWrongCount] = {
     {Part::Box, 240, 2400, 255, 3495, wood},       {Part::Box, 480, 2400, 1335, 255, wood},
     {Part::Line, 1200, 2520, 360, 3600, wood, 10}, {Part::Line, 1680, 2640, 1680, 3360, Qt::black, 5},
     {Part::Circle, 1440, 3360, 495, 375, skin},    {Part::Box, 1560, 3720, 255, 615, Qt::red},
@@ -162,7 +162,7 @@ void Form5::paintEvent(QPaintEvent *event)
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.fillRect(QRect(0, twips(5880), width(), twips(180)), QColor(128, 64, 0)); // the ground
-    for (int i = 0; i < std::min(m_game.wrongCount(), 10); ++i)
+    for (int i = 0; i < std::min(m_game.wrongCount(), Hangman::losingWrongCount); ++i)
         draw(p, gallows[i]);
     if (m_game.freed())
         for (const Part &part : freedFigure)

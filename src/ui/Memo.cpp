@@ -4,11 +4,9 @@
 #include "Twips.h"
 #include "Widgets.h"
 
-#include "games/Memory.h"
+#include "games/MemoryGame.h"
 
 #include <QCloseEvent>
-#include <QLabel>
-#include <QMouseEvent>
 #include <QToolButton>
 
 namespace zek::ui {
@@ -27,7 +25,7 @@ QFont fieldFont()
 
 } // namespace
 
-Memo::Memo(Memory &game, QWidget *parent) : QWidget(parent), m_game(game)
+Memo::Memo(MemoryGame &game, QWidget *parent) : QWidget(parent), m_game(game)
 {
     setObjectName(QStringLiteral("Memo"));
     setWindowTitle(QStringLiteral("ZEK-Rechtschreibkartei: Memory"));
@@ -39,40 +37,26 @@ Memo::Memo(Memory &game, QWidget *parent) : QWidget(parent), m_game(game)
     setBackground(bar, grey);
     QToolButton *leave = addPictureButton(this, "Bild1", QStringLiteral("Spiel verlassen"), QStringLiteral("exit"), twipsRect(180, 240, 495, 495));
     QToolButton *help = addPictureButton(this, "Bild3", QStringLiteral("Hilfe"), QStringLiteral("info"), twipsRect(180, 840, 495, 495));
-    connect(leave, &QToolButton::clicked, &m_game, &Memory::leaveMemory);
-    connect(help, &QToolButton::clicked, &m_game, &Memory::showMemoryHelp);
-    for (int j = 0; j < 18; ++j) {
-        auto *field = new QLabel(this);
+    connect(leave, &QToolButton::clicked, &m_game, &MemoryGame::leaveMemory);
+    connect(help, &QToolButton::clicked, &m_game, &MemoryGame::showMemoryHelp);
+    for (int j = 0; j < MemoryGame::fieldCount; ++j) {
+        auto *field = new ClickableLabel(QString(), this);
         field->setObjectName(QStringLiteral("Bezeichnung%1").arg(j + 1));
         field->setGeometry(twipsRect(j < 9 ? 960 : 4200, 240 + 600 * (j % 9), 3135, 495));
         field->setAlignment(Qt::AlignCenter);
-        field->setTextFormat(Qt::PlainText);
-        field->setCursor(Qt::PointingHandCursor);
-        field->installEventFilter(this); // a press picks; the second press of a double click does not
+        connect(field, &ClickableLabel::clicked, this, [this, j] { m_game.clickField(j); });
         m_fields[j] = field;
     }
-    connect(&m_game, &Memory::changed, this, &Memo::refresh);
+    connect(&m_game, &MemoryGame::changed, this, &Memo::refresh);
     refresh();
 }
 
 void Memo::refresh()
 {
-    for (int j = 0; j < 18; ++j) {
+    for (int j = 0; j < MemoryGame::fieldCount; ++j) {
         showFitted(m_fields[j], m_game.shownText(j), fieldFont());
         setBackground(m_fields[j], m_game.solved(j) ? grey : unsolved);
     }
-}
-
-bool Memo::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        for (int j = 0; j < 18; ++j)
-            if (watched == m_fields[j]) {
-                m_game.clickField(j);
-                return true;
-            }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void Memo::closeEvent(QCloseEvent *event)

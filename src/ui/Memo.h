@@ -1,33 +1,30 @@
 #pragma once
 
+#include "games/MemoryGame.h"
+
 #include <QWidget>
 
 #include <array>
 
-class QLabel;
-
-namespace zek {
-class Memory;
-}
-
 namespace zek::ui {
+
+class ClickableLabel;
 
 // The memory window: 18 fields in two columns and a grey bar with the leave
 // and help buttons.
 class Memo : public QWidget {
     Q_OBJECT
 public:
-    explicit Memo(Memory &game, QWidget *parent = nullptr);
+    explicit Memo(MemoryGame &game, QWidget *parent = nullptr);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void refresh();
 
-    Memory &m_game;
-    std::array<QLabel *, 18> m_fields{};
+    MemoryGame &m_game;
+    std::array<ClickableLabel *, MemoryGame::fieldCount> m_fields{};
 };
 
 } // namespace zek::ui

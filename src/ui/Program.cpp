@@ -34,7 +34,7 @@ Program::Program(const QString &folder, Platform &platform, Random &random)
     connect(&m_editor, &Editor::left, this, [this] { backToMain(m_form7.get()); });
     connect(&m_hangman, &Hangman::left, this, [this] { backToMain(m_form5.get()); });
     connect(&m_prison, &Prison::left, this, [this] { backToMain(m_form3.get()); });
-    connect(&m_memory, &Memory::left, this, [this] { backToMain(m_memo.get()); });
+    connect(&m_memory, &MemoryGame::left, this, [this] { backToMain(m_memo.get()); });
     connect(&m_wordShow, &WordShow::left, this, [this] { backToMain(m_form2.get()); });
     // the information window only hides: the drill goes on as it was
     connect(&m_info, &Info::closed, this, [this] {
@@ -86,7 +86,7 @@ void Program::openWindow(Window window)
         break;
     case Window::Hangman:
         built(m_form5, m_hangman);
-        if (m_hangman.newHangmanGame(m_main.language().currentCharacterSet().split(QString(), Qt::SkipEmptyParts)))
+        if (m_hangman.newHangmanGame(m_main.language().currentCharacterSet()))
             switchWindow(m_form1.get(), m_form5.get());
         break;
     case Window::WordPrison:

@@ -6,7 +6,7 @@
 #include "drill/MainWindow.h"
 #include "editor/Editor.h"
 #include "games/Hangman.h"
-#include "games/Memory.h"
+#include "games/MemoryGame.h"
 #include "games/WordShow.h"
 #include "info/Info.h"
 #include "games/Prison.h"
@@ -53,7 +53,7 @@ public:
     Form3 *form3() { return m_form3.get(); }
     Hangman &hangman() { return m_hangman; }
     Prison &prison() { return m_prison; }
-    Memory &memory() { return m_memory; }
+    MemoryGame &memory() { return m_memory; }
     WordShow &wordShow() { return m_wordShow; }
     Info &info() { return m_info; }
     Memo *memo() { return m_memo.get(); }
@@ -75,7 +75,7 @@ private:
     Editor m_editor;
     Hangman m_hangman;
     Prison m_prison;
-    Memory m_memory;
+    MemoryGame m_memory;
     WordShow m_wordShow;
     Info m_info;
     std::unique_ptr<Form1> m_form1;

@@ -127,6 +127,23 @@ void ignoreDoubleClicks(QWidget *w)
     w->installEventFilter(eater);
 }
 
+ClickableLabel::ClickableLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setTextFormat(Qt::PlainText);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void ClickableLabel::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+    else
+        QLabel::mousePressEvent(event);
+}
+
+// Qt would take it as one more press.
+void ClickableLabel::mouseDoubleClickEvent(QMouseEvent *event) { event->accept(); }
+
 QToolButton *addPictureButton(QWidget *parent, const char *name, const QString &toolTip,
                               const QString &icon, const QRect &geometry)
 {

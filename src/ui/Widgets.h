@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QLabel>
 #include <QString>
 
 class QRect;
@@ -17,6 +18,22 @@ void setForeground(QWidget *w, const QColor &colour);
 // A button or clickable field ignores the second press of a double click:
 // children double-click, and one click must make one command.
 void ignoreDoubleClicks(QWidget *w);
+
+// A label that works as a button: a press of the left button is a click,
+// the second press of a double click is none. Its text is always plain
+// text, so a word or name with markup shows as it is typed.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickableLabel(const QString &text, QWidget *parent);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+};
 
 // A square picture button of a tool bar, named, with a tool tip that is also
 // its accessible name, the picture :/icons/<icon>.svg, light grey, never

@@ -9,7 +9,6 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QScreen>
 
 namespace zek::ui {
@@ -31,8 +30,7 @@ ZEKLABEL::ZEKLABEL(Info &info, QWidget *parent) : QWidget(parent), m_info(info)
     panel->setObjectName(QStringLiteral("Figur1"));
     panel->setGeometry(twipsRect(120, 120, 3255, 2895));
     setBackground(panel, grey);
-    const auto label = [this](const char *name, const QRect &r, const QString &text, double points, bool bold, QColor colour) {
-        auto *l = new QLabel(screenText(text), this);
+    const auto place = [](QLabel *l, const char *name, const QRect &r, double points, bool bold, QColor colour) {
         l->setObjectName(QLatin1String(name));
         l->setGeometry(r);
         QFont font(QStringLiteral("MS Sans Serif"));
@@ -43,6 +41,9 @@ ZEKLABEL::ZEKLABEL(Info &info, QWidget *parent) : QWidget(parent), m_info(info)
         l->setAlignment(Qt::AlignCenter);
         l->setWordWrap(true);
         return l;
+    };
+    const auto label = [this, place](const char *name, const QRect &r, const QString &text, double points, bool bold, QColor colour) {
+        return place(new QLabel(screenText(text), this), name, r, points, bold, colour);
     };
     label("Bezeichnung2", twipsRect(240, 240, 375, 615), QStringLiteral("Z"), 18, true, QColor(255, 0, 255));
     label("Bezeichnung3", twipsRect(600, 240, 375, 615), QStringLiteral("E"), 18, true, QColor(0, 0, 255));
@@ -55,15 +56,15 @@ ZEKLABEL::ZEKLABEL(Info &info, QWidget *parent) : QWidget(parent), m_info(info)
     name->setFont(narrow);
     label("Bezeichnung6", twipsRect(240, 840, 3015, 975), Info::notice(), 8.25, false, Qt::black)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackground(label("Bezeichnung7", twipsRect(240, 1800, 3015, 495), Info::rights(), 9.75, false, Qt::black), yellow);
-    QLabel *okay = label("Bezeichnung1", twipsRect(240, 2400, 2175, 495), QStringLiteral("O k a y"), 18, true, QColor(255, 0, 0));
-    QLabel *picture = label("Bild1", twipsRect(2400, 2400, 855, 495), QString(), 8, false, Qt::black);
+    auto *okay = new ClickableLabel(QStringLiteral("O k a y"), this);
+    place(okay, "Bezeichnung1", twipsRect(240, 2400, 2175, 495), 18, true, QColor(255, 0, 0));
+    auto *picture = new ClickableLabel(QString(), this);
+    place(picture, "Bild1", twipsRect(2400, 2400, 855, 495), 8, false, Qt::black);
     picture->setPixmap(QIcon(QStringLiteral(":/icons/info.svg")).pixmap(twips(420)));
     setBackground(picture, grey);
     setBackground(label("Bezeichnung8", twipsRect(120, 3120, 3255, 255), Info::webAddress(), 8, false, Qt::black), yellow);
-    for (QLabel *clickable : {okay, picture}) {
-        clickable->setCursor(Qt::PointingHandCursor);
-        clickable->installEventFilter(this);
-    }
+    for (ClickableLabel *clickable : {okay, picture})
+        connect(clickable, &ClickableLabel::clicked, &m_info, &Info::closeInfoWindow);
 }
 
 void ZEKLABEL::showInFront()
@@ -75,15 +76,6 @@ void ZEKLABEL::showInFront()
     show();
     raise();
     activateWindow();
-}
-
-bool ZEKLABEL::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        m_info.closeInfoWindow();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void ZEKLABEL::closeEvent(QCloseEvent *event)

@@ -17,7 +17,6 @@ public:
     void showInFront();
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:

@@ -71,7 +71,7 @@ void Trainer::run(const QString &script)
         else if (verb == u"nopdf") platform.outcome = {PrintOutcome::Failed, "Es ist kein Standarddrucker eingerichtet", {}};
         else if (verb == u"hangman") {
             if (main.openWindow(Window::Hangman))
-                hangman.newHangmanGame(arg.split(QString(), Qt::SkipEmptyParts));
+                hangman.newHangmanGame(arg);
         } else if (verb == u"pick") hangman.clickEntry(arg.toInt());
         else if (verb == u"key") hangman.keyPress(arg);
         else if (verb == u"table") hangman.toggleCharacterTable();
@@ -189,7 +189,7 @@ QString Trainer::state(const QString &key) const
     if (key == u"open" || key == u"solved") {
         QStringList fields;
         int solved = 0;
-        for (int j = 0; j < Memory::fieldCount; ++j) {
+        for (int j = 0; j < MemoryGame::fieldCount; ++j) {
             solved += memory.solved(j);
             if (!memory.shownText(j).isEmpty())
                 fields << QString::number(j + 1);
@@ -198,9 +198,9 @@ QString Trainer::state(const QString &key) const
     }
     if (key == u"deal") { // each pair on two fields: one card's base and related word
         const CardList cards = readCompleteCards(dir.path(), shared.currentCardFile);
-        for (int j = 0; j < Memory::fieldCount; ++j) {
+        for (int j = 0; j < MemoryGame::fieldCount; ++j) {
             int partner = -1;
-            for (int k = 0; k < Memory::fieldCount; ++k)
+            for (int k = 0; k < MemoryGame::fieldCount; ++k)
                 if (k != j && memory.pairNumber(k) == memory.pairNumber(j))
                     partner = partner < 0 ? k : 99;
             if (partner < 0 || partner == 99)

@@ -4,7 +4,7 @@
 #include "drill/MainWindow.h"
 #include "editor/Editor.h"
 #include "games/Hangman.h"
-#include "games/Memory.h"
+#include "games/MemoryGame.h"
 #include "games/WordShow.h"
 #include "games/Prison.h"
 
@@ -93,11 +93,11 @@ struct Trainer {
     Editor editor{shared, store, platform, main.language()};
     Hangman hangman{dir.path(), shared, platform, random};
     Prison prison{dir.path(), shared, platform, random};
-    Memory memory{dir.path(), shared, platform, random};
+    MemoryGame memory{dir.path(), shared, platform, random};
     WordShow wordShow{dir.path(), shared, platform};
     QSignalSpy gameLeft{&hangman, &Hangman::left};
     QSignalSpy prisonLeft{&prison, &Prison::left};
-    QSignalSpy memoryLeft{&memory, &Memory::left};
+    QSignalSpy memoryLeft{&memory, &MemoryGame::left};
     QSignalSpy showLeft{&wordShow, &WordShow::left};
     QSignalSpy opened{&main, &MainWindow::windowRequested};
     QSignalSpy quit{&main, &MainWindow::quitRequested};

@@ -175,9 +175,9 @@ TEST_F(FormTest, LongWordsShowWholeAndTheFrenchTableFitsInSixColumns)
 
     click("Bild18");
     QWidget *memo = program->memo();
-    Memory &memory = program->memory();
+    MemoryGame &memory = program->memory();
     const auto field = [&](const QString &word) {
-        for (int j = 0; j < Memory::fieldCount; ++j)
+        for (int j = 0; j < MemoryGame::fieldCount; ++j)
             if (memory.word(j) == word)
                 return j;
         return -1;

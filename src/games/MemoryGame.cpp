@@ -1,6 +1,7 @@
-#include "Memory.h"
+#include "MemoryGame.h"
 
 #include "cards/CardFile.h"
+#include "cards/Messages.h"
 #include "cards/SharedState.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
@@ -231,12 +232,12 @@ QList<qsizetype> findDistinctPairs(const QList<const CardEntry *> &cards, int wa
     return searchPairs(numberWords(cards), wanted);
 }
 
-Memory::Memory(const QString &folder, SharedState &shared, Platform &platform, Random &random)
+MemoryGame::MemoryGame(const QString &folder, SharedState &shared, Platform &platform, Random &random)
     : m_folder(folder), m_shared(shared), m_platform(platform), m_random(random)
 {
 }
 
-void Memory::clearBoard()
+void MemoryGame::clearBoard()
 {
     for (Field &f : m_fields)
         f.solved = f.open = false;
@@ -249,7 +250,7 @@ void Memory::clearBoard()
 // deal starts over, a few times. When no draw gets nine pairs, a complete
 // search decides: it finds nine where the file holds them, and only
 // otherwise the deal gives up with a message.
-bool Memory::dealMemoryGame()
+bool MemoryGame::dealMemoryGame()
 {
     m_random.seed(std::uint64_t(m_platform.secondsSinceMidnight()));
     clearBoard();
@@ -282,7 +283,7 @@ bool Memory::dealMemoryGame()
         drawn = searchPairs(pairs, pairCount);
     if (drawn.size() < pairCount) {
         emit changed();
-        m_platform.messageBox({QStringLiteral("Memoryspiel abbrechen"), QStringLiteral("Es sind nicht genügend Wörter vorhanden!\r\r")});
+        m_platform.messageBox(notEnoughWords(QStringLiteral("Memoryspiel abbrechen")));
         return false;
     }
     QList<QPair<int, QString>> deal;
@@ -300,13 +301,13 @@ bool Memory::dealMemoryGame()
     return true;
 }
 
-QString Memory::shownText(int field) const
+QString MemoryGame::shownText(int field) const
 {
     const Field &f = m_fields[field];
     return f.open || f.solved ? f.word : QString();
 }
 
-void Memory::clickField(int field)
+void MemoryGame::clickField(int field)
 {
     if (field < 0 || field >= fieldCount || m_fields[field].solved)
         return;
@@ -340,12 +341,12 @@ void Memory::clickField(int field)
     emit left();
 }
 
-void Memory::showMemoryHelp()
+void MemoryGame::showMemoryHelp()
 {
     m_platform.messageBox({QStringLiteral("ZEK-Memory"), QStringLiteral("Immer zwei Felder gehören zu einer Wortfamilie.\r"
                                                                         "Klicke auf alle Einzelfelder und suche die Paare!")});
 }
 
-void Memory::leaveMemory() { emit left(); }
+void MemoryGame::leaveMemory() { emit left(); }
 
 } // namespace zek

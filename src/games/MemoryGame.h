@@ -20,12 +20,12 @@ QList<qsizetype> findDistinctPairs(const QList<const CardEntry *> &cards, int wa
 
 // The memory game (Memo): nine word pairs, a card's base word and related
 // word, hidden under 18 fields; two open fields of one pair stay open.
-class Memory : public QObject {
+class MemoryGame : public QObject {
     Q_OBJECT
 public:
     static constexpr int fieldCount = 18;
 
-    Memory(const QString &folder, SharedState &shared, Platform &platform, Random &random);
+    MemoryGame(const QString &folder, SharedState &shared, Platform &platform, Random &random);
 
     // A new deal from the current card file. False, after the "not enough
     // words" message, only when the file does not hold nine pairs that fit.
