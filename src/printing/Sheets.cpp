@@ -15,6 +15,16 @@ int pageCapacity(SheetKind kind)
     return 1;
 }
 
+QString sheetJobName(SheetKind kind)
+{
+    switch (kind) {
+    case SheetKind::WordList: return QStringLiteral("Lernwoerter");
+    case SheetKind::FamilySheet: return QStringLiteral("Wortfamilien");
+    case SheetKind::CardSheet: break;
+    }
+    return QStringLiteral("Karteikarten");
+}
+
 namespace {
 
 constexpr double cm = 567;

@@ -19,6 +19,10 @@ constexpr double sheetFontPoints = 16;
 // this size; only then is it cut, with "…".
 constexpr double cardSheetMinimumPoints = 10;
 
+// What a job of this kind is called in the name of its PDF: "Karteikarten",
+// "Lernwoerter", "Wortfamilien".
+QString sheetJobName(SheetKind kind);
+
 // The pages a job of this kind makes of the cards, in their order: word lists
 // and word-family sheets with a head on every page, card sheets as blocks on
 // a grid of two columns and four rows. A page ends after its capacity or

@@ -48,7 +48,9 @@ QString sendToCups(const QString &pdf, const QString &title)
     const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
     const cups_dest_t *dest = cupsGetDest(nullptr, nullptr, count, dests);
     QString reason;
-    if (!dest) {
+    if (!dest && cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE) {
+        reason = QStringLiteral("Der Druckdienst des Computers antwortet nicht");
+    } else if (!dest) {
         reason = QStringLiteral("Es ist kein Standarddrucker eingerichtet");
     } else {
         const QString name = QString::fromLocal8Bit(dest->name);
