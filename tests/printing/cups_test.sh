@@ -118,7 +118,7 @@ for sheet in "${sheets[@]}"; do
   arrived="$work/out/job-$jobs.pdf"
   [ -f "$arrived" ] || fail "the $1 did not arrive"
   [ "$(pdfinfo "$arrived" | awk '/^Pages:/ {print $2}')" = "$2" ] || fail "the $1 arrived without its $2 pages"
-  pdftotext -layout "$arrived" - | grep -q "$3" || fail "the arrived $1 lacks $3"
+  grep -q "$3" <<<"$(pdftotext -layout "$arrived" -)" || fail "the arrived $1 lacks $3"
 done
 [ "$(ls "$work"/cards/*.pdf 2>/dev/null | wc -l)" -eq 0 ] || fail "a PDF was written although the job went out"
 
