@@ -1,7 +1,9 @@
 // Printing the largest card box: a word list of 32,767 cards (1,093 pages)
 // and card sheets of 32,767 cards, laid out with the printer's metrics and
 // drawn into a PDF by the program's own print path (no printer is set up, so
-// the PDF goes into a folder). Beside each: the layout alone.
+// the PDF goes into a folder). Beside each: the layout alone. Card sheets
+// also with a phrase of 512 characters on every card, each card shrunk to
+// its place or cut.
 #include "BenchBox.h"
 
 #include "cards/CardFile.h"
@@ -22,21 +24,38 @@ const CardList &largeList()
     return cards;
 }
 
-void LayOut(benchmark::State &state, SheetKind kind)
+// The same cards, each with a phrase of 512 characters.
+const CardList &longPhraseList()
+{
+    static const CardList cards = [] {
+        CardList list = largeList();
+        for (CardEntry &card : list)
+            while (card.phrase.size() < 512)
+                card.phrase += u' ' + card.phrase;
+        for (CardEntry &card : list)
+            card.phrase.truncate(512);
+        return list;
+    }();
+    return cards;
+}
+
+void LayOut(benchmark::State &state, SheetKind kind, bool longPhrases)
 {
     ui::QtPlatform platform;
     const PrinterMetrics metrics = platform.printerMetrics(sheetFont, sheetFontPoints);
+    const CardList &cards = longPhrases ? longPhraseList() : largeList();
     for (auto _ : state)
-        benchmark::DoNotOptimize(layOutSheets(kind, largeList(), metrics));
+        benchmark::DoNotOptimize(layOutSheets(kind, cards, metrics));
 }
 
-void PrintToPdf(benchmark::State &state, SheetKind kind)
+void PrintToPdf(benchmark::State &state, SheetKind kind, bool longPhrases)
 {
     ui::QtPlatform platform;
     QTemporaryDir folder;
+    const CardList &cards = longPhrases ? longPhraseList() : largeList();
     for (auto _ : state) {
-        const auto pages = layOutSheets(kind, largeList(), platform.printerMetrics(sheetFont, sheetFontPoints));
-        if (platform.print(pages, QStringLiteral("Lernwoerter"), folder.path()).kind != PrintOutcome::SavedAsPdf)
+        const auto pages = layOutSheets(kind, cards, platform.printerMetrics(sheetFont, sheetFontPoints));
+        if (platform.print(pages, sheetJobName(kind), folder.path()).kind != PrintOutcome::SavedAsPdf)
             state.SkipWithError("no PDF");
         state.counters["pages"] = double(pages.size());
     }
@@ -44,10 +63,12 @@ void PrintToPdf(benchmark::State &state, SheetKind kind)
 
 } // namespace
 
-BENCHMARK_CAPTURE(LayOut, wordList, SheetKind::WordList)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(PrintToPdf, wordList, SheetKind::WordList)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(LayOut, cardSheets, SheetKind::CardSheet)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(PrintToPdf, cardSheets, SheetKind::CardSheet)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(LayOut, wordList, SheetKind::WordList, false)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(PrintToPdf, wordList, SheetKind::WordList, false)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(LayOut, cardSheets, SheetKind::CardSheet, false)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(PrintToPdf, cardSheets, SheetKind::CardSheet, false)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(LayOut, cardSheetsLongPhrases, SheetKind::CardSheet, true)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(PrintToPdf, cardSheetsLongPhrases, SheetKind::CardSheet, true)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
 {

@@ -401,20 +401,20 @@ namespace {
 
 // The words each sheet kind is named with in the questions and messages.
 struct SheetWords {
-    const char *all, *printing, *page, *file;
+    const char *all, *printing, *page;
 };
 
 SheetWords wordsOf(SheetKind kind)
 {
     switch (kind) {
     case SheetKind::WordList:
-        return {" Lernwörter ausdrucken?", "Lernwörter werden gedruckt.", "Seite mit Lernwörtern ab Zeile ", "Lernwoerter"};
+        return {" Lernwörter ausdrucken?", "Lernwörter werden gedruckt.", "Seite mit Lernwörtern ab Zeile "};
     case SheetKind::FamilySheet:
-        return {" Wortfamilien ausdrucken?", "Wortfamilien werden gedruckt.", "Seite mit Wortfamilien ab Zeile ", "Wortfamilien"};
+        return {" Wortfamilien ausdrucken?", "Wortfamilien werden gedruckt.", "Seite mit Wortfamilien ab Zeile "};
     case SheetKind::CardSheet:
         break;
     }
-    return {" Karteikarten ausdrucken?", "Karteikarten werden gedruckt.", "Seite mit Karteikarten ab Zeile ", "Karteikarten"};
+    return {" Karteikarten ausdrucken?", "Karteikarten werden gedruckt.", "Seite mit Karteikarten ab Zeile "};
 }
 
 } // namespace
@@ -464,7 +464,7 @@ void Editor::printCards(const CardList &cards, bool onePage)
     }
     if (answer != Answer::Yes)
         return;
-    const PrintOutcome outcome = m_platform.print(pages, QString::fromLatin1(words.file), m_store.folder());
+    const PrintOutcome outcome = m_platform.print(pages, sheetJobName(m_sheetKind), m_store.folder());
     switch (outcome.kind) {
     case PrintOutcome::Printed:
         message(title, QString::fromUtf8(words.printing) + u'\r');

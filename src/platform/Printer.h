@@ -14,14 +14,17 @@ struct PrinterMetrics {
     double lineHeight = 0;   // one text line of the printer font
     double pageWidth = 0;    // the printable area
     double pageHeight = 0;
-    std::function<double(const QString &)> textWidth;
+    // The width of a text in the printer font made scale times its size
+    // (1: the size measured).
+    std::function<double(const QString &text, double scale)> textWidth;
 };
 
 // A text on a page: x, y in twips from the top-left corner of the printable
-// area, y the top of its line.
+// area, y the top of its line; scale is its font size against the job's.
 struct PrintedText {
     double x = 0, y = 0;
     QString text;
+    double scale = 1;
     friend bool operator==(const PrintedText &, const PrintedText &) = default;
 };
 using PrintedPage = QList<PrintedText>;

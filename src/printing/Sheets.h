@@ -15,10 +15,20 @@ int pageCapacity(SheetKind kind);
 inline const QString sheetFont = QStringLiteral("Comic Sans MS");
 constexpr double sheetFontPoints = 16;
 
+// A card on a card sheet whose text does not fit its place shrinks down to
+// this size; only then is it cut, with "…".
+constexpr double cardSheetMinimumPoints = 10;
+
+// What a job of this kind is called in the name of its PDF: "Karteikarten",
+// "Lernwoerter", "Wortfamilien".
+QString sheetJobName(SheetKind kind);
+
 // The pages a job of this kind makes of the cards, in their order: word lists
 // and word-family sheets with a head on every page, card sheets as blocks on
 // a grid of two columns and four rows. A page ends after its capacity or
-// before the first card whose rows do not fit below; a card is never split.
+// before the first card whose rows do not fit below; a card taller than a
+// page goes on over the next pages. A card sheet keeps each card inside its
+// place on the grid.
 QList<PrintedPage> layOutSheets(SheetKind kind, const CardList &cards, const PrinterMetrics &printer);
 
 } // namespace zek

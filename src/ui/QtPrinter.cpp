@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -16,6 +17,8 @@
 #include <cups/cups.h>
 
 #include <cstring>
+#include <map>
+#include <memory>
 
 namespace zek::ui {
 namespace {
@@ -45,7 +48,9 @@ QString sendToCups(const QString &pdf, const QString &title)
     const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
     const cups_dest_t *dest = cupsGetDest(nullptr, nullptr, count, dests);
     QString reason;
-    if (!dest) {
+    if (!dest && cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE) {
+        reason = QStringLiteral("Der Druckdienst des Computers antwortet nicht");
+    } else if (!dest) {
         reason = QStringLiteral("Es ist kein Standarddrucker eingerichtet");
     } else {
         const QString name = QString::fromLocal8Bit(dest->name);
@@ -85,14 +90,37 @@ PrinterMetrics QtPlatform::printerMetrics(const QString &font, double points)
     QPrinter printer(QPrinter::HighResolution);
     configure(printer);
     const double perTwip = printer.resolution() / twipsPerInch;
-    const QFontMetricsF metrics(printerFont(font, points), &printer);
+    // a font that keeps the printer's resolution when it is made smaller
+    const QFont onPrinter(printerFont(font, points), &printer);
+    const QFontMetricsF metrics(onPrinter);
     const QRectF area = printer.pageLayout().paintRect(QPageLayout::Inch);
     PrinterMetrics m;
     m.averageCharWidth = metrics.averageCharWidth() / perTwip;
     m.lineHeight = metrics.lineSpacing() / perTwip;
     m.pageWidth = area.width() * twipsPerInch;
     m.pageHeight = area.height() * twipsPerInch;
-    m.textWidth = [metrics, perTwip](const QString &text) { return metrics.horizontalAdvance(text) / perTwip; };
+    // Each size measured with its own font, not the full size scaled down;
+    // words are measured once per size (the layouts wrap word by word).
+    struct Size {
+        QFontMetricsF metrics;
+        QHash<QString, double> words;
+    };
+    auto sizes = std::make_shared<std::map<double, Size>>();
+    sizes->emplace(1.0, Size{metrics, {}});
+    m.textWidth = [sizes, onPrinter, points, perTwip](const QString &text, double scale) {
+        auto size = sizes->find(scale);
+        if (size == sizes->end()) {
+            QFont smaller = onPrinter;
+            smaller.setPointSizeF(points * scale);
+            size = sizes->emplace(scale, Size{QFontMetricsF(smaller), {}}).first;
+        }
+        if (text.size() > 24 || text.contains(u' '))
+            return size->second.metrics.horizontalAdvance(text) / perTwip;
+        auto word = size->second.words.constFind(text);
+        if (word == size->second.words.constEnd())
+            word = size->second.words.insert(text, size->second.metrics.horizontalAdvance(text) / perTwip);
+        return *word;
+    };
     return m;
 }
 
@@ -108,14 +136,19 @@ PrintOutcome QtPlatform::print(const QList<PrintedPage> &pages, const QString &w
     if (!scratch.isValid() || !painter.begin(&printer))
         return {PrintOutcome::Failed, QStringLiteral("Die Druckdatei lässt sich nicht anlegen"), {}};
     const double perTwip = printer.resolution() / twipsPerInch;
-    painter.setFont(printerFont(m_printerFont, m_printerPoints));
     // The print position is the top of a line; Qt draws at the baseline.
-    const double ascent = painter.fontMetrics().ascent();
+    double scale = 0, ascent = 0;
     for (qsizetype i = 0; i < pages.size(); ++i) {
         if (i > 0)
             printer.newPage();
-        for (const PrintedText &t : pages[i])
+        for (const PrintedText &t : pages[i]) {
+            if (t.scale != scale) {
+                scale = t.scale;
+                painter.setFont(printerFont(m_printerFont, m_printerPoints * scale));
+                ascent = painter.fontMetrics().ascent();
+            }
             painter.drawText(QPointF(t.x * perTwip, t.y * perTwip + ascent), t.text);
+        }
     }
     if (!painter.end())
         return {PrintOutcome::Failed, QStringLiteral("Die Druckdatei lässt sich nicht schreiben"), {}};

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# The program's own print path, from outside. First with no printer at all:
-# each sheet kind becomes a PDF in the card folder, with the text, the order,
-# the pages and the embedded font it should have. Then a real default
-# printer: a private CUPS scheduler (its own folders and socket; no printer
-# settings of the machine or the user are touched) with a raw queue whose
-# backend copies each job into a folder. A word list goes out and arrives as
-# the PDF it printed; a stopped queue, and one that takes no jobs, make the
-# next job a PDF in the card folder.
+# The program's own print path, from outside. First with no print service
+# at all: each sheet kind becomes a PDF in the card folder, named after its
+# kind, with the text, the order, the pages and the embedded font it should
+# have. Then a real default printer: a private CUPS scheduler (its own
+# folders and socket; no printer settings of the machine or the user are
+# touched), first without a printer, then with a raw queue whose backend
+# copies each job into a folder. Each sheet kind goes out and arrives with
+# its pages; a stopped queue, and one that takes no jobs, make the next job
+# a PDF in the card folder.
 # Usage: cups_test.sh PRINT_JOB_PROGRAM SAMPLE_FOLDER
 set -euo pipefail
 job_program=$1
@@ -25,12 +26,13 @@ mkdir -p "$work"/{etc,spool/tmp,cache,log,state,out,home,cards,nocups} "$work/bi
 # No printer: the PDF in the card folder.
 cp "$sample"/ZEK* "$work/nocups/"
 head -n 31 "$sample/ZEKCARD1.LST" > "$work/nocups/ZEKCARD1.LST"
-for sheet in "wordlist 2 Wort" "cardsheet 4 Abend" "familysheet 4 Lernwort"; do
+sheets=("wordlist 2 Wort Lernwoerter" "cardsheet 4 Abend Karteikarten" "familysheet 4 Lernwort Wortfamilien")
+for sheet in "${sheets[@]}"; do
   set -- $sheet
   answer=$(HOME="$work/home" CUPS_SERVER="$work/none.sock" "$job_program" "$work/nocups" "$1")
   case "$answer" in
-    "pdf Druck_Lernwoerter_"*".pdf Es ist kein Standarddrucker eingerichtet") ;;
-    *) fail "$1 without a printer: $answer" ;;
+    "pdf Druck_$4_"*".pdf Der Druckdienst des Computers antwortet nicht") ;;
+    *) fail "$1 without a print service: $answer" ;;
   esac
   pdf="$work/nocups/$(cut -d' ' -f2 <<<"$answer")"
   [ "$(pdfinfo "$pdf" | awk '/^Pages:/ {print $2}')" = "$2" ] || fail "$1: not $2 pages"
@@ -92,21 +94,32 @@ cupsd_pid=$!
 export CUPS_SERVER="$work/state/cups.sock" HOME="$work/home"
 for _ in $(seq 100); do [ -S "$CUPS_SERVER" ] && lpstat -r >/dev/null 2>&1 && break; sleep 0.1; done
 lpstat -r >/dev/null 2>&1 || fail "the scheduler did not start"
+
+cp "$work"/nocups/ZEK* "$work/cards/"
+answer=$("$job_program" "$work/cards" wordlist)
+case "$answer" in
+  "pdf Druck_Lernwoerter_"*".pdf Es ist kein Standarddrucker eingerichtet") ;;
+  *) fail "a print service without a printer: $answer" ;;
+esac
+rm "$work"/cards/Druck_*.pdf
 lpadmin -p zekcopy -v zekcopy:/ -m raw -E 2>/dev/null || fail "no queue"
 lpadmin -d zekcopy || fail "no default printer"
 
-cp "$sample"/ZEK* "$work/cards/"
-answer=$("$job_program" "$work/cards" wordlist)
-[ "$answer" = "printed" ] || fail "the job did not go out: $answer"
-for _ in $(seq 100); do
-  if ls "$work"/out/job-*.pdf >/dev/null 2>&1 && ! lpstat -o | grep -q .; then break; fi
-  sleep 0.1
+jobs=0
+for sheet in "${sheets[@]}"; do
+  set -- $sheet
+  answer=$("$job_program" "$work/cards" "$1")
+  [ "$answer" = "printed" ] || fail "the $1 did not go out: $answer"
+  jobs=$((jobs + 1))
+  for _ in $(seq 100); do
+    [ "$(ls "$work"/out/job-*.pdf 2>/dev/null | wc -l)" -eq "$jobs" ] && ! lpstat -o | grep -q . && break
+    sleep 0.1
+  done
+  arrived="$work/out/job-$jobs.pdf"
+  [ -f "$arrived" ] || fail "the $1 did not arrive"
+  [ "$(pdfinfo "$arrived" | awk '/^Pages:/ {print $2}')" = "$2" ] || fail "the $1 arrived without its $2 pages"
+  grep -q "$3" <<<"$(pdftotext -layout "$arrived" -)" || fail "the arrived $1 lacks $3"
 done
-arrived=$(ls "$work"/out/job-*.pdf 2>/dev/null | head -n 1)
-[ -n "$arrived" ] || fail "no job arrived"
-text=$(pdftotext -layout "$arrived" -)
-grep -q "Abschreiben" <<<"$text" || fail "the arrived job is no word list"
-grep -q "Apfel" <<<"$text" || fail "a card is missing in the arrived job"
 [ "$(ls "$work"/cards/*.pdf 2>/dev/null | wc -l)" -eq 0 ] || fail "a PDF was written although the job went out"
 
 cupsdisable zekcopy

@@ -35,7 +35,7 @@ public:
     // Records the job and answers with outcome.
     PrintOutcome print(const QList<PrintedPage> &pages, const QString &what, const QString &folder) override;
     PrinterMetrics metrics{100, 400, 10000, 15000,
-                           [](const QString &t) { return 100.0 * double(t.size()) - 50.0 * double(t.count(u'.')); }};
+                           [](const QString &t, double scale) { return scale * (100.0 * double(t.size()) - 50.0 * double(t.count(u'.'))); }};
     QList<QList<PrintedPage>> jobs;
     // Voices for these language codes; what was spoken, "code:text".
     bool hasVoice(const QString &languageCode) override { return !languageCode.isEmpty() && voices.contains(languageCode); }
