@@ -14,11 +14,11 @@
 
 namespace {
 
-// The sample card box: installed beside the program, or in the source tree.
+// The sample card box beside the program: the installed copy, or in the
+// build tree a link to the sources' sample.
 QString templateFolder()
 {
-    const QString installed = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/zek-rechtschreibkartei/vorlage"));
-    return QFileInfo::exists(installed) ? installed : QStringLiteral(ZEK_TEMPLATE_DIR);
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/zek-rechtschreibkartei/vorlage"));
 }
 
 } // namespace
