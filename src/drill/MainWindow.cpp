@@ -163,7 +163,8 @@ bool MainWindow::openWindow(Window window)
     m_storedMode = QString::number(m_shared.mode);
     m_storedBox = QString::number(m_shared.currentBox);
     m_storedLevel = QString::number(m_shared.level);
-    if (!m_store.saveCardList())
+    // the information window needs nothing saved: it opens after the message
+    if (!m_store.saveCardList() && window != Window::Info)
         return false;
 
     if (window == Window::WordShow) {

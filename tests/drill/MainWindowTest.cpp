@@ -88,5 +88,6 @@ TEST(MainWindow, Scenarios)
         {"save fails, end anyway", sample, "type Apfel; gone; answer ja; answer ja; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei", "quit=1"},
         {"save fails, stay", sample, "type Apfel; gone; answer ja; answer nein; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei", "quit=0; boxes=222"},
         {"the desktop session ends", sample, "type Apfel; end", "Fach 1", "quit=0; file=222"},
+        {"a failed save still opens the information window", sample, "type Apfel; folder-ro; file-ro; open info; rw", "Fach 1|Speicherfehler", "opened=1; file=122"},
     });
 }
