@@ -105,7 +105,7 @@ bool CardStore::loadCardList(bool blockError)
     return true;
 }
 
-bool CardStore::saveCardList()
+bool CardStore::saveCardList(bool tell)
 {
     // A list that was never read, or one read from another file, must not
     // be written over the current file.
@@ -116,7 +116,8 @@ bool CardStore::saveCardList()
     QByteArray bytes;
     QChar bad;
     if (!writeCardFile(m_cards, bytes, &bad)) {
-        m_platform.messageBox(
+        if (tell)
+            m_platform.messageBox(
             {QStringLiteral("Speicherfehler"),
              QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r"
                             "Das Zeichen '%1' lässt sich in der Datei '%2' nicht speichern.\r"
@@ -126,7 +127,8 @@ bool CardStore::saveCardList()
     }
 
     if (!writeReplacing(path(), bytes)) {
-        m_platform.messageBox(
+        if (tell)
+            m_platform.messageBox(
             {QStringLiteral("Speicherfehler"),
              QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r"
                             "Die Datei '%1' konnte nicht geschrieben werden\r"

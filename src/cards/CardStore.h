@@ -28,9 +28,9 @@ public:
     bool loadCardList(bool blockError = true);
 
     // Writes the list to currentCardFile when it differs from what was last
-    // loaded or saved. False, with a message, when that failed; the old file
-    // and the list in memory stay as they were.
-    bool saveCardList();
+    // loaded or saved. False, with a message (unless tell is false), when
+    // that failed; the old file and the list in memory stay as they were.
+    bool saveCardList(bool tell = true);
 
     const CardList &cards() const { return m_cards; }
     bool isLoaded() const { return m_loaded; }

@@ -14,6 +14,9 @@ MainWindow::MainWindow(const QString &folder, SharedState &shared, CardStore &st
     : m_folder(folder), m_shared(shared), m_store(store), m_drill(drill), m_platform(platform),
       m_lock(folder)
 {
+    // queued: the save runs once the keystroke that answered the card is
+    // done and its next card is shown, never while a key is judged
+    connect(&drill, &Drill::cardAnswered, this, &MainWindow::saveProgress, Qt::QueuedConnection);
 }
 
 int MainWindow::installationFilesFound(const QString &folder)
@@ -196,5 +199,7 @@ bool MainWindow::exit()
 }
 
 bool MainWindow::endSession() { return m_store.saveCardList(); }
+
+void MainWindow::saveProgress() { m_saveFailing = !m_store.saveCardList(!m_saveFailing); }
 
 } // namespace zek
