@@ -202,4 +202,10 @@ bool MainWindow::endSession() { return m_store.saveCardList(); }
 
 void MainWindow::saveProgress() { m_saveFailing = !m_store.saveCardList(!m_saveFailing); }
 
+void MainWindow::endFromOutside()
+{
+    m_store.saveCardList(false);
+    emit quitRequested();
+}
+
 } // namespace zek

@@ -62,6 +62,9 @@ public:
     // A card was answered: its new box goes into the file. A save that fails
     // is told once, and then tried quietly after each card until it works.
     void saveProgress();
+    // The program is ended from outside (shut-down, kill, Ctrl+C): the cards
+    // are saved without a word and the program ends.
+    void endFromOutside();
 
     const Language &language() const { return m_language; }
     const QString &userName() const { return m_userName; }

@@ -42,6 +42,7 @@ int main(int argc, char **argv)
     zek::ui::Program program(choice.folder, platform, random);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zek-rechtschreibkartei.svg")));
     QObject::connect(&program, &zek::ui::Program::quitRequested, &app, [] { QCoreApplication::exit(0); });
+    program.endOnSignals();
     QObject::connect(&platform, &zek::ui::QtPlatform::speechReady, &program.mainWindow(), &zek::MainWindow::speechChanged);
     platform.startSpeech();
     if (!program.start())

@@ -91,6 +91,7 @@ TEST(MainWindow, Scenarios)
         {"an answered card is saved once the key is done", sample, "type Apfel; idle", "Fach 1", "file=222; boxes=222"},
         {"saving after answers fails: told once, then saved again", sample,
          "folder-ro; file-ro; box 2; type Haus; idle; type Hund; idle; rw; box 1; type Apfel; idle", "Speicherfehler|Fach 2|Fach 1", "file=233"},
+        {"ended from outside: saved without a word", sample, "type Apfel; term", "Fach 1", "quit=1; file=222"},
         {"a failed save still opens the information window", sample, "type Apfel; folder-ro; file-ro; open info; rw", "Fach 1|Speicherfehler", "opened=1; file=122"},
     });
 }

@@ -34,6 +34,7 @@ void Trainer::run(const QString &script)
         else if (verb == u"exit") main.exit();
         else if (verb == u"end") main.endSession();
         else if (verb == u"idle") QCoreApplication::sendPostedEvents(); // the keystroke is done
+        else if (verb == u"term") main.endFromOutside();
         else if (verb == u"traces") shared.currentBox = 4, shared.level = 1, shared.mode = 2; // another window's values
         else if (verb == u"explain") drill.explainLevels();
         else if (verb == u"card") drill.showCard();
