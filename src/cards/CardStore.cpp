@@ -138,6 +138,9 @@ bool CardStore::saveCardList(bool tell)
         return false;
     }
     m_saved = m_cards;
+    // The copy kept is made now, after the keystroke that answered a card,
+    // not by the next keystroke's change of a box.
+    m_saved.detach();
     return true;
 }
 
