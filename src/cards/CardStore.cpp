@@ -105,13 +105,15 @@ bool CardStore::loadCardList(bool blockError)
     return true;
 }
 
-bool CardStore::saveCardList(bool revert)
+bool CardStore::saveCardList(OnFailure onFailure)
 {
     if (!isChanged())
         return true;
     const QString name = m_shared.currentCardFile;
     const auto fail = [&](const QString &reason) {
-        if (revert)
+        if (onFailure == OnFailure::Quiet)
+            return false;
+        if (onFailure == OnFailure::RevertThenTell)
             m_cards = m_saved;
         m_platform.messageBox({QStringLiteral("Speicherfehler"),
                                QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r") + reason
@@ -132,6 +134,9 @@ bool CardStore::saveCardList(bool revert)
                                    "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\r")
                         .arg(name));
     m_saved = m_cards;
+    // The copy kept is made now, after the keystroke that answered a card,
+    // not by the next keystroke's change of a box.
+    m_saved.detach();
     return true;
 }
 

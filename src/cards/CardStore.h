@@ -28,12 +28,13 @@ public:
     bool loadCardList(bool blockError = true);
 
     // Writes the list to currentCardFile when it differs from what was last
-    // loaded or saved. False, with a message, when that failed; the old file
-    // stays as it was, and so does the list in memory, unless revert is true:
-    // then it goes back to what was last loaded or saved before the message
-    // is shown. A changed list that was never read from currentCardFile (the
-    // file could not be read) is not saved: false, with a message.
-    bool saveCardList(bool revert = false);
+    // loaded or saved. False when that failed; the old file stays as it was.
+    // Tell shows why and keeps the list in memory; RevertThenTell puts the
+    // list back to what was last loaded or saved before it shows why; Quiet
+    // keeps the list and says nothing. A changed list that was never read
+    // from currentCardFile (the file could not be read) is not saved.
+    enum class OnFailure { Tell, RevertThenTell, Quiet };
+    bool saveCardList(OnFailure onFailure = OnFailure::Tell);
 
     const CardList &cards() const { return m_cards; }
     bool isLoaded() const { return m_loaded; }

@@ -6,6 +6,11 @@
 
 #include <algorithm>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 namespace zek {
 
 QString findFile(const QString &folder, const QString &name)
@@ -31,18 +36,57 @@ QString filePath(const QString &folder, const QString &name)
 
 namespace zek {
 
-FolderLock::FolderLock(const QString &folder) : m_file(QDir(folder).filePath(fileName()))
+FolderLock::FolderLock(const QString &folder) : m_folder(folder), m_file(QDir(folder).filePath(fileName()))
 {
     // A lock is stale only when its copy no longer runs: the program may run
     // for hours without touching the lock file.
     m_file.setStaleLockTime(0);
 }
 
+FolderLock::~FolderLock() { unlock(); }
+
+// flock() on the language file, opened apart from every other open of it:
+// a second copy, in this process or another, finds it held. The descriptor is
+// closed on exec, so nothing the program starts keeps the lock alive.
+FolderLock::OsLock FolderLock::lockLanguageFile()
+{
+    if (m_held >= 0)
+        return OsLock::Held;
+    const QByteArray path = QFile::encodeName(filePath(m_folder, QStringLiteral("ZEKCARDS.INI")));
+    int fd = ::open(path.constData(), O_RDWR | O_CLOEXEC);
+    if (fd < 0) // a read-only file: its lock needs no writing
+        fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return OsLock::None;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+        m_held = fd;
+        return OsLock::Held;
+    }
+    const bool busy = errno == EWOULDBLOCK;
+    ::close(fd);
+    return busy ? OsLock::Busy : OsLock::None;
+}
+
 FolderLock::State FolderLock::lock()
 {
+    const OsLock os = lockLanguageFile();
+    if (os == OsLock::Busy)
+        return State::Busy;
     if (m_file.isLocked() || m_file.tryLock(0))
         return State::Locked;
-    return m_file.error() == QLockFile::LockFailedError ? State::Busy : State::Unavailable;
+    if (m_file.error() == QLockFile::LockFailedError) {
+        unlock();
+        return State::Busy;
+    }
+    return os == OsLock::Held ? State::Locked : State::Unavailable;
+}
+
+void FolderLock::unlock()
+{
+    m_file.unlock();
+    if (m_held >= 0)
+        ::close(m_held); // closing the last descriptor of the open file ends its flock
+    m_held = -1;
 }
 
 } // namespace zek

@@ -20,20 +20,31 @@ namespace zek {
 
 // One running copy of the program per card folder, so that a second copy
 // cannot save over the boxes the first one reached. The lock is a file in the
-// folder; one left behind by a crashed copy is taken over.
+// folder; one left behind by a crashed copy is taken over. Besides, the copy
+// holds an OS lock on the language file ZEKCARDS.INI while it runs: the
+// program never replaces that file, and the lock goes with the process, so a
+// folder that takes no new file is locked all the same.
 class FolderLock {
 public:
     enum class State { Locked, Busy, Unavailable };
     explicit FolderLock(const QString &folder);
-    // Busy: another running copy holds the folder. Unavailable: no lock file
-    // can be made there (a read-only folder); the program runs all the same.
+    ~FolderLock();
+    FolderLock(const FolderLock &) = delete;
+    FolderLock &operator=(const FolderLock &) = delete;
+    // Busy: another running copy holds the folder. Unavailable: no lock of
+    // either kind can be had there; the program runs all the same.
     State lock();
-    void unlock() { m_file.unlock(); }
+    void unlock();
 
     static QString fileName() { return QStringLiteral("ZEK-Rechtschreibkartei.lock"); }
 
 private:
+    enum class OsLock { Held, Busy, None };
+    OsLock lockLanguageFile();
+
+    QString m_folder;
     QLockFile m_file;
+    int m_held = -1; // the open language file while its lock is held
 };
 
 } // namespace zek

@@ -201,6 +201,7 @@ void Drill::stepDone()
     }
     promote();
     countBoxes();
+    emit cardAnswered();
     drawCard();
 }
 

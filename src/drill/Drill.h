@@ -79,6 +79,8 @@ public:
 signals:
     void changed();
     void focusAnswer();
+    // A card moved up; the main window saves it once the keystroke is done.
+    void cardAnswered();
 
 private:
     void stepDone();

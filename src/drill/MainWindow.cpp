@@ -15,6 +15,9 @@ MainWindow::MainWindow(const QString &folder, SharedState &shared, CardStore &st
     : m_folder(folder), m_shared(shared), m_store(store), m_drill(drill), m_platform(platform),
       m_lock(folder)
 {
+    // queued: the save runs once the keystroke that answered the card is
+    // done and its next card is shown, never while a key is judged
+    connect(&drill, &Drill::cardAnswered, this, &MainWindow::saveProgress, Qt::QueuedConnection);
 }
 
 int MainWindow::installationFilesFound(const QString &folder)
@@ -164,7 +167,8 @@ bool MainWindow::openWindow(Window window)
     m_storedMode = QString::number(m_shared.mode);
     m_storedBox = QString::number(m_shared.currentBox);
     m_storedLevel = QString::number(m_shared.level);
-    if (!m_store.saveCardList())
+    // the information window needs nothing saved: it opens after the message
+    if (!m_store.saveCardList() && window != Window::Info)
         return false;
 
     if (window == Window::WordShow) {
@@ -196,5 +200,13 @@ bool MainWindow::exit()
 }
 
 bool MainWindow::endSession() { return m_store.saveCardList(); }
+
+void MainWindow::saveProgress() { m_saveFailing = !m_store.saveCardList(m_saveFailing ? CardStore::OnFailure::Quiet : CardStore::OnFailure::Tell); }
+
+void MainWindow::endFromOutside()
+{
+    m_store.saveCardList(CardStore::OnFailure::Quiet);
+    emit quitRequested();
+}
 
 } // namespace zek

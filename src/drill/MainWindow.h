@@ -59,6 +59,12 @@ public:
     void returnFromInfo() { emit focusAnswer(); }
     // The desktop session ends: the cards are saved without a question.
     bool endSession();
+    // A card was answered: its new box goes into the file. A save that fails
+    // is told once, and then tried quietly after each card until it works.
+    void saveProgress();
+    // The program is ended from outside (shut-down, kill, Ctrl+C): the cards
+    // are saved without a word and the program ends.
+    void endFromOutside();
 
     const Language &language() const { return m_language; }
     const QString &userName() const { return m_userName; }
@@ -93,6 +99,7 @@ private:
     QString m_storedBox = QStringLiteral("1");
     QString m_storedLevel = QStringLiteral("1");
     WordShowHandover m_handover;
+    bool m_saveFailing = false;
     FolderLock m_lock;
 };
 

@@ -234,7 +234,7 @@ bool Editor::ensureAllCards(const QString &text)
 bool Editor::commitChanges()
 {
     m_shared.currentCardFile = m_file;
-    if (!m_store.saveCardList(true)) {
+    if (!m_store.saveCardList(CardStore::OnFailure::RevertThenTell)) {
         emit rowsChanged();
         emit changed();
         return false;

@@ -12,9 +12,51 @@
 #include <QGuiApplication>
 #include <QSessionManager>
 
+#include <cerrno>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 static void initResources() { Q_INIT_RESOURCE(zek); }
 
 namespace zek::ui {
+namespace {
+
+// A signal handler may do next to nothing: it writes the signal into a pipe,
+// and the event loop reads it there and ends the program in its own time.
+int signalPipe[2] = {-1, -1};
+
+void onSignal(int signal)
+{
+    const char byte = char(signal);
+    const int saved = errno;
+    [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
+    errno = saved;
+}
+
+} // namespace
+
+void Program::endOnSignals()
+{
+    if (signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    m_signals = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+    connect(m_signals.get(), &QSocketNotifier::activated, this, [this] {
+        char byte;
+        while (::read(signalPipe[0], &byte, 1) > 0) {
+        }
+        m_signals->setEnabled(false); // one end is enough
+        m_ended = true;
+        m_main.endFromOutside();
+    });
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGHUP, SIGINT})
+        ::sigaction(signal, &action, nullptr);
+}
 
 Program::Program(const QString &folder, Platform &platform, Random &random)
     : m_store(folder, m_shared, platform),
@@ -108,7 +150,8 @@ void Program::backToMain(QWidget *from)
 bool Program::start()
 {
     centreOnScreen(m_form1.get());
-    if (!m_main.startUp())
+    // ended from outside while a box of the start-up was open: no window
+    if (!m_main.startUp() || m_ended)
         return false;
     m_form1->show();
     m_form1->activateWindow();

@@ -12,6 +12,7 @@
 #include "games/Prison.h"
 
 #include <QObject>
+#include <QSocketNotifier>
 
 #include <memory>
 
@@ -41,6 +42,10 @@ public:
     // Start-up; false when the installation check failed and the program
     // ends. Otherwise the main window is shown, centred.
     bool start();
+
+    // SIGTERM, SIGHUP and SIGINT (shut-down, a closed terminal, Ctrl+C) save
+    // the cards and end the program as the exit does, the lock released.
+    void endOnSignals();
 
     Form1 &form1() { return *m_form1; }
     MainWindow &mainWindow() { return m_main; }
@@ -85,6 +90,8 @@ private:
     std::unique_ptr<Memo> m_memo;
     std::unique_ptr<Form2> m_form2;
     std::unique_ptr<ZEKLABEL> m_zeklabel;
+    std::unique_ptr<QSocketNotifier> m_signals;
+    bool m_ended = false;
 };
 
 } // namespace zek::ui

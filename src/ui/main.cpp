@@ -43,6 +43,7 @@ int main(int argc, char **argv)
     zek::ui::Program program(choice.folder, platform, random);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zek-rechtschreibkartei.svg")));
     QObject::connect(&program, &zek::ui::Program::quitRequested, &app, [] { QCoreApplication::exit(0); });
+    program.endOnSignals();
     // reading aloud comes when the speech engine answers, started once the first frame is drawn
     QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &program.mainWindow(), &zek::MainWindow::speechChanged);
     QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &program.wordShow(), &zek::WordShow::changed);

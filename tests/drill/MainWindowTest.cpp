@@ -88,5 +88,10 @@ TEST(MainWindow, Scenarios)
         {"save fails, end anyway", sample, "type Apfel; gone; answer ja; answer ja; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei", "quit=1"},
         {"save fails, stay", sample, "type Apfel; gone; answer ja; answer nein; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei", "quit=0; boxes=222"},
         {"the desktop session ends", sample, "type Apfel; end", "Fach 1", "quit=0; file=222"},
+        {"an answered card is saved once the key is done", sample, "type Apfel; idle", "Fach 1", "file=222; boxes=222"},
+        {"saving after answers fails: told once, then saved again", sample,
+         "folder-ro; file-ro; box 2; type Haus; idle; type Hund; idle; rw; box 1; type Apfel; idle", "Speicherfehler|Fach 2|Fach 1", "file=233"},
+        {"ended from outside: saved without a word", sample, "type Apfel; term", "Fach 1", "quit=1; file=222"},
+        {"a failed save still opens the information window", sample, "type Apfel; folder-ro; file-ro; open info; rw", "Fach 1|Speicherfehler", "opened=1; file=122"},
     });
 }

@@ -3,6 +3,8 @@
 #include "cards/CardFile.h"
 #include "cards/Cp1252.h"
 
+#include <QCoreApplication>
+
 namespace zek::test {
 
 void Trainer::run(const QString &script)
@@ -31,6 +33,8 @@ void Trainer::run(const QString &script)
         else if (verb == u"activate") main.activate();
         else if (verb == u"exit") main.exit();
         else if (verb == u"end") main.endSession();
+        else if (verb == u"idle") QCoreApplication::sendPostedEvents(); // the keystroke is done
+        else if (verb == u"term") main.endFromOutside();
         else if (verb == u"traces") shared.currentBox = 4, shared.level = 1, shared.mode = 2; // another window's values
         else if (verb == u"explain") drill.explainLevels();
         else if (verb == u"card") drill.showCard();

@@ -35,8 +35,10 @@ struct Trainer {
     // memory, hangman, prison, show, info), "explain", "card", "prompt <answer>",
     // "name <answer>", "answer ja|nein" (for the next question), "traces"
     // (another window's values), "activate", "exit", "end" (of the desktop
-    // session), "gone" (the folder vanishes), "remove <file>", "full"/"room"
-    // (the disk), "folder-ro", "file-ro" (the German cards), "rw" (both back).
+    // session), "term" (ended from outside), "idle" (the keystroke is done and
+    // the event loop runs), "gone" (the folder vanishes), "remove <file>",
+    // "full"/"room" (the disk), "folder-ro", "file-ro" (the German cards),
+    // "rw" (both back).
     // The editor: "editor" (opened by the main window), "leave" (back to the
     // main window), "elang E", "all", "filter 3", "row 4" (the scroller),
     // "focus 2", "field 2 <text>", "clear 2", "echar ä", "edit", "close",

@@ -1,11 +1,16 @@
 // The trainer from outside: start to exit on the sample card box, and two
-// copies of the real program on one folder.
+// copies of the program on one folder.
 #include "FormFixture.h"
 
 #include "cards/Cp1252.h"
 
 #include <QProcess>
 #include <QSignalSpy>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <optional>
 
 using namespace zek;
 using namespace zek::test;
@@ -40,40 +45,59 @@ TEST_F(FormTest, DrillOneCardPerBoxAndExit)
     EXPECT_EQ(german(), lines.join('\n') + '\n');
 }
 
-TEST_F(FormTest, ASecondCopyOnTheSameFolderEndsAndTouchesNothing)
+// Two copies on one folder, and the first one ended from outside. The first
+// copy is this test program started again: it answers a card (the first one
+// of box 1, "1, Abend") and waits. The second one ends and touches nothing;
+// however the first one ends, the answered card is in the file; it ends
+// cleanly on a signal, and a crashed one's lock file is taken over. In a
+// folder that takes no new file the lock is an OS lock on the language file.
+TEST_F(FormTest, ASecondCopyEndsAndTheFirstKeepsItsAnswerHoweverItEnds)
 {
-    copySampleBox(dir.path());
-    QDir folder(dir.path());
-    const auto snapshot = [&] {
-        QByteArray all;
-        for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
-            all += name.toUtf8() + '\n' + readBytes(folder.filePath(name));
-        return all;
-    };
-    QProcess first;
-    first.setWorkingDirectory(dir.path());
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    // this copy is killed: it must not take the machine's speech daemon down with it
-    env.insert(QStringLiteral("SPEECHD_ADDRESS"), QStringLiteral("unix_socket:/nonexistent/speechd.sock"));
-    first.setProcessEnvironment(env);
-    first.start(QStringLiteral(ZEK_PROGRAM), {});
-    ASSERT_TRUE(first.waitForStarted());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(path("ZEK-Rechtschreibkartei.lock")); }, 20000));
-    const QByteArray before = snapshot();
+    if (qEnvironmentVariableIsSet("ZEK_ANSWER_AND_WAIT")) {
+        program = std::make_unique<ui::Program>(QDir::currentPath(), platform, random);
+        ASSERT_TRUE(program->start());
+        program->endOnSignals();
+        QObject::connect(program.get(), &ui::Program::quitRequested, [] { QCoreApplication::exit(0); });
+        type(program->drill().card().baseWord);
+        QTimer::singleShot(0, [] { std::puts("answered"); std::fflush(stdout); }); // after the save queued
+        QCoreApplication::exec();
+        return;
+    }
+    const struct { int signal; bool takesNewFiles; } cases[] = {{SIGTERM, true}, {SIGHUP, false}, {SIGINT, true}, {SIGKILL, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.signal);
+        QTemporaryDir box;
+        QDir folder(box.path());
+        copySampleBox(box.path());
+        const QByteArray answered = '2' + readBytes(folder.filePath("ZEKCARD1.LST")).mid(1);
+        std::optional<ReadOnly> readOnly;
+        if (!c.takesNewFiles)
+            ASSERT_TRUE(readOnly.emplace(box.path()).made());
+        const auto snapshot = [&] {
+            QByteArray all;
+            for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
+                all += name.toUtf8() + '\n' + readBytes(folder.filePath(name));
+            return all;
+        };
+        QProcess first;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ZEK_ANSWER_AND_WAIT"), QStringLiteral("1"));
+        first.setProcessEnvironment(env);
+        first.setWorkingDirectory(box.path());
+        first.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=FormTest.ASecondCopy*")});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return first.readAllStandardOutput().contains("answered"); }, 20000));
+        const QByteArray before = snapshot();
 
-    platform.expectMessage();
-    ui::Program second(dir.path(), platform, random);
-    EXPECT_FALSE(second.start());
-    EXPECT_FALSE(second.form1().isVisible());
-    EXPECT_EQ(platform.messages().back().title, QStringLiteral("ZEK-Rechtschreibkartei"));
-    EXPECT_EQ(platform.messages().back().text, QStringLiteral("Die ZEK-Rechtschreibkartei ist in diesem Ordner schon geöffnet."));
-    EXPECT_EQ(snapshot(), before);
+        platform.expectMessage();
+        EXPECT_FALSE(ui::Program(box.path(), platform, random).start());
+        EXPECT_EQ(platform.messages().back().text, QStringLiteral("Die ZEK-Rechtschreibkartei ist in diesem Ordner schon geöffnet."));
+        EXPECT_EQ(snapshot(), before);
 
-    // a copy that crashed leaves its lock behind; the next start takes it over
-    first.kill();
-    first.waitForFinished();
-    ASSERT_TRUE(QFile::exists(path("ZEK-Rechtschreibkartei.lock")));
-    start();
-    EXPECT_TRUE(form().isVisible());
+        ::kill(pid_t(first.processId()), c.signal);
+        ASSERT_TRUE(first.waitForFinished(20000));
+        EXPECT_EQ(first.exitStatus() == QProcess::NormalExit && first.exitCode() == 0, c.signal != SIGKILL);
+        EXPECT_EQ(readBytes(folder.filePath("ZEKCARD1.LST")), answered);
+        EXPECT_EQ(folder.exists(FolderLock::fileName()), c.signal == SIGKILL);
+        EXPECT_TRUE(ui::Program(box.path(), platform, random).start());
+    }
 }
