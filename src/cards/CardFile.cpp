@@ -126,69 +126,82 @@ private:
     bool m_afterComma = false;  // the last field ended with a comma
 };
 
-// The whole file decoded once, and the text fields of the cards as pieces of
-// it. A piece is a QString of its own that shares the text's storage and its
-// reference count, as a copy does, so a card or a single field may outlive
-// the list that it came from. A piece that is changed gets storage of its own
-// as any shared QString does; or, when it is the text's last holder, it may
-// write over the parts that nobody holds any more. Each piece is followed by
-// a 0 (its separator), so utf16() is 0-terminated as for any QString.
+// The file decoded once, and the text fields of the cards as pieces of it. A
+// piece is a QString of its own that shares the storage of the decoded text
+// and its reference count, as a copy does, so a card or a single field may
+// outlive the list that it came from. A piece that is changed gets storage of
+// its own as any shared QString does; or, when it is the text's last holder,
+// it may write over the parts that nobody holds any more. Each piece is
+// followed by a 0 (its separator), so utf16() is 0-terminated as for any
+// QString.
 //
-// The text is decoded a block at a time, just ahead of the fields read from
-// it, so the bytes are still in the cache when the fields are looked for.
+// The text is decoded in blocks of whole lines of about 32 KB, each a storage
+// of its own, just ahead of the fields read from it: the bytes are still in
+// the cache, and blocks of that size come from the heap and go back to it,
+// without mapping fresh pages from the system at every load.
 class DecodedText {
 public:
-    explicit DecodedText(QByteArrayView bytes)
-        : m_bytes(bytes), m_text(bytes.size(), Qt::Uninitialized),
-          m_chars(reinterpret_cast<char16_t *>(m_text.data())), m_data(m_text.data_ptr().d_ptr())
-    {
-        reserve(1); // the first field has no separator in front
-    }
-    ~DecodedText() { reserve(m_used - m_reserved); }
+    explicit DecodedText(QByteArrayView bytes) : m_bytes(bytes) {}
+    ~DecodedText() { close(); }
     DecodedText(const DecodedText &) = delete;
     DecodedText &operator=(const DecodedText &) = delete;
-
-    // Decodes the next block when p has gone past what is decoded; the end
-    // of what is decoded.
-    const char *decodedUpTo(const char *p)
-    {
-        constexpr qsizetype block = 16 * 1024;
-        while (m_decoded < m_bytes.size() && p >= m_bytes.data() + m_decoded) {
-            const qsizetype n = std::min(block, m_bytes.size() - m_decoded);
-            // a field starts at the beginning or after a separator
-            reserve(decodeFields(m_bytes.sliced(m_decoded, n), m_chars + m_decoded));
-            m_decoded += n;
-        }
-        return m_bytes.data() + m_decoded;
-    }
 
     // The field at the bytes [start, stop) of the file.
     QString piece(const char *start, const char *stop)
     {
+        // the 0 after the piece: its separator, or the end of the file
+        const char *const end = m_bytes.data() + m_bytes.size();
+        if (stop > m_blockEnd || (stop == m_blockEnd && stop != end))
+            open(start, stop);
         if (++m_used > m_reserved)
             reserve(1); // never, as a field starts at the beginning or after a separator
-        return QString(QString::DataPointer(m_data, m_chars + (start - m_bytes.data()), stop - start));
+        return QString(QString::DataPointer(m_data, m_chars + (start - m_blockStart), stop - start));
     }
 
 private:
-    // One count of the text's storage per piece that may come, taken ahead
-    // a block at a time rather than one atomic step a field; at the end,
-    // what was left over is given back. Should anything throw in between, the
-    // text is merely kept.
+    // A new block from start on: whole lines, at least up to stop.
+    void open(const char *start, const char *stop)
+    {
+        close();
+        const char *const end = m_bytes.data() + m_bytes.size();
+        const char *blockEnd = end;
+        if (end - start > 32 * 1024) {
+            blockEnd = start + 32 * 1024;
+            while (blockEnd > stop + 1 && !isLineEnd(blockEnd[-1]))
+                --blockEnd;
+            blockEnd = std::min(std::max(blockEnd, stop + 1), end);
+        }
+        m_block = QString(blockEnd - start, Qt::Uninitialized);
+        m_chars = reinterpret_cast<char16_t *>(m_block.data());
+        m_data = m_block.data_ptr().d_ptr();
+        m_blockStart = start;
+        m_blockEnd = blockEnd;
+        // a field starts at the beginning of the block or after a separator
+        reserve(decodeFields(QByteArrayView(start, blockEnd), m_chars) + 1);
+    }
+
+    // One count of the block's storage per piece that may come, taken ahead
+    // rather than one atomic step a field; what is left over is given back
+    // when the block is done. Should anything throw in between, the block is
+    // merely kept.
     void reserve(qsizetype pieces)
     {
-        if (pieces > 0)
-            m_data->ref_.fetchAndAddRelaxed(int(pieces));
-        else if (pieces < 0)
-            m_data->ref_.fetchAndSubRelaxed(int(-pieces));
+        m_data->ref_.fetchAndAddRelaxed(int(pieces));
         m_reserved += pieces;
+    }
+    void close()
+    {
+        if (m_data && m_reserved > m_used)
+            m_data->ref_.fetchAndSubRelaxed(int(m_reserved - m_used));
+        m_reserved = m_used = 0;
     }
 
     QByteArrayView m_bytes;
-    QString m_text;
-    char16_t *m_chars;
-    QTypedArrayData<char16_t> *m_data;
-    qsizetype m_decoded = 0;
+    QString m_block;
+    char16_t *m_chars = nullptr;
+    QTypedArrayData<char16_t> *m_data = nullptr;
+    const char *m_blockStart = nullptr;
+    const char *m_blockEnd = nullptr;
     qsizetype m_reserved = 0;
     qsizetype m_used = 0;
 };
@@ -207,10 +220,7 @@ CardFileContent readCardFile(QByteArrayView bytes)
         return content;
     DecodedText text(bytes);
     FieldReader fields(bytes);
-    const char *decoded = bytes.data();
     for (;;) {
-        if (fields.position() >= decoded)
-            decoded = text.decodedUpTo(fields.position());
         QString card[4];
         int n = 0;
         for (const char *start, *stop; n < 4 && fields.next(start, stop); ++n) {
@@ -227,7 +237,6 @@ CardFileContent readCardFile(QByteArrayView bytes)
         if (n < 4)
             break;
     }
-    text.decodedUpTo(bytes.data() + bytes.size());
     return content;
 }
 
