@@ -6,6 +6,11 @@
 #include <QFile>
 
 #include <algorithm>
+#include <limits>
+
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
 
 namespace zek {
 namespace {
@@ -20,90 +25,218 @@ inline const char *skipLineEnd(const char *p, const char *end)
     return p + 1;
 }
 
-// The box codes are shared texts: most files hold nothing else in the box
-// field, and a card then costs one allocation less.
-inline QString decodeField(QByteArrayView bytes, int index, bool latin1)
+// The first comma or line end from p on, or end.
+inline const char *nextSeparator(const char *p, const char *end)
 {
-    static const QString boxCodes[7] = {
-        QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-        QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
-    };
-    if (bytes.isEmpty())
-        return QString();
-    if (index == 0 && bytes.size() == 1 && bytes[0] >= '0' && bytes[0] <= '6')
-        return boxCodes[bytes[0] - '0'];
-    return latin1 ? QString::fromLatin1(bytes) : cp1252::decode(bytes);
+#ifdef __SSE2__
+    const __m128i comma = _mm_set1_epi8(','), cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+    for (; end - p >= 16; p += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
+        const int hits = _mm_movemask_epi8(_mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi8(v, comma), _mm_cmpeq_epi8(v, cr)), _mm_cmpeq_epi8(v, lf)));
+        if (hits)
+            return p + __builtin_ctz(unsigned(hits));
+    }
+#endif
+    while (p < end && *p != ',' && !isLineEnd(*p))
+        ++p;
+    return p;
 }
 
-// Windows-1252 differs from Latin-1 only in the bytes 0x80 to 0x9F.
-inline bool isLatin1Compatible(QByteArrayView bytes)
+// Decodes the bytes into out, one character each, every comma and line end
+// written as 0 (so each field of the text ends in a 0), and returns how many
+// commas and line ends there were.
+qsizetype decodeFields(QByteArrayView bytes, char16_t *out)
 {
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b >= 0x80 && b < 0xA0)
-            return false;
+    const char *const b = bytes.data();
+    const qsizetype size = bytes.size();
+    qsizetype i = 0;
+    qsizetype separators = 0;
+#ifdef __SSE2__
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i comma = _mm_set1_epi8(','), cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+    const __m128i firstLatin1 = _mm_set1_epi8(char(0xA0)); // 0x80 to 0x9F lie below it, signed
+    while (i + 16 <= size) {
+        // Each byte lane counts up to 255 separators, then they are summed.
+        // The few places where Windows-1252 is not Latin-1 are put right
+        // afterwards, so nothing is called inside the loop.
+        __m128i counts = zero;
+        std::array<qsizetype, 255> notLatin1;
+        int n = 0;
+        for (int round = 0; round < 255 && i + 16 <= size; ++round, i += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i));
+            const __m128i sep = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, comma), _mm_cmpeq_epi8(v, cr)),
+                                             _mm_cmpeq_epi8(v, lf));
+            counts = _mm_sub_epi8(counts, sep);
+            const __m128i kept = _mm_andnot_si128(sep, v);
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_unpacklo_epi8(kept, zero));
+            _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i + 8), _mm_unpackhi_epi8(kept, zero));
+            notLatin1[n] = i;
+            n += _mm_movemask_epi8(_mm_cmplt_epi8(v, firstLatin1)) != 0;
+        }
+        const __m128i sums = _mm_sad_epu8(counts, zero);
+        separators += _mm_cvtsi128_si32(sums) + _mm_extract_epi16(sums, 4);
+        for (int k = 0; k < n; ++k)
+            for (qsizetype j = notLatin1[k]; j < notLatin1[k] + 16; ++j)
+                out[j] = cp1252::decodeByte(static_cast<unsigned char>(b[j])); // no separator among these
     }
-    return true;
+#endif
+    for (; i < size; ++i) {
+        const bool sep = b[i] == ',' || isLineEnd(b[i]);
+        separators += sep;
+        out[i] = sep ? u'\0' : cp1252::decodeByte(static_cast<unsigned char>(b[i]));
+    }
+    return separators;
 }
 
-inline QString &field(CardEntry &card, int index)
-{
-    switch (index) {
-    case 0: return card.box;
-    case 1: return card.baseWord;
-    case 2: return card.relatedWord;
-    default: return card.phrase;
+// The stream of fields of a card file: a comma or a line end (CR LF, LF or
+// CR) ends a field, blanks in front of a field are skipped, an empty line
+// holds no field.
+class FieldReader {
+public:
+    explicit FieldReader(QByteArrayView bytes) : m_p(bytes.data()), m_end(m_p + bytes.size()) {}
+
+    const char *position() const { return m_p; }
+
+    // The next field as the bytes [start, stop); false at the end.
+    bool next(const char *&start, const char *&stop)
+    {
+        for (;;) {
+            while (m_p < m_end && *m_p == ' ')
+                ++m_p;
+            if (m_p == m_end && !m_afterComma)
+                return false;
+            if (m_p == m_end || !m_atLineStart || !isLineEnd(*m_p))
+                break;
+            m_p = skipLineEnd(m_p, m_end); // an empty line holds no field
+        }
+        start = m_p;
+        stop = m_p = nextSeparator(m_p, m_end);
+        m_afterComma = m_p < m_end && *m_p == ',';
+        m_atLineStart = !m_afterComma;
+        if (m_p < m_end)
+            m_p = m_afterComma ? m_p + 1 : skipLineEnd(m_p, m_end);
+        return true;
     }
-}
+
+private:
+    const char *m_p;
+    const char *const m_end;
+    bool m_atLineStart = true;  // the last field ended with a line end
+    bool m_afterComma = false;  // the last field ended with a comma
+};
+
+// The file decoded once, and the text fields of the cards as pieces of it. A
+// piece is a QString of its own that shares the storage of the decoded text
+// and its reference count, as a copy does, so a card or a single field may
+// outlive the list that it came from. A piece that is changed gets storage of
+// its own as any shared QString does; or, when it is the text's last holder,
+// it may write over the parts that nobody holds any more. Each piece is
+// followed by a 0 (its separator), so utf16() is 0-terminated as for any
+// QString.
+//
+// The text is decoded in blocks of whole lines of about 32 KB, each a storage
+// of its own, just ahead of the fields read from it: the bytes are still in
+// the cache, and blocks of that size come from the heap and go back to it,
+// without mapping fresh pages from the system at every load.
+class DecodedText {
+public:
+    explicit DecodedText(QByteArrayView bytes) : m_bytes(bytes) {}
+    ~DecodedText() { close(); }
+    DecodedText(const DecodedText &) = delete;
+    DecodedText &operator=(const DecodedText &) = delete;
+
+    // The field at the bytes [start, stop) of the file.
+    QString piece(const char *start, const char *stop)
+    {
+        // the 0 after the piece: its separator, or the end of the file
+        const char *const end = m_bytes.data() + m_bytes.size();
+        if (stop > m_blockEnd || (stop == m_blockEnd && stop != end))
+            open(start, stop);
+        if (++m_used > m_reserved)
+            reserve(1); // never, as a field starts at the beginning or after a separator
+        return QString(QString::DataPointer(m_data, m_chars + (start - m_blockStart), stop - start));
+    }
+
+private:
+    // A new block from start on: whole lines, at least up to stop.
+    void open(const char *start, const char *stop)
+    {
+        close();
+        const char *const end = m_bytes.data() + m_bytes.size();
+        const char *blockEnd = end;
+        if (end - start > 32 * 1024) {
+            blockEnd = start + 32 * 1024;
+            while (blockEnd > stop + 1 && !isLineEnd(blockEnd[-1]))
+                --blockEnd;
+            blockEnd = std::min(std::max(blockEnd, stop + 1), end);
+        }
+        m_block = QString(blockEnd - start, Qt::Uninitialized);
+        m_chars = reinterpret_cast<char16_t *>(m_block.data());
+        m_data = m_block.data_ptr().d_ptr();
+        m_blockStart = start;
+        m_blockEnd = blockEnd;
+        // a field starts at the beginning of the block or after a separator
+        reserve(decodeFields(QByteArrayView(start, blockEnd), m_chars) + 1);
+    }
+
+    // One count of the block's storage per piece that may come, taken ahead
+    // rather than one atomic step a field; what is left over is given back
+    // when the block is done. Should anything throw in between, the block is
+    // merely kept.
+    void reserve(qsizetype pieces)
+    {
+        m_data->ref_.fetchAndAddRelaxed(int(pieces));
+        m_reserved += pieces;
+    }
+    void close()
+    {
+        if (m_data && m_reserved > m_used)
+            m_data->ref_.fetchAndSubRelaxed(int(m_reserved - m_used));
+        m_reserved = m_used = 0;
+    }
+
+    QByteArrayView m_bytes;
+    QString m_block;
+    char16_t *m_chars = nullptr;
+    QTypedArrayData<char16_t> *m_data = nullptr;
+    const char *m_blockStart = nullptr;
+    const char *m_blockEnd = nullptr;
+    qsizetype m_reserved = 0;
+    qsizetype m_used = 0;
+};
 
 } // namespace
 
 CardFileContent readCardFile(QByteArrayView bytes)
 {
+    static const QString boxCodes[7] = {
+        QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+        QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
+    };
+
     CardFileContent content;
-    // room for a card every 16 bytes, rather too much than too little;
-    // what is left over is given back at the end
-    content.cards.reserve(bytes.size() / 16 + 1);
-
-    const char *p = bytes.data();
-    const char *const end = p + bytes.size();
-    bool atLineStart = true;   // the last field ended with a line end
-    bool afterComma = false;   // the last field ended with a comma
-    int index = 0;             // position of the next field in its card
-    CardEntry card;
-    const bool latin1 = isLatin1Compatible(bytes);
-
+    if (bytes.isEmpty())
+        return content;
+    DecodedText text(bytes);
+    FieldReader fields(bytes);
     for (;;) {
-        while (p < end && *p == ' ')
-            ++p;
-        if (p == end && !afterComma)
-            break;
-        if (p < end && isLineEnd(*p) && atLineStart) {
-            p = skipLineEnd(p, end); // an empty line holds no field
-            continue;
+        QString card[4];
+        int n = 0;
+        for (const char *start, *stop; n < 4 && fields.next(start, stop); ++n) {
+            if (n == 0 && stop - start == 1 && *start >= '0' && *start <= '6')
+                card[0] = boxCodes[*start - '0']; // shared, costs nothing
+            else if (stop != start)
+                card[n] = text.piece(start, stop);
+            ++content.fieldCounts[n];
         }
-
-        const char *start = p;
-        while (p < end && *p != ',' && !isLineEnd(*p))
-            ++p;
-        field(card, index) = decodeField(QByteArrayView(start, p - start), index, latin1);
-        ++content.fieldCounts[index];
-        if (++index == 4) {
-            content.cards.append(std::move(card));
-            card = CardEntry();
-            index = 0;
-        }
-
-        if (p == end)
+        if (n == 0)
             break;
-        afterComma = *p == ',';
-        atLineStart = !afterComma;
-        p = afterComma ? p + 1 : skipLineEnd(p, end);
+        // the fields of an incomplete last card stay empty
+        content.cards.emplaceBack(std::move(card[0]), std::move(card[1]), std::move(card[2]), std::move(card[3]));
+        if (n < 4)
+            break;
     }
-
-    if (index != 0)
-        content.cards.append(std::move(card));
-    content.cards.squeeze();
     return content;
 }
 

@@ -1,6 +1,24 @@
 #include "CardList.h"
 
+#include <new>
+
 namespace zek {
+
+CardEntry::~CardEntry()
+{
+    // The texts of a card read from its file are pieces of the file's one
+    // decoded text and hold a count of it each (readCardFile): all three are
+    // let go of in one atomic step instead of three.
+    QTypedArrayData<char16_t> *const d = baseWord.data_ptr().d_ptr();
+    if (d && relatedWord.data_ptr().d_ptr() == d && phrase.data_ptr().d_ptr() == d) {
+        if (d->ref_.fetchAndSubOrdered(3) == 3)
+            QTypedArrayData<char16_t>::deallocate(d);
+        // let go of already: their own destructors find them empty
+        new (&baseWord) QString;
+        new (&relatedWord) QString;
+        new (&phrase) QString;
+    }
+}
 
 int boxNumber(const QString &box)
 {

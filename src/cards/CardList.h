@@ -14,8 +14,28 @@ struct CardEntry {
     QString relatedWord;  // a word of the same family
     QString phrase;       // a short phrase with the word
 
+    CardEntry() = default;
+    CardEntry(QString box, QString baseWord, QString relatedWord, QString phrase)
+        : box(std::move(box)), baseWord(std::move(baseWord)), relatedWord(std::move(relatedWord)),
+          phrase(std::move(phrase))
+    {
+    }
+    CardEntry(const CardEntry &) = default;
+    CardEntry(CardEntry &&) noexcept = default;
+    CardEntry &operator=(const CardEntry &) = default;
+    CardEntry &operator=(CardEntry &&) noexcept = default;
+    ~CardEntry();
+
     friend bool operator==(const CardEntry &, const CardEntry &) = default;
 };
+
+} // namespace zek
+
+// Four QStrings move in memory as plain bytes: a list grows and the editor
+// inserts without copying the cards one by one.
+Q_DECLARE_TYPEINFO(zek::CardEntry, Q_RELOCATABLE_TYPE);
+
+namespace zek {
 
 // The cards of the current language in file order, addressed from 0.
 // The editor refuses to grow a list beyond maxCards, but a longer file still

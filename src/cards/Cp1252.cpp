@@ -30,6 +30,8 @@ inline int toByte(char16_t u)
 
 } // namespace
 
+char16_t decodeByte(unsigned char b) { return toUnicode(b); }
+
 QString decode(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);

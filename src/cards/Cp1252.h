@@ -12,6 +12,7 @@
 namespace zek::cp1252 {
 
 QString decode(QByteArrayView bytes);
+char16_t decodeByte(unsigned char b);
 
 // Appends the bytes of text to out. False, with out as it was, when a
 // character does not fit; that character is then in *bad when bad is given.

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QHash>
+#include <QLibrary>
 #include <QPainter>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -40,33 +41,69 @@ QFont printerFont(const QString &family, double points)
     return font;
 }
 
+// libcups and the score of libraries it pulls in are loaded on the first
+// print, not at every start of the program.
+struct Cups {
+    decltype(&::cupsGetDests2) getDests2 = nullptr;
+    decltype(&::cupsGetDest) getDest = nullptr;
+    decltype(&::cupsGetOption) getOption = nullptr;
+    decltype(&::cupsPrintFile2) printFile2 = nullptr;
+    decltype(&::cupsLastErrorString) lastErrorString = nullptr;
+    decltype(&::cupsLastError) lastError = nullptr;
+    decltype(&::cupsFreeDests) freeDests = nullptr;
+
+    // nullptr when libcups is not there
+    static const Cups *get()
+    {
+        static const Cups cups = [] {
+            Cups c;
+            QLibrary lib(QStringLiteral("cups"), 2);
+            if (!lib.load())
+                return c;
+            c.getDests2 = reinterpret_cast<decltype(c.getDests2)>(lib.resolve("cupsGetDests2"));
+            c.getDest = reinterpret_cast<decltype(c.getDest)>(lib.resolve("cupsGetDest"));
+            c.getOption = reinterpret_cast<decltype(c.getOption)>(lib.resolve("cupsGetOption"));
+            c.printFile2 = reinterpret_cast<decltype(c.printFile2)>(lib.resolve("cupsPrintFile2"));
+            c.lastErrorString = reinterpret_cast<decltype(c.lastErrorString)>(lib.resolve("cupsLastErrorString"));
+            c.lastError = reinterpret_cast<decltype(c.lastError)>(lib.resolve("cupsLastError"));
+            c.freeDests = reinterpret_cast<decltype(c.freeDests)>(lib.resolve("cupsFreeDests"));
+            return c;
+        }();
+        return cups.getDests2 && cups.getDest && cups.getOption && cups.printFile2 && cups.lastErrorString
+                && cups.lastError && cups.freeDests ? &cups : nullptr;
+    }
+};
+
 // Hands the PDF to the default CUPS destination; the empty text when the job
 // went out, otherwise why not.
 QString sendToCups(const QString &pdf, const QString &title)
 {
+    const Cups *cups = Cups::get();
+    if (!cups)
+        return QStringLiteral("Es ist kein Standarddrucker eingerichtet");
     cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
-    const cups_dest_t *dest = cupsGetDest(nullptr, nullptr, count, dests);
+    const int count = cups->getDests2(CUPS_HTTP_DEFAULT, &dests);
+    const cups_dest_t *dest = cups->getDest(nullptr, nullptr, count, dests);
     QString reason;
-    if (!dest && cupsLastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE) {
+    if (!dest && cups->lastError() == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE) {
         reason = QStringLiteral("Der Druckdienst des Computers antwortet nicht");
     } else if (!dest) {
         reason = QStringLiteral("Es ist kein Standarddrucker eingerichtet");
     } else {
         const QString name = QString::fromLocal8Bit(dest->name);
-        const char *state = cupsGetOption("printer-state", dest->num_options, dest->options);
-        const char *accepting = cupsGetOption("printer-is-accepting-jobs", dest->num_options, dest->options);
+        const char *state = cups->getOption("printer-state", dest->num_options, dest->options);
+        const char *accepting = cups->getOption("printer-is-accepting-jobs", dest->num_options, dest->options);
         if (state && std::strcmp(state, "5") == 0) {
             reason = QStringLiteral("Der Drucker \u201e%1\u201c ist angehalten").arg(name);
         } else if (accepting && std::strcmp(accepting, "false") == 0) {
             reason = QStringLiteral("Der Drucker \u201e%1\u201c nimmt keine Auftr\u00e4ge an").arg(name);
-        } else if (cupsPrintFile2(CUPS_HTTP_DEFAULT, dest->name, QFile::encodeName(pdf).constData(),
+        } else if (cups->printFile2(CUPS_HTTP_DEFAULT, dest->name, QFile::encodeName(pdf).constData(),
                                   title.toUtf8().constData(), 0, nullptr) == 0) {
             reason = QStringLiteral("Der Drucker \u201e%1\u201c hat den Auftrag abgelehnt (%2)")
-                         .arg(name, QString::fromLocal8Bit(cupsLastErrorString()));
+                         .arg(name, QString::fromLocal8Bit(cups->lastErrorString()));
         }
     }
-    cupsFreeDests(count, dests);
+    cups->freeDests(count, dests);
     return reason;
 }
 

@@ -48,6 +48,36 @@ TEST(CardFile, ReadsTheStreamOfFields)
     EXPECT_EQ(twoFields.cards.back(), card("4", "Rest", "", ""));
 }
 
+// The fields are read as pieces of the file's one decoded text: each stays
+// whole and 0-terminated after the list is gone, and changing one, also as
+// the text's last holder, leaves the others as they were.
+TEST(CardFile, AFieldOutlivesItsListAndChangesAlone)
+{
+    QString kept, last;
+    CardEntry card;
+    {
+        CardList cards = readCardFile("1, Hund, Hunde, der Hund bellt\r\n2, Katze, , miaut").cards;
+        kept = cards[0].relatedWord;
+        card = cards[1];
+        cards[0].baseWord += QStringLiteral("hütte");
+        EXPECT_EQ(cards[0].relatedWord, u"Hunde");
+        last = cards[0].phrase;
+    }
+    EXPECT_EQ(QString::fromUtf16(reinterpret_cast<const char16_t *>(kept.utf16())), u"Hunde");
+    last.append(QStringLiteral(" laut")); // the text's last holder but for card and kept
+    card.phrase.append(QStringLiteral(" leise"));
+    EXPECT_EQ(last, u"der Hund bellt laut");
+    EXPECT_EQ(kept, u"Hunde");
+    EXPECT_EQ(card, CardEntry("2", "Katze", "", "miaut leise"));
+
+    // a line longer than the blocks the text is decoded in, and one at the end
+    const QByteArray longWord(40000, 'w');
+    const CardList cards = readCardFile("1, a, b, c\r\n2, " + longWord + ", x, y\r\n3, d, e, " + longWord).cards;
+    ASSERT_EQ(cards.size(), 3);
+    EXPECT_EQ(cards[1], CardEntry("2", QString::fromLatin1(longWord), "x", "y"));
+    EXPECT_EQ(cards[2], CardEntry("3", "d", "e", QString::fromLatin1(longWord)));
+}
+
 // Every byte but comma, blank and line ends survives a load and a save, in
 // the sample box too; a character Windows-1252 cannot hold is refused.
 TEST(CardFile, WritesBackByteForByte)
