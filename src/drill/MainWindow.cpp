@@ -5,9 +5,6 @@
 #include "cards/Messages.h"
 #include "platform/Platform.h"
 
-#include <QDir>
-#include <QSet>
-
 namespace zek {
 
 MainWindow::MainWindow(const QString &folder, SharedState &shared, CardStore &store, Drill &drill,
@@ -15,24 +12,6 @@ MainWindow::MainWindow(const QString &folder, SharedState &shared, CardStore &st
     : m_folder(folder), m_shared(shared), m_store(store), m_drill(drill), m_platform(platform),
       m_lock(folder)
 {
-}
-
-int MainWindow::installationFilesFound(const QString &folder)
-{
-    static const QStringList needed = {
-        QStringLiteral("ZEKCARDS.INI"), QStringLiteral("ZEKCARD1.LST"),
-        QStringLiteral("ZEKCARD2.LST"), QStringLiteral("ZEKCARD3.LST"),
-    };
-    QDir dir(folder);
-    dir.setNameFilters({QStringLiteral("*.LST"), QStringLiteral("*.INI")});
-    dir.setFilter(QDir::Files | QDir::Hidden | QDir::System);
-    QSet<QString> found;
-    for (const QString &entry : dir.entryList()) {
-        const QString upper = entry.toUpper();
-        if (needed.contains(upper))
-            found.insert(upper);
-    }
-    return int(found.size());
 }
 
 bool MainWindow::startUp()
@@ -44,7 +23,7 @@ bool MainWindow::startUp()
                                QStringLiteral("Die ZEK-Rechtschreibkartei ist in diesem Ordner schon geöffnet.")});
         return false;
     }
-    if (installationFilesFound(m_folder) < 4) {
+    if (cardBoxFilesIn(m_folder) < cardBoxFiles().size()) {
         m_platform.messageBox({QStringLiteral("ZEKKarte abbrechen"),
                                QStringLiteral("Die Installation ist so nicht vollständig,\r"
                                               "der Programmstart wird abgebrochen!\r")});

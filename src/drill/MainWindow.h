@@ -70,10 +70,6 @@ public:
     const QString &storedBox() const { return m_storedBox; }
     const QString &storedLevel() const { return m_storedLevel; }
 
-    // How many of the four files of a card box the folder holds, the names
-    // compared in upper case.
-    static int installationFilesFound(const QString &folder);
-
 signals:
     void changed();
     void focusAnswer();

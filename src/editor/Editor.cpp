@@ -84,18 +84,18 @@ void Editor::activateEditor(const QString &userName)
     m_panel = EditorPanel::None;
     m_activeField = 0;
     m_filter = -1;
-    switchEditorLanguage(QStringLiteral("D"));
+    switchEditorLanguage(languageRecord(LanguageId::German).codeText());
     showAllCards();
 }
 
 void Editor::switchEditorLanguage(const QString &code)
 {
-    const qsizetype index = QStringList{"D", "E", "F"}.indexOf(code);
-    if (index < 0)
+    const LanguageRecord *language = findLanguage(code);
+    if (!language)
         return;
     m_code = code;
-    m_file = cardFileName(code);
-    m_characters = m_language.characterSets().value(index);
+    m_file = language->cardFileName();
+    m_characters = m_language.characterSets().value(language->characterSetLine);
     readCards(true); // the filter shown applies to the new file's cards
     setCurrent(0);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/CardList.h"
+#include "cards/Languages.h"
 #include "printing/Sheets.h"
 
 #include <QList>
@@ -101,8 +102,8 @@ private:
     const Language &m_language;
 
     QString m_userName;
-    QString m_code = QStringLiteral("D");
-    QString m_file = QStringLiteral("ZEKCARD1.LST");
+    QString m_code = languageRecord(LanguageId::German).codeText();
+    QString m_file = languageRecord(LanguageId::German).cardFileName();
     QString m_characters;
     int m_filter = -1;
     QList<qsizetype> m_rows; // the card positions in view under a box filter

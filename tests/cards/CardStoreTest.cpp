@@ -3,6 +3,7 @@
 // through the main window.
 #include "cards/CardStore.h"
 #include "cards/Folder.h"
+#include "cards/Languages.h"
 
 #include "FakePlatform.h"
 #include "TestFiles.h"
