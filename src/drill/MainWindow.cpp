@@ -61,11 +61,11 @@ void MainWindow::activate()
 
 void MainWindow::switchLanguage()
 {
-    if (cardFileName(m_language.code()).isEmpty())
+    if (cardFile().isEmpty())
         return;
     // The boxes reached in the drill go into the file before another
     // language's cards replace them.
-    if (!m_store.saveCardList())
+    if (!m_store.saveCardList(cardFile()))
         return;
     m_language.advance();
     loadLanguage();
@@ -74,8 +74,8 @@ void MainWindow::switchLanguage()
 void MainWindow::loadLanguage()
 {
     m_drill.clearCurrentCard();
-    m_shared.currentCardFile = cardFileName(m_language.code());
-    m_store.loadCardList();
+    m_shared.currentCardFile = cardFile();
+    m_store.loadCardList(m_shared.currentCardFile);
     emit changed();
     m_drill.countBoxes();
     m_drill.chooseBox(m_shared.currentBox);
@@ -143,13 +143,8 @@ bool MainWindow::openWindow(Window window)
     m_storedMode = QString::number(m_shared.mode);
     m_storedBox = QString::number(m_shared.currentBox);
     m_storedLevel = QString::number(m_shared.level);
-    if (!m_store.saveCardList())
+    if (!m_store.saveCardList(cardFile()))
         return false;
-
-    if (window == Window::WordShow) {
-        const CurrentCard &card = m_drill.card();
-        m_handover = {card.baseWord, card.relatedWord, card.phrase, card.box, words};
-    }
     emit windowRequested(window);
     return true;
 }
@@ -163,7 +158,7 @@ bool MainWindow::exit()
         return false;
     // A save that keeps failing (the card folder gone or read-only) must not
     // hold the child in the program.
-    if (!m_store.saveCardList()
+    if (!m_store.saveCardList(cardFile())
         && m_platform.messageBox({QStringLiteral("ZEK-Rechtschreibkartei"),
                                   QStringLiteral("Die Karteikarten konnten nicht gespeichert werden.\r"
                                                  "Trotzdem beenden?"),
@@ -174,6 +169,6 @@ bool MainWindow::exit()
     return true;
 }
 
-bool MainWindow::endSession() { return m_store.saveCardList(); }
+bool MainWindow::endSession() { return m_store.saveCardList(cardFile()); }
 
 } // namespace zek

@@ -3,7 +3,6 @@
 #include "cards/CardStore.h"
 #include "cards/Cp1252.h"
 #include "cards/Language.h"
-#include "cards/SharedState.h"
 #include "platform/Platform.h"
 
 #include <cmath>
@@ -56,8 +55,8 @@ QString fieldText(const QString &typed, QString *refused)
     return kept;
 }
 
-Editor::Editor(SharedState &shared, CardStore &store, Platform &platform, const Language &language)
-    : m_shared(shared), m_store(store), m_platform(platform), m_language(language)
+Editor::Editor(CardStore &store, Platform &platform, const Language &language)
+    : m_store(store), m_platform(platform), m_language(language)
 {
 }
 
@@ -103,8 +102,7 @@ void Editor::switchEditorLanguage(const QString &code)
 // The card file shown, read anew, and the cards of the filter picked out.
 void Editor::readCards(bool blockError)
 {
-    m_shared.currentCardFile = m_file;
-    m_store.loadCardList(blockError);
+    m_store.loadCardList(m_file, blockError);
     m_rows.clear();
     if (m_filter >= 0) {
         const CardList &cards = m_store.cards();
@@ -177,8 +175,7 @@ void Editor::insertCharacter(const QString &character)
 
 void Editor::leaveEditor()
 {
-    m_shared.currentCardFile = m_file;
-    m_store.loadCardList(); // the whole file, whatever filter was shown
+    m_store.loadCardList(m_file); // the whole file, whatever filter was shown
     m_panel = EditorPanel::None;
     emit changed();
     emit left();
@@ -233,8 +230,7 @@ bool Editor::ensureAllCards(const QString &text)
 // fields stay, so nothing typed is lost.
 bool Editor::commitChanges()
 {
-    m_shared.currentCardFile = m_file;
-    if (!m_store.saveCardList(true)) {
+    if (!m_store.saveCardList(m_file, true)) {
         emit rowsChanged();
         emit changed();
         return false;

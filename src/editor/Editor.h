@@ -15,7 +15,6 @@ namespace zek {
 class CardStore;
 class Language;
 class Platform;
-struct SharedState;
 
 enum class EditorPanel { None, Edit, Rebox, Print };
 
@@ -26,7 +25,7 @@ enum class EditorPanel { None, Edit, Rebox, Print };
 class Editor : public QObject {
     Q_OBJECT
 public:
-    Editor(SharedState &shared, CardStore &store, Platform &platform, const Language &language);
+    Editor(CardStore &store, Platform &platform, const Language &language);
 
     // The main window opens the editor: German, all cards, no panel.
     void activateEditor(const QString &userName);
@@ -96,7 +95,6 @@ private:
     void message(const QString &title, const QString &text);
     void printCards(const CardList &cards, bool onePage);
 
-    SharedState &m_shared;
     CardStore &m_store;
     Platform &m_platform;
     const Language &m_language;
