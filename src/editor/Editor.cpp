@@ -257,11 +257,8 @@ void Editor::closeEditPanel()
 
 void Editor::insertNewCard()
 {
+    // no field holds a comma: setFieldText takes each one out as it comes
     const std::array<QString, 3> text = trimmed(m_fields);
-    if ((text[0] + text[1] + text[2]).contains(u',')) {
-        message(inputError, QStringLiteral("Abbruch: Die Texte dürfen kein Komma enthalten!\r\r"));
-        return;
-    }
     // a related word or phrase of blanks is a text; a base word of blanks is none
     if (text[0].isEmpty() || m_fields[1].isEmpty() || m_fields[2].isEmpty()) {
         message(inputError, QStringLiteral("Es müssen alle Felder ausgefüllt sein!\r\r"));
