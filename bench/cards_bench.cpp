@@ -17,12 +17,11 @@ struct Box {
     Box()
     {
         writeLargeBox(dir.path());
-        shared.currentCardFile = QStringLiteral("ZEKCARD1.LST");
-        path = QDir(dir.path()).filePath(shared.currentCardFile);
+        path = QDir(dir.path()).filePath(file);
     }
     QTemporaryDir dir;
-    SharedState shared;
     QuietPlatform platform;
+    const QString file = QStringLiteral("ZEKCARD1.LST");
     QString path;
 };
 
@@ -40,9 +39,9 @@ void RawRead(benchmark::State &state)
 void LoadAndCount(benchmark::State &state)
 {
     Box box;
-    CardStore store(box.dir.path(), box.shared, box.platform);
+    CardStore store(box.dir.path(), box.platform);
     for (auto _ : state) {
-        store.loadCardList();
+        store.loadCardList(box.file);
         BoxCounts counts = countBoxes(store.cards());
         benchmark::DoNotOptimize(counts);
     }
@@ -66,13 +65,13 @@ void RawWrite(benchmark::State &state)
 void Save(benchmark::State &state)
 {
     Box box;
-    CardStore store(box.dir.path(), box.shared, box.platform);
-    store.loadCardList();
+    CardStore store(box.dir.path(), box.platform);
+    store.loadCardList(box.file);
     bool flip = false;
     for (auto _ : state) {
         store.setBox(store.cards().size() / 2, flip ? QStringLiteral("3") : QStringLiteral("4"));
         flip = !flip;
-        if (!store.saveCardList())
+        if (!store.saveCardList(box.file))
             state.SkipWithError("save failed");
     }
 }

@@ -22,7 +22,7 @@ namespace {
 // The trainer without its window.
 struct Trainer {
     explicit Trainer(const QString &folder)
-        : store(folder, shared, platform), main(folder, shared, store, drill, platform)
+        : store(folder, platform), main(folder, shared, store, drill, platform)
     {
     }
     QuietPlatform platform;

@@ -58,8 +58,8 @@ void BareSaveAndLoad(benchmark::State &state)
     int i = 0;
     for (auto _ : state) {
         store.setBox(0, QString::number(++i % 2));
-        store.saveCardList();
-        store.loadCardList();
+        store.saveCardList(trainer().editor().fileName());
+        store.loadCardList(trainer().editor().fileName());
     }
 }
 
@@ -100,7 +100,7 @@ void Insert(benchmark::State &state)
         editor.insertNewCard();
         state.PauseTiming();
         trainer().store().removeCard(16001);
-        trainer().store().saveCardList();
+        trainer().store().saveCardList(editor.fileName());
         state.ResumeTiming();
     }
 }
@@ -126,7 +126,7 @@ void Delete(benchmark::State &state)
     for (auto _ : state) {
         state.PauseTiming();
         trainer().store().insertCard(0, {QStringLiteral("1"), QStringLiteral("Aal"), QStringLiteral("x"), QStringLiteral("y")});
-        trainer().store().saveCardList();
+        trainer().store().saveCardList(editor.fileName());
         editor.showAllCards();
         state.ResumeTiming();
         editor.deleteCurrentCard(); // "Ja"

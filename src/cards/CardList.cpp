@@ -68,25 +68,6 @@ QString entryCountText(qsizetype count)
     return QLatin1Char(' ') + QString::number(count) + QStringLiteral(" Einträgen");
 }
 
-QString cardFileName(const QString &languageCode)
-{
-    if (languageCode == u"D")
-        return QStringLiteral("ZEKCARD1.LST");
-    if (languageCode == u"E")
-        return QStringLiteral("ZEKCARD2.LST");
-    if (languageCode == u"F")
-        return QStringLiteral("ZEKCARD3.LST");
-    return {};
-}
-
-QString languageOfCardFile(const QString &fileName)
-{
-    for (const char *code : {"D", "E", "F"})
-        if (cardFileName(QLatin1String(code)).compare(fileName, Qt::CaseInsensitive) == 0)
-            return QLatin1String(code);
-    return {};
-}
-
 } // namespace zek
 
 namespace zek {

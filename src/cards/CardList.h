@@ -65,12 +65,6 @@ double boxValue(const QString &box);
 // "Kein Eintrag", " 1 Eintrag", " 12 Einträgen".
 QString entryCountText(qsizetype count);
 
-// "ZEKCARD1.LST" for "D", "ZEKCARD2.LST" for "E", "ZEKCARD3.LST" for "F",
-// the empty name for any other code.
-QString cardFileName(const QString &languageCode);
-// The language code of a card file name, the other way round ("" for none).
-QString languageOfCardFile(const QString &fileName);
-
 } // namespace zek
 
 namespace zek {

@@ -67,23 +67,18 @@ bool writeReplacing(const QString &path, const QByteArray &bytes)
 
 } // namespace
 
-CardStore::CardStore(const QString &folder, SharedState &shared, Platform &platform)
-    : m_folder(folder), m_shared(shared), m_platform(platform)
-{
-}
+CardStore::CardStore(const QString &folder, Platform &platform) : m_folder(folder), m_platform(platform) {}
 
-QString CardStore::path() const { return filePath(m_folder, m_shared.currentCardFile); }
-
-bool CardStore::loadCardList(bool blockError)
+bool CardStore::loadCardList(const QString &fileName, bool blockError)
 {
     m_cards.clear();
     m_saved.clear();
     m_loaded = false;
-    m_savedFile = m_shared.currentCardFile;
+    m_savedFile = fileName;
 
-    QFile file(path());
+    QFile file(filePath(m_folder, fileName));
     QByteArray bytes;
-    bool ok = !m_shared.currentCardFile.isEmpty() && file.open(QIODevice::ReadOnly);
+    bool ok = !fileName.isEmpty() && file.open(QIODevice::ReadOnly);
     if (ok) {
         bytes = file.readAll();
         ok = file.error() == QFileDevice::NoError;
@@ -92,7 +87,7 @@ bool CardStore::loadCardList(bool blockError)
         m_platform.messageBox({QStringLiteral("Dateifehler"),
                                QStringLiteral("Die Kartei '%1' kann nicht gelesen werden.\r"
                                               "Die Datei wird nicht überschrieben.\r")
-                                   .arg(m_shared.currentCardFile)});
+                                   .arg(fileName)});
         return false;
     }
 
@@ -105,11 +100,10 @@ bool CardStore::loadCardList(bool blockError)
     return true;
 }
 
-bool CardStore::saveCardList(OnFailure onFailure)
+bool CardStore::saveCardList(const QString &name, OnFailure onFailure)
 {
     if (!isChanged())
         return true;
-    const QString name = m_shared.currentCardFile;
     const auto fail = [&](const QString &reason) {
         if (onFailure == OnFailure::Quiet)
             return false;
@@ -129,7 +123,7 @@ bool CardStore::saveCardList(OnFailure onFailure)
     QChar bad;
     if (!writeCardFile(m_cards, bytes, &bad))
         return fail(QStringLiteral("Das Zeichen '%1' lässt sich in der Datei '%2' nicht speichern.\r").arg(bad, name));
-    if (!writeReplacing(path(), bytes))
+    if (!writeReplacing(filePath(m_folder, name), bytes))
         return fail(QStringLiteral("Die Datei '%1' konnte nicht geschrieben werden\r"
                                    "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\r")
                         .arg(name));

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "CardList.h"
-#include "SharedState.h"
 
 #include <QString>
 
@@ -9,8 +8,8 @@ namespace zek {
 
 class Platform;
 
-// The one CardList in memory, read from and written to the card file named
-// by currentCardFile in the working folder.
+// The one CardList in memory, read from and written to a card file in the
+// card folder, named without a folder.
 //
 // A card file is never lost: it is written to a temporary file beside it and
 // then renamed over it, so a failed save leaves the old file as it was. A list
@@ -19,25 +18,25 @@ class Platform;
 // nothing cannot overwrite the boxes another copy saved.
 class CardStore {
 public:
-    CardStore(const QString &folder, SharedState &shared, Platform &platform);
+    CardStore(const QString &folder, Platform &platform);
 
-    // Empties the list and reads currentCardFile into it. A file that ends
+    // Empties the list and reads the card file into it. A file that ends
     // inside a card shows the block error (unless blockError is false); its
     // fields are kept as one more card. False, with a message, when the file
     // cannot be read.
-    bool loadCardList(bool blockError = true);
+    bool loadCardList(const QString &fileName, bool blockError = true);
 
-    // Writes the list to currentCardFile when it differs from what was last
+    // Writes the list to the card file when it differs from what was last
     // loaded or saved. False when that failed; the old file stays as it was.
     // Tell shows why and keeps the list in memory; RevertThenTell puts the
     // list back to what was last loaded or saved before it shows why; Quiet
     // keeps the list and says nothing. A changed list that was never read
-    // from currentCardFile (the file could not be read) is not saved.
+    // from this file (it could not be read, or the list is another file's) is
+    // not saved.
     enum class OnFailure { Tell, RevertThenTell, Quiet };
-    bool saveCardList(OnFailure onFailure = OnFailure::Tell);
+    bool saveCardList(const QString &fileName, OnFailure onFailure = OnFailure::Tell);
 
     const CardList &cards() const { return m_cards; }
-    bool isLoaded() const { return m_loaded; }
     bool isChanged() const { return m_cards != m_saved; }
     const QString &folder() const { return m_folder; }
 
@@ -49,10 +48,7 @@ public:
     void removeCard(qsizetype position) { m_cards.remove(position); }
 
 private:
-    QString path() const;
-
     QString m_folder;
-    SharedState &m_shared;
     Platform &m_platform;
     CardList m_cards;
     CardList m_saved;     // the list as last loaded or saved

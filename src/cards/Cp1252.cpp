@@ -43,17 +43,6 @@ QString decode(QByteArrayView bytes)
 
 bool canEncode(QChar ch) { return toByte(ch.unicode()) >= 0; }
 
-bool encode(const QString &text, QByteArray &out, QChar *bad)
-{
-    const qsizetype start = out.size();
-    out.resize(start + text.size());
-    char *p = out.data() + start;
-    if (encodeInto(text, p, bad))
-        return true;
-    out.resize(start);
-    return false;
-}
-
 bool encodeInto(QStringView text, char *&out, QChar *bad)
 {
     char *p = out;
@@ -69,14 +58,6 @@ bool encodeInto(QStringView text, char *&out, QChar *bad)
     }
     out = p;
     return true;
-}
-
-qsizetype firstUnencodable(const QString &text)
-{
-    for (qsizetype i = 0; i < text.size(); ++i)
-        if (!canEncode(text[i]))
-            return i;
-    return -1;
 }
 
 } // namespace zek::cp1252

@@ -14,17 +14,10 @@ namespace zek::cp1252 {
 QString decode(QByteArrayView bytes);
 char16_t decodeByte(unsigned char b);
 
-// Appends the bytes of text to out. False, with out as it was, when a
-// character does not fit; that character is then in *bad when bad is given.
-bool encode(const QString &text, QByteArray &out, QChar *bad = nullptr);
-
 // Writes the bytes of text from out on (one byte per character) and moves
 // out behind them; false, with out unmoved, when a character does not fit.
 bool encodeInto(QStringView text, char *&out, QChar *bad = nullptr);
 
 bool canEncode(QChar ch);
-
-// The first character of text that Windows-1252 cannot hold, or -1.
-qsizetype firstUnencodable(const QString &text);
 
 } // namespace zek::cp1252

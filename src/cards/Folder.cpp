@@ -1,5 +1,7 @@
 #include "Folder.h"
 
+#include "Languages.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,6 +32,21 @@ QString findFile(const QString &folder, const QString &name)
 QString filePath(const QString &folder, const QString &name)
 {
     return QDir(folder).filePath(findFile(folder, name));
+}
+
+QStringList cardBoxFiles()
+{
+    QStringList names{QString::fromUtf16(languageFileName)};
+    for (const LanguageRecord &language : languages)
+        names << language.cardFileName();
+    return names;
+}
+
+int cardBoxFilesIn(const QString &folder)
+{
+    const QStringList names = cardBoxFiles();
+    return int(std::count_if(names.begin(), names.end(),
+                             [&](const QString &name) { return QFileInfo(filePath(folder, name)).isFile(); }));
 }
 
 } // namespace zek
@@ -92,18 +109,6 @@ void FolderLock::unlock()
 } // namespace zek
 
 namespace zek {
-namespace {
-
-const QStringList boxFiles = {QStringLiteral("ZEKCARDS.INI"), QStringLiteral("ZEKCARD1.LST"), QStringLiteral("ZEKCARD2.LST"),
-                              QStringLiteral("ZEKCARD3.LST")};
-
-bool holdsACardBox(const QString &folder)
-{
-    return std::any_of(boxFiles.begin(), boxFiles.end(),
-                       [&](const QString &name) { return QFileInfo(filePath(folder, name)).isFile(); });
-}
-
-} // namespace
 
 CardFolderChoice chooseCardFolder(const QStringList &arguments, const QString &workingFolder, const QString &home,
                                   const QString &templateFolder)
@@ -116,14 +121,14 @@ CardFolderChoice chooseCardFolder(const QStringList &arguments, const QString &w
             return {{}, QStringLiteral("Der Ordner \u201e%1\u201c lässt sich nicht lesen.\rDie ZEK-Rechtschreibkartei wird beendet.").arg(arguments.first())};
         return {given.absoluteFilePath(), {}};
     }
-    if (holdsACardBox(workingFolder))
+    if (cardBoxFilesIn(workingFolder) > 0)
         return {QDir(workingFolder).absolutePath(), {}};
     const QString own = QDir(home).filePath(QStringLiteral("ZEK-Rechtschreibkartei"));
     if (QFileInfo::exists(own))
         return {own, {}};
     // the first start: the sample card box, as files of the user's own
     bool made = QDir().mkpath(own);
-    for (const QString &name : boxFiles) {
+    for (const QString &name : cardBoxFiles()) {
         const QString target = QDir(own).filePath(name);
         made = made && QFile::copy(QDir(templateFolder).filePath(name), target)
             && QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLockFile>
 #include <QString>
+#include <QStringList>
 
 namespace zek {
 
@@ -12,9 +14,15 @@ QString findFile(const QString &folder, const QString &name);
 // The full path of that file.
 QString filePath(const QString &folder, const QString &name);
 
-} // namespace zek
+// The four files of a card box: the language file and the three card files.
+QStringList cardBoxFiles();
 
-#include <QLockFile>
+// How many of those the folder holds, each found as the program opens it
+// (findFile): the start-up check wants all four, the choice of the card
+// folder any one.
+int cardBoxFilesIn(const QString &folder);
+
+} // namespace zek
 
 namespace zek {
 

@@ -29,17 +29,6 @@ QString builtInCharacterSet()
     return QStringLiteral("AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZß");
 }
 
-QString languageName(const QString &code)
-{
-    if (code == u"D")
-        return QStringLiteral("Deutsch");
-    if (code == u"E")
-        return QStringLiteral("Englisch");
-    if (code == u"F")
-        return QStringLiteral("Französisch");
-    return {};
-}
-
 void Language::readLanguageFile(const QString &folder, Platform &platform)
 {
     m_sets.clear();
@@ -56,18 +45,12 @@ void Language::readLanguageFile(const QString &folder, Platform &platform)
 
 bool Language::advance()
 {
-    int next;
-    if (m_code == u"D")
-        next = 1;
-    else if (m_code == u"E")
-        next = 2;
-    else if (m_code == u"F")
-        next = 0;
-    else
+    const LanguageRecord *current = findLanguage(m_code);
+    if (!current)
         return false;
-    static const char16_t *const codes[] = {u"D", u"E", u"F"};
-    m_code = QString::fromUtf16(codes[next]);
-    m_current = m_sets.value(next);
+    const LanguageRecord &next = languages[(std::size_t(current->id) + 1) % languages.size()];
+    m_code = next.codeText();
+    m_current = m_sets.value(next.characterSetLine);
     return true;
 }
 

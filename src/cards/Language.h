@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Languages.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QStringList>
@@ -12,15 +14,8 @@ class Platform;
 // (CR LF, LF or CR). Fewer when the file ends before the third line.
 QStringList readLanguageLines(QByteArrayView bytes);
 
-// "ZEKCARDS.INI" in the working folder: the character sets of German, English
-// and French, in that order.
-inline constexpr char16_t languageFileName[] = u"ZEKCARDS.INI";
-
 // The set of every language when the language file is missing or short.
 QString builtInCharacterSet();
-
-// "Deutsch", "Englisch", "Französisch"; empty for any other code.
-QString languageName(const QString &code);
 
 // The current language and its character sets. The code starts as "F", so
 // that the switch at start-up selects German.

@@ -97,8 +97,6 @@ qsizetype Drill::findCard() const
 void Drill::drawCard()
 {
     m_shared.targetText.clear();
-    m_shared.displayText.clear();
-    m_shared.typedText.clear();
     m_answer.clear();
     m_red = false;
     m_step = 0;
@@ -117,11 +115,8 @@ void Drill::drawCard()
     const CardEntry &entry = m_store.cards()[position];
     m_card = {entry.box, entry.baseWord, entry.relatedWord, entry.phrase, position};
     m_shared.targetText = entry.baseWord;
-    m_shared.displayText = presentWord(m_shared.mode, entry.baseWord, m_random);
-    m_display = spacedOut(m_shared.displayText);
+    m_display = spacedOut(presentWord(m_shared.mode, entry.baseWord, m_random));
     m_hiddenCopy = m_display;
-    m_shared.displayText.clear();
-    m_shared.typedText.clear();
     emit changed();
 }
 
@@ -147,7 +142,6 @@ void Drill::checkAnswer(const QString &answerBoxText)
 
     m_display.clear();
     m_red = false;
-    m_shared.typedText = m_answer;
     if (m_answer.size() > answerLimit()) {
         emit changed();
         m_platform.messageBox({QStringLiteral("Texteingabe"), QStringLiteral("Der Text ist zu lang!\r")});
@@ -193,8 +187,6 @@ void Drill::stepDone()
         m_shared.targetText = stepText(next);
         m_display = m_shared.targetText;
         m_hiddenCopy = m_display;
-        m_shared.displayText.clear();
-        m_shared.typedText.clear();
         emit changed();
         emit focusAnswer();
         return;

@@ -5,9 +5,6 @@
 #include "cards/Messages.h"
 #include "platform/Platform.h"
 
-#include <QDir>
-#include <QSet>
-
 namespace zek {
 
 MainWindow::MainWindow(const QString &folder, SharedState &shared, CardStore &store, Drill &drill,
@@ -20,24 +17,6 @@ MainWindow::MainWindow(const QString &folder, SharedState &shared, CardStore &st
     connect(&drill, &Drill::cardAnswered, this, &MainWindow::saveProgress, Qt::QueuedConnection);
 }
 
-int MainWindow::installationFilesFound(const QString &folder)
-{
-    static const QStringList needed = {
-        QStringLiteral("ZEKCARDS.INI"), QStringLiteral("ZEKCARD1.LST"),
-        QStringLiteral("ZEKCARD2.LST"), QStringLiteral("ZEKCARD3.LST"),
-    };
-    QDir dir(folder);
-    dir.setNameFilters({QStringLiteral("*.LST"), QStringLiteral("*.INI")});
-    dir.setFilter(QDir::Files | QDir::Hidden | QDir::System);
-    QSet<QString> found;
-    for (const QString &entry : dir.entryList()) {
-        const QString upper = entry.toUpper();
-        if (needed.contains(upper))
-            found.insert(upper);
-    }
-    return int(found.size());
-}
-
 bool MainWindow::startUp()
 {
     m_wide = false;
@@ -47,7 +26,7 @@ bool MainWindow::startUp()
                                QStringLiteral("Die ZEK-Rechtschreibkartei ist in diesem Ordner schon geöffnet.")});
         return false;
     }
-    if (installationFilesFound(m_folder) < 4) {
+    if (cardBoxFilesIn(m_folder) < cardBoxFiles().size()) {
         m_platform.messageBox({QStringLiteral("ZEKKarte abbrechen"),
                                QStringLiteral("Die Installation ist so nicht vollständig,\r"
                                               "der Programmstart wird abgebrochen!\r")});
@@ -85,11 +64,11 @@ void MainWindow::activate()
 
 void MainWindow::switchLanguage()
 {
-    if (cardFileName(m_language.code()).isEmpty())
+    if (cardFile().isEmpty())
         return;
     // The boxes reached in the drill go into the file before another
     // language's cards replace them.
-    if (!m_store.saveCardList())
+    if (!m_store.saveCardList(cardFile()))
         return;
     m_language.advance();
     loadLanguage();
@@ -98,8 +77,8 @@ void MainWindow::switchLanguage()
 void MainWindow::loadLanguage()
 {
     m_drill.clearCurrentCard();
-    m_shared.currentCardFile = cardFileName(m_language.code());
-    m_store.loadCardList();
+    m_shared.currentCardFile = cardFile();
+    m_store.loadCardList(m_shared.currentCardFile);
     emit changed();
     m_drill.countBoxes();
     m_drill.chooseBox(m_shared.currentBox);
@@ -168,13 +147,8 @@ bool MainWindow::openWindow(Window window)
     m_storedBox = QString::number(m_shared.currentBox);
     m_storedLevel = QString::number(m_shared.level);
     // the information window needs nothing saved: it opens after the message
-    if (!m_store.saveCardList() && window != Window::Info)
+    if (!m_store.saveCardList(cardFile()) && window != Window::Info)
         return false;
-
-    if (window == Window::WordShow) {
-        const CurrentCard &card = m_drill.card();
-        m_handover = {card.baseWord, card.relatedWord, card.phrase, card.box, words};
-    }
     emit windowRequested(window);
     return true;
 }
@@ -188,7 +162,7 @@ bool MainWindow::exit()
         return false;
     // A save that keeps failing (the card folder gone or read-only) must not
     // hold the child in the program.
-    if (!m_store.saveCardList()
+    if (!m_store.saveCardList(cardFile())
         && m_platform.messageBox({QStringLiteral("ZEK-Rechtschreibkartei"),
                                   QStringLiteral("Die Karteikarten konnten nicht gespeichert werden.\r"
                                                  "Trotzdem beenden?"),
@@ -199,13 +173,13 @@ bool MainWindow::exit()
     return true;
 }
 
-bool MainWindow::endSession() { return m_store.saveCardList(); }
+bool MainWindow::endSession() { return m_store.saveCardList(cardFile()); }
 
-void MainWindow::saveProgress() { m_saveFailing = !m_store.saveCardList(m_saveFailing ? CardStore::OnFailure::Quiet : CardStore::OnFailure::Tell); }
+void MainWindow::saveProgress() { m_saveFailing = !m_store.saveCardList(cardFile(), m_saveFailing ? CardStore::OnFailure::Quiet : CardStore::OnFailure::Tell); }
 
 void MainWindow::endFromOutside()
 {
-    m_store.saveCardList(CardStore::OnFailure::Quiet);
+    m_store.saveCardList(cardFile(), CardStore::OnFailure::Quiet);
     emit quitRequested();
 }
 

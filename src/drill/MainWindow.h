@@ -16,13 +16,6 @@ class Platform;
 // The windows the tool bar opens.
 enum class Window { Editor, Memory, Hangman, WordPrison, WordShow, Info };
 
-// What the word show is given when it opens.
-struct WordShowHandover {
-    QString baseWord, relatedWord, phrase;
-    QString position;       // the current card's box code
-    qsizetype lastCard = 0; // the card scroller runs from 1 to the word total
-};
-
 // The main window apart from the drill: start-up with its installation check,
 // activation, the language switch, the tool bar commands, the user name and
 // the exit.
@@ -69,16 +62,11 @@ public:
     const Language &language() const { return m_language; }
     const QString &userName() const { return m_userName; }
     bool isWide() const { return m_wide; }
-    const WordShowHandover &wordShowHandover() const { return m_handover; }
 
     // The three stored settings (aufgfeld, fachfeld, levelfeld) as text.
     const QString &storedMode() const { return m_storedMode; }
     const QString &storedBox() const { return m_storedBox; }
     const QString &storedLevel() const { return m_storedLevel; }
-
-    // How many of the four files of a card box the folder holds, the names
-    // compared in upper case.
-    static int installationFilesFound(const QString &folder);
 
 signals:
     void changed();
@@ -87,6 +75,9 @@ signals:
     void quitRequested();
 
 private:
+    // The card file of the current language.
+    QString cardFile() const { return cardFileName(m_language.code()); }
+
     QString m_folder;
     SharedState &m_shared;
     CardStore &m_store;
@@ -98,7 +89,6 @@ private:
     QString m_storedMode = QStringLiteral("1");
     QString m_storedBox = QStringLiteral("1");
     QString m_storedLevel = QStringLiteral("1");
-    WordShowHandover m_handover;
     bool m_saveFailing = false;
     FolderLock m_lock;
 };

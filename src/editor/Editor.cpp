@@ -3,7 +3,6 @@
 #include "cards/CardStore.h"
 #include "cards/Cp1252.h"
 #include "cards/Language.h"
-#include "cards/SharedState.h"
 #include "platform/Platform.h"
 
 #include <cmath>
@@ -56,8 +55,8 @@ QString fieldText(const QString &typed, QString *refused)
     return kept;
 }
 
-Editor::Editor(SharedState &shared, CardStore &store, Platform &platform, const Language &language)
-    : m_shared(shared), m_store(store), m_platform(platform), m_language(language)
+Editor::Editor(CardStore &store, Platform &platform, const Language &language)
+    : m_store(store), m_platform(platform), m_language(language)
 {
 }
 
@@ -84,18 +83,18 @@ void Editor::activateEditor(const QString &userName)
     m_panel = EditorPanel::None;
     m_activeField = 0;
     m_filter = -1;
-    switchEditorLanguage(QStringLiteral("D"));
+    switchEditorLanguage(languageRecord(LanguageId::German).codeText());
     showAllCards();
 }
 
 void Editor::switchEditorLanguage(const QString &code)
 {
-    const qsizetype index = QStringList{"D", "E", "F"}.indexOf(code);
-    if (index < 0)
+    const LanguageRecord *language = findLanguage(code);
+    if (!language)
         return;
     m_code = code;
-    m_file = cardFileName(code);
-    m_characters = m_language.characterSets().value(index);
+    m_file = language->cardFileName();
+    m_characters = m_language.characterSets().value(language->characterSetLine);
     readCards(true); // the filter shown applies to the new file's cards
     setCurrent(0);
 }
@@ -103,8 +102,7 @@ void Editor::switchEditorLanguage(const QString &code)
 // The card file shown, read anew, and the cards of the filter picked out.
 void Editor::readCards(bool blockError)
 {
-    m_shared.currentCardFile = m_file;
-    m_store.loadCardList(blockError);
+    m_store.loadCardList(m_file, blockError);
     m_rows.clear();
     if (m_filter >= 0) {
         const CardList &cards = m_store.cards();
@@ -177,8 +175,7 @@ void Editor::insertCharacter(const QString &character)
 
 void Editor::leaveEditor()
 {
-    m_shared.currentCardFile = m_file;
-    m_store.loadCardList(); // the whole file, whatever filter was shown
+    m_store.loadCardList(m_file); // the whole file, whatever filter was shown
     m_panel = EditorPanel::None;
     emit changed();
     emit left();
@@ -233,8 +230,7 @@ bool Editor::ensureAllCards(const QString &text)
 // fields stay, so nothing typed is lost.
 bool Editor::commitChanges()
 {
-    m_shared.currentCardFile = m_file;
-    if (!m_store.saveCardList(CardStore::OnFailure::RevertThenTell)) {
+    if (!m_store.saveCardList(m_file, CardStore::OnFailure::RevertThenTell)) {
         emit rowsChanged();
         emit changed();
         return false;
@@ -261,11 +257,8 @@ void Editor::closeEditPanel()
 
 void Editor::insertNewCard()
 {
+    // no field holds a comma: setFieldText takes each one out as it comes
     const std::array<QString, 3> text = trimmed(m_fields);
-    if ((text[0] + text[1] + text[2]).contains(u',')) {
-        message(inputError, QStringLiteral("Abbruch: Die Texte dürfen kein Komma enthalten!\r\r"));
-        return;
-    }
     // a related word or phrase of blanks is a text; a base word of blanks is none
     if (text[0].isEmpty() || m_fields[1].isEmpty() || m_fields[2].isEmpty()) {
         message(inputError, QStringLiteral("Es müssen alle Felder ausgefüllt sein!\r\r"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/CardList.h"
+#include "cards/Languages.h"
 #include "printing/Sheets.h"
 
 #include <QList>
@@ -14,7 +15,6 @@ namespace zek {
 class CardStore;
 class Language;
 class Platform;
-struct SharedState;
 
 enum class EditorPanel { None, Edit, Rebox, Print };
 
@@ -25,7 +25,7 @@ enum class EditorPanel { None, Edit, Rebox, Print };
 class Editor : public QObject {
     Q_OBJECT
 public:
-    Editor(SharedState &shared, CardStore &store, Platform &platform, const Language &language);
+    Editor(CardStore &store, Platform &platform, const Language &language);
 
     // The main window opens the editor: German, all cards, no panel.
     void activateEditor(const QString &userName);
@@ -95,14 +95,13 @@ private:
     void message(const QString &title, const QString &text);
     void printCards(const CardList &cards, bool onePage);
 
-    SharedState &m_shared;
     CardStore &m_store;
     Platform &m_platform;
     const Language &m_language;
 
     QString m_userName;
-    QString m_code = QStringLiteral("D");
-    QString m_file = QStringLiteral("ZEKCARD1.LST");
+    QString m_code = languageRecord(LanguageId::German).codeText();
+    QString m_file = languageRecord(LanguageId::German).cardFileName();
     QString m_characters;
     int m_filter = -1;
     QList<qsizetype> m_rows; // the card positions in view under a box filter

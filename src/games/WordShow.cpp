@@ -1,6 +1,7 @@
 #include "WordShow.h"
 
 #include "cards/CardFile.h"
+#include "cards/Languages.h"
 #include "cards/SharedState.h"
 #include "platform/Platform.h"
 

@@ -32,13 +32,11 @@ const QColor levelYellow(255, 255, 128);
 
 QColor toColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// The flag picture of a language code; German's for any other code.
 QString flagOf(const QString &code)
 {
-    if (code == u"E")
-        return QStringLiteral(":/icons/flag_en.svg");
-    if (code == u"F")
-        return QStringLiteral(":/icons/flag_fr.svg");
-    return QStringLiteral(":/icons/flag_de.svg");
+    const LanguageRecord *language = findLanguage(code);
+    return QString::fromLatin1((language ? *language : languageRecord(LanguageId::German)).flag);
 }
 
 } // namespace
@@ -69,7 +67,7 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
                                120, [this] { m_drill.toggleWordOrder(); });
     m_random = addButton("bild9", QStringLiteral("Wortauswahl"), QStringLiteral("order_random"), 2160, 120,
                          [this] { m_drill.toggleWordOrder(); });
-    m_language = addButton("Bild13", QStringLiteral("Sprachdatei"), QStringLiteral("flag_de"), 3000, 120,
+    m_language = addButton("Bild13", QStringLiteral("Sprachdatei"), flagOf(languageRecord(LanguageId::German).codeText()), 3000, 120,
                            [this] { m_main.switchLanguage(); });
     m_windowButtons[Window::WordPrison] =
         addButton("Bild4", QStringLiteral("Wortfange"), QStringLiteral("prison"), 3840, 120,
@@ -304,7 +302,7 @@ void Form1::refresh()
     m_caption->setText(screenText(language.caption()));
     if (language.code() != m_shownLanguage) {
         m_shownLanguage = language.code();
-        m_language->setIcon(QIcon(flagOf(m_shownLanguage)));
+        m_language->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(flagOf(m_shownLanguage))));
     }
     if (language.currentCharacterSet() != m_shownCharacterSet) {
         m_shownCharacterSet = language.currentCharacterSet();

@@ -176,15 +176,20 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
         {"Bild8", "Bearbeiten", "edit", [this] { m_editor.openEditPanel(); }},
         {"Bild6", "Einstufung", "rebox", [this] { m_editor.openReboxPanel(); }},
         {"bild9", "Löschen", "delete", [this] { m_editor.deleteCurrentCard(); }},
-        {"Bild1", "Deutsch", "flag_de", [this] { m_editor.switchEditorLanguage(QStringLiteral("D")); }},
-        {"Bild2", "Englisch", "flag_en", [this] { m_editor.switchEditorLanguage(QStringLiteral("E")); }},
-        {"Bild3", "Französisch", "flag_fr", [this] { m_editor.switchEditorLanguage(QStringLiteral("F")); }},
     };
-    for (int i = 0; i < 8; ++i) {
-        QToolButton *button = addPictureButton(this, tools[i].name, QString::fromUtf8(tools[i].toolTip),
-                                               QString::fromLatin1(tools[i].icon), twipsRect(720, 1320 + 600 * i, 495, 495));
-        connect(button, &QToolButton::clicked, this, tools[i].action);
-    }
+    int slot = 0;
+    const auto addTool = [&](const char *name, const QString &toolTip, const char *icon, std::function<void()> action) {
+        QToolButton *button = addPictureButton(this, name, toolTip, QString::fromLatin1(icon),
+                                               twipsRect(720, 1320 + 600 * slot++, 495, 495));
+        connect(button, &QToolButton::clicked, this, std::move(action));
+    };
+    for (const Tool &tool : tools)
+        addTool(tool.name, QString::fromUtf8(tool.toolTip), tool.icon, tool.action);
+    // Bild1 to Bild3: the flags of the languages, in their order
+    const char *const flagButtons[] = {"Bild1", "Bild2", "Bild3"};
+    for (const LanguageRecord &language : languages)
+        addTool(flagButtons[std::size_t(language.id)], language.nameText(), language.flag,
+                [this, code = language.codeText()] { m_editor.switchEditorLanguage(code); });
 
     buildEditPanel();
     buildReboxPanel();

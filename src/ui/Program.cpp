@@ -59,10 +59,10 @@ void Program::endOnSignals()
 }
 
 Program::Program(const QString &folder, Platform &platform, Random &random)
-    : m_store(folder, m_shared, platform),
+    : m_store(folder, platform),
       m_drill(m_shared, m_store, platform, random),
       m_main(folder, m_shared, m_store, m_drill, platform),
-      m_editor(m_shared, m_store, platform, m_main.language()),
+      m_editor(m_store, platform, m_main.language()),
       m_hangman(folder, m_shared, platform, random),
       m_prison(folder, m_shared, platform, random),
       m_memory(folder, m_shared, platform, random),

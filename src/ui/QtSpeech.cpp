@@ -7,6 +7,8 @@
 // until it answers again.
 #include "QtPlatform.h"
 
+#include "cards/Languages.h"
+
 #include <QEvent>
 #include <QLocale>
 #include <QPointer>
@@ -74,30 +76,15 @@ private:
     std::function<void()> m_command;
 };
 
-QLocale::Language languageOf(const QString &code)
-{
-    if (code == u"D")
-        return QLocale::German;
-    if (code == u"E")
-        return QLocale::English;
-    if (code == u"F")
-        return QLocale::French;
-    return QLocale::AnyLanguage;
-}
-
 // The voice's locale for a language: the one of its home country where
 // there is one (Germany, Great Britain, France), else any; C for none.
-QLocale localeFor(const QList<QLocale> &available, const QString &code)
+QLocale localeFor(const QList<QLocale> &available, const LanguageRecord &language)
 {
-    const QLocale::Language language = languageOf(code);
-    const QLocale::Territory home = language == QLocale::English ? QLocale::UnitedKingdom
-                                  : language == QLocale::German  ? QLocale::Germany
-                                                                 : QLocale::France;
     QLocale found = QLocale::c();
     for (const QLocale &l : available) {
-        if (language == QLocale::AnyLanguage || l.language() != language)
+        if (l.language() != language.voice)
             continue;
-        if (l.territory() == home)
+        if (l.territory() == language.voiceHome)
             return l;
         if (found == QLocale::c())
             found = l;
@@ -144,10 +131,10 @@ void QtPlatform::voicesFound(const QList<QLocale> &locales)
 {
     // the voice of each language, chosen once: the window asks at every keystroke
     m_voices.clear();
-    for (const char *code : {"D", "E", "F"}) {
-        const QLocale locale = localeFor(locales, QLatin1String(code));
+    for (const LanguageRecord &language : languages) {
+        const QLocale locale = localeFor(locales, language);
         if (locale != QLocale::c())
-            m_voices.insert(QLatin1String(code), locale);
+            m_voices.insert(language.codeText(), locale);
     }
     emit speechChanged();
 }

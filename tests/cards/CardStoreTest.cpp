@@ -3,6 +3,7 @@
 // through the main window.
 #include "cards/CardStore.h"
 #include "cards/Folder.h"
+#include "cards/Languages.h"
 
 #include "FakePlatform.h"
 #include "TestFiles.h"
@@ -25,16 +26,15 @@ const QByteArray threeCards("1, Affe, affig, Der Affe lacht.\r\n"
 struct Store {
     explicit Store(const char *name = "ZEKCARD1.LST")
     {
-        shared.currentCardFile = QStringLiteral("ZEKCARD1.LST");
         writeBytes(file(name), threeCards);
-        EXPECT_TRUE(store.loadCardList());
+        EXPECT_TRUE(store.loadCardList(german));
     }
     QString file(const char *name = "ZEKCARD1.LST") const { return QDir(dir.path()).filePath(QLatin1String(name)); }
     QStringList files() const { return QDir(dir.path()).entryList(QDir::Files); }
     QTemporaryDir dir;
-    SharedState shared;
     FakePlatform platform;
-    CardStore store{dir.path(), shared, platform};
+    CardStore store{dir.path(), platform};
+    const QString german = QStringLiteral("ZEKCARD1.LST");
 };
 
 } // namespace
@@ -48,12 +48,12 @@ TEST(CardStore, WritesInPlaceOnlyWhereNeededAndPutsTheOldBytesBack)
         ReadOnly folder(s.dir.path());
         FileSizeLimit fullDisk(threeCards.size());
         ASSERT_TRUE(folder.made());
-        EXPECT_FALSE(s.store.saveCardList());
+        EXPECT_FALSE(s.store.saveCardList(s.german));
     }
     EXPECT_EQ(readBytes(s.file()), threeCards);
     EXPECT_EQ(s.files(), QStringList{"ZEKCARD1.LST"});
     EXPECT_EQ(s.store.cards()[1].box, QString(40, u'4'));
-    EXPECT_TRUE(s.store.saveCardList()); // the list is still there to save
+    EXPECT_TRUE(s.store.saveCardList(s.german)); // the list is still there to save
 }
 
 TEST(CardStore, RefusesACharacterOutsideWindows1252AndKeepsTheNameFound)
@@ -61,12 +61,12 @@ TEST(CardStore, RefusesACharacterOutsideWindows1252AndKeepsTheNameFound)
     Store s("zekcard1.lst");
     s.store.setBox(1, QStringLiteral("Ω"));
     s.platform.expectMessage();
-    EXPECT_FALSE(s.store.saveCardList());
+    EXPECT_FALSE(s.store.saveCardList(s.german));
     EXPECT_EQ(s.platform.messages().back().title + u'|' + s.platform.messages().back().text,
               QStringLiteral("Speicherfehler|Die Karteikarten wurden nicht gespeichert!\r"
                              "Das Zeichen 'Ω' lässt sich in der Datei 'ZEKCARD1.LST' nicht speichern.\rDie Datei bleibt, wie sie war.\r"));
     s.store.setBox(1, QStringLiteral("3"));
-    EXPECT_TRUE(s.store.saveCardList());
+    EXPECT_TRUE(s.store.saveCardList(s.german));
     EXPECT_EQ(s.files(), QStringList{"zekcard1.lst"});
     EXPECT_EQ(readBytes(s.file("zekcard1.lst")), QByteArray(threeCards).replace("2, B\xe4r", "3, B\xe4r"));
 }

@@ -80,7 +80,7 @@ TEST(MainWindow, Scenarios)
         {"an empty list opens the editor on Cancel", "", "prompt ", "Fach 1", "opened=1"},
         {"a failed save opens no window", sample, "type Apfel; gone; open show", "Fach 1|Speicherfehler", "opened=0"},
         {"return restores box, level, mode", sample, "level; level; box 2; type Haus; type Häuser; type Das Haus ist groß.; modes; mode 4; open show; traces; activate",
-         "", "box=2; level=3; mode=5; display= H  u  _  _ ; file=132; handover=Hund|Hunde|Der Hund bellt.|2|3"},
+         "", "box=2; level=3; mode=5; display= H  u  _  _ ; file=132"},
         {"a new user name", sample, "name Lena", "Neuer Name: Lena", "name=Lena; file=122"},
         {"Cancel keeps the name", sample, "name ", "", "name=Freund"},
         {"exit: Nein", sample, "type Apfel; answer nein; exit", "Fach 1|ZEK-Rechtschreibkartei", "quit=0; file=122"},

@@ -243,10 +243,6 @@ QString Trainer::state(const QString &key) const
     if (key == u"panel") return QStringList{"none", "edit", "rebox", "print"}[int(editor.panel())];
     if (key == u"newbox") return QString::number(editor.newBox());
     if (key == u"filter") return QString::number(editor.filter());
-    if (key == u"handover") {
-        const WordShowHandover &h = main.wordShowHandover();
-        return QStringList{h.baseWord, h.relatedWord, h.phrase, h.position, QString::number(h.lastCard)}.join(u'|');
-    }
     ADD_FAILURE() << "no such state: " << key.toStdString();
     return {};
 }

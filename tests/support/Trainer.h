@@ -58,7 +58,7 @@ struct Trainer {
     void run(const QString &script);
     // What the child sees and the file holds, by name: target, display,
     // boxes (the box codes in memory), file (those in the file), red, level,
-    // box, mode, order, lang, name, opened, quit, handover, total (words),
+    // box, mode, order, lang, name, opened, quit, total (words),
     // started, lock (the lock file is there), caption, cards (the German file
     // as text, "/" for each CR LF), words (its base words); of the editor:
     // rows (the base words in view), eposition, ecount, efile, elang,
@@ -89,10 +89,10 @@ struct Trainer {
     FakePlatform platform;
     FixedRandom random;
     SharedState shared;
-    CardStore store{dir.path(), shared, platform};
+    CardStore store{dir.path(), platform};
     Drill drill{shared, store, platform, random};
     MainWindow main{dir.path(), shared, store, drill, platform};
-    Editor editor{shared, store, platform, main.language()};
+    Editor editor{store, platform, main.language()};
     Hangman hangman{dir.path(), shared, platform, random};
     Prison prison{dir.path(), shared, platform, random};
     MemoryGame memory{dir.path(), shared, platform, random};
