@@ -35,8 +35,6 @@ public:
     // "Z e i c h e n s a t z", a line break (CR) and the language name.
     QString caption() const;
 
-    void setCode(const QString &code) { m_code = code; }
-
 private:
     QString m_code = QStringLiteral("F");
     QStringList m_sets;

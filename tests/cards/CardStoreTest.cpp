@@ -39,23 +39,6 @@ struct Store {
 
 } // namespace
 
-TEST(CardStore, WritesInPlaceOnlyWhereNeededAndPutsTheOldBytesBack)
-{
-    Store s;
-    s.store.setBox(1, QString(40, u'4')); // longer than the file
-    s.platform.expectMessage();
-    {
-        ReadOnly folder(s.dir.path());
-        FileSizeLimit fullDisk(threeCards.size());
-        ASSERT_TRUE(folder.made());
-        EXPECT_FALSE(s.store.saveCardList(s.german));
-    }
-    EXPECT_EQ(readBytes(s.file()), threeCards);
-    EXPECT_EQ(s.files(), QStringList{"ZEKCARD1.LST"});
-    EXPECT_EQ(s.store.cards()[1].box, QString(40, u'4'));
-    EXPECT_TRUE(s.store.saveCardList(s.german)); // the list is still there to save
-}
-
 TEST(CardStore, RefusesACharacterOutsideWindows1252AndKeepsTheNameFound)
 {
     Store s("zekcard1.lst");
@@ -69,19 +52,6 @@ TEST(CardStore, RefusesACharacterOutsideWindows1252AndKeepsTheNameFound)
     EXPECT_TRUE(s.store.saveCardList(s.german));
     EXPECT_EQ(s.files(), QStringList{"zekcard1.lst"});
     EXPECT_EQ(readBytes(s.file("zekcard1.lst")), QByteArray(threeCards).replace("2, B\xe4r", "3, B\xe4r"));
-}
-
-TEST(CardStore, CountsEachBoxTextExactly)
-{
-    CardList cards;
-    for (const char *box : {"0", "1", "1", "2", "3", "4", "5", "5", "5", "6", "7", " 1", "", "11", "a"})
-        cards.append({QString::fromLatin1(box), QStringLiteral("w"), {}, {}});
-    const BoxCounts counts = countBoxes(cards);
-    EXPECT_EQ(counts.perBox, (std::array<qsizetype, 7>{1, 2, 1, 1, 1, 3, 1}));
-    EXPECT_EQ(counts.total, 10);
-    EXPECT_EQ(entryCountText(0) + u'|' + entryCountText(1) + u'|' + entryCountText(12), QStringLiteral("Kein Eintrag| 1 Eintrag| 12 Einträgen"));
-    EXPECT_EQ(QStringList({cardFileName("D"), cardFileName("E"), cardFileName("F"), cardFileName("d")}).join(u'|'),
-              QStringLiteral("ZEKCARD1.LST|ZEKCARD2.LST|ZEKCARD3.LST|"));
 }
 
 // Which card folder the program works on.

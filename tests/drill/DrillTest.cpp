@@ -16,7 +16,7 @@ const QByteArray sixCards("2, Baum, B\xe4ume, Der Baum ist hoch.\r\n"
 
 // The drill as a child meets it: each row starts the trainer on a file, runs
 // the steps, and checks the boxes shown (titles) and what is seen.
-TEST(Drill, Scenarios)
+SCENARIOS(Drill, Scenarios)
 {
     const QString a120(120, u'a');
     runScenarios({
@@ -35,6 +35,7 @@ TEST(Drill, Scenarios)
         {"a phrase over 100 characters", "1, aa, aaa, " + a120.toLatin1() + "\r\n", "level; level; type aa; type aaa; paste " + a120, "Fach 1", "boxes=2"},
         {"over 100 characters", sixCards, "paste " + QString(101, u'Z'), "Texteingabe", "answer=; display= Z  w  e  r  g "},
         {"a card without base word is passed over", "1, , x, y\r\n1, Hund, Hunde, z\r\n", "type Hund", "Fach 1", "boxes=12"},
+        {"a box counts only the digit as it stands", "1 , a, b, c\r\n11, d, e, f\r\n3.0, g, h, i\r\n1, Zug, x, y\r\n", "", "", "total=1; target=Zug"},
         {"an empty box, typing asks again", sixCards, "box 4; type x", "Fach 4|Fach 4", "target=; answer="},
         {"only cards without base word", sixCards + "4, , x, y\r\n4\r\n", "box 4; type x; box 1", "Dateifehler|Fach 4|Fach 4", "target=Zwerg"},
         {"wrong case is red", sixCards, "box 3; type h", "", "red=yes; display= H  a  u  s "},

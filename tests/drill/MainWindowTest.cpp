@@ -12,48 +12,35 @@ const QByteArray sample("1, Apfel, \xc4pfel, Der Apfel ist rot.\r\n"
 
 } // namespace
 
-// The last box of each script with the title given, word for word.
-TEST(MainWindow, ShowsItsMessagesExactly)
+// The boxes of each script, word for word, with their icons, buttons and
+// default buttons.
+SCENARIOS(MainWindow, Messages)
 {
-    const struct {
-        const char *script, *title, *text;
-        Icon icon = Icon::None;
-    } cases[] = {
-        {"box 4", "Fach 4", "Dieses Fach ist leer, bitte\rein anderes Fach wählen!\r"},
-        {"paste 12345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901",
-         "Texteingabe", "Der Text ist zu lang!\r"},
-        {"explain", "Schwierigkeitsstufe", "1 --> Nur das Lernwort schreiben\r2 --> Verwandtes Wort zusätzlich\r"
-         "3 --> Auch Satzbeispiel eingeben\r\r(Zum Ändern die Ziffer anklicken)\r"},
-        {"card", "ZEK-Karteikarte:  Fach 1", "A  p  f  e  l \r\rÄpfel\r\rDer Apfel ist rot.\r\r\r"},
-        {"order", "Wortauswahl", "Wortauswahl in zufälliger Reihenfolge!"},
-        {"order; order", "Wortauswahl", "Wortauswahl nach der ABC-Reihenfolge!"},
-        {"open memory", "Memoryspiel abbrechen", "Es sind nicht genügend Wörter vorhanden!\r\r"},
-        {"name Lena", "Neuer Name: Lena", "Der Benutzername wurde geändert.\rDie Karteikarten bleiben wie gesetzt.\r\r\r"},
-        {"answer nein; exit", "ZEK-Rechtschreibkartei", "Die ZEK-Rechtschreibkartei beenden?\r", Icon::Critical},
-        {"type Apfel; gone; lang", "Speicherfehler", "Die Karteikarten wurden nicht gespeichert!\rDie Datei 'ZEKCARD1.LST' konnte nicht geschrieben werden\r"
-         "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\rDie Datei bleibt, wie sie war.\r"},
-        {"remove ZEKCARD2.LST; lang", "Dateifehler", "Die Kartei 'ZEKCARD2.LST' kann nicht gelesen werden.\rDie Datei wird nicht überschrieben.\r"},
-        {"remove ZEKCARDS.INI; start", "ZEKKarte abbrechen", "Die Installation ist so nicht vollständig,\rder Programmstart wird abgebrochen!\r"},
-        {"type Apfel; gone; answer ja; answer nein; exit", "ZEK-Rechtschreibkartei",
-         "Die Karteikarten konnten nicht gespeichert werden.\rTrotzdem beenden?", Icon::Question},
-    };
-    for (const auto &c : cases) {
-        SCOPED_TRACE(c.script);
-        Trainer t;
-        t.play(sample, QString::fromUtf8(c.script));
-        const qsizetype i = t.platform.titles().lastIndexOf(QString::fromUtf8(c.title));
-        ASSERT_GE(i, 0);
-        const Message &m = t.platform.messages()[i];
-        EXPECT_EQ(m.title + u'|' + m.text, QString::fromUtf8(c.title) + u'|' + QString::fromUtf8(c.text));
-        EXPECT_EQ(m.icon, c.icon);
-        EXPECT_EQ(m.buttons, c.icon == Icon::None ? Buttons::Ok : Buttons::YesNo);
-        EXPECT_EQ(m.defaultButton, c.icon == Icon::None ? Answer::Ok : Answer::No);
-    }
+    runScenarios({
+        {"an empty box", sample, "box 4", "Fach 4", "last=Dieses Fach ist leer, bitte\rein anderes Fach wählen!\r; kinds=none, OK, OK"},
+        {"a text too long", sample, "paste 12345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901",
+         "Texteingabe", "last=Der Text ist zu lang!\r; kinds=none, OK, OK"},
+        {"the levels", sample, "explain", "Schwierigkeitsstufe", "last=1 --> Nur das Lernwort schreiben\r2 --> Verwandtes Wort zusätzlich\r"
+         "3 --> Auch Satzbeispiel eingeben\r\r(Zum Ändern die Ziffer anklicken)\r; kinds=none, OK, OK"},
+        {"the card", sample, "card", "ZEK-Karteikarte:  Fach 1", "last=A  p  f  e  l \r\rÄpfel\r\rDer Apfel ist rot.\r\r\r; kinds=none, OK, OK"},
+        {"random order", sample, "order", "Wortauswahl", "last=Wortauswahl in zufälliger Reihenfolge!; kinds=none, OK, OK"},
+        {"ABC order", sample, "order; order", "Wortauswahl|Wortauswahl", "last=Wortauswahl nach der ABC-Reihenfolge!; kinds=none, OK, OK|none, OK, OK"},
+        {"too few words for memory", sample, "open memory", "Memoryspiel abbrechen", "last=Es sind nicht genügend Wörter vorhanden!\r\r; kinds=none, OK, OK"},
+        {"a new name", sample, "name Lena", "Neuer Name: Lena", "last=Der Benutzername wurde geändert.\rDie Karteikarten bleiben wie gesetzt.\r\r\r; kinds=none, OK, OK"},
+        {"the exit question", sample, "answer nein; exit", "ZEK-Rechtschreibkartei", "last=Die ZEK-Rechtschreibkartei beenden?\r; kinds=critical, Ja Nein, Nein"},
+        {"a failed save", sample, "type Apfel; gone; lang", "Fach 1|Speicherfehler", "last=Die Karteikarten wurden nicht gespeichert!\rDie Datei 'ZEKCARD1.LST' konnte nicht geschrieben werden\r"
+         "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\rDie Datei bleibt, wie sie war.\r; kinds=none, OK, OK|none, OK, OK"},
+        {"a file that cannot be read", sample, "remove ZEKCARD2.LST; lang", "Dateifehler|Fach 1", "first=Die Kartei 'ZEKCARD2.LST' kann nicht gelesen werden.\rDie Datei wird nicht überschrieben.\r; kinds=none, OK, OK|none, OK, OK"},
+        {"an incomplete installation", sample, "remove ZEKCARDS.INI; start", "ZEKKarte abbrechen", "last=Die Installation ist so nicht vollständig,\rder Programmstart wird abgebrochen!\r; kinds=none, OK, OK"},
+        {"ending without the cards saved", sample, "type Apfel; gone; answer ja; answer nein; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei",
+         "last=Die Karteikarten konnten nicht gespeichert werden.\rTrotzdem beenden?;"
+         " kinds=none, OK, OK|critical, Ja Nein, Nein|none, OK, OK|question, Ja Nein, Nein"},
+    });
 }
 
 // The language, the tool bar windows, the user name and the exit, as
 // scripts on a file: the boxes shown (titles) and what is seen afterwards.
-TEST(MainWindow, Scenarios)
+SCENARIOS(MainWindow, Scenarios)
 {
     runScenarios({
         {"the start", sample, "", "", "started=yes; lang=D; caption=Z e i c h e n s a t z\rDeutsch; level= 1; box=1; mode=1; order=abc; target=Apfel; name=Freund; lock=yes"},
@@ -63,8 +50,14 @@ TEST(MainWindow, Scenarios)
         {"a read-only folder takes no lock", sample, "folder-ro; start; rw", "", "started=yes; lock=no"},
         {"the flag saves first", sample, "type Apfel; lang", "Fach 1", "lang=E; target=dog; file=222"},
         {"D, E, F, D", sample, "lang; lang; lang", "", "lang=D; target=Apfel"},
+        {"English: its name and characters", sample, "lang", "", "caption=Z e i c h e n s a t z\rEnglisch; charset=XYZ"},
+        {"French", sample, "lang; lang", "", "caption=Z e i c h e n s a t z\rFranzösisch; charset=éèç"},
+        {"German again", sample, "lang; lang; lang", "", "caption=Z e i c h e n s a t z\rDeutsch; charset=ABCÄäß"},
+        {"a short language file: the built-in characters for all three", sample, "ini abc def; start; lang; lang", "Zeichen",
+         "last=Die Sprachdatei 'ZEKCARDS.INI' fehlt.; lang=F; charset=AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZß"},
         {"a full disk keeps the old file and the language", sample, "type Apfel; full; lang; room", "Fach 1|Speicherfehler", "lang=D; file=122; boxes=222; files=5"},
         {"a folder that takes no new file: saved in place", sample, "type Apfel; folder-ro; lang; rw", "Fach 1", "lang=E; file=222; files=5"},
+        {"saved in place on a full disk: the old bytes back", sample, "type Apfel; folder-ro; full; lang; room; rw", "Fach 1|Speicherfehler", "lang=D; file=122; boxes=222; files=5"},
         {"folder and file read-only", sample, "type Apfel; folder-ro; file-ro; lang; rw", "Fach 1|Speicherfehler", "lang=D; file=122; files=5"},
         {"the folder vanishes", sample, "type Apfel; gone; lang", "Fach 1|Speicherfehler", "lang=D; boxes=222; file=none"},
         {"a file that cannot be read is never written", sample, "remove ZEKCARD2.LST; lang; lang; lang", "Dateifehler|Fach 1", "lang=D; files=4; total=3"},

@@ -11,7 +11,7 @@ const QByteArray apple("1, Apfel, \xc4pfel, Der Apfel ist rot.\r\n");
 
 // "Vorlesen" speaks what the child must type now, in the current language,
 // and changes nothing of the drill.
-TEST(ReadAloud, Scenarios)
+SCENARIOS(ReadAloud, Scenarios)
 {
     runScenarios({
         {"the word shown", apple, "voices DEF; start; read", "", "spoken=D:Apfel; display= A  p  f  e  l ; answer=; voice=yes"},

@@ -22,7 +22,7 @@ const char *const zebra = "editor; edit; field 1 Zebra; field 2 x; field 3 y; ";
 // The editor as a teacher uses it: each row starts the trainer on a German
 // file, opens the editor, runs the steps and checks the boxes shown (titles),
 // the editor and the card file.
-TEST(Editor, Scenarios)
+SCENARIOS(Editor, Scenarios)
 {
     const QByteArray threeBoxes("3, Affe, a, b\r\n1, B\xe4r, c, d\r\n3, Zug, e, f\r\n");
     runScenarios({
@@ -31,6 +31,7 @@ TEST(Editor, Scenarios)
         {"the scroller at the end", cards(12), "editor; row 11", "", "eposition= 12 von; ecount= 12 Einträgen; fields=Wort111|Worte|Ein Wort."},
         {"a box filter reads the box as a number", four, "editor; row 2; filter 3", "", "rows=Hund,Wurm; eposition= 1 von; fields=Hund|Hunde|Der Hund bellt."},
         {"an empty box has no current card", four, "editor; filter 4", "", "rows=; ecount=Kein Eintrag; eposition=; fields=||"},
+        {"one card is one Eintrag", four, "editor; filter 2", "", "ecount= 1 Eintrag"},
         {"box labels wait while the edit panel is open", four, "editor; edit; filter 2", "", "filter=-1; panel=edit"},
         {"Alle keeps what was typed over its card", four, "editor; row 2; edit; field 1 Hündin; all", "", "eposition= 3 von; fields=Hündin|Hunde|Der Hund bellt."},
         {"and while the re-box panel is", four, "editor; rebox; filter 2", "", "filter=-1; panel=rebox"},
@@ -111,7 +112,7 @@ QByteArray words(int from, int to) // "Wort<from>,…,Wort<to>"
 } // namespace
 
 // Printing from the editor: the question, the job and the closing message.
-TEST(Editor, PrintScenarios)
+SCENARIOS(Editor, PrintScenarios)
 {
     runScenarios({
         {"16 cards as card sheets", cards(16), "editor; print; answer ja; print-all", " 2 Druckseiten|Drucken ...",

@@ -11,7 +11,7 @@ QByteArray one(const char *word) { return "1, " + QByteArray(word) + ", x, y\r\n
 
 // Hangman: each row starts the trainer on a file whose first card gives the
 // word, opens the game with the character table given and plays.
-TEST(Games, Hangman)
+SCENARIOS(Games, Hangman)
 {
     runScenarios({
         {"Haus: four hidden letters", one("Haus"), "hangman asSH", "", "masked= _ _ _ _; wrong=0; table=no"},
@@ -44,7 +44,7 @@ TEST(Games, Hangman)
 
 // The word prison: column 9 of the field as given, every other cell the
 // word's first letter; the player starts in row 9, rows 7 to 11 are empty.
-TEST(Games, WordPrison)
+SCENARIOS(Games, WordPrison)
 {
     runScenarios({
         {"the field and the player", one("Hund"), "prison Hundnu", "", "grid=Hundnu   ; player=9,9; next=1; moves=0; wishes= ? ? ?"},
@@ -92,7 +92,7 @@ QByteArray chain(int n)
 } // namespace
 
 // Memory: with the draws all 0, field 2k - 1 and 2k hold pair k.
-TEST(Games, Memory)
+SCENARIOS(Games, Memory)
 {
     const char *allPairs = "memory; mfield 1; mfield 2; mfield 3; mfield 4; mfield 5; mfield 6; mfield 7; mfield 8; mfield 9; mfield 10; "
                            "mfield 11; mfield 12; mfield 13; mfield 14; mfield 15; mfield 16; mfield 17; mfield 18";
@@ -112,7 +112,7 @@ TEST(Games, Memory)
     });
 }
 
-TEST(Games, WordShow)
+SCENARIOS(Games, WordShow)
 {
     const QByteArray three = pairs(3);
     runScenarios({

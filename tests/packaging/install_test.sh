@@ -24,6 +24,13 @@ done
 desktop-file-validate "$work/usr/share/applications/$id.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$work/usr/share/metainfo/$id.metainfo.xml" >/dev/null || fail "AppStream metadata"
 
+# What the program leans on from the machine: the look-alikes it puts in for
+# the fonts it names, and Qt's own German texts (buttons, context menus).
+for font in "Comic Neue" "Liberation Sans" "DejaVu Sans"; do
+  [ "$(fc-match -f '%{family}' "$font")" = "$font" ] || fail "the font $font is missing"
+done
+[ -e "$(qtpaths6 --query QT_INSTALL_TRANSLATIONS)/qtbase_de.qm" ] || fail "Qt's German texts are missing"
+
 # Starts the installed program as the menu does, until it holds its card folder.
 start() {
   # killed once started: kept away from the machine's speech daemon

@@ -25,9 +25,8 @@ Answer FakePlatform::messageBox(const Message &message)
     return answer;
 }
 
-QString FakePlatform::inputBox(const QString &prompt, const QString &title, const QString &defaultText)
+QString FakePlatform::inputBox(const QString &, const QString &title, const QString &)
 {
-    inputs << title + u'|' + prompt + u'|' + defaultText;
     if (m_inputs.empty()) {
         ADD_FAILURE() << "unexpected input box: " << title.toStdString();
         return {};
@@ -50,6 +49,16 @@ QStringList FakePlatform::titles() const
     QStringList out;
     for (const Message &m : m_messages)
         out << m.title;
+    return out;
+}
+
+QStringList cardTexts(const PrintedPage &page)
+{
+    static const QStringList heads = {"W o r t", "Abschreiben", "Auswendig schreiben", "Lernwort", "Wortfamilie", "Wortbeispiel"};
+    QStringList out;
+    for (const PrintedText &t : page)
+        if (!heads.contains(t.text) && !t.text.startsWith(u'_') && !t.text.startsWith(u'.'))
+            out << t.text;
     return out;
 }
 

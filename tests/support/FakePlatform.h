@@ -49,8 +49,6 @@ public:
     std::function<QString()> whileAsked;
     QStringList behind;
     QStringList titles() const;
-    // Each input box shown: title, prompt and default text joined by "|".
-    QStringList inputs;
     bool answersOk = false;
     int seconds = 0;
 
@@ -59,6 +57,9 @@ private:
     std::deque<QString> m_inputs;
     std::vector<Message> m_messages;
 };
+
+// The card texts of a printed page, in order: no heads, no lines to write on.
+QStringList cardTexts(const PrintedPage &page);
 
 // Gives the values of a script in turn, then starts over.
 class FixedRandom : public Random {

@@ -4,247 +4,226 @@
 #include "cards/Cp1252.h"
 
 #include <QCoreApplication>
+#include <QHash>
+
+#include <map>
+#include <string>
 
 namespace zek::test {
 
-void Trainer::run(const QString &script)
+namespace {
+
+using Step = void (*)(Trainer &t, const QString &arg);
+using Key = QString (*)(const Trainer &t);
+#define STEP(verb, ...) {QStringLiteral(verb), [](Trainer &t, [[maybe_unused]] const QString &arg) { __VA_ARGS__; }}
+#define KEY(key, ...) {QStringLiteral(key), [](const Trainer &t) -> QString { return __VA_ARGS__; }}
+
+QString yes(bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); }
+
+QString boxCodes(const CardList &cards) { QString out; for (const CardEntry &c : cards) out += c.box; return out; }
+
+// The word prison's field: the word is the first card's, column 9 as given,
+// every other cell the word's first letter.
+void openPrison(Trainer &t, const QString &column)
+{
+    if (!column.isEmpty()) {
+        const QString word = readCompleteCards(t.dir.path(), t.shared.currentCardFile).value(0).baseWord;
+        QList<double> values{0.0};
+        for (int r = 1; r <= 17; ++r)
+            for (int c = 1; c <= 17; ++c)
+                values << (word.indexOf(c == 9 && r <= column.size() ? column[r - 1] : word[0]) + 0.5) / double(word.size());
+        t.random.setValues(values);
+    }
+    if (t.main.openWindow(Window::WordPrison))
+        t.prison.newPrisonGame();
+}
+
+const QHash<QString, Step> &steps()
 {
     static const QStringList windows = {"editor", "memory", "hangman", "prison", "show", "info"};
-    for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
-        const QString verb = step.section(u' ', 0, 0);
-        const QString arg = step.section(u' ', 1);
-        if (verb == u"start") started = main.startUp();
-        else if (verb == u"rename") QFile::rename(path(arg.section(u' ', 0, 0).toLatin1()), path(arg.section(u' ', 1).toLatin1()));
-        else if (verb == u"box") drill.chooseBox(arg.toInt());
-        else if (verb == u"type") for (QChar c : arg) drill.checkAnswer(drill.answerText() + c);
-        else if (verb == u"set") drill.checkAnswer(arg);
-        else if (verb == u"paste") drill.checkAnswer(drill.answerText() + arg);
-        else if (verb == u"char") drill.insertCharacter(arg);
-        else if (verb == u"level") drill.nextLevel();
-        else if (verb == u"modes") drill.toggleModeList();
-        else if (verb == u"mode") drill.chooseMode(arg.toInt());
-        else if (verb == u"order") drill.toggleWordOrder();
-        else if (verb == u"random") random.setValues([&] { QList<double> v; for (const QString &x : arg.split(u' ')) v << x.toDouble(); return v; }());
-        else if (verb == u"lang") main.switchLanguage();
-        else if (verb == u"open") main.openWindow(Window(windows.indexOf(arg)));
-        else if (verb == u"prompt") { platform.expectInput(arg); main.editorPrompt(); }
-        else if (verb == u"name") { platform.expectInput(arg); main.changeUserName(); }
-        else if (verb == u"answer") platform.expectMessage(arg == u"ja" ? Answer::Yes : Answer::No);
-        else if (verb == u"activate") main.activate();
-        else if (verb == u"exit") main.exit();
-        else if (verb == u"end") main.endSession();
-        else if (verb == u"idle") QCoreApplication::sendPostedEvents(); // the keystroke is done
-        else if (verb == u"term") main.endFromOutside();
-        else if (verb == u"traces") shared.currentBox = 4, shared.level = 1, shared.mode = 2; // another window's values
-        else if (verb == u"explain") drill.explainLevels();
-        else if (verb == u"card") drill.showCard();
-        else if (verb == u"gone") QDir(dir.path()).removeRecursively();
-        else if (verb == u"remove") QFile::remove(path(arg.toLatin1()));
-        else if (verb == u"full") fullDisk.emplace(8);
-        else if (verb == u"room") fullDisk.reset();
-        else if (verb == u"folder-ro") EXPECT_TRUE(readOnly.emplace(dir.path()).made());
-        else if (verb == u"file-ro") EXPECT_TRUE(readOnlyFile.emplace(path("ZEKCARD1.LST")).made());
-        else if (verb == u"rw") { readOnlyFile.reset(); readOnly.reset(); }
-        else if (verb == u"editor") editor.activateEditor(main.userName());
-        else if (verb == u"leave") { editor.leaveEditor(); main.activate(); }
-        else if (verb == u"elang") editor.switchEditorLanguage(arg);
-        else if (verb == u"all") editor.showAllCards();
-        else if (verb == u"filter") editor.showBox(arg.toInt());
-        else if (verb == u"row") editor.showCurrentCard(arg.toInt());
-        else if (verb == u"focus") editor.rememberActiveField(arg.toInt());
-        else if (verb == u"field") editor.setFieldText(arg.left(1).toInt(), arg.mid(2));
-        else if (verb == u"clear") editor.clearField(arg.toInt());
-        else if (verb == u"echar") editor.insertCharacter(arg);
-        else if (verb == u"edit") editor.openEditPanel();
-        else if (verb == u"close") editor.closeEditPanel();
-        else if (verb == u"insert") editor.insertNewCard();
-        else if (verb == u"change") editor.changeCurrentCard();
-        else if (verb == u"delete") editor.deleteCurrentCard();
-        else if (verb == u"rebox") editor.openReboxPanel();
-        else if (verb == u"newbox") editor.showNewBox(arg.toInt());
-        else if (verb == u"rebox-card") editor.reboxCard();
-        else if (verb == u"rebox-box") editor.reboxBox();
-        else if (verb == u"rebox-all") editor.reboxAll();
-        else if (verb == u"close-rebox") editor.closeReboxPanel();
-        else if (verb == u"print") editor.openPrintPanel();
-        else if (verb == u"close-print") editor.closePrintPanel();
-        else if (verb == u"kind") editor.chooseSheetKind(SheetKind(arg.toInt()));
-        else if (verb == u"print-all") editor.printInView();
-        else if (verb == u"print-page") editor.printPageFromCurrent();
-        else if (verb == u"noprinter") platform.outcome = {PrintOutcome::SavedAsPdf, "Es ist kein Standarddrucker eingerichtet", "Druck_x.pdf"};
-        else if (verb == u"nopdf") platform.outcome = {PrintOutcome::Failed, "Es ist kein Standarddrucker eingerichtet", {}};
-        else if (verb == u"hangman") {
-            if (main.openWindow(Window::Hangman))
-                hangman.newHangmanGame(arg);
-        } else if (verb == u"pick") hangman.clickEntry(arg.toInt());
-        else if (verb == u"key") hangman.keyPress(arg);
-        else if (verb == u"table") hangman.toggleCharacterTable();
-        else if (verb == u"tip") hangman.showTip();
-        else if (verb == u"howto") hangman.showInstructions();
-        else if (verb == u"hangman-leave") hangman.leaveHangman();
-        else if (verb == u"prison") {
-            if (!arg.isEmpty()) { // the word is the first card's; column 9 as given
-                const QString word = readCompleteCards(dir.path(), shared.currentCardFile).value(0).baseWord;
-                QList<double> values{0.0};
-                for (int r = 1; r <= 17; ++r)
-                    for (int c = 1; c <= 17; ++c)
-                        values << (word.indexOf(c == 9 && r <= arg.size() ? arg[r - 1] : word[0]) + 0.5) / double(word.size());
-                random.setValues(values);
-            }
-            if (main.openWindow(Window::WordPrison))
-                prison.newPrisonGame();
-        } else if (verb == u"up") prison.move(0, -1);
-        else if (verb == u"down") prison.move(0, 1);
-        else if (verb == u"left") prison.move(-1, 0);
-        else if (verb == u"right") prison.move(1, 0);
-        else if (verb == u"pkey") prison.keyPress(arg.isEmpty() ? QStringLiteral(" ") : arg);
-        else if (verb == u"wish") prison.askWish();
-        else if (verb == u"hint") prison.showHint();
-        else if (verb == u"ende") prison.leavePrison();
-        else if (verb == u"memory") {
-            if (main.openWindow(Window::Memory))
-                memory.dealMemoryGame();
-        } else if (verb == u"mfield") memory.clickField(arg.toInt() - 1);
-        else if (verb == u"mhelp") memory.showMemoryHelp();
-        else if (verb == u"mleave") memory.leaveMemory();
-        else if (verb == u"show") {
-            if (main.openWindow(Window::WordShow))
-                wordShow.open(drill.card().position);
-        } else if (verb == u"scroll") wordShow.cardScrolled(arg.toInt());
-        else if (verb == u"pause") wordShow.pauseScrolled(arg.toInt());
-        else if (verb == u"on") wordShow.startShow();
-        else if (verb == u"off") wordShow.stopShow();
-        else if (verb == u"tick") wordShow.timerTick();
-        else if (verb == u"cancel") wordShow.cancelShow();
-        else if (verb == u"voices") platform.voices = arg;
-        else if (verb == u"read") main.readAloud();
-        else if (verb == u"sread") wordShow.readAloud();
-        else ADD_FAILURE() << "no such step: " << step.toStdString();
+    static const QHash<QString, Step> table{
+        // the main window and the drill
+        STEP("start", t.started = t.main.startUp()),
+        STEP("rename", QFile::rename(t.path(arg.section(u' ', 0, 0).toLatin1()), t.path(arg.section(u' ', 1).toLatin1()))),
+        STEP("box", t.drill.chooseBox(arg.toInt())), STEP("set", t.drill.checkAnswer(arg)), STEP("char", t.drill.insertCharacter(arg)),
+        STEP("type", for (QChar c : arg) t.drill.checkAnswer(t.drill.answerText() + c)),
+        STEP("paste", t.drill.checkAnswer(t.drill.answerText() + arg)),
+        STEP("level", t.drill.nextLevel()), STEP("modes", t.drill.toggleModeList()), STEP("mode", t.drill.chooseMode(arg.toInt())),
+        STEP("order", t.drill.toggleWordOrder()), STEP("explain", t.drill.explainLevels()), STEP("card", t.drill.showCard()),
+        STEP("random", QList<double> v; for (const QString &x : arg.split(u' ')) v << x.toDouble(); t.random.setValues(v)),
+        STEP("lang", t.main.switchLanguage()), STEP("open", t.main.openWindow(Window(windows.indexOf(arg)))),
+        STEP("prompt", t.platform.expectInput(arg); t.main.editorPrompt()),
+        STEP("name", t.platform.expectInput(arg); t.main.changeUserName()),
+        STEP("answer", t.platform.expectMessage(arg == u"ja" ? Answer::Yes : Answer::No)),
+        STEP("activate", t.main.activate()), STEP("exit", t.main.exit()), STEP("end", t.main.endSession()),
+        STEP("idle", QCoreApplication::sendPostedEvents()), // the keystroke is done
+        STEP("term", t.main.endFromOutside()),
+        STEP("traces", t.shared.currentBox = 4, t.shared.level = 1, t.shared.mode = 2), // another window's values
+        STEP("voices", t.platform.voices = arg), STEP("read", t.main.readAloud()),
+        // the folder and the disk
+        STEP("gone", QDir(t.dir.path()).removeRecursively()), STEP("remove", QFile::remove(t.path(arg.toLatin1()))),
+        STEP("full", t.fullDisk.emplace(8)), STEP("room", t.fullDisk.reset()),
+        STEP("folder-ro", EXPECT_TRUE(t.readOnly.emplace(t.dir.path()).made())),
+        STEP("file-ro", EXPECT_TRUE(t.readOnlyFile.emplace(t.path("ZEKCARD1.LST")).made())),
+        STEP("rw", t.readOnlyFile.reset(); t.readOnly.reset()),
+        STEP("ini", writeBytes(t.path("ZEKCARDS.INI"), arg.toLatin1().replace(' ', "\r\n") + "\r\n")),
+        // the editor
+        STEP("editor", t.editor.activateEditor(t.main.userName())), STEP("leave", t.editor.leaveEditor(); t.main.activate()),
+        STEP("elang", t.editor.switchEditorLanguage(arg)), STEP("all", t.editor.showAllCards()), STEP("filter", t.editor.showBox(arg.toInt())),
+        STEP("row", t.editor.showCurrentCard(arg.toInt())), STEP("focus", t.editor.rememberActiveField(arg.toInt())),
+        STEP("field", t.editor.setFieldText(arg.left(1).toInt(), arg.mid(2))), STEP("clear", t.editor.clearField(arg.toInt())),
+        STEP("echar", t.editor.insertCharacter(arg)), STEP("edit", t.editor.openEditPanel()), STEP("close", t.editor.closeEditPanel()),
+        STEP("insert", t.editor.insertNewCard()), STEP("change", t.editor.changeCurrentCard()), STEP("delete", t.editor.deleteCurrentCard()),
+        STEP("rebox", t.editor.openReboxPanel()), STEP("newbox", t.editor.showNewBox(arg.toInt())), STEP("rebox-card", t.editor.reboxCard()),
+        STEP("rebox-box", t.editor.reboxBox()), STEP("rebox-all", t.editor.reboxAll()), STEP("close-rebox", t.editor.closeReboxPanel()),
+        STEP("print", t.editor.openPrintPanel()), STEP("close-print", t.editor.closePrintPanel()),
+        STEP("kind", t.editor.chooseSheetKind(SheetKind(arg.toInt()))),
+        STEP("print-all", t.editor.printInView()), STEP("print-page", t.editor.printPageFromCurrent()),
+        STEP("noprinter", t.platform.outcome = {PrintOutcome::SavedAsPdf, "Es ist kein Standarddrucker eingerichtet", "Druck_x.pdf"}),
+        STEP("nopdf", t.platform.outcome = {PrintOutcome::Failed, "Es ist kein Standarddrucker eingerichtet", {}}),
+        // hangman
+        STEP("hangman", if (t.main.openWindow(Window::Hangman)) t.hangman.newHangmanGame(arg)),
+        STEP("pick", t.hangman.clickEntry(arg.toInt())), STEP("key", t.hangman.keyPress(arg)),
+        STEP("table", t.hangman.toggleCharacterTable()), STEP("tip", t.hangman.showTip()),
+        STEP("howto", t.hangman.showInstructions()), STEP("hangman-leave", t.hangman.leaveHangman()),
+        // the word prison
+        STEP("prison", openPrison(t, arg)), STEP("up", t.prison.move(0, -1)), STEP("down", t.prison.move(0, 1)),
+        STEP("left", t.prison.move(-1, 0)), STEP("right", t.prison.move(1, 0)),
+        STEP("pkey", t.prison.keyPress(arg.isEmpty() ? QStringLiteral(" ") : arg)),
+        STEP("wish", t.prison.askWish()), STEP("hint", t.prison.showHint()), STEP("ende", t.prison.leavePrison()),
+        // memory
+        STEP("memory", if (t.main.openWindow(Window::Memory)) t.memory.dealMemoryGame()),
+        STEP("mfield", t.memory.clickField(arg.toInt() - 1)), STEP("mhelp", t.memory.showMemoryHelp()), STEP("mleave", t.memory.leaveMemory()),
+        // the word show
+        STEP("show", if (t.main.openWindow(Window::WordShow)) t.wordShow.open(t.drill.card().position)),
+        STEP("scroll", t.wordShow.cardScrolled(arg.toInt())), STEP("pause", t.wordShow.pauseScrolled(arg.toInt())),
+        STEP("on", t.wordShow.startShow()), STEP("off", t.wordShow.stopShow()), STEP("tick", t.wordShow.timerTick()),
+        STEP("cancel", t.wordShow.cancelShow()), STEP("sread", t.wordShow.readAloud()),
+    };
+    return table;
+}
+
+QString deal(const Trainer &t) // each pair on two fields: one card's base and related word
+{
+    const MemoryGame &m = t.memory;
+    const CardList cards = readCompleteCards(t.dir.path(), t.shared.currentCardFile);
+    for (int j = 0; j < MemoryGame::fieldCount; ++j) {
+        QList<int> partners;
+        for (int k = 0; k < MemoryGame::fieldCount; ++k)
+            if (k != j && m.pairNumber(k) == m.pairNumber(j))
+                partners << k;
+        if (partners.size() != 1)
+            return QStringLiteral("pair %1 not on two fields").arg(m.pairNumber(j));
+        const QString a = m.word(j), b = m.word(partners[0]);
+        if (std::none_of(cards.begin(), cards.end(), [&](const CardEntry &c) { return (c.baseWord == a && c.relatedWord == b) || (c.baseWord == b && c.relatedWord == a); }))
+            return QStringLiteral("%1/%2 are no card").arg(a, b);
     }
+    return QStringLiteral("ok");
+}
+
+const QHash<QString, Key> &keys()
+{
+    static const QHash<QString, Key> table{
+        // the main window and the drill
+        KEY("started", yes(t.started)), KEY("lock", yes(QFile::exists(t.path("ZEK-Rechtschreibkartei.lock")))),
+        KEY("caption", t.main.language().caption()), KEY("charset", t.main.language().currentCharacterSet()), KEY("target", t.shared.targetText), KEY("display", t.drill.wordDisplay()),
+        KEY("boxes", boxCodes(t.store.cards())),
+        KEY("file", QFile::exists(t.path("ZEKCARD1.LST")) ? boxCodes(readCardFile(readBytes(t.path("ZEKCARD1.LST"))).cards) : "none"),
+        KEY("red", yes(t.drill.answerIsRed())), KEY("answer", t.drill.answerText()), KEY("level", t.drill.levelDigit()),
+        KEY("box", QString::number(t.drill.currentBox())), KEY("mode", QString::number(t.drill.mode())),
+        KEY("order", t.drill.wordOrder() == WordOrder::Random ? "random" : "abc"),
+        KEY("lang", t.main.language().code()), KEY("name", t.main.userName()),
+        KEY("opened", QString::number(t.opened.size())), KEY("quit", QString::number(t.quit.size())),
+        KEY("total", QString::number(t.drill.counts().total)), KEY("files", QString::number(QDir(t.dir.path()).entryList(QDir::Files).size())),
+        KEY("spoken", t.platform.spoken.join(u'|')), KEY("voice", yes(t.main.voiceAvailable())),
+        // the boxes shown and the German file
+        KEY("last", t.platform.messages().back().text), KEY("first", t.platform.messages().front().text),
+        KEY("kinds", [&] { QStringList kinds; for (const Message &m : t.platform.messages()) // icon, buttons, default button
+            kinds << QStringList{"none", "question", "critical"}[int(m.icon)] + (m.buttons == Buttons::Ok ? ", OK, " : ", Ja Nein, ")
+                + QStringList{"OK", "Ja", "Nein"}[int(m.defaultButton)];
+            return kinds.join(u'|'); }()),
+        KEY("behind", t.platform.behind.back()), // the rows in view behind the last box
+        KEY("cards", cp1252::decode(readBytes(t.path("ZEKCARD1.LST"))).replace(QStringLiteral("\r\n"), QStringLiteral("/"))),
+        KEY("words", [&] { QStringList w; for (const CardEntry &c : readCardFile(readBytes(t.path("ZEKCARD1.LST"))).cards) w << c.baseWord; return w.join(u','); }()),
+        // the editor
+        KEY("rows", [&] { QStringList w; for (qsizetype r = 0; r < t.editor.rowCount(); ++r) w << t.editor.cardAt(r).baseWord; return w.join(u','); }()),
+        KEY("eposition", t.editor.positionText()), KEY("ecount", t.editor.countText()),
+        KEY("efile", t.editor.fileName()), KEY("elang", t.editor.languageCode()),
+        KEY("fields", t.editor.field(1) + u'|' + t.editor.field(2) + u'|' + t.editor.field(3)),
+        KEY("panel", QStringList{"none", "edit", "rebox", "print"}[int(t.editor.panel())]),
+        KEY("newbox", QString::number(t.editor.newBox())), KEY("filter", QString::number(t.editor.filter())),
+        KEY("jobs", QString::number(t.platform.jobs.size())),
+        KEY("job", [&] { QStringList pages; for (const PrintedPage &p : t.platform.jobs.value(t.platform.jobs.size() - 1)) pages << cardTexts(p).join(u','); return pages.join(u'/'); }()),
+        // the games
+        KEY("masked", t.hangman.maskedText()), KEY("wrong", QString::number(t.hangman.wrongCount())),
+        KEY("solution", t.hangman.solutionText()), KEY("freed", yes(t.hangman.freed())), KEY("table", yes(t.hangman.tableShown())),
+        KEY("marks", [&] { QString m; for (int i = 0; i < t.hangman.entries().size(); ++i) m += t.hangman.marked(i) ? t.hangman.entries()[i] : QString(); return m; }()),
+        KEY("gameleft", QString::number(t.gameLeft.size() + t.prisonLeft.size() + t.memoryLeft.size() + t.showLeft.size())),
+        KEY("open", [&] { QStringList f; for (int j = 0; j < MemoryGame::fieldCount; ++j) if (!t.memory.shownText(j).isEmpty()) f << QString::number(j + 1); return f.join(u','); }()),
+        KEY("solved", [&] { int n = 0; for (int j = 0; j < MemoryGame::fieldCount; ++j) n += t.memory.solved(j); return QString::number(n); }()),
+        KEY("deal", deal(t)),
+        KEY("number", t.wordShow.numberText()), KEY("count", t.wordShow.countText()), KEY("pausetext", t.wordShow.pauseText()),
+        KEY("running", yes(t.wordShow.running())),
+        KEY("lines", t.wordShow.card().baseWord + u'|' + t.wordShow.card().relatedWord + u'|' + t.wordShow.card().phrase),
+        KEY("grid", [&] { QString c; for (int r = 1; r <= 9; ++r) c += t.prison.cell(r, 9); return c; }()),
+        KEY("player", QStringLiteral("%1,%2").arg(t.prison.playerRow()).arg(t.prison.playerColumn())),
+        KEY("next", QString::number(t.prison.nextLetterIndex())), KEY("moves", QString::number(t.prison.moveCount())),
+        KEY("wishes", t.prison.wishCaption()),
+    };
+    return table;
+}
+
+// Every verb of the script and every key of the expectations is known.
+testing::AssertionResult known(const QString &script, const QString &expectations)
+{
+    QStringList unknown;
+    for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts))
+        if (!steps().contains(step.section(u' ', 0, 0)))
+            unknown << QStringLiteral("no such step: ") + step;
+    for (const QString &e : expectations.split(QStringLiteral("; "), Qt::SkipEmptyParts))
+        if (!keys().contains(e.section(u'=', 0, 0)))
+            unknown << QStringLiteral("no such state: ") + e.section(u'=', 0, 0);
+    if (unknown.isEmpty())
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << unknown.join(u'\n').toStdString();
+}
+
+// A row's name as a test name: letters and digits, "_" between words.
+std::string testName(const char *row)
+{
+    std::string name;
+    for (QChar c : QString::fromUtf8(row).replace(u'ß', QStringLiteral("ss")).normalized(QString::NormalizationForm_KD)) {
+        if (c.isMark())
+            continue;
+        if (c.unicode() < 128 && c.isLetterOrNumber())
+            name += char(c.unicode());
+        else if (!name.empty() && name.back() != '_')
+            name += '_';
+    }
+    while (!name.empty() && name.back() == '_')
+        name.pop_back();
+    return name;
+}
+
+// The table whose rows are being registered.
+struct Table {
+    const char *suite, *name, *file;
+    int line;
+} table;
+
+} // namespace
+
+void Trainer::run(const QString &script)
+{
+    ASSERT_TRUE(known(script, {}));
+    for (const QString &step : script.split(QStringLiteral("; "), Qt::SkipEmptyParts))
+        steps()[step.section(u' ', 0, 0)](*this, step.section(u' ', 1));
 }
 
 QString Trainer::state(const QString &key) const
 {
-    const auto boxCodes = [](const CardList &cards) {
-        QString out;
-        for (const CardEntry &c : cards)
-            out += c.box;
-        return out;
-    };
-    if (key == u"started") return started ? "yes" : "no";
-    if (key == u"lock") return QFile::exists(path("ZEK-Rechtschreibkartei.lock")) ? "yes" : "no";
-    if (key == u"caption") return main.language().caption();
-    if (key == u"target") return shared.targetText;
-    if (key == u"display") return drill.wordDisplay();
-    if (key == u"boxes") return boxCodes(store.cards());
-    if (key == u"file") return QFile::exists(path("ZEKCARD1.LST")) ? boxCodes(readCardFile(readBytes(path("ZEKCARD1.LST"))).cards) : "none";
-    if (key == u"red") return drill.answerIsRed() ? "yes" : "no";
-    if (key == u"answer") return drill.answerText();
-    if (key == u"level") return drill.levelDigit();
-    if (key == u"box") return QString::number(drill.currentBox());
-    if (key == u"mode") return QString::number(drill.mode());
-    if (key == u"order") return drill.wordOrder() == WordOrder::Random ? "random" : "abc";
-    if (key == u"lang") return main.language().code();
-    if (key == u"name") return main.userName();
-    if (key == u"opened") return QString::number(opened.size());
-    if (key == u"quit") return QString::number(quit.size());
-    if (key == u"total") return QString::number(drill.counts().total);
-    if (key == u"files") return QString::number(QDir(dir.path()).entryList(QDir::Files).size());
-    if (key == u"last") return platform.messages().back().text;
-    if (key == u"first") return platform.messages().front().text;
-    if (key == u"behind") return platform.behind.back(); // the rows in view behind the last box
-    if (key == u"cards") return cp1252::decode(readBytes(path("ZEKCARD1.LST"))).replace(QStringLiteral("\r\n"), QStringLiteral("/"));
-    if (key == u"words" || key == u"rows") {
-        QStringList words;
-        if (key == u"words")
-            for (const CardEntry &c : readCardFile(readBytes(path("ZEKCARD1.LST"))).cards)
-                words << c.baseWord;
-        else
-            for (qsizetype row = 0; row < editor.rowCount(); ++row)
-                words << editor.cardAt(row).baseWord;
-        return words.join(u',');
-    }
-    if (key == u"jobs") return QString::number(platform.jobs.size());
-    if (key == u"job") { // the card texts of the last job, "/" between pages
-        static const QStringList heads = {"W o r t", "Abschreiben", "Auswendig schreiben", "Lernwort", "Wortfamilie", "Wortbeispiel"};
-        QStringList pages;
-        for (const PrintedPage &page : platform.jobs.value(platform.jobs.size() - 1)) {
-            QStringList texts;
-            for (const PrintedText &t : page)
-                if (!heads.contains(t.text) && !t.text.startsWith(u'_') && !t.text.startsWith(u'.'))
-                    texts << t.text;
-            pages << texts.join(u',');
-        }
-        return pages.join(u'/');
-    }
-    if (key == u"masked") return hangman.maskedText();
-    if (key == u"wrong") return QString::number(hangman.wrongCount());
-    if (key == u"solution") return hangman.solutionText();
-    if (key == u"freed") return hangman.freed() ? "yes" : "no";
-    if (key == u"table") return hangman.tableShown() ? "yes" : "no";
-    if (key == u"marks") {
-        QStringList marked;
-        for (int i = 0; i < hangman.entries().size(); ++i)
-            if (hangman.marked(i))
-                marked << hangman.entries()[i];
-        return marked.join(QString());
-    }
-    if (key == u"gameleft") return QString::number(gameLeft.size() + prisonLeft.size() + memoryLeft.size() + showLeft.size());
-    if (key == u"open" || key == u"solved") {
-        QStringList fields;
-        int solved = 0;
-        for (int j = 0; j < MemoryGame::fieldCount; ++j) {
-            solved += memory.solved(j);
-            if (!memory.shownText(j).isEmpty())
-                fields << QString::number(j + 1);
-        }
-        return key == u"open" ? fields.join(u',') : QString::number(solved);
-    }
-    if (key == u"deal") { // each pair on two fields: one card's base and related word
-        const CardList cards = readCompleteCards(dir.path(), shared.currentCardFile);
-        for (int j = 0; j < MemoryGame::fieldCount; ++j) {
-            int partner = -1;
-            for (int k = 0; k < MemoryGame::fieldCount; ++k)
-                if (k != j && memory.pairNumber(k) == memory.pairNumber(j))
-                    partner = partner < 0 ? k : 99;
-            if (partner < 0 || partner == 99)
-                return QStringLiteral("pair %1 not on two fields").arg(memory.pairNumber(j));
-            const bool oneCard = std::any_of(cards.begin(), cards.end(), [&](const CardEntry &c) {
-                return (c.baseWord == memory.word(j) && c.relatedWord == memory.word(partner))
-                    || (c.relatedWord == memory.word(j) && c.baseWord == memory.word(partner));
-            });
-            if (!oneCard)
-                return QStringLiteral("%1/%2 are no card").arg(memory.word(j), memory.word(partner));
-        }
-        return QStringLiteral("ok");
-    }
-    if (key == u"spoken") return platform.spoken.join(u'|');
-    if (key == u"voice") return main.voiceAvailable() ? "yes" : "no";
-    if (key == u"number") return wordShow.numberText();
-    if (key == u"count") return wordShow.countText();
-    if (key == u"pausetext") return wordShow.pauseText();
-    if (key == u"running") return wordShow.running() ? "yes" : "no";
-    if (key == u"lines") return wordShow.card().baseWord + u'|' + wordShow.card().relatedWord + u'|' + wordShow.card().phrase;
-    if (key == u"grid") {
-        QString column;
-        for (int r = 1; r <= 9; ++r)
-            column += prison.cell(r, 9);
-        return column;
-    }
-    if (key == u"player") return QStringLiteral("%1,%2").arg(prison.playerRow()).arg(prison.playerColumn());
-    if (key == u"next") return QString::number(prison.nextLetterIndex());
-    if (key == u"moves") return QString::number(prison.moveCount());
-    if (key == u"wishes") return prison.wishCaption();
-    if (key == u"eposition") return editor.positionText();
-    if (key == u"ecount") return editor.countText();
-    if (key == u"efile") return editor.fileName();
-    if (key == u"elang") return editor.languageCode();
-    if (key == u"fields") return editor.field(1) + u'|' + editor.field(2) + u'|' + editor.field(3);
-    if (key == u"panel") return QStringList{"none", "edit", "rebox", "print"}[int(editor.panel())];
-    if (key == u"newbox") return QString::number(editor.newBox());
-    if (key == u"filter") return QString::number(editor.filter());
-    ADD_FAILURE() << "no such state: " << key.toStdString();
-    return {};
+    const Key read = keys().value(key); // known() has checked the key
+    return read ? read(*this) : QString();
 }
 
 void Trainer::play(const QByteArray &german, const QString &script)
@@ -259,11 +238,21 @@ void Trainer::play(const QByteArray &german, const QString &script)
 
 void Trainer::scenario(const QByteArray &german, const QString &script, const QString &titles, const QString &expected)
 {
+    ASSERT_TRUE(known(script, expected)); // a misspelt row runs nothing
     play(german, script);
     EXPECT_EQ(platform.titles().join(u'|'), titles);
     expect(expected);
     if (!script.contains(QStringLiteral("editor"))) { // the drill counts the list it drills
         EXPECT_EQ(drill.counts(), countBoxes(store.cards()));
+    }
+}
+
+void Trainer::expect(const QString &expectations) const
+{
+    ASSERT_TRUE(known({}, expectations));
+    for (const QString &e : expectations.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
+        const QString key = e.section(u'=', 0, 0);
+        EXPECT_EQ(state(key), e.section(u'=', 1)) << key.toStdString();
     }
 }
 
@@ -275,19 +264,31 @@ QByteArray cards(int n)
     return bytes;
 }
 
-void runScenarios(std::initializer_list<Scenario> scenarios)
+bool registerScenarios(const char *suite, const char *name, const char *file, int line, void (*rows)())
 {
-    for (const Scenario &s : scenarios) {
-        SCOPED_TRACE(s.name);
-        Trainer().scenario(s.file, s.script, QString::fromUtf8(s.titles), QString::fromUtf8(s.expected));
-    }
+    table = {suite, name, file, line};
+    rows();
+    table = {};
+    return true;
 }
 
-void Trainer::expect(const QString &expectations) const
+void runScenarios(std::initializer_list<Scenario> scenarios)
 {
-    for (const QString &e : expectations.split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
-        const QString key = e.section(u'=', 0, 0);
-        EXPECT_EQ(state(key), e.section(u'=', 1)) << key.toStdString();
+    if (!table.suite)
+        qFatal("runScenarios() registers the rows of a SCENARIOS table");
+    std::map<std::string, int> seen;
+    for (const Scenario &s : scenarios) {
+        std::string name = std::string(table.name) + '/' + testName(s.name);
+        if (const int n = ++seen[name]; n > 1) // a second row of the same name
+            name += '_' + std::to_string(n);
+        testing::RegisterTest(table.suite, name.c_str(), nullptr, nullptr, table.file, table.line, [s]() -> testing::Test * {
+            struct Row : testing::Test {
+                explicit Row(Scenario s) : s(std::move(s)) {}
+                void TestBody() override { Trainer().scenario(s.file, s.script, QString::fromUtf8(s.titles), QString::fromUtf8(s.expected)); }
+                Scenario s;
+            };
+            return new Row(s);
+        });
     }
 }
 

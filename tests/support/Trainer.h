@@ -118,6 +118,19 @@ struct Scenario {
     const char *titles;
     QByteArray expected;
 };
+// Inside a SCENARIOS table: makes each row a test of its own, named by the
+// table and the row ("Games.Hangman/ss_is_found" for "ß is found"), so that
+// one row fails alone and runs alone. A row with a step or a state the
+// trainer does not know fails before it runs a step.
 void runScenarios(std::initializer_list<Scenario> scenarios);
+bool registerScenarios(const char *suite, const char *table, const char *file, int line, void (*rows)());
 
 } // namespace zek::test
+
+// A table of scenarios, written like a TEST whose body calls runScenarios()
+// once; the body runs before main() and registers the rows.
+#define SCENARIOS(suite, table)                                                                                   \
+    static void suite##_##table##_rows();                                                                         \
+    [[maybe_unused]] static const bool suite##_##table##_registered =                                             \
+        zek::test::registerScenarios(#suite, #table, __FILE__, __LINE__, suite##_##table##_rows);                 \
+    static void suite##_##table##_rows()

@@ -2,7 +2,6 @@
 #include "ui/QtPlatform.h"
 
 #include <QApplication>
-#include <QFontInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -62,16 +61,6 @@ TEST(QtPlatform, BoxesReadJaNeinOkAndAbbrechen)
     EXPECT_EQ(platform.inputBox("Neuer Name:", "Benutzername", "Freund"), QStringLiteral("Lena"));
     whenOpen(QStringLiteral("Abbrechen"));
     EXPECT_TRUE(platform.inputBox("P", "T", "x").isEmpty());
-}
-
-TEST(QtPlatform, LookAlikeFontsAndGermanQtTexts)
-{
-    ui::installFontSubstitutes();
-    for (auto [named, shown] : {std::pair{"Comic Sans MS", "Comic Neue"}, {"Arial", "Liberation Sans"},
-                                {"MS Sans Serif", "DejaVu Sans"}, {"Verdana", "DejaVu Sans"}})
-        EXPECT_EQ(QFontInfo(QFont(QString::fromLatin1(named), 24)).family(), QString::fromLatin1(shown)) << named;
-    ui::installGermanTranslation(*qApp);
-    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Undo"), QStringLiteral("&Rückgängig"));
 }
 
 namespace {
