@@ -29,7 +29,8 @@ class Form1 : public QWidget {
 public:
     Form1(MainWindow &main, Drill &drill, QWidget *parent = nullptr);
 
-    // A tool bar button whose window is not built yet is shown disabled.
+    // The tool bar buttons that open another window are disabled until the
+    // program says that it can open that window.
     void setWindowAvailable(Window window, bool available);
 
 protected:

@@ -51,8 +51,8 @@ QString buttonCaption(QString text) { return text.replace(u'&', QStringLiteral("
 
 } // namespace
 
-// The card list as four columns of one Qt model: a refresh is one reset, and
-// the views draw only the rows they show, also at 32,767 cards.
+// The card list as four columns of one Qt model: a change of the rows is one
+// reset, and the views draw only the rows they show, also at 32,767 cards.
 class CardColumns : public QAbstractTableModel {
 public:
     explicit CardColumns(const Editor &editor) : m_editor(editor) {}
@@ -128,7 +128,8 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
         view->setModel(m_columnsModel);
         view->setModelColumn(c);
         view->setUniformItemSizes(true);
-        // the selected row follows the card scroller; the teacher cannot select one
+        // the current card is the selected row and follows the card scroller;
+        // the mouse chooses no row (the presses on the rows are eaten below)
         view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->viewport()->installEventFilter(this);
         QPalette p = view->palette();
