@@ -25,7 +25,7 @@ public:
     QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
     int secondsSinceMidnight() const override { return 0; }
     PrinterMetrics printerMetrics(const QString &, double) override { return {}; }
-    PrintOutcome print(const QList<PrintedPage> &, const QString &, const QString &) override { return {}; }
+    PrintOutcome print(const QList<PrintedPage> &, const QString &, double, const QString &, const QString &) override { return {}; }
     int messages = 0;
 };
 

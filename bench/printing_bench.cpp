@@ -55,7 +55,7 @@ void PrintToPdf(benchmark::State &state, SheetKind kind, bool longPhrases)
     const CardList &cards = longPhrases ? longPhraseList() : largeList();
     for (auto _ : state) {
         const auto pages = layOutSheets(kind, cards, platform.printerMetrics(sheetFont, sheetFontPoints));
-        if (platform.print(pages, sheetJobName(kind), folder.path()).kind != PrintOutcome::SavedAsPdf)
+        if (platform.print(pages, sheetFont, sheetFontPoints, sheetJobName(kind), folder.path()).kind != PrintOutcome::SavedAsPdf)
             state.SkipWithError("no PDF");
         state.counters["pages"] = double(pages.size());
     }

@@ -457,7 +457,7 @@ void Editor::printCards(const CardList &cards, bool onePage)
     }
     if (answer != Answer::Yes)
         return;
-    const PrintOutcome outcome = m_platform.print(pages, sheetJobName(m_sheetKind), m_store.folder());
+    const PrintOutcome outcome = m_platform.print(pages, sheetFont, sheetFontPoints, sheetJobName(m_sheetKind), m_store.folder());
     switch (outcome.kind) {
     case PrintOutcome::Printed:
         message(title, QString::fromUtf8(words.printing) + u'\r');

@@ -39,10 +39,12 @@ public:
     // The system's default printer, set up for a job in this font: its
     // measures. No dialog is shown.
     virtual PrinterMetrics printerMetrics(const QString &font, double points) = 0;
-    // Prints the pages as one job on the default printer. Where that printer
-    // is missing or refuses the job, the pages go into a PDF file in folder
-    // instead; the outcome says which.
-    virtual PrintOutcome print(const QList<PrintedPage> &pages, const QString &what, const QString &folder) = 0;
+    // Prints the pages, set in the font their metrics were taken with, as
+    // one job on the default printer. Where that printer is missing or
+    // refuses the job, the pages go into a PDF file in folder instead; the
+    // outcome says which.
+    virtual PrintOutcome print(const QList<PrintedPage> &pages, const QString &font, double points, const QString &what,
+                               const QString &folder) = 0;
 
     // Speech, where the system has it: whether a voice speaks the language
     // ("D", "E", "F"); speaking starts at once and never waits for the

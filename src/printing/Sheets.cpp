@@ -27,15 +27,15 @@ QString sheetJobName(SheetKind kind)
 
 namespace {
 
-constexpr double cm = 567;
+constexpr double twipsPerCm = 567;
 
-// The longest beginning of text that fits room (at least one character).
-qsizetype fittingPart(const QString &text, double room, const PrinterMetrics &m, double scale)
+// How many characters of the beginning of text fit room (at least one).
+qsizetype fittingLength(const QString &text, double room, const PrinterMetrics &printer, double scale)
 {
     qsizetype fits = 1, tooLong = text.size();
     while (tooLong - fits > 1) {
         const qsizetype middle = (fits + tooLong) / 2;
-        (m.textWidth(text.left(middle), scale) <= room ? fits : tooLong) = middle;
+        (printer.textWidth(text.left(middle), scale) <= room ? fits : tooLong) = middle;
     }
     return fits;
 }
@@ -46,69 +46,74 @@ qsizetype fittingPart(const QString &text, double room, const PrinterMetrics &m,
 // blanks between add up to no more than room; a line that comes within a
 // fiftieth of room is measured whole (the sum may differ a little from the
 // width of the whole line where the font kerns), the others need not be.
-QStringList wrapped(const QString &text, double room, const PrinterMetrics &m, double scale = 1)
+QStringList wrapped(const QString &text, double room, const PrinterMetrics &printer, double scale = 1)
 {
-    const double blankWidth = m.textWidth(QStringLiteral(" "), scale);
-    const auto fits = [&](qsizetype start, qsizetype end, double sum) {
-        return sum <= room && (sum < 0.98 * room || m.textWidth(text.mid(start, end - start), scale) <= room);
+    const double blankWidth = printer.textWidth(QStringLiteral(" "), scale);
+    const auto lineFits = [&](qsizetype lineStart, qsizetype lineEnd, double widthSum) {
+        return widthSum <= room
+               && (widthSum < 0.98 * room || printer.textWidth(text.mid(lineStart, lineEnd - lineStart), scale) <= room);
     };
     QStringList lines;
-    qsizetype start = 0;
-    while (start < text.size()) {
+    qsizetype lineStart = 0;
+    while (lineStart < text.size()) {
         if (!lines.isEmpty())
-            while (start < text.size() && text[start] == u' ')
-                ++start; // blanks that end a line are not carried into the next
-        if (start == text.size())
+            while (lineStart < text.size() && text[lineStart] == u' ')
+                ++lineStart; // blanks that end a line are not carried into the next
+        if (lineStart == text.size())
             break;
-        qsizetype end = start;
-        double width = 0;
-        QList<double> ends; // the sum up to each word taken
-        for (qsizetype word = start; word <= text.size();) {
-            qsizetype wordEnd = text.indexOf(u' ', word);
+        qsizetype lineEnd = lineStart;
+        double lineWidth = 0;
+        QList<double> widthsUpToWordEnds; // the width sum up to the end of each word taken
+        for (qsizetype wordStart = lineStart; wordStart <= text.size();) {
+            qsizetype wordEnd = text.indexOf(u' ', wordStart);
             if (wordEnd < 0)
                 wordEnd = text.size();
-            const double sum = width + (word > start ? blankWidth : 0) + m.textWidth(text.mid(word, wordEnd - word), scale);
-            if (sum > room)
+            const double widthSum = lineWidth + (wordStart > lineStart ? blankWidth : 0)
+                                    + printer.textWidth(text.mid(wordStart, wordEnd - wordStart), scale);
+            if (widthSum > room)
                 break;
-            width = sum;
-            end = wordEnd;
-            ends << sum;
-            word = wordEnd + 1;
+            lineWidth = widthSum;
+            lineEnd = wordEnd;
+            widthsUpToWordEnds << widthSum;
+            wordStart = wordEnd + 1;
         }
-        while (end > start && !fits(start, end, ends.takeLast())) {
-            const qsizetype blank = text.lastIndexOf(u' ', end - 1);
-            end = blank > start ? blank : start;
+        while (lineEnd > lineStart && !lineFits(lineStart, lineEnd, widthsUpToWordEnds.takeLast())) {
+            const qsizetype blank = text.lastIndexOf(u' ', lineEnd - 1);
+            lineEnd = blank > lineStart ? blank : lineStart;
         }
-        if (end == start) // a word wider than the line
-            end = start + fittingPart(text.mid(start, text.indexOf(u' ', start) < 0 ? -1 : text.indexOf(u' ', start) - start), room, m, scale);
-        lines << text.mid(start, end - start);
-        start = end;
+        if (lineEnd == lineStart) { // a word wider than the line
+            const qsizetype wordEnd = text.indexOf(u' ', lineStart);
+            const QString word = text.mid(lineStart, wordEnd < 0 ? -1 : wordEnd - lineStart);
+            lineEnd = lineStart + fittingLength(word, room, printer, scale);
+        }
+        lines << text.mid(lineStart, lineEnd - lineStart);
+        lineStart = lineEnd;
     }
     if (lines.isEmpty())
         lines << QString();
     return lines;
 }
 
-// Places texts line by line at sheet columns; column n begins n - 1 average
-// character widths from the left edge.
+// Writes texts line by line at sheet columns, from the top down; column n
+// begins n - 1 average character widths from the left edge.
 class LineWriter {
 public:
-    explicit LineWriter(const PrinterMetrics &m) : m(m) {}
+    explicit LineWriter(const PrinterMetrics &printer) : printer(printer) {}
 
     // A text right of its column pushes to the next line; a text too wide
     // for the page goes on at its column in the next line.
     void textAt(int column, const QString &text, bool endOfLine)
     {
-        const double left = (column - 1) * m.averageCharWidth;
+        const double left = (column - 1) * printer.averageCharWidth;
         if (x > left)
             endLine();
-        const QStringList lines = wrapped(text, m.pageWidth - left, m);
+        const QStringList lines = wrapped(text, printer.pageWidth - left, printer);
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (i > 0)
                 endLine();
             if (!lines[i].isEmpty())
-                items.append({left, y, lines[i]});
-            x = left + m.textWidth(lines[i], 1);
+                written.append({left, y, lines[i]});
+            x = left + printer.textWidth(lines[i], 1);
         }
         if (endOfLine)
             endLine();
@@ -116,112 +121,119 @@ public:
     // A rule of dots or underscores ends at the printable width.
     void ruleAt(int column, QChar c, int count, bool endOfLine)
     {
-        const double left = (column - 1) * m.averageCharWidth;
-        const double one = m.textWidth(QString(c), 1);
-        const int fits = one > 0 ? int(std::floor((m.pageWidth - left) / one + 1e-9)) : count;
-        textAt(column, QString(std::clamp(fits, 0, count), c), endOfLine);
+        const double left = (column - 1) * printer.averageCharWidth;
+        const double charWidth = printer.textWidth(QString(c), 1);
+        const int fitting = charWidth > 0 ? int(std::floor((printer.pageWidth - left) / charWidth + 1e-9)) : count;
+        textAt(column, QString(std::clamp(fitting, 0, count), c), endOfLine);
     }
     void endLine()
     {
         x = 0;
-        y += m.lineHeight;
+        y += printer.lineHeight;
     }
 
-    const PrinterMetrics &m;
-    PrintedPage items;
-    double x = 0, y = 0;
+    const PrinterMetrics &printer;
+    PrintedPage written;
+    double x = 0, y = 0; // where the next text would begin
 };
 
-void head(SheetKind kind, LineWriter &w)
+// The head of every page of a word list or word-family sheet: the column
+// titles over a rule, between blank lines.
+void writePageHead(SheetKind kind, LineWriter &writer)
 {
-    w.endLine(); // a blank line
+    writer.endLine(); // a blank line
     if (kind == SheetKind::FamilySheet) {
-        w.textAt(6, QStringLiteral("Lernwort"), false);
-        w.textAt(22, QStringLiteral("Wortfamilie"), false);
-        w.textAt(41, QStringLiteral("Wortbeispiel"), true);
+        writer.textAt(6, QStringLiteral("Lernwort"), false);
+        writer.textAt(22, QStringLiteral("Wortfamilie"), false);
+        writer.textAt(41, QStringLiteral("Wortbeispiel"), true);
     } else {
-        w.textAt(6, QStringLiteral("W o r t"), false);
-        w.textAt(26, QStringLiteral("Abschreiben"), false);
-        w.textAt(52, QStringLiteral("Auswendig schreiben"), true);
+        writer.textAt(6, QStringLiteral("W o r t"), false);
+        writer.textAt(26, QStringLiteral("Abschreiben"), false);
+        writer.textAt(52, QStringLiteral("Auswendig schreiben"), true);
     }
-    w.ruleAt(6, u'_', 53, true);
-    w.endLine();
+    writer.ruleAt(6, u'_', 53, true);
+    writer.endLine();
     if (kind == SheetKind::FamilySheet)
-        w.endLine();
+        writer.endLine();
 }
 
-void rows(SheetKind kind, const CardEntry &card, LineWriter &w)
+// A card's entry on a word list (the word, then rules to copy it and to
+// write it from memory) or on a word-family sheet (its three texts over
+// dotted rules, then a blank line).
+void writeCardEntry(SheetKind kind, const CardEntry &card, LineWriter &writer)
 {
     if (kind == SheetKind::FamilySheet) {
-        w.textAt(6, card.baseWord, false);
-        w.textAt(22, card.relatedWord, false);
-        w.textAt(41, card.phrase, true);
-        w.ruleAt(6, u'.', 25, false);
-        w.ruleAt(22, u'.', 30, false);
-        w.ruleAt(41, u'.', 66, true);
-        w.endLine();
+        writer.textAt(6, card.baseWord, false);
+        writer.textAt(22, card.relatedWord, false);
+        writer.textAt(41, card.phrase, true);
+        writer.ruleAt(6, u'.', 25, false);
+        writer.ruleAt(22, u'.', 30, false);
+        writer.ruleAt(41, u'.', 66, true);
+        writer.endLine();
     } else {
-        w.textAt(6, card.baseWord, false);
-        w.ruleAt(26, u'_', 18, false);
-        w.ruleAt(52, u'_', 18, true);
+        writer.textAt(6, card.baseWord, false);
+        writer.ruleAt(26, u'_', 18, false);
+        writer.ruleAt(52, u'_', 18, true);
     }
 }
 
-// The items of a block laid out from y = 0, and how high it is; the
-// blank line that may end it need not fit on the page.
-struct Block {
-    PrintedPage items;
+// A card's entry written alone from y = 0, and how far down its texts
+// reach; the blank line that may end it need not fit on the page.
+struct WrittenEntry {
+    PrintedPage texts;
     double height = 0;
 };
 
-template <typename Write>
-Block block(const PrinterMetrics &m, Write write)
+WrittenEntry writtenEntry(SheetKind kind, const CardEntry &card, const PrinterMetrics &printer)
 {
-    LineWriter w(m);
-    write(w);
+    LineWriter writer(printer);
+    writeCardEntry(kind, card, writer);
     double bottom = 0;
-    for (const PrintedText &t : w.items)
-        bottom = std::max(bottom, t.y + m.lineHeight);
-    return {w.items, bottom};
+    for (const PrintedText &t : writer.written)
+        bottom = std::max(bottom, t.y + printer.lineHeight);
+    return {writer.written, bottom};
 }
 
-QList<PrintedPage> lines(SheetKind kind, const CardList &cards, const PrinterMetrics &m)
+// Word lists and word-family sheets: on every page the head, then the
+// cards' entries one below the other.
+QList<PrintedPage> listPages(SheetKind kind, const CardList &cards, const PrinterMetrics &printer)
 {
     QList<PrintedPage> pages;
     const int capacity = pageCapacity(kind);
-    LineWriter headWriter(m);
-    head(kind, headWriter);
+    LineWriter headWriter(printer);
+    writePageHead(kind, headWriter);
     const double headHeight = headWriter.y;
-    double y = 0;
-    int onPage = 0;
+    double nextEntryTop = 0;
+    int entriesOnPage = 0;
     const auto newPage = [&] {
-        pages.append(headWriter.items);
-        y = headHeight;
-        onPage = 0;
+        pages.append(headWriter.written);
+        nextEntryTop = headHeight;
+        entriesOnPage = 0;
     };
     for (const CardEntry &card : cards) {
-        const Block b = block(m, [&](LineWriter &w) { rows(kind, card, w); });
-        const double advance = kind == SheetKind::FamilySheet ? b.height + m.lineHeight : b.height;
-        const bool fitsOnAPage = headHeight + b.height <= m.pageHeight;
-        if (pages.isEmpty() || onPage == capacity || (onPage > 0 && fitsOnAPage && y + b.height > m.pageHeight))
+        const WrittenEntry entry = writtenEntry(kind, card, printer);
+        const double advance = kind == SheetKind::FamilySheet ? entry.height + printer.lineHeight : entry.height;
+        const bool fitsOnAPage = headHeight + entry.height <= printer.pageHeight;
+        if (pages.isEmpty() || entriesOnPage == capacity
+            || (entriesOnPage > 0 && fitsOnAPage && nextEntryTop + entry.height > printer.pageHeight))
             newPage();
         // A card taller than a page begins where it is and goes on, line by
         // line, on the next pages, each with its head.
-        double top = y;
-        for (const PrintedText &t : b.items) {
-            if (top + t.y + m.lineHeight > m.pageHeight && top + t.y > headHeight) {
+        double entryTop = nextEntryTop;
+        for (const PrintedText &t : entry.texts) {
+            if (entryTop + t.y + printer.lineHeight > printer.pageHeight && entryTop + t.y > headHeight) {
                 newPage();
-                top = headHeight - t.y;
+                entryTop = headHeight - t.y;
             }
-            pages.last().append({t.x, top + t.y, t.text});
+            pages.last().append({t.x, entryTop + t.y, t.text});
         }
-        y = top + advance;
-        ++onPage;
+        nextEntryTop = entryTop + advance;
+        ++entriesOnPage;
     }
     return pages;
 }
 
-// A card's place on a card sheet.
+// The room of one card on a card sheet.
 struct Cell {
     double left, top, right, bottom;
 };
@@ -230,18 +242,18 @@ struct Cell {
 // size: baseWord, relatedWord and phrase one (scaled) centimetre apart, each
 // below the lines of the one before where that wraps. Empty lines are kept,
 // so a cut knows where each line stands.
-PrintedPage cardLines(const CardEntry &card, const Cell &cell, double scale, const PrinterMetrics &m)
+PrintedPage cardLines(const CardEntry &card, const Cell &cell, double scale, const PrinterMetrics &printer)
 {
-    PrintedPage out;
-    const double line = m.lineHeight * scale;
-    double y = cell.top;
-    for (const QString *text : {&card.baseWord, &card.relatedWord, &card.phrase}) {
-        const QStringList parts = wrapped(*text, cell.right - cell.left, m, scale);
-        for (qsizetype i = 0; i < parts.size(); ++i)
-            out.append({cell.left, y + double(i) * line, parts[i], scale});
-        y += std::max(cm * scale, double(parts.size()) * line);
+    PrintedPage lines;
+    const double lineHeight = printer.lineHeight * scale;
+    double fieldTop = cell.top;
+    for (const QString *field : {&card.baseWord, &card.relatedWord, &card.phrase}) {
+        const QStringList fieldLines = wrapped(*field, cell.right - cell.left, printer, scale);
+        for (qsizetype i = 0; i < fieldLines.size(); ++i)
+            lines.append({cell.left, fieldTop + double(i) * lineHeight, fieldLines[i], scale});
+        fieldTop += std::max(twipsPerCm * scale, double(fieldLines.size()) * lineHeight);
     }
-    return out;
+    return lines;
 }
 
 // A card inside its cell: at the sheet font's size where it fits, else at
@@ -250,33 +262,33 @@ PrintedPage cardLines(const CardEntry &card, const Cell &cell, double scale, con
 // looked for with the widths of the full size scaled down (near enough to
 // choose, and each word is measured once), then the card is wrapped with the
 // widths of the size chosen.
-PrintedPage cardInCell(const CardEntry &card, const Cell &cell, const PrinterMetrics &m, const PrinterMetrics &scaledDown)
+PrintedPage cardInCell(const CardEntry &card, const Cell &cell, const PrinterMetrics &printer, const PrinterMetrics &scaledDown)
 {
-    const int smallest = int(std::lround((sheetFontPoints - cardSheetMinimumPoints) * 2));
-    const auto scaleOf = [](int step) { return (sheetFontPoints - 0.5 * step) / sheetFontPoints; };
-    const auto fits = [&](const PrintedPage &lines) {
-        return lines.isEmpty() || lines.last().y + m.lineHeight * lines.last().scale <= cell.bottom;
-    };
-    PrintedPage lines = cardLines(card, cell, 1, m);
-    if (!fits(lines)) {
-        int step = smallest;
-        if (fits(cardLines(card, cell, scaleOf(smallest), scaledDown))) {
+    // a size is counted in half points below the sheet font's
+    const int minimumSize = int(std::lround((sheetFontPoints - cardSheetMinimumPoints) * 2));
+    const auto scaleOf = [](int halfPointsLess) { return (sheetFontPoints - 0.5 * halfPointsLess) / sheetFontPoints; };
+    const auto lineFits = [&](const PrintedText &line) { return line.y + printer.lineHeight * line.scale <= cell.bottom; };
+    const auto allFit = [&](const PrintedPage &lines) { return lines.isEmpty() || lineFits(lines.last()); };
+    PrintedPage lines = cardLines(card, cell, 1, printer);
+    if (!allFit(lines)) {
+        int size = minimumSize;
+        if (allFit(cardLines(card, cell, scaleOf(minimumSize), scaledDown))) {
             int tooLarge = 0; // the largest fitting size lies between
-            while (step - tooLarge > 1) {
-                const int middle = (tooLarge + step) / 2;
-                (fits(cardLines(card, cell, scaleOf(middle), scaledDown)) ? step : tooLarge) = middle;
+            while (size - tooLarge > 1) {
+                const int middle = (tooLarge + size) / 2;
+                (allFit(cardLines(card, cell, scaleOf(middle), scaledDown)) ? size : tooLarge) = middle;
             }
         }
-        for (lines = cardLines(card, cell, scaleOf(step), m); !fits(lines) && step < smallest;)
-            lines = cardLines(card, cell, scaleOf(++step), m);
-        if (!fits(lines)) {
+        for (lines = cardLines(card, cell, scaleOf(size), printer); !allFit(lines) && size < minimumSize;)
+            lines = cardLines(card, cell, scaleOf(++size), printer);
+        if (!allFit(lines)) {
             qsizetype kept = 0;
-            while (kept < lines.size() && lines[kept].y + m.lineHeight * lines[kept].scale <= cell.bottom)
+            while (kept < lines.size() && lineFits(lines[kept]))
                 ++kept;
             lines.resize(kept);
             if (!lines.isEmpty()) {
                 PrintedText &last = lines.last();
-                while (!last.text.isEmpty() && m.textWidth(last.text + u'…', last.scale) > cell.right - cell.left)
+                while (!last.text.isEmpty() && printer.textWidth(last.text + u'…', last.scale) > cell.right - cell.left)
                     last.text.chop(1);
                 last.text = last.text.trimmed() + u'…';
             }
@@ -286,28 +298,30 @@ PrintedPage cardInCell(const CardEntry &card, const Cell &cell, const PrinterMet
     return lines;
 }
 
-// Card sheets: blocks of three lines on a grid, 1 cm and 11.5 cm from the
+// Card sheets: cards of three lines on a grid, 1 cm and 11.5 cm from the
 // left, rows 7.4 cm apart from 2 cm down. Where the page is too short for
 // the grid, the rows move closer together. Each card keeps to its cell: half
 // a centimetre clear of the column to its right and the row below, and
 // inside the printable area.
-QList<PrintedPage> cardBlocks(const CardList &cards, const PrinterMetrics &m)
+QList<PrintedPage> cardSheetPages(const CardList &cards, const PrinterMetrics &printer)
 {
     QList<PrintedPage> pages;
-    const double gap = 0.5 * cm;
-    const double lefts[2] = {1 * cm, 11.5 * cm};
-    const double blockHeight = 2 * cm + m.lineHeight;
-    const double top = std::min(2 * cm, std::max(0.0, m.pageHeight - blockHeight) / 4);
-    const double step = std::min(7.4 * cm, std::max(0.0, m.pageHeight - top - blockHeight) / 3);
-    PrinterMetrics scaledDown = m;
-    scaledDown.textWidth = [&m](const QString &text, double scale) { return scale * m.textWidth(text, 1); };
-    for (qsizetype j = 0; j < cards.size(); ++j) {
-        if (j % 8 == 0)
+    const double clearance = 0.5 * twipsPerCm;
+    const double columnLefts[2] = {1 * twipsPerCm, 11.5 * twipsPerCm};
+    const double cardHeight = 2 * twipsPerCm + printer.lineHeight;
+    const double firstRowTop = std::min(2 * twipsPerCm, std::max(0.0, printer.pageHeight - cardHeight) / 4);
+    const double rowStep = std::min(7.4 * twipsPerCm, std::max(0.0, printer.pageHeight - firstRowTop - cardHeight) / 3);
+    PrinterMetrics scaledDown = printer;
+    scaledDown.textWidth = [&printer](const QString &text, double scale) { return scale * printer.textWidth(text, 1); };
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        if (i % 8 == 0)
             pages.append(PrintedPage());
-        const int row = int(j % 8) / 2;
-        const double y = top + double(row) * step;
-        const Cell cell{lefts[j % 2], y, j % 2 == 0 ? lefts[1] - gap : m.pageWidth, row == 3 ? m.pageHeight : y + step - gap};
-        pages.last().append(cardInCell(cards[j], cell, m, scaledDown));
+        const int column = int(i % 2);
+        const int row = int(i % 8) / 2;
+        const double top = firstRowTop + double(row) * rowStep;
+        const Cell cell{columnLefts[column], top, column == 0 ? columnLefts[1] - clearance : printer.pageWidth,
+                        row == 3 ? printer.pageHeight : top + rowStep - clearance};
+        pages.last().append(cardInCell(cards[i], cell, printer, scaledDown));
     }
     return pages;
 }
@@ -316,7 +330,7 @@ QList<PrintedPage> cardBlocks(const CardList &cards, const PrinterMetrics &m)
 
 QList<PrintedPage> layOutSheets(SheetKind kind, const CardList &cards, const PrinterMetrics &printer)
 {
-    return kind == SheetKind::CardSheet ? cardBlocks(cards, printer) : lines(kind, cards, printer);
+    return kind == SheetKind::CardSheet ? cardSheetPages(cards, printer) : listPages(kind, cards, printer);
 }
 
 } // namespace zek

@@ -24,11 +24,11 @@ constexpr double cardSheetMinimumPoints = 10;
 QString sheetJobName(SheetKind kind);
 
 // The pages a job of this kind makes of the cards, in their order: word lists
-// and word-family sheets with a head on every page, card sheets as blocks on
+// and word-family sheets with a head on every page, card sheets as cards on
 // a grid of two columns and four rows. A page ends after its capacity or
-// before the first card whose rows do not fit below; a card taller than a
+// before the first card whose entry does not fit below; a card taller than a
 // page goes on over the next pages. A card sheet keeps each card inside its
-// place on the grid.
+// cell of the grid.
 QList<PrintedPage> layOutSheets(SheetKind kind, const CardList &cards, const PrinterMetrics &printer);
 
 } // namespace zek

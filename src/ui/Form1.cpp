@@ -14,7 +14,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QToolButton>
 
@@ -29,8 +28,6 @@ const QColor darkBlue(0, 0, 128);
 const QColor lightCyan(128, 255, 255);
 const QColor frameBlue(40, 80, 140);
 const QColor levelYellow(255, 255, 128);
-
-QColor toColor(Rgb c) { return QColor(c.r, c.g, c.b); }
 
 // The flag picture of a language code; German's for any other code.
 QString flagOf(const QString &code)
@@ -95,14 +92,14 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
     addButton("Picture1", QStringLiteral("Benutzer"), QStringLiteral("user"), 120, 6000,
               [this] { m_main.changeUserName(); });
 
-    m_levelDigit = addLabel("Bezeichnung20", twipsRect(1440, 240, 375, 375));
+    m_levelDigit = addClickableLabel(this, "Bezeichnung20", twipsRect(1440, 240, 375, 375));
     setBackground(m_levelDigit, levelYellow);
     m_levelDigit->setFont(QFont(QStringLiteral("Arial"), 14, QFont::Bold));
     m_levelDigit->setAlignment(Qt::AlignCenter);
     m_levelDigit->setFrameShape(QFrame::Box);
-    onClick(m_levelDigit, [this] { m_drill.nextLevel(); });
+    connect(m_levelDigit, &ClickableLabel::clicked, &m_drill, &Drill::nextLevel);
 
-    m_userName = addLabel("Bezeichnung11", twipsRect(6000, 75, 2895, 300));
+    m_userName = addLabel(this, "Bezeichnung11", twipsRect(6000, 75, 2895, 300));
     m_userName->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     m_userName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setForeground(m_userName, Qt::white);
@@ -114,21 +111,21 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
                                                 "Bezeichnung3", "Bezeichnung4", "Bezeichnung5"};
     for (int box = 0; box <= 5; ++box) {
         const int left = 1320 + 1200 * box;
-        QLabel *label = addLabel(labelNames[box], twipsRect(left, 960, 1095, 255),
-                                 box == 0 ? QStringLiteral("Fehler") : QStringLiteral("Fach %1").arg(box));
-        QLabel *counter = addLabel(counterNames[box], twipsRect(left, 1200, 1095, 375));
+        ClickableLabel *label = addClickableLabel(this, labelNames[box], twipsRect(left, 960, 1095, 255),
+                                                  box == 0 ? QStringLiteral("Fehler") : QStringLiteral("Fach %1").arg(box));
+        ClickableLabel *counter = addClickableLabel(this, counterNames[box], twipsRect(left, 1200, 1095, 375));
         label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
         counter->setFont(QFont(QStringLiteral("Arial"), 13, QFont::Bold));
-        for (QLabel *l : {label, counter}) {
+        for (ClickableLabel *l : {label, counter}) {
             setBackground(l, toColor(boxColour(box)));
             setForeground(l, darkBlue);
             l->setAlignment(Qt::AlignCenter);
-            onClick(l, [this, box] { m_drill.chooseBox(box); });
+            connect(l, &ClickableLabel::clicked, this, [this, box] { m_drill.chooseBox(box); });
         }
         m_counters[box] = counter;
     }
 
-    m_display = addLabel("Bezeichnung10", twipsRect(1440, 1800, 6855, 2055));
+    m_display = addLabel(this, "Bezeichnung10", twipsRect(1440, 1800, 6855, 2055));
     m_display->setFont(QFont(QStringLiteral("Comic Sans MS"), 24));
     m_display->setAlignment(Qt::AlignCenter);
     m_display->setWordWrap(true);
@@ -139,7 +136,7 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
                             [this] { m_main.readAloud(); });
 
     QLabel *instruction = addLabel(
-        "Bezeichnung7", twipsRect(1320, 3960, 7095, 255),
+        this, "Bezeichnung7", twipsRect(1320, 3960, 7095, 255),
         QStringLiteral("Text lesen und schreiben, nach dem ersten Buchstaben wird der Text gelöscht."));
     instruction->setAlignment(Qt::AlignCenter);
     setForeground(instruction, darkBlue);
@@ -154,8 +151,8 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
     connect(m_answer, &QLineEdit::textChanged, &m_drill, &Drill::checkAnswer);
     m_answer->installEventFilter(this);
 
-    m_wordTotal = addLabel("Bezeichnung6", twipsRect(6240, 5880, 1215, 255));
-    m_wordTotalLabel = addLabel("Bezeichnung14", twipsRect(7560, 5880, 855, 255), QStringLiteral("Wörter"));
+    m_wordTotal = addLabel(this, "Bezeichnung6", twipsRect(6240, 5880, 1215, 255));
+    m_wordTotalLabel = addLabel(this, "Bezeichnung14", twipsRect(7560, 5880, 855, 255), QStringLiteral("Wörter"));
     for (QLabel *l : {m_wordTotal, m_wordTotalLabel}) {
         l->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
         setForeground(l, darkBlue);
@@ -174,7 +171,7 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
     connect(m_modes, &QListWidget::itemActivated, this,
             [this](QListWidgetItem *item) { m_drill.chooseMode(m_modes->row(item)); });
 
-    m_caption = addLabel("Bezeichnung22", twipsRect(9120, 120, 2055, 495));
+    m_caption = addLabel(this, "Bezeichnung22", twipsRect(9120, 120, 2055, 495));
     m_caption->setAlignment(Qt::AlignCenter);
     m_caption->setFont(QFont(QStringLiteral("MS Sans Serif"), 9, QFont::Bold));
     setForeground(m_caption, Qt::white);
@@ -202,14 +199,6 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
     refresh();
 }
 
-QLabel *Form1::addLabel(const char *name, const QRect &geometry, const QString &text)
-{
-    auto *label = new QLabel(text, this);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
 QFrame *Form1::addShape(const char *name, const QRect &geometry)
 {
     auto *shape = new QFrame(this);
@@ -226,26 +215,11 @@ QToolButton *Form1::addButton(const char *name, const QString &toolTip, const QS
     return button;
 }
 
-void Form1::onClick(QWidget *widget, std::function<void()> action)
-{
-    m_clicks.insert(widget, std::move(action));
-    widget->installEventFilter(this);
-    widget->setCursor(Qt::PointingHandCursor);
-}
-
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_answer && event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F2) {
         m_main.readAloud(); // F2 in the answer box: "Vorlesen"
         return true;
-    }
-    if (event->type() == QEvent::MouseButtonPress
-        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        const auto it = m_clicks.constFind(watched);
-        if (it != m_clicks.cend()) {
-            it.value()();
-            return true;
-        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -20,6 +20,8 @@ class Drill;
 
 namespace zek::ui {
 
+class ClickableLabel;
+
 // The main window: the drill, the box counters, the language switch and the
 // tool bar. It shows the state of its models and hands every click on.
 class Form1 : public QWidget {
@@ -27,7 +29,8 @@ class Form1 : public QWidget {
 public:
     Form1(MainWindow &main, Drill &drill, QWidget *parent = nullptr);
 
-    // A tool bar button whose window is not built yet is shown disabled.
+    // The tool bar buttons that open another window are disabled until the
+    // program says that it can open that window.
     void setWindowAvailable(Window window, bool available);
 
 protected:
@@ -36,23 +39,20 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QLabel *addLabel(const char *name, const QRect &geometry, const QString &text = QString());
     QFrame *addShape(const char *name, const QRect &geometry);
     QToolButton *addButton(const char *name, const QString &toolTip, const QString &icon, int left,
                            int top, std::function<void()> action);
-    void onClick(QWidget *widget, std::function<void()> action);
     void refresh();
     void fitWidth();
     void focusAnswerBox();
 
     MainWindow &m_main;
     Drill &m_drill;
-    QHash<QObject *, std::function<void()>> m_clicks;
     QHash<Window, QToolButton *> m_windowButtons;
 
     QLineEdit *m_answer = nullptr;
     QLabel *m_display = nullptr;
-    QLabel *m_levelDigit = nullptr;
+    ClickableLabel *m_levelDigit = nullptr;
     QLabel *m_userName = nullptr;
     QLabel *m_caption = nullptr;
     QLabel *m_wordTotal = nullptr;

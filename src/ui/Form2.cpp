@@ -21,10 +21,7 @@ Form2::Form2(WordShow &show, QWidget *parent) : QWidget(parent), m_show(show)
     setBackground(this, QColor(255, 255, 224));
     setFixedSize(twips(9000), twips(5040));
     const auto label = [this](const char *name, const QRect &r, const QString &text = {}) {
-        auto *l = new QLabel(text, this);
-        l->setObjectName(QLatin1String(name));
-        l->setGeometry(r);
-        l->setTextFormat(Qt::PlainText);
+        QLabel *l = addLabel(this, name, r, text);
         l->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
         return l;
     };

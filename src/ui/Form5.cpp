@@ -100,21 +100,14 @@ Form5::Form5(Hangman &game, QWidget *parent) : QWidget(parent), m_game(game)
         connect(b, &QToolButton::clicked, this, [this, action = buttons[i].action] { (m_game.*action)(); });
     }
 
-    m_masked = new QLabel(this);
-    m_masked->setObjectName(QStringLiteral("Bezeichnung1"));
-    m_masked->setGeometry(twipsRect(2640, 1440, 4320, 1800));
-    m_masked->setTextFormat(Qt::PlainText);
+    m_masked = addLabel(this, "Bezeichnung1", twipsRect(2640, 1440, 4320, 1800));
     m_masked->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_solution = new QLabel(this);
-    m_solution->setObjectName(QStringLiteral("Bezeichnung2"));
-    m_solution->setGeometry(twipsRect(2640, 3600, 4320, 1800)); // room for a long word in lines
-    m_solution->setTextFormat(Qt::PlainText);
+    // room for a long word in lines
+    m_solution = addLabel(this, "Bezeichnung2", twipsRect(2640, 3600, 4320, 1800));
     m_solution->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *heading = new QLabel(QStringLiteral("Z e i c h e n t a b e l l e"), this);
-    heading->setObjectName(QStringLiteral("Bezeichnung3"));
-    heading->setGeometry(twipsRect(narrowWidth + 60, 840, 2310, 300));
-    heading->setAlignment(Qt::AlignCenter);
+    addLabel(this, "Bezeichnung3", twipsRect(narrowWidth + 60, 840, 2310, 300), QStringLiteral("Z e i c h e n t a b e l l e"))
+        ->setAlignment(Qt::AlignCenter);
     m_table = new QListWidget(this);
     m_table->setObjectName(QStringLiteral("Liste1"));
     m_table->setGeometry(twipsRect(narrowWidth + 60, 1140, 2310, 4620));

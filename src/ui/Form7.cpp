@@ -4,13 +4,13 @@
 #include "Widgets.h"
 
 #include "cards/CardList.h"
+#include "drill/Drill.h"
 #include "editor/Editor.h"
 
 #include <QAbstractTableModel>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -30,22 +30,29 @@ namespace {
 constexpr int clientWidth = 11430;
 constexpr int clientHeight = 8895;
 
-// The colours of the filter labels "Alle", "Fehler" … "Gelernt"; the view
-// indicator takes the colour of the label last chosen.
-const QColor filterColours[8] = {{192, 192, 192}, {192, 192, 0},   {128, 255, 128}, {255, 192, 128},
-                                 {255, 128, 128}, {255, 128, 255}, {128, 128, 255}, {255, 255, 192}};
+// The colours of the filter labels "Alle", "Fehler" … "Gelernt": the boxes
+// 0 to 5 in the colours the main window gives them, all cards and the
+// learned ones (box 6) in their own. The view indicator takes the colour of
+// the filter in force.
+const QColor allCardsGrey(192, 192, 192);
+const QColor learnedYellow(255, 255, 192);
 // The four columns; the fields of the panels take the colour of their column.
 const QColor columnColours[4] = {{192, 255, 255}, {128, 255, 255}, {0, 255, 255}, {0, 192, 192}};
 const QColor panelGrey(236, 236, 236);
 
-QColor filterColour(int filter) { return filterColours[filter + 1]; }
+QColor filterColour(int filter)
+{
+    if (filter < 0)
+        return allCardsGrey;
+    return filter == 6 ? learnedYellow : toColor(boxColour(filter));
+}
 
 QString buttonCaption(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
 
 } // namespace
 
-// The card list as four columns of one Qt model: a refresh is one reset, and
-// the views draw only the rows they show, also at 32,767 cards.
+// The card list as four columns of one Qt model: a change of the rows is one
+// reset, and the views draw only the rows they show, also at 32,767 cards.
 class CardColumns : public QAbstractTableModel {
 public:
     explicit CardColumns(const Editor &editor) : m_editor(editor) {}
@@ -94,14 +101,15 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
                                                "Bezeichnung16", "Bezeichnung17", "Bezeichnung18", "Bezeichnung19"};
     static const char *const filterCaptions[8] = {"Alle", "Fehler", "Fach 1", "Fach 2", "Fach 3", "Fach 4", "Fach 5", "Gelernt"};
     for (int i = 0; i < 8; ++i) {
-        QLabel *label = addLabel(this, filterNames[i], twipsRect(1560 + 1230 * i, 240, 1215, 300),
-                                 QString::fromUtf8(filterCaptions[i]));
+        ClickableLabel *label = addClickableLabel(this, filterNames[i], twipsRect(1560 + 1230 * i, 240, 1215, 300),
+                                                  QString::fromUtf8(filterCaptions[i]));
         label->setAlignment(Qt::AlignCenter);
         label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
-        label->setCursor(Qt::PointingHandCursor);
-        setBackground(label, filterColours[i]);
-        label->installEventFilter(this);
-        m_boxLabels[i] = label;
+        setBackground(label, filterColour(i - 1));
+        if (i == 0)
+            connect(label, &ClickableLabel::clicked, &m_editor, &Editor::showAllCards);
+        else
+            connect(label, &ClickableLabel::clicked, this, [this, i] { m_editor.showBox(i - 1); });
     }
 
     m_file = addLabel(this, "Bezeichnung2", twipsRect(1560, 900, 1695, 300));
@@ -120,7 +128,8 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
         view->setModel(m_columnsModel);
         view->setModelColumn(c);
         view->setUniformItemSizes(true);
-        // the selected row follows the card scroller; the teacher cannot select one
+        // the current card is the selected row and follows the card scroller;
+        // the mouse chooses no row (the presses on the rows are eaten below)
         view->setSelectionMode(QAbstractItemView::SingleSelection);
         view->viewport()->installEventFilter(this);
         QPalette p = view->palette();
@@ -202,15 +211,6 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
 }
 
 Form7::~Form7() = default;
-
-QLabel *Form7::addLabel(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText); // card texts are never markup
-    return label;
-}
 
 QAbstractButton *Form7::addCommand(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
                                    std::function<void()> action)
@@ -463,16 +463,6 @@ bool Form7::eventFilter(QObject *watched, QEvent *event)
         for (int i = 0; i < 3; ++i)
             if (watched == fields[i])
                 m_editor.rememberActiveField(i + 1);
-    } else if (event->type() == QEvent::MouseButtonPress && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        for (int i = 0; i < 8; ++i) {
-            if (watched == m_boxLabels[i]) {
-                if (i == 0)
-                    m_editor.showAllCards();
-                else
-                    m_editor.showBox(i - 1);
-                return true;
-            }
-        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -38,7 +38,6 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    QLabel *addLabel(QWidget *parent, const char *name, const QRect &geometry, const QString &text = {});
     QAbstractButton *addCommand(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
                                 std::function<void()> action);
     QFrame *addPanel(const char *name, const QRect &geometry);
@@ -52,7 +51,6 @@ private:
     Editor &m_editor;
     CardColumns *m_columnsModel = nullptr;
     std::array<QListView *, 4> m_columns{};
-    std::array<QLabel *, 8> m_boxLabels{};
     QFrame *m_indicator = nullptr;
     QFrame *m_printFrame = nullptr;
     QScrollBar *m_scroller = nullptr;

@@ -40,9 +40,8 @@ Memo::Memo(MemoryGame &game, QWidget *parent) : QWidget(parent), m_game(game)
     connect(leave, &QToolButton::clicked, &m_game, &MemoryGame::leaveMemory);
     connect(help, &QToolButton::clicked, &m_game, &MemoryGame::showMemoryHelp);
     for (int j = 0; j < MemoryGame::fieldCount; ++j) {
-        auto *field = new ClickableLabel(QString(), this);
-        field->setObjectName(QStringLiteral("Bezeichnung%1").arg(j + 1));
-        field->setGeometry(twipsRect(j < 9 ? 960 : 4200, 240 + 600 * (j % 9), 3135, 495));
+        const QByteArray name = "Bezeichnung" + QByteArray::number(j + 1);
+        ClickableLabel *field = addClickableLabel(this, name.constData(), twipsRect(j < 9 ? 960 : 4200, 240 + 600 * (j % 9), 3135, 495));
         field->setAlignment(Qt::AlignCenter);
         connect(field, &ClickableLabel::clicked, this, [this, j] { m_game.clickField(j); });
         m_fields[j] = field;

@@ -70,6 +70,7 @@ Program::Program(const QString &folder, Platform &platform, Random &random)
 {
     initResources();
     m_form1 = std::make_unique<Form1>(m_main, m_drill);
+    // every window can be opened: it is built when it is first asked for
     for (Window window : {Window::Editor, Window::Memory, Window::Hangman, Window::WordPrison, Window::WordShow, Window::Info})
         m_form1->setWindowAvailable(window, true);
     connect(&m_main, &MainWindow::windowRequested, this, &Program::openWindow);

@@ -50,7 +50,8 @@ public:
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
     int secondsSinceMidnight() const override;
     PrinterMetrics printerMetrics(const QString &font, double points) override;
-    PrintOutcome print(const QList<PrintedPage> &pages, const QString &what, const QString &folder) override;
+    PrintOutcome print(const QList<PrintedPage> &pages, const QString &font, double points, const QString &what,
+                       const QString &folder) override;
     bool hasVoice(const QString &languageCode) override;
     void speak(const QString &text, const QString &languageCode) override;
 
@@ -67,8 +68,6 @@ private:
     QHash<QString, QLocale> m_voices; // language code → the voice's locale
     QTimer m_answerWait;              // "speechAnswer": a text is waiting for the engine
     bool m_silent = false;            // the engine let a text wait too long
-    QString m_printerFont = QStringLiteral("Comic Sans MS");
-    double m_printerPoints = 16;
 };
 
 // CR LF and single CR become the line breaks Qt shows.

@@ -122,8 +122,6 @@ QString freePdfName(const QDir &folder, const QString &what)
 
 PrinterMetrics QtPlatform::printerMetrics(const QString &font, double points)
 {
-    m_printerFont = font;
-    m_printerPoints = points;
     QPrinter printer(QPrinter::HighResolution);
     configure(printer);
     const double perTwip = printer.resolution() / twipsPerInch;
@@ -161,7 +159,8 @@ PrinterMetrics QtPlatform::printerMetrics(const QString &font, double points)
     return m;
 }
 
-PrintOutcome QtPlatform::print(const QList<PrintedPage> &pages, const QString &what, const QString &folder)
+PrintOutcome QtPlatform::print(const QList<PrintedPage> &pages, const QString &font, double points, const QString &what,
+                               const QString &folder)
 {
     QTemporaryDir scratch;
     const QString pdf = scratch.filePath(QStringLiteral("job.pdf"));
@@ -181,7 +180,7 @@ PrintOutcome QtPlatform::print(const QList<PrintedPage> &pages, const QString &w
         for (const PrintedText &t : pages[i]) {
             if (t.scale != scale) {
                 scale = t.scale;
-                painter.setFont(printerFont(m_printerFont, m_printerPoints * scale));
+                painter.setFont(printerFont(font, points * scale));
                 ascent = painter.fontMetrics().ascent();
             }
             painter.drawText(QPointF(t.x * perTwip, t.y * perTwip + ascent), t.text);

@@ -1,5 +1,7 @@
 #include "Widgets.h"
 
+#include "drill/Drill.h"
+
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointer>
@@ -120,6 +122,8 @@ void setForeground(QWidget *w, const QColor &colour)
     w->setPalette(p);
 }
 
+QColor toColor(const Rgb &colour) { return QColor(colour.r, colour.g, colour.b); }
+
 void ignoreDoubleClicks(QWidget *w)
 {
     static DoubleClickEater *eater = new DoubleClickEater(qApp);
@@ -143,6 +147,29 @@ void ClickableLabel::mousePressEvent(QMouseEvent *event)
 
 // Qt would take it as one more press.
 void ClickableLabel::mouseDoubleClickEvent(QMouseEvent *event) { event->accept(); }
+
+namespace {
+
+template <typename Label>
+Label *placed(Label *label, const char *name, const QRect &geometry)
+{
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+QLabel *addLabel(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
+{
+    return placed(new QLabel(text, parent), name, geometry);
+}
+
+ClickableLabel *addClickableLabel(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
+{
+    return placed(new ClickableLabel(text, parent), name, geometry);
+}
 
 QToolButton *addPictureButton(QWidget *parent, const char *name, const QString &toolTip,
                               const QString &icon, const QRect &geometry)

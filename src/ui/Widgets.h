@@ -8,12 +8,18 @@ class QRect;
 class QToolButton;
 class QWidget;
 
+namespace zek {
+struct Rgb;
+}
+
 namespace zek::ui {
 
 // The helpers every form builds its controls with.
 
 void setBackground(QWidget *w, const QColor &colour);
 void setForeground(QWidget *w, const QColor &colour);
+// A colour the program's rules give, as Qt paints it.
+QColor toColor(const Rgb &colour);
 
 // A button or clickable field ignores the second press of a double click:
 // children double-click, and one click must make one command.
@@ -34,6 +40,12 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 };
+
+// A label named and placed in parent. Its text is always plain text, so a
+// word or name with markup shows as it is typed.
+QLabel *addLabel(QWidget *parent, const char *name, const QRect &geometry, const QString &text = {});
+// The same as a ClickableLabel.
+ClickableLabel *addClickableLabel(QWidget *parent, const char *name, const QRect &geometry, const QString &text = {});
 
 // A square picture button of a tool bar, named, with a tool tip that is also
 // its accessible name, the picture :/icons/<icon>.svg, light grey, never

@@ -30,9 +30,7 @@ ZEKLABEL::ZEKLABEL(Info &info, QWidget *parent) : QWidget(parent), m_info(info)
     panel->setObjectName(QStringLiteral("Figur1"));
     panel->setGeometry(twipsRect(120, 120, 3255, 2895));
     setBackground(panel, grey);
-    const auto place = [](QLabel *l, const char *name, const QRect &r, double points, bool bold, QColor colour) {
-        l->setObjectName(QLatin1String(name));
-        l->setGeometry(r);
+    const auto styled = [](QLabel *l, double points, bool bold, QColor colour) {
         QFont font(QStringLiteral("MS Sans Serif"));
         font.setPointSizeF(points);
         font.setBold(bold);
@@ -42,8 +40,8 @@ ZEKLABEL::ZEKLABEL(Info &info, QWidget *parent) : QWidget(parent), m_info(info)
         l->setWordWrap(true);
         return l;
     };
-    const auto label = [this, place](const char *name, const QRect &r, const QString &text, double points, bool bold, QColor colour) {
-        return place(new QLabel(screenText(text), this), name, r, points, bold, colour);
+    const auto label = [this, styled](const char *name, const QRect &r, const QString &text, double points, bool bold, QColor colour) {
+        return styled(addLabel(this, name, r, screenText(text)), points, bold, colour);
     };
     label("Bezeichnung2", twipsRect(240, 240, 375, 615), QStringLiteral("Z"), 18, true, QColor(255, 0, 255));
     label("Bezeichnung3", twipsRect(600, 240, 375, 615), QStringLiteral("E"), 18, true, QColor(0, 0, 255));
@@ -56,10 +54,10 @@ ZEKLABEL::ZEKLABEL(Info &info, QWidget *parent) : QWidget(parent), m_info(info)
     name->setFont(narrow);
     label("Bezeichnung6", twipsRect(240, 840, 3015, 975), Info::notice(), 8.25, false, Qt::black)->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setBackground(label("Bezeichnung7", twipsRect(240, 1800, 3015, 495), Info::rights(), 9.75, false, Qt::black), yellow);
-    auto *okay = new ClickableLabel(QStringLiteral("O k a y"), this);
-    place(okay, "Bezeichnung1", twipsRect(240, 2400, 2175, 495), 18, true, QColor(255, 0, 0));
-    auto *picture = new ClickableLabel(QString(), this);
-    place(picture, "Bild1", twipsRect(2400, 2400, 855, 495), 8, false, Qt::black);
+    ClickableLabel *okay = addClickableLabel(this, "Bezeichnung1", twipsRect(240, 2400, 2175, 495), QStringLiteral("O k a y"));
+    styled(okay, 18, true, QColor(255, 0, 0));
+    ClickableLabel *picture = addClickableLabel(this, "Bild1", twipsRect(2400, 2400, 855, 495));
+    styled(picture, 8, false, Qt::black);
     picture->setPixmap(QIcon(QStringLiteral(":/icons/info.svg")).pixmap(twips(420)));
     setBackground(picture, grey);
     setBackground(label("Bezeichnung8", twipsRect(120, 3120, 3255, 255), Info::webAddress(), 8, false, Qt::black), yellow);

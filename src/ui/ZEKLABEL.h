@@ -8,7 +8,7 @@ class Info;
 
 namespace zek::ui {
 
-// The small information window beside the main window.
+// The small information window, in front of the main window.
 class ZEKLABEL : public QWidget {
     Q_OBJECT
 public:

@@ -31,7 +31,7 @@ int main(int argc, char **argv)
     zek::ui::QtPlatform platform;
     const auto pages = zek::layOutSheets(kind, zek::readCardFile(file.readAll()).cards,
                                          platform.printerMetrics(zek::sheetFont, zek::sheetFontPoints));
-    const zek::PrintOutcome outcome = platform.print(pages, zek::sheetJobName(kind), folder);
+    const zek::PrintOutcome outcome = platform.print(pages, zek::sheetFont, zek::sheetFontPoints, zek::sheetJobName(kind), folder);
     switch (outcome.kind) {
     case zek::PrintOutcome::Printed: std::printf("printed\n"); break;
     case zek::PrintOutcome::SavedAsPdf: std::printf("pdf %s %s\n", qPrintable(outcome.pdfName), qPrintable(outcome.reason)); break;

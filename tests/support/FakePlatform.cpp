@@ -38,7 +38,7 @@ QString FakePlatform::inputBox(const QString &, const QString &title, const QStr
 
 PrinterMetrics FakePlatform::printerMetrics(const QString &, double) { return metrics; }
 
-PrintOutcome FakePlatform::print(const QList<PrintedPage> &pages, const QString &, const QString &)
+PrintOutcome FakePlatform::print(const QList<PrintedPage> &pages, const QString &, double, const QString &, const QString &)
 {
     jobs.append(pages);
     return outcome;

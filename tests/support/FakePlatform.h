@@ -33,7 +33,8 @@ public:
     // dot (50), lines 400 twips high, a printable area of 10,000 by 15,000.
     PrinterMetrics printerMetrics(const QString &font, double points) override;
     // Records the job and answers with outcome.
-    PrintOutcome print(const QList<PrintedPage> &pages, const QString &what, const QString &folder) override;
+    PrintOutcome print(const QList<PrintedPage> &pages, const QString &font, double points, const QString &what,
+                       const QString &folder) override;
     PrinterMetrics metrics{100, 400, 10000, 15000,
                            [](const QString &t, double scale) { return scale * (100.0 * double(t.size()) - 50.0 * double(t.count(u'.'))); }};
     QList<QList<PrintedPage>> jobs;

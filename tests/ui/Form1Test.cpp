@@ -54,6 +54,12 @@ TEST_F(FormTest, ClicksReachTheirCommand)
     platform.expectMessage();
     click("Picture1");
     EXPECT_EQ(text("Bezeichnung11"), QStringLiteral("Mia"));
+    // a name is shown as it was typed, markup too
+    platform.expectInput(QStringLiteral("<b>Tom</b>"));
+    platform.expectMessage();
+    click("Picture1");
+    auto *name = widget<QLabel>("Bezeichnung11");
+    EXPECT_GE(name->sizeHint().width(), name->fontMetrics().horizontalAdvance(QStringLiteral("<b>Tom</b>")));
 }
 
 TEST_F(FormTest, ADoubleClickIsOneCommand)
