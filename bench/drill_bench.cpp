@@ -4,7 +4,7 @@
 
 #include "cards/CardStore.h"
 #include "drill/Drill.h"
-#include "drill/MainWindow.h"
+#include "drill/TrainerSession.h"
 #include "platform/Random.h"
 
 #include <QCoreApplication>
@@ -30,7 +30,7 @@ struct Trainer {
     SharedState shared;
     CardStore store;
     Drill drill{shared, store, platform, random};
-    MainWindow main;
+    TrainerSession main;
 };
 
 // Language file, the first switch, load, count and the first card drawn.
@@ -54,7 +54,7 @@ void CompletingKeystroke(benchmark::State &state, bool randomOrder)
     Trainer trainer(folder);
     SharedState &shared = trainer.shared;
     Drill &drill = trainer.drill;
-    MainWindow &main = trainer.main;
+    TrainerSession &main = trainer.main;
     main.startUp();
     if (randomOrder)
         drill.toggleWordOrder();

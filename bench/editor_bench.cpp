@@ -32,7 +32,7 @@ struct Trainer {
         writeLargeBox(dir.path(), cardCount);
         program = std::make_unique<ui::Program>(dir.path(), platform, random);
         program->start();
-        program->mainWindow().openWindow(Window::Editor);
+        program->session().openWindow(Window::Editor);
     }
     Editor &editor() { return program->editor(); }
     CardStore &store() { return program->store(); }

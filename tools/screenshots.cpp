@@ -85,7 +85,7 @@ int main(int argc, char **argv)
     shoot("form1-french-narrow.png");
 
     // the card editor: all cards, a box, and each panel
-    program.mainWindow().openWindow(zek::Window::Editor);
+    program.session().openWindow(zek::Window::Editor);
     auto &editor = *program.form7();
     auto shootEditor = [&](const char *name) {
         QApplication::processEvents();
@@ -119,7 +119,7 @@ int main(int argc, char **argv)
             std::printf("%s\n", qPrintable(out.filePath(QLatin1String(name))));
         };
         zek::Hangman &hangman = program.hangman();
-        program.mainWindow().openWindow(zek::Window::Hangman);
+        program.session().openWindow(zek::Window::Hangman);
         const QString word = hangman.secretWord();
         hangman.keyPress(word.left(1).toUpper());
         for (QChar c : QStringLiteral("qxjy"))
@@ -130,25 +130,25 @@ int main(int argc, char **argv)
             hangman.keyPress(QStringLiteral("Q"));
         for (QChar c : QStringLiteral("QQQQQQ"))
             hangman.keyPress(QString(c));
-        program.mainWindow().openWindow(zek::Window::Hangman);
+        program.session().openWindow(zek::Window::Hangman);
         for (int i = 0; i < 9; ++i)
             hangman.keyPress(QStringLiteral("Q"));
         shootWindow(program.form5(), "form5-nine-wrong.png");
         hangman.keyPress(QStringLiteral("Q")); // the tenth: lost, the word shown
         shootWindow(program.form5(), "form5-lost.png");
-        program.mainWindow().openWindow(zek::Window::Hangman);
+        program.session().openWindow(zek::Window::Hangman);
         for (QChar c : hangman.secretWord().toUpper())
             if (hangman.maskedText().contains(u'_'))
                 hangman.keyPress(QString(c));
         shootWindow(program.form5(), "form5-won.png");
-        program.mainWindow().openWindow(zek::Window::WordPrison);
+        program.session().openWindow(zek::Window::WordPrison);
         zek::Prison &prison = program.prison();
         for (int i = 0; i < 3; ++i)
             prison.move(0, -1);
         shootWindow(program.form3(), "form3-playing.png");
         prison.leavePrison();
 
-        program.mainWindow().openWindow(zek::Window::Memory);
+        program.session().openWindow(zek::Window::Memory);
         zek::MemoryGame &memory = program.memory();
         for (int j = 1; j < 18 && !memory.solved(0); ++j) // find the pair of field 1
             if (memory.pairNumber(j) == memory.pairNumber(0)) {
@@ -159,12 +159,12 @@ int main(int argc, char **argv)
         shootWindow(program.memo(), "memo-playing.png");
         memory.leaveMemory();
 
-        program.mainWindow().openWindow(zek::Window::WordShow);
+        program.session().openWindow(zek::Window::WordShow);
         program.wordShow().cardScrolled(5);
         shootWindow(program.form2(), "form2.png");
         program.wordShow().cancelShow();
 
-        program.mainWindow().openWindow(zek::Window::Info);
+        program.session().openWindow(zek::Window::Info);
         shootWindow(program.zeklabel(), "zeklabel.png");
         program.info().closeInfoWindow();
     }

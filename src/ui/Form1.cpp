@@ -38,7 +38,7 @@ QString flagOf(const QString &code)
 
 } // namespace
 
-Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
+Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent)
     : QWidget(parent), m_main(main), m_drill(drill)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -193,9 +193,9 @@ Form1::Form1(MainWindow &main, Drill &drill, QWidget *parent)
         it.value()->setEnabled(false);
 
     connect(&m_drill, &Drill::changed, this, &Form1::refresh);
-    connect(&m_main, &MainWindow::changed, this, &Form1::refresh);
+    connect(&m_main, &TrainerSession::changed, this, &Form1::refresh);
     connect(&m_drill, &Drill::focusAnswer, this, &Form1::focusAnswerBox);
-    connect(&m_main, &MainWindow::focusAnswer, this, &Form1::focusAnswerBox);
+    connect(&m_main, &TrainerSession::focusAnswer, this, &Form1::focusAnswerBox);
     refresh();
 }
 

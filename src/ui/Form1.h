@@ -1,6 +1,6 @@
 #pragma once
 
-#include "drill/MainWindow.h"
+#include "drill/TrainerSession.h"
 
 #include <QHash>
 #include <QSet>
@@ -27,7 +27,7 @@ class ClickableLabel;
 class Form1 : public QWidget {
     Q_OBJECT
 public:
-    Form1(MainWindow &main, Drill &drill, QWidget *parent = nullptr);
+    Form1(TrainerSession &main, Drill &drill, QWidget *parent = nullptr);
 
     // The tool bar buttons that open another window are disabled until the
     // program says that it can open that window.
@@ -46,7 +46,7 @@ private:
     void fitWidth();
     void focusAnswerBox();
 
-    MainWindow &m_main;
+    TrainerSession &m_main;
     Drill &m_drill;
     QHash<Window, QToolButton *> m_windowButtons;
 

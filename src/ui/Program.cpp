@@ -73,7 +73,7 @@ Program::Program(const QString &folder, Platform &platform, Random &random)
     // every window can be opened: it is built when it is first asked for
     for (Window window : {Window::Editor, Window::Memory, Window::Hangman, Window::WordPrison, Window::WordShow, Window::Info})
         m_form1->setWindowAvailable(window, true);
-    connect(&m_main, &MainWindow::windowRequested, this, &Program::openWindow);
+    connect(&m_main, &TrainerSession::windowRequested, this, &Program::openWindow);
     connect(&m_editor, &Editor::left, this, [this] { backToMain(m_form7.get()); });
     connect(&m_hangman, &Hangman::left, this, [this] { backToMain(m_form5.get()); });
     connect(&m_prison, &Prison::left, this, [this] { backToMain(m_form3.get()); });
@@ -86,7 +86,7 @@ Program::Program(const QString &folder, Platform &platform, Random &random)
         m_form1->activateWindow();
         m_main.returnFromInfo();
     });
-    connect(&m_main, &MainWindow::quitRequested, this, &Program::quitRequested);
+    connect(&m_main, &TrainerSession::quitRequested, this, &Program::quitRequested);
     // the desktop session ends: the boxes reached are saved without a question
     connect(qGuiApp, &QGuiApplication::commitDataRequest, this, [this] { m_main.endSession(); });
 }

@@ -3,7 +3,7 @@
 #include "cards/CardStore.h"
 #include "cards/SharedState.h"
 #include "drill/Drill.h"
-#include "drill/MainWindow.h"
+#include "drill/TrainerSession.h"
 #include "editor/Editor.h"
 #include "games/Hangman.h"
 #include "games/MemoryGame.h"
@@ -48,7 +48,7 @@ public:
     void endOnSignals();
 
     Form1 &form1() { return *m_form1; }
-    MainWindow &mainWindow() { return m_main; }
+    TrainerSession &session() { return m_main; }
     Drill &drill() { return m_drill; }
     CardStore &store() { return m_store; }
     Editor &editor() { return m_editor; }
@@ -76,7 +76,7 @@ private:
     SharedState m_shared;
     CardStore m_store;
     Drill m_drill;
-    MainWindow m_main;
+    TrainerSession m_main;
     Editor m_editor;
     Hangman m_hangman;
     Prison m_prison;

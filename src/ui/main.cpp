@@ -45,7 +45,7 @@ int main(int argc, char **argv)
     QObject::connect(&program, &zek::ui::Program::quitRequested, &app, [] { QCoreApplication::exit(0); });
     program.endOnSignals();
     // reading aloud comes when the speech engine answers, started once the first frame is drawn
-    QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &program.mainWindow(), &zek::MainWindow::speechChanged);
+    QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &program.session(), &zek::TrainerSession::speechChanged);
     QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &program.wordShow(), &zek::WordShow::changed);
     platform.startSpeechAfterFirstPaint(&program.form1());
     if (!program.start())

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drill/Drill.h"
-#include "drill/MainWindow.h"
+#include "drill/TrainerSession.h"
 #include "editor/Editor.h"
 #include "games/Hangman.h"
 #include "games/MemoryGame.h"
@@ -91,7 +91,7 @@ struct Trainer {
     SharedState shared;
     CardStore store{dir.path(), platform};
     Drill drill{shared, store, platform, random};
-    MainWindow main{dir.path(), shared, store, drill, platform};
+    TrainerSession main{dir.path(), shared, store, drill, platform};
     Editor editor{store, platform, main.language()};
     Hangman hangman{dir.path(), shared, platform, random};
     Prison prison{dir.path(), shared, platform, random};
@@ -101,8 +101,8 @@ struct Trainer {
     QSignalSpy prisonLeft{&prison, &Prison::left};
     QSignalSpy memoryLeft{&memory, &MemoryGame::left};
     QSignalSpy showLeft{&wordShow, &WordShow::left};
-    QSignalSpy opened{&main, &MainWindow::windowRequested};
-    QSignalSpy quit{&main, &MainWindow::quitRequested};
+    QSignalSpy opened{&main, &TrainerSession::windowRequested};
+    QSignalSpy quit{&main, &TrainerSession::quitRequested};
     bool started = false;
 };
 

@@ -112,7 +112,7 @@ TEST_F(FormTest, VorlesenSitsInTheWordFieldAndGreysWhileTheEngineDoesNotAnswer)
     auto *button = widget<QToolButton>("Vorlesen");
     EXPECT_EQ(form().childAt(widget("Bezeichnung10")->geometry().topRight() + QPoint(-twips(90), twips(90))), button);
     platform.voices.clear(); // the engine keeps a text too long
-    program->mainWindow().speechChanged();
+    program->session().speechChanged();
     EXPECT_FALSE(button->isEnabled());
     EXPECT_EQ(button->toolTip(), QStringLiteral("Vorlesen (keine Sprachausgabe gefunden)"));
 }

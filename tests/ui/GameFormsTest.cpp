@@ -149,8 +149,8 @@ TEST_F(FormTest, LongWordsShowWholeAndTheFrenchTableFitsInSixColumns)
     start();
     platform.answersOk = true;
 
-    program->mainWindow().switchLanguage();
-    program->mainWindow().switchLanguage(); // French: 70 characters
+    program->session().switchLanguage();
+    program->session().switchLanguage(); // French: 70 characters
     click("Bild12");
     ui::Form5 *game = program->form5();
     click("Bild4", game);
@@ -161,7 +161,7 @@ TEST_F(FormTest, LongWordsShowWholeAndTheFrenchTableFitsInSixColumns)
     EXPECT_FALSE(table->verticalScrollBar()->isVisible());
     click("Bild1", game);
 
-    program->mainWindow().switchLanguage(); // German: the long word
+    program->session().switchLanguage(); // German: the long word
     click("Bild12");
     ASSERT_EQ(program->hangman().secretWord(), longWord);
     expectWhole(widget<QLabel>("Bezeichnung1", game), program->hangman().maskedText());

@@ -16,13 +16,13 @@ class Platform;
 // The windows the tool bar opens.
 enum class Window { Editor, Memory, Hangman, WordPrison, WordShow, Info };
 
-// The main window apart from the drill: start-up with its installation check,
-// activation, the language switch, the tool bar commands, the user name and
-// the exit.
-class MainWindow : public QObject {
+// The session behind the main window, apart from the drill itself: start-up
+// with its installation check, activation, the language switch, the tool bar
+// commands, the user name, saving the progress and the exit.
+class TrainerSession : public QObject {
     Q_OBJECT
 public:
-    MainWindow(const QString &folder, SharedState &shared, CardStore &store, Drill &drill,
+    TrainerSession(const QString &folder, SharedState &shared, CardStore &store, Drill &drill,
                Platform &platform);
 
     // False when another copy runs on the folder or the installation is

@@ -1,4 +1,4 @@
-#include "MainWindow.h"
+#include "TrainerSession.h"
 
 #include "Drill.h"
 #include "cards/CardStore.h"
@@ -7,17 +7,17 @@
 
 namespace zek {
 
-MainWindow::MainWindow(const QString &folder, SharedState &shared, CardStore &store, Drill &drill,
+TrainerSession::TrainerSession(const QString &folder, SharedState &shared, CardStore &store, Drill &drill,
                        Platform &platform)
     : m_folder(folder), m_shared(shared), m_store(store), m_drill(drill), m_platform(platform),
       m_lock(folder)
 {
     // queued: the save runs once the keystroke that answered the card is
     // done and its next card is shown, never while a key is judged
-    connect(&drill, &Drill::cardAnswered, this, &MainWindow::saveProgress, Qt::QueuedConnection);
+    connect(&drill, &Drill::cardAnswered, this, &TrainerSession::saveProgress, Qt::QueuedConnection);
 }
 
-bool MainWindow::startUp()
+bool TrainerSession::startUp()
 {
     m_wide = false;
     m_userName = QStringLiteral("Freund");
@@ -53,7 +53,7 @@ int storedNumber(const QString &text)
 
 } // namespace
 
-void MainWindow::activate()
+void TrainerSession::activate()
 {
     m_shared.mode = storedNumber(m_storedMode);
     m_shared.currentBox = storedNumber(m_storedBox);
@@ -62,7 +62,7 @@ void MainWindow::activate()
     emit focusAnswer();
 }
 
-void MainWindow::switchLanguage()
+void TrainerSession::switchLanguage()
 {
     if (cardFile().isEmpty())
         return;
@@ -74,7 +74,7 @@ void MainWindow::switchLanguage()
     loadLanguage();
 }
 
-void MainWindow::loadLanguage()
+void TrainerSession::loadLanguage()
 {
     m_drill.clearCurrentCard();
     m_shared.currentCardFile = cardFile();
@@ -84,21 +84,21 @@ void MainWindow::loadLanguage()
     m_drill.chooseBox(m_shared.currentBox);
 }
 
-bool MainWindow::voiceAvailable() const { return m_platform.hasVoice(m_language.code()); }
+bool TrainerSession::voiceAvailable() const { return m_platform.hasVoice(m_language.code()); }
 
-void MainWindow::readAloud()
+void TrainerSession::readAloud()
 {
     if (voiceAvailable() && !m_shared.targetText.isEmpty())
         m_platform.speak(m_shared.targetText, m_language.code());
 }
 
-void MainWindow::toggleWidth()
+void TrainerSession::toggleWidth()
 {
     m_wide = !m_wide;
     emit changed();
 }
 
-void MainWindow::changeUserName()
+void TrainerSession::changeUserName()
 {
     const QString name = m_platform.inputBox(QStringLiteral("Neuer Name:"),
                                              QStringLiteral("Benutzername"), m_userName);
@@ -111,7 +111,7 @@ void MainWindow::changeUserName()
                                           "Die Karteikarten bleiben wie gesetzt.\r\r\r")});
 }
 
-void MainWindow::editorPrompt()
+void TrainerSession::editorPrompt()
 {
     const QString answer = m_platform.inputBox(QStringLiteral("Geben Sie das Passwort ein:"),
                                                QStringLiteral("Passwortabfrage"), QString());
@@ -119,7 +119,7 @@ void MainWindow::editorPrompt()
         openWindow(Window::Editor);
 }
 
-bool MainWindow::openWindow(Window window)
+bool TrainerSession::openWindow(Window window)
 {
     const auto tooFewWords = [this](const QString &title) {
         m_platform.messageBox(notEnoughWords(title));
@@ -153,7 +153,7 @@ bool MainWindow::openWindow(Window window)
     return true;
 }
 
-bool MainWindow::exit()
+bool TrainerSession::exit()
 {
     const Answer answer = m_platform.messageBox(
         {QStringLiteral("ZEK-Rechtschreibkartei"), QStringLiteral("Die ZEK-Rechtschreibkartei beenden?\r"),
@@ -173,11 +173,11 @@ bool MainWindow::exit()
     return true;
 }
 
-bool MainWindow::endSession() { return m_store.saveCardList(cardFile()); }
+bool TrainerSession::endSession() { return m_store.saveCardList(cardFile()); }
 
-void MainWindow::saveProgress() { m_saveFailing = !m_store.saveCardList(cardFile(), m_saveFailing ? CardStore::OnFailure::Quiet : CardStore::OnFailure::Tell); }
+void TrainerSession::saveProgress() { m_saveFailing = !m_store.saveCardList(cardFile(), m_saveFailing ? CardStore::OnFailure::Quiet : CardStore::OnFailure::Tell); }
 
-void MainWindow::endFromOutside()
+void TrainerSession::endFromOutside()
 {
     m_store.saveCardList(cardFile(), CardStore::OnFailure::Quiet);
     emit quitRequested();
