@@ -49,8 +49,7 @@ TEST_F(EditorTest, ATeacherAddsACardAndTheChildDrillsIt)
     click("Befehl2", editor);
     EXPECT_EQ(widget<QLabel>("Bezeichnung6", editor)->text(), QStringLiteral(" 4 Einträgen"));
     click("Bild7", editor);
-    EXPECT_TRUE(form().isVisible());
-    EXPECT_FALSE(editor->isVisible());
+    expectBackFrom(editor);
     EXPECT_EQ(text("Bezeichnung10"), QStringLiteral(" A  a  l "));
     EXPECT_EQ(text("Bezeichnung1"), QStringLiteral("2"));
     EXPECT_EQ(german(), "1, Aal, Aale, Der Aal schwimmt.\r\n" + cards);
@@ -63,23 +62,17 @@ TEST_F(EditorTest, ADoubleClickIsOneCommandAndEveryWayOutLeaves)
     click("Bild8", editor);
     widget<QLineEdit>("Text1", editor)->setText(QStringLiteral("Zebra")); // what a paste does
     emit widget<QLineEdit>("Text1", editor)->textEdited(QStringLiteral("Zebra"));
-    QTest::mouseClick(widget("Befehl2", editor), Qt::LeftButton);
-    QTest::mouseDClick(widget("Befehl2", editor), Qt::LeftButton); // the second press: no "schon vorhanden"
-    QTest::mouseRelease(widget("Befehl2", editor), Qt::LeftButton);
+    doubleClick("Befehl2", editor); // the second press: no "schon vorhanden"
     EXPECT_EQ(german(), cards + "1, Zebra, Ameisen, Die Ameise krabbelt.\r\n");
     click("Bild5", editor);
     platform.expectMessage(Answer::No); // "Fach drucken" asks once
-    QTest::mouseClick(widget("Command7", editor), Qt::LeftButton);
-    QTest::mouseDClick(widget("Command7", editor), Qt::LeftButton);
-    QTest::mouseRelease(widget("Command7", editor), Qt::LeftButton);
+    doubleClick("Command7", editor);
 
     QTest::keyClick(widget("Text1", editor), Qt::Key_Escape);
-    EXPECT_FALSE(editor->isVisible());
-    EXPECT_TRUE(form().isVisible());
+    expectBackFrom(editor);
     openEditor();
     EXPECT_FALSE(editor->close());
-    EXPECT_FALSE(editor->isVisible());
-    EXPECT_TRUE(form().isVisible());
+    expectBackFrom(editor);
 }
 
 TEST_F(EditorTest, TheSecondPressOfADoubleClickOnAbbruchStaysAway)
@@ -90,14 +83,11 @@ TEST_F(EditorTest, TheSecondPressOfADoubleClickOnAbbruchStaysAway)
     ASSERT_TRUE(form().isVisible());
     // the second press of the double click, right after the click
     QWidget *box2 = widget("Bezeichnung16");
-    QMouseEvent press(QEvent::MouseButtonDblClick, QPointF(5, 5), box2->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    press.setTimestamp(QTest::lastMouseTimestamp - QApplication::doubleClickInterval() + 50);
-    QApplication::sendEvent(box2, &press);
-    QMouseEvent second(QEvent::MouseButtonPress, QPointF(5, 5), box2->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
-                       Qt::LeftButton, Qt::NoModifier);
-    second.setTimestamp(QTest::lastMouseTimestamp - QApplication::doubleClickInterval() + 60);
-    QApplication::sendEvent(box2, &second);
+    for (auto [type, after] : {std::pair{QEvent::MouseButtonDblClick, 50}, {QEvent::MouseButtonPress, 60}}) {
+        QMouseEvent e(type, QPointF(5, 5), box2->mapToGlobal(QPointF(5, 5)), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        e.setTimestamp(QTest::lastMouseTimestamp - QApplication::doubleClickInterval() + after);
+        QApplication::sendEvent(box2, &e);
+    }
     EXPECT_EQ(text("Bezeichnung10"), QStringLiteral(" A  m  e  i  s  e "));
     click("Bezeichnung16"); // a click of its own reaches the box
     EXPECT_EQ(text("Bezeichnung10"), QStringLiteral(" B  a  n  a  n  e "));

@@ -56,12 +56,14 @@ protected:
     }
     void click(const char *name, QWidget *in = nullptr) { QTest::mouseClick(widget(name, in), Qt::LeftButton); }
     // The events of a real double click: press, release, double click, release.
-    void doubleClick(const char *name, QWidget *in = nullptr)
+    void doubleClick(const char *name, QWidget *in = nullptr) { doubleClickAt(widget(name, in)); }
+    static void doubleClickAt(QWidget *w, QPoint at = {})
     {
-        click(name, in);
-        QTest::mouseDClick(widget(name, in), Qt::LeftButton);
-        QTest::mouseRelease(widget(name, in), Qt::LeftButton);
+        for (auto event : {QTest::MouseClick, QTest::MouseDClick, QTest::MouseRelease})
+            QTest::mouseEvent(event, w, Qt::LeftButton, {}, at);
     }
+    // A window gone and the main window back.
+    void expectBackFrom(QWidget *window) { EXPECT_TRUE(!window->isVisible() && form().isVisible()); }
     void clickEntry(const char *list, int row, QWidget *in = nullptr)
     {
         auto *l = widget<QListWidget>(list, in);
