@@ -3,11 +3,7 @@
 using namespace zek;
 using namespace zek::test;
 
-namespace {
-
-QByteArray one(const char *word) { return "1, " + QByteArray(word) + ", x, y\r\n"; }
-
-} // namespace
+static QByteArray one(const char *word) { return "1, " + QByteArray(word) + ", x, y\r\n"; }
 
 // Hangman: each row starts the trainer on a file whose first card gives the
 // word, opens the game with the character table given and plays.
@@ -19,9 +15,7 @@ SCENARIOS(Games, Hangman)
         {"S shows the s", one("Haus"), "hangman asSH; pick 0; key S", "", "masked= _ a _ s; marks=aS"},
         {"a click toggles its mark", one("Haus"), "hangman asSH; pick 0; pick 0", "", "marks=; wrong=0"},
         {"Ski-Lift: the hyphen shows", one("Ski-Lift"), "hangman x", "", "masked= _ _ _ - _ _ _ _"},
-        {"ß stays ß", one("Stra\xdf" "e"), "hangman ß", "", "masked= _ _ _ _ _ _"},
         {"ß is found", one("Stra\xdf" "e"), "hangman ß; key ß", "", "masked= _ _ _ _ ß _; wrong=0"},
-        {"h shows H and h", one("Hoch"), "hangman h", "", "masked= _ _ _ _"},
         {"h shows H and h", one("Hoch"), "hangman h; key h", "", "masked= H _ _ h"},
         {"the same wrong letter costs twice", one("Haus"), "hangman xyz; key x; key x", "", "wrong=2"},
         {"nine wrong: the game goes on", one("Haus"), "hangman x; key x; key x; key x; key x; key x; key x; key x; key x; key x", "",
@@ -67,9 +61,7 @@ SCENARIOS(Games, WordPrison)
     });
 }
 
-namespace {
-
-QByteArray pairs(int n) // n cards, all words different
+static QByteArray pairs(int n) // n cards, all words different
 {
     QByteArray bytes;
     for (int i = 0; i < n; ++i)
@@ -79,7 +71,7 @@ QByteArray pairs(int n) // n cards, all words different
 
 // A chain of clashing cards: A0 B0, …, A(n-1) B(n-1), then B0 A1, …, B(n-1) An.
 // Nine fit only where every other card of the chain is taken.
-QByteArray chain(int n)
+static QByteArray chain(int n)
 {
     QByteArray bytes;
     for (int i = 0; i < n; ++i)
@@ -88,8 +80,6 @@ QByteArray chain(int n)
         bytes += "1, B" + QByteArray::number(i) + ", A" + QByteArray::number(i + 1) + ", x\r\n";
     return bytes;
 }
-
-} // namespace
 
 // Memory: with the draws all 0, field 2k - 1 and 2k hold pair k.
 SCENARIOS(Games, Memory)
