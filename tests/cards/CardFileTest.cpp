@@ -10,15 +10,6 @@
 using namespace zek;
 using namespace zek::test;
 
-namespace {
-
-CardEntry card(const char *box, const char *base, const char *related, const char *phrase)
-{
-    return {QString::fromUtf8(box), QString::fromUtf8(base), QString::fromUtf8(related), QString::fromUtf8(phrase)};
-}
-
-} // namespace
-
 TEST(CardFile, ReadsTheStreamOfFields)
 {
     const struct {
@@ -27,15 +18,15 @@ TEST(CardFile, ReadsTheStreamOfFields)
         CardList cards;
     } cases[] = {
         {"empty file", "", {}},
-        {"empty related word and phrase", "2, Ball, , \r\n", {card("2", "Ball", "", "")}},
-        {"separators without blanks", "2,Ball,,\r\n", {card("2", "Ball", "", "")}},
-        {"umlauts one byte each", "3, K\xe4se, \x9c, gro\xdf\r\n", {card("3", "Käse", "œ", "groß")}},
-        {"LF, CR and no line end", "1, a, b, c\n2, d, e, f\r3, g, h, i", {card("1", "a", "b", "c"), card("2", "d", "e", "f"), card("3", "g", "h", "i")}},
-        {"empty and blank lines passed over", "\r\n1, a, b, c\r\n\r\n  \r\n", {card("1", "a", "b", "c")}},
-        {"blanks in front skipped, behind kept", "  1,    Hund ,  Hunde,\tbellt \r\n", {card("1", "Hund ", "Hunde", "\tbellt ")}},
-        {"quotes as they stand", "1, \"Hund\", \"a, b\r\n", {card("1", "\"Hund\"", "\"a", "b")}},
-        {"a card may span lines", "1, a\r\nb, c\r\n", {card("1", "a", "b", "c")}},
-        {"a last comma ends one more field", "1, a, b,", {card("1", "a", "b", "")}},
+        {"empty related word and phrase", "2, Ball, , \r\n", {CardEntry("2", "Ball", "", "")}},
+        {"separators without blanks", "2,Ball,,\r\n", {CardEntry("2", "Ball", "", "")}},
+        {"umlauts one byte each", "3, K\xe4se, \x9c, gro\xdf\r\n", {CardEntry("3", "Käse", "œ", "groß")}},
+        {"LF, CR and no line end", "1, a, b, c\n2, d, e, f\r3, g, h, i", {CardEntry("1", "a", "b", "c"), CardEntry("2", "d", "e", "f"), CardEntry("3", "g", "h", "i")}},
+        {"empty and blank lines passed over", "\r\n1, a, b, c\r\n\r\n  \r\n", {CardEntry("1", "a", "b", "c")}},
+        {"blanks in front skipped, behind kept", "  1,    Hund ,  Hunde,\tbellt \r\n", {CardEntry("1", "Hund ", "Hunde", "\tbellt ")}},
+        {"quotes as they stand", "1, \"Hund\", \"a, b\r\n", {CardEntry("1", "\"Hund\"", "\"a", "b")}},
+        {"a card may span lines", "1, a\r\nb, c\r\n", {CardEntry("1", "a", "b", "c")}},
+        {"a last comma ends one more field", "1, a, b,", {CardEntry("1", "a", "b", "")}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -45,7 +36,7 @@ TEST(CardFile, ReadsTheStreamOfFields)
     }
     const CardFileContent twoFields = readCardFile("1, a, b, c\r\n4, Rest\r\n");
     EXPECT_EQ(twoFields.fieldCounts, (std::array<qsizetype, 4>{2, 2, 1, 1}));
-    EXPECT_EQ(twoFields.cards.back(), card("4", "Rest", "", ""));
+    EXPECT_EQ(twoFields.cards.back(), CardEntry("4", "Rest", "", ""));
 }
 
 // The fields are read as pieces of the file's one decoded text: each stays
@@ -99,7 +90,7 @@ TEST(CardFile, WritesBackByteForByte)
     EXPECT_EQ(cp1252::decode("\x80\x81\x9f\xff"), QStringLiteral("€\u0081Ÿÿ"));
 
     QChar bad;
-    EXPECT_FALSE(writeCardFile({card("1", "Hund", "", ""), card("1", "Ŝip", "", "")}, again, &bad));
+    EXPECT_FALSE(writeCardFile({CardEntry("1", "Hund", "", ""), CardEntry("1", "Ŝip", "", "")}, again, &bad));
     EXPECT_EQ(bad, QChar(u'Ŝ'));
     for (char16_t u : {char16_t(0x0080), u'Ω', u'中', char16_t(0x2028)})
         EXPECT_FALSE(cp1252::canEncode(QChar(u))) << int(u);

@@ -3,16 +3,12 @@
 using namespace zek;
 using namespace zek::test;
 
-namespace {
-
 const QByteArray sixCards("2, Baum, B\xe4ume, Der Baum ist hoch.\r\n"
                           "3, Haus, H\xe4user, Das Haus ist gro\xdf.\r\n"
                           "2, Hund, Hunde, Der Hund bellt.\r\n"
                           "0, Kuh, K\xfche, Die Kuh gibt Milch.\r\n"
                           "5, Zug, Z\xfcge, Der Zug f\xe4hrt ab.\r\n"
                           "1, Zwerg, Zwerge, Der Zwerg ist klein.\r\n");
-
-} // namespace
 
 // The drill as a child meets it: each row starts the trainer on a file, runs
 // the steps, and checks the boxes shown (titles) and what is seen.

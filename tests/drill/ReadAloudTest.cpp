@@ -3,11 +3,7 @@
 using namespace zek;
 using namespace zek::test;
 
-namespace {
-
 const QByteArray apple("1, Apfel, \xc4pfel, Der Apfel ist rot.\r\n");
-
-} // namespace
 
 // "Vorlesen" speaks what the child must type now, in the current language,
 // and changes nothing of the drill.

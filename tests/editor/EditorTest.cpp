@@ -5,8 +5,6 @@
 using namespace zek;
 using namespace zek::test;
 
-namespace {
-
 const QByteArray four("1, Ameise, Ameisen, Die Ameise krabbelt.\r\n"
                       "2, Banane, Bananen, Die Banane ist gelb.\r\n"
                       "3, Hund, Hunde, Der Hund bellt.\r\n"
@@ -15,9 +13,6 @@ const char *const fourText = "1, Ameise, Ameisen, Die Ameise krabbelt./2, Banane
                              "3, Hund, Hunde, Der Hund bellt./3.0, Wurm, Würmer, Der Wurm kriecht./";
 const char *const fourWords = "words=Ameise,Banane,Hund,Wurm";
 const char *const zebra = "editor; edit; field 1 Zebra; field 2 x; field 3 y; ";
-
-
-} // namespace
 
 // The editor as a teacher uses it: each row starts the trainer on a German
 // file, opens the editor, runs the steps and checks the boxes shown (titles),
@@ -99,17 +94,13 @@ TEST(Editor, InsertsInTheSameOrderUnderEveryLocale)
     QLocale::setDefault(QLocale::c());
 }
 
-namespace {
-
-QByteArray words(int from, int to) // "Wort<from>,…,Wort<to>"
+static QByteArray words(int from, int to) // "Wort<from>,…,Wort<to>"
 {
     QByteArrayList list;
     for (int i = from; i <= to; ++i)
         list << "Wort" + QByteArray::number(i);
     return list.join(',');
 }
-
-} // namespace
 
 // Printing from the editor: the question, the job and the closing message.
 SCENARIOS(Editor, PrintScenarios)

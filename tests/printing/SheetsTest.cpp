@@ -8,9 +8,7 @@ using namespace zek;
 using namespace zek::test;
 using namespace Qt::StringLiterals;
 
-namespace {
-
-CardList cards(int n, const QString &base = {}, const QString &phrase = QStringLiteral("Ein Satz."))
+static CardList cards(int n, const QString &base = {}, const QString &phrase = QStringLiteral("Ein Satz."))
 {
     CardList list;
     for (int i = 0; i < n; ++i)
@@ -19,7 +17,7 @@ CardList cards(int n, const QString &base = {}, const QString &phrase = QStringL
 }
 
 // "x,y text" of every item of a page; positions in twips.
-QStringList items(const PrintedPage &page)
+static QStringList items(const PrintedPage &page)
 {
     QStringList out;
     for (const PrintedText &t : page)
@@ -28,7 +26,7 @@ QStringList items(const PrintedPage &page)
 }
 
 // The card texts of all pages, lines joined by blanks.
-QString cardTexts(const QList<PrintedPage> &pages)
+static QString cardTexts(const QList<PrintedPage> &pages)
 {
     QStringList out;
     for (const PrintedPage &page : pages)
@@ -37,7 +35,7 @@ QString cardTexts(const QList<PrintedPage> &pages)
 }
 
 // Every item lies inside the printable area and clear of every other one.
-void expectInsideAndApart(const QList<PrintedPage> &pages, const PrinterMetrics &m)
+static void expectInsideAndApart(const QList<PrintedPage> &pages, const PrinterMetrics &m)
 {
     const auto right = [&](const PrintedText &t) { return t.x + m.textWidth(t.text, t.scale); };
     const auto bottom = [&](const PrintedText &t) { return t.y + m.lineHeight * t.scale; };
@@ -51,15 +49,13 @@ void expectInsideAndApart(const QList<PrintedPage> &pages, const PrinterMetrics 
 }
 
 // A phrase of short words, length characters long.
-QString phraseOf(int length)
+static QString phraseOf(int length)
 {
     QString phrase;
     while (phrase.size() < length)
         phrase += QStringLiteral("Am Abend lesen wir ein Buch. ");
     return phrase.left(length).trimmed();
 }
-
-} // namespace
 
 // On the fake printer a character is 100 twips wide (a dot 50), a line 400
 // twips high, the page 10,000 by 15,000: column n begins at (n - 1) * 100.

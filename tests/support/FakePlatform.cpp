@@ -20,9 +20,7 @@ Answer FakePlatform::messageBox(const Message &message)
         ADD_FAILURE() << "unexpected message box: " << message.title.toStdString() << ": " << message.text.toStdString();
         return message.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     }
-    const Answer answer = m_answers.front();
-    m_answers.pop_front();
-    return answer;
+    return m_answers.takeFirst();
 }
 
 QString FakePlatform::inputBox(const QString &, const QString &title, const QString &)
@@ -31,9 +29,7 @@ QString FakePlatform::inputBox(const QString &, const QString &title, const QStr
         ADD_FAILURE() << "unexpected input box: " << title.toStdString();
         return {};
     }
-    const QString text = m_inputs.front();
-    m_inputs.pop_front();
-    return text;
+    return m_inputs.takeFirst();
 }
 
 PrinterMetrics FakePlatform::printerMetrics(const QString &, double) { return metrics; }

@@ -6,7 +6,6 @@
 #include <QList>
 #include <QStringList>
 
-#include <deque>
 #include <functional>
 #include <ostream>
 #include <vector>
@@ -54,8 +53,8 @@ public:
     int seconds = 0;
 
 private:
-    std::deque<Answer> m_answers;
-    std::deque<QString> m_inputs;
+    QList<Answer> m_answers;
+    QStringList m_inputs;
     std::vector<Message> m_messages;
 };
 

@@ -44,28 +44,27 @@ void writeBox(const QString &folder, const QByteArray &german)
     writeBytes(dir.filePath("ZEKCARD3.LST"), "1, chat, chaton, Le chat dort.\r\n");
 }
 
-FileSizeLimit::FileSizeLimit(unsigned long bytes)
+// Sets the soft limit of the file size; gives the one it had.
+static unsigned long limitFileSize(unsigned long bytes)
 {
     rlimit limit{};
     getrlimit(RLIMIT_FSIZE, &limit);
-    m_old = limit.rlim_cur;
-    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN); // a failed write, not a killed process
+    const unsigned long old = limit.rlim_cur;
     limit.rlim_cur = bytes;
     EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0) << "cannot limit the file size";
+    return old;
 }
+
+// a failed write, not a killed process
+FileSizeLimit::FileSizeLimit(unsigned long bytes) : m_oldHandler(std::signal(SIGXFSZ, SIG_IGN)) { m_old = limitFileSize(bytes); }
 
 FileSizeLimit::~FileSizeLimit()
 {
-    rlimit limit{};
-    getrlimit(RLIMIT_FSIZE, &limit);
-    limit.rlim_cur = m_old;
-    setrlimit(RLIMIT_FSIZE, &limit);
+    limitFileSize(m_old);
     std::signal(SIGXFSZ, m_oldHandler);
 }
 
-namespace {
-
-bool setImmutable(const QString &path, bool on)
+static bool setImmutable(const QString &path, bool on)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
     int flags = 0;
@@ -76,8 +75,6 @@ bool setImmutable(const QString &path, bool on)
         ::close(fd);
     return ok;
 }
-
-} // namespace
 
 ReadOnly::ReadOnly(const QString &path) : m_path(path), m_old(QFile::permissions(path))
 {

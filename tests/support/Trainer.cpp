@@ -183,9 +183,7 @@ testing::AssertionResult known(const QString &script, const QString &expectation
     for (const QString &e : expectations.split(QStringLiteral("; "), Qt::SkipEmptyParts))
         if (!keys().contains(e.section(u'=', 0, 0)))
             unknown << QStringLiteral("no such state: ") + e.section(u'=', 0, 0);
-    if (unknown.isEmpty())
-        return testing::AssertionSuccess();
-    return testing::AssertionFailure() << unknown.join(u'\n').toStdString();
+    return unknown.isEmpty() ? testing::AssertionSuccess() : testing::AssertionFailure() << unknown.join(u'\n').toStdString();
 }
 
 // A row's name as a test name: letters and digits, "_" between words.

@@ -16,11 +16,9 @@
 
 using namespace zek;
 
-namespace {
-
 // Presses the button named press on the modal box as soon as it is open,
 // after handing the box to look.
-void whenOpen(const QString &press, std::function<void(QWidget *)> look = {})
+static void whenOpen(const QString &press, std::function<void(QWidget *)> look = {})
 {
     QTimer::singleShot(0, [=] {
         QWidget *box = QApplication::activeModalWidget();
@@ -33,8 +31,6 @@ void whenOpen(const QString &press, std::function<void(QWidget *)> look = {})
         ADD_FAILURE() << "no button " << press.toStdString();
     });
 }
-
-} // namespace
 
 TEST(QtPlatform, BoxesReadJaNeinOkAndAbbrechen)
 {
