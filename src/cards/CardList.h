@@ -15,9 +15,9 @@ struct CardEntry {
     QString phrase;       // a short phrase with the word
 
     CardEntry() = default;
-    CardEntry(QString box, QString baseWord, QString relatedWord, QString phrase)
-        : box(std::move(box)), baseWord(std::move(baseWord)), relatedWord(std::move(relatedWord)),
-          phrase(std::move(phrase))
+    CardEntry(QString boxCode, QString base, QString related, QString phraseText)
+        : box(std::move(boxCode)), baseWord(std::move(base)), relatedWord(std::move(related)),
+          phrase(std::move(phraseText))
     {
     }
     CardEntry(const CardEntry &) = default;

@@ -98,7 +98,7 @@ QStringList wrapped(const QString &text, double room, const PrinterMetrics &prin
 // begins n - 1 average character widths from the left edge.
 class LineWriter {
 public:
-    explicit LineWriter(const PrinterMetrics &printer) : printer(printer) {}
+    explicit LineWriter(const PrinterMetrics &metrics) : printer(metrics) {}
 
     // A text right of its column pushes to the next line; a text too wide
     // for the page goes on at its column in the next line.

@@ -15,7 +15,7 @@ namespace {
 
 using Step = void (*)(Trainer &t, const QString &arg);
 using Key = QString (*)(const Trainer &t);
-#define STEP(verb, ...) {QStringLiteral(verb), [](Trainer &t, [[maybe_unused]] const QString &arg) { __VA_ARGS__; }}
+#define STEP(verb, ...) {QStringLiteral(verb), []([[maybe_unused]] Trainer &t, [[maybe_unused]] const QString &arg) { __VA_ARGS__; }}
 #define KEY(key, ...) {QStringLiteral(key), [](const Trainer &t) -> QString { return __VA_ARGS__; }}
 
 QString yes(bool b) { return b ? QStringLiteral("yes") : QStringLiteral("no"); }
@@ -281,7 +281,7 @@ void runScenarios(std::initializer_list<Scenario> scenarios)
             name += '_' + std::to_string(n);
         testing::RegisterTest(table.suite, name.c_str(), nullptr, nullptr, table.file, table.line, [s]() -> testing::Test * {
             struct Row : testing::Test {
-                explicit Row(Scenario s) : s(std::move(s)) {}
+                explicit Row(Scenario row) : s(std::move(row)) {}
                 void TestBody() override { Trainer().scenario(s.file, s.script, QString::fromUtf8(s.titles), QString::fromUtf8(s.expected)); }
                 Scenario s;
             };

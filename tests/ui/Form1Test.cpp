@@ -96,11 +96,15 @@ TEST_F(FormTest, ClosingByTheFrameAsksTheExitQuestion)
     EXPECT_EQ(german(), QByteArray(cards).replace("1, B\xe4r", "2, B\xe4r"));
 }
 
-TEST_F(FormTest, VorlesenGreysWhileTheEngineDoesNotAnswer)
+TEST_F(FormTest, VorlesenSitsInTheWordFieldAndGreysWhileTheEngineDoesNotAnswer)
 {
     platform.voices = QStringLiteral("D");
     startWith(cards);
     auto *button = widget<QToolButton>("Vorlesen");
+    // on the white word field, not over the frame bar, and not hidden under it
+    const QWidget *field = widget<QLabel>("Bezeichnung10");
+    EXPECT_TRUE(field->geometry().contains(button->geometry()));
+    EXPECT_EQ(button->parentWidget()->childAt(button->geometry().center()), button);
     EXPECT_TRUE(button->isEnabled());
     platform.voices.clear(); // the engine keeps a text too long
     program->session().speechChanged();

@@ -55,8 +55,9 @@ TEST_F(FormTest, ASecondCopyEndsAndTheFirstKeepsItsAnswerHoweverItEnds)
         copySampleBox(box.path());
         const QByteArray answered = '2' + readBytes(folder.filePath("ZEKCARD1.LST")).mid(1);
         std::optional<ReadOnly> readOnly;
-        if (!c.takesNewFiles)
+        if (!c.takesNewFiles) {
             ASSERT_TRUE(readOnly.emplace(box.path()).made());
+        }
         const auto snapshot = [&] {
             QByteArray all;
             for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
