@@ -25,7 +25,10 @@ public:
     QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
     int secondsSinceMidnight() const override { return 0; }
     PrinterMetrics printerMetrics(const QString &, double) override { return {}; }
-    PrintOutcome print(const QList<PrintedPage> &, const QString &, double, const QString &, const QString &) override { return {}; }
+    PrintOutcome print(const QList<PrintedPage> &, const QString &, double, const QString &, const QString &) override
+    {
+        return {};
+    }
     int messages = 0;
 };
 
@@ -36,8 +39,11 @@ inline QByteArray largeCardFile(qsizetype cards = maxCards)
     bytes.reserve(cards * 72);
     for (qsizetype i = 0; i < cards; ++i) {
         const QByteArray n = QByteArray::number(i).rightJustified(5, '0');
-        bytes += QByteArray::number(i % 7) + ", W\xf6rter" + n + ", Wortfamilie" + n
-               + ", Ein kurzer Satz mit dem Wort " + n + " und \xfc" "berall Stra\xdf" "en.\r\n";
+        bytes += QByteArray::number(i % 7) + ", W\xf6rter" + n + ", Wortfamilie" + n + ", Ein kurzer Satz mit dem Wort "
+            + n
+            + " und \xfc"
+              "berall Stra\xdf"
+              "en.\r\n";
     }
     return bytes;
 }
@@ -55,7 +61,8 @@ inline void writeLargeBox(const QString &folder, qsizetype count = maxCards)
     for (const char *name : {"ZEKCARD1.LST", "ZEKCARD2.LST", "ZEKCARD3.LST"})
         writeFile(QDir(folder).filePath(QLatin1String(name)), cards);
     writeFile(QDir(folder).filePath("ZEKCARDS.INI"),
-              "A\xc4" "BCDEFGHIJKLMNO\xd6PQRSTU\xdcVWXYZ\xdf\r\nABC\r\nABC\xe9\r\n");
+              "A\xc4"
+              "BCDEFGHIJKLMNO\xd6PQRSTU\xdcVWXYZ\xdf\r\nABC\r\nABC\xe9\r\n");
 }
 
 // The largest card box, written once per benchmark program.

@@ -21,10 +21,7 @@ namespace {
 
 // The trainer without its window.
 struct Trainer {
-    explicit Trainer(const QString &folder)
-        : store(folder, platform), main(folder, shared, store, drill, platform)
-    {
-    }
+    explicit Trainer(const QString &folder) : store(folder, platform), main(folder, shared, store, drill, platform) {}
     QuietPlatform platform;
     Random random;
     SharedState shared;
@@ -126,13 +123,25 @@ void RawSafeWrite(benchmark::State &state)
 
 } // namespace
 
-BENCHMARK_CAPTURE(AnswerThenSave, save, true)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(AnswerThenSave, save, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(RawSafeWrite)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(AnswerThenSave, keystroke, false)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(AnswerThenSave, keystroke, false)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(StartUp)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(CompletingKeystroke, alphabetical, false)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(CompletingKeystroke, alphabetical, false)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(FirstKeystrokeAfterLoad)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(CompletingKeystroke, random, true)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(CompletingKeystroke, random, true)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
 {

@@ -125,7 +125,8 @@ void Delete(benchmark::State &state)
     editor.activateEditor(QStringLiteral("Freund"));
     for (auto _ : state) {
         state.PauseTiming();
-        trainer().store().insertCard(0, {QStringLiteral("1"), QStringLiteral("Aal"), QStringLiteral("x"), QStringLiteral("y")});
+        trainer().store().insertCard(
+            0, {QStringLiteral("1"), QStringLiteral("Aal"), QStringLiteral("x"), QStringLiteral("y")});
         trainer().store().saveCardList(editor.fileName());
         editor.showAllCards();
         state.ResumeTiming();

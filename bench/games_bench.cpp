@@ -86,7 +86,8 @@ QByteArray chainFile(int pairs)
         bytes += "1, A" + QByteArray::number(i) + ", B" + QByteArray::number(i) + ", Ein Satz.\r\n";
     for (qsizetype copy = pairs; copy < maxCards; ++copy) {
         const qsizetype i = copy % (pairs - 1);
-        bytes += "1, B" + QByteArray::number(i) + ", A" + QByteArray::number(i + 1) + ", Kopie " + QByteArray::number(copy) + ".\r\n";
+        bytes += "1, B" + QByteArray::number(i) + ", A" + QByteArray::number(i + 1) + ", Kopie "
+            + QByteArray::number(copy) + ".\r\n";
     }
     return bytes;
 }
@@ -133,14 +134,38 @@ void SearchPairs(benchmark::State &state, QTemporaryDir &(*box)(), bool dealt)
 
 } // namespace
 
-BENCHMARK_CAPTURE(DealMemory, ordinary, &largeBox, true)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(DealMemory, clashing, &clashingBox, true)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(DealMemory, draws_stuck_search_deals, &stuckBox, true)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(DealMemory, draws_stuck_search_refuses, &refusedBox, false)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(SearchPairs, ordinary, &largeBox, true)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(SearchPairs, clashing, &clashingBox, true)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(SearchPairs, draws_stuck, &stuckBox, true)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(SearchPairs, no_deal, &refusedBox, false)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(DealMemory, ordinary, &largeBox, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(DealMemory, clashing, &clashingBox, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(DealMemory, draws_stuck_search_deals, &stuckBox, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(DealMemory, draws_stuck_search_refuses, &refusedBox, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(SearchPairs, ordinary, &largeBox, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(SearchPairs, clashing, &clashingBox, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(SearchPairs, draws_stuck, &stuckBox, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(SearchPairs, no_deal, &refusedBox, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 BENCHMARK(BareRead)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(StartHangman)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(StartPrison)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

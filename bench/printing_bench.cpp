@@ -55,7 +55,8 @@ void PrintToPdf(benchmark::State &state, SheetKind kind, bool longPhrases)
     const CardList &cards = longPhrases ? longPhraseList() : largeList();
     for (auto _ : state) {
         const auto pages = layOutSheets(kind, cards, platform.printerMetrics(sheetFont, sheetFontPoints));
-        if (platform.print(pages, sheetFont, sheetFontPoints, sheetJobName(kind), folder.path()).kind != PrintOutcome::SavedAsPdf)
+        if (platform.print(pages, sheetFont, sheetFontPoints, sheetJobName(kind), folder.path()).kind
+            != PrintOutcome::SavedAsPdf)
             state.SkipWithError("no PDF");
         state.counters["pages"] = double(pages.size());
     }
@@ -63,12 +64,36 @@ void PrintToPdf(benchmark::State &state, SheetKind kind, bool longPhrases)
 
 } // namespace
 
-BENCHMARK_CAPTURE(LayOut, wordList, SheetKind::WordList, false)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(PrintToPdf, wordList, SheetKind::WordList, false)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(LayOut, cardSheets, SheetKind::CardSheet, false)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(PrintToPdf, cardSheets, SheetKind::CardSheet, false)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(LayOut, cardSheetsLongPhrases, SheetKind::CardSheet, true)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
-BENCHMARK_CAPTURE(PrintToPdf, cardSheetsLongPhrases, SheetKind::CardSheet, true)->Unit(benchmark::kMillisecond)->Iterations(1)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(LayOut, wordList, SheetKind::WordList, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(PrintToPdf, wordList, SheetKind::WordList, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(LayOut, cardSheets, SheetKind::CardSheet, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(PrintToPdf, cardSheets, SheetKind::CardSheet, false)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(LayOut, cardSheetsLongPhrases, SheetKind::CardSheet, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(PrintToPdf, cardSheetsLongPhrases, SheetKind::CardSheet, true)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1)
+    ->Repetitions(3)
+    ->ReportAggregatesOnly(true);
 
 int main(int argc, char **argv)
 {

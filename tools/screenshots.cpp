@@ -33,7 +33,11 @@ public:
     QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
     int secondsSinceMidnight() const override { return 0; }
     zek::PrinterMetrics printerMetrics(const QString &, double) override { return {}; }
-    zek::PrintOutcome print(const QList<zek::PrintedPage> &, const QString &, double, const QString &, const QString &) override { return {}; }
+    zek::PrintOutcome print(const QList<zek::PrintedPage> &, const QString &, double, const QString &,
+                            const QString &) override
+    {
+        return {};
+    }
 };
 
 } // namespace
@@ -179,10 +183,14 @@ int main(int argc, char **argv)
         const struct {
             zek::SheetKind kind;
             const char *name;
-        } sheets[] = {{zek::SheetKind::CardSheet, "Karteikarten"}, {zek::SheetKind::WordList, "Lernwoerter"}, {zek::SheetKind::FamilySheet, "Wortfamilien"}};
+        } sheets[] = {{zek::SheetKind::CardSheet, "Karteikarten"},
+                      {zek::SheetKind::WordList, "Lernwoerter"},
+                      {zek::SheetKind::FamilySheet, "Wortfamilien"}};
         for (const auto &sheet : sheets) {
-            const auto pages = zek::layOutSheets(sheet.kind, cards, printer.printerMetrics(zek::sheetFont, zek::sheetFontPoints));
-            const zek::PrintOutcome outcome = printer.print(pages, zek::sheetFont, zek::sheetFontPoints, QString::fromLatin1(sheet.name), out.path());
+            const auto pages =
+                zek::layOutSheets(sheet.kind, cards, printer.printerMetrics(zek::sheetFont, zek::sheetFontPoints));
+            const zek::PrintOutcome outcome =
+                printer.print(pages, zek::sheetFont, zek::sheetFontPoints, QString::fromLatin1(sheet.name), out.path());
             std::printf("%s\n", qPrintable(out.filePath(outcome.pdfName)));
         }
     }

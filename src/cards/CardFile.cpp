@@ -32,8 +32,8 @@ inline const char *nextSeparator(const char *p, const char *end)
     const __m128i comma = _mm_set1_epi8(','), cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
     for (; end - p >= 16; p += 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-        const int hits = _mm_movemask_epi8(_mm_or_si128(
-            _mm_or_si128(_mm_cmpeq_epi8(v, comma), _mm_cmpeq_epi8(v, cr)), _mm_cmpeq_epi8(v, lf)));
+        const int hits = _mm_movemask_epi8(
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, comma), _mm_cmpeq_epi8(v, cr)), _mm_cmpeq_epi8(v, lf)));
         if (hits)
             return p + __builtin_ctz(unsigned(hits));
     }
@@ -65,8 +65,8 @@ qsizetype decodeFields(QByteArrayView bytes, char16_t *out)
         int n = 0;
         for (int round = 0; round < 255 && i + 16 <= size; ++round, i += 16) {
             const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(b + i));
-            const __m128i sep = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, comma), _mm_cmpeq_epi8(v, cr)),
-                                             _mm_cmpeq_epi8(v, lf));
+            const __m128i sep =
+                _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, comma), _mm_cmpeq_epi8(v, cr)), _mm_cmpeq_epi8(v, lf));
             counts = _mm_sub_epi8(counts, sep);
             const __m128i kept = _mm_andnot_si128(sep, v);
             _mm_storeu_si128(reinterpret_cast<__m128i *>(out + i), _mm_unpacklo_epi8(kept, zero));
@@ -122,8 +122,8 @@ public:
 private:
     const char *m_p;
     const char *const m_end;
-    bool m_atLineStart = true;  // the last field ended with a line end
-    bool m_afterComma = false;  // the last field ended with a comma
+    bool m_atLineStart = true; // the last field ended with a line end
+    bool m_afterComma = false; // the last field ended with a comma
 };
 
 // The file decoded once, and the text fields of the cards as pieces of it. A

@@ -16,8 +16,7 @@ struct CardFileContent {
 
     bool complete() const
     {
-        return fieldCounts[0] == fieldCounts[1] && fieldCounts[1] == fieldCounts[2]
-            && fieldCounts[2] == fieldCounts[3];
+        return fieldCounts[0] == fieldCounts[1] && fieldCounts[1] == fieldCounts[2] && fieldCounts[2] == fieldCounts[3];
     }
 };
 

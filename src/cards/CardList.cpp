@@ -94,9 +94,6 @@ QString sortKey(const QString &word)
 
 } // namespace
 
-int compareBaseWords(const QString &a, const QString &b)
-{
-    return sortKey(a).compare(sortKey(b));
-}
+int compareBaseWords(const QString &a, const QString &b) { return sortKey(a).compare(sortKey(b)); }
 
 } // namespace zek

@@ -9,17 +9,18 @@ namespace zek {
 
 // One card: four texts in the order of the file.
 struct CardEntry {
-    QString box;          // "0" error box, "1" to "5", "6" learnt
-    QString baseWord;     // the learning word
-    QString relatedWord;  // a word of the same family
-    QString phrase;       // a short phrase with the word
+    QString box; // "0" error box, "1" to "5", "6" learnt
+    QString baseWord; // the learning word
+    QString relatedWord; // a word of the same family
+    QString phrase; // a short phrase with the word
 
     CardEntry() = default;
     CardEntry(QString boxCode, QString base, QString related, QString phraseText)
-        : box(std::move(boxCode)), baseWord(std::move(base)), relatedWord(std::move(related)),
+        : box(std::move(boxCode)),
+          baseWord(std::move(base)),
+          relatedWord(std::move(related)),
           phrase(std::move(phraseText))
-    {
-    }
+    {}
     CardEntry(const CardEntry &) = default;
     CardEntry(CardEntry &&) noexcept = default;
     CardEntry &operator=(const CardEntry &) = default;

@@ -51,8 +51,8 @@ private:
     QString m_folder;
     Platform &m_platform;
     CardList m_cards;
-    CardList m_saved;     // the list as last loaded or saved
-    QString m_savedFile;  // the file m_saved belongs to
+    CardList m_saved; // the list as last loaded or saved
+    QString m_savedFile; // the file m_saved belongs to
     bool m_loaded = false;
 };
 

@@ -29,10 +29,7 @@ QString findFile(const QString &folder, const QString &name)
     return name;
 }
 
-QString filePath(const QString &folder, const QString &name)
-{
-    return QDir(folder).filePath(findFile(folder, name));
-}
+QString filePath(const QString &folder, const QString &name) { return QDir(folder).filePath(findFile(folder, name)); }
 
 QStringList cardBoxFiles()
 {
@@ -116,9 +113,14 @@ CardFolderChoice chooseCardFolder(const QStringList &arguments, const QString &w
     if (!arguments.isEmpty()) {
         const QFileInfo given(QDir(workingFolder).absoluteFilePath(arguments.first()));
         if (!given.isDir())
-            return {{}, QStringLiteral("Den Ordner \u201e%1\u201c gibt es nicht.\rDie ZEK-Rechtschreibkartei wird beendet.").arg(arguments.first())};
+            return {{},
+                    QStringLiteral("Den Ordner \u201e%1\u201c gibt es nicht.\rDie ZEK-Rechtschreibkartei wird beendet.")
+                        .arg(arguments.first())};
         if (!given.isReadable() || !given.isExecutable())
-            return {{}, QStringLiteral("Der Ordner \u201e%1\u201c lässt sich nicht lesen.\rDie ZEK-Rechtschreibkartei wird beendet.").arg(arguments.first())};
+            return {{},
+                    QStringLiteral(
+                        "Der Ordner \u201e%1\u201c lässt sich nicht lesen.\rDie ZEK-Rechtschreibkartei wird beendet.")
+                        .arg(arguments.first())};
         return {given.absoluteFilePath(), {}};
     }
     if (cardBoxFilesIn(workingFolder) > 0)
@@ -131,12 +133,15 @@ CardFolderChoice chooseCardFolder(const QStringList &arguments, const QString &w
     for (const QString &name : cardBoxFiles()) {
         const QString target = QDir(own).filePath(name);
         made = made && QFile::copy(QDir(templateFolder).filePath(name), target)
-            && QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+            && QFile::setPermissions(target,
+                                     QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
     if (!made) {
         QDir(own).removeRecursively(); // made just now: nothing half done stays
-        return {{}, QStringLiteral("Der Kartei-Ordner \u201e%1\u201c lässt sich nicht aus der Vorlage anlegen.\r"
-                                   "Die ZEK-Rechtschreibkartei wird beendet.").arg(own)};
+        return {{},
+                QStringLiteral("Der Kartei-Ordner \u201e%1\u201c lässt sich nicht aus der Vorlage anlegen.\r"
+                               "Die ZEK-Rechtschreibkartei wird beendet.")
+                    .arg(own)};
     }
     return {own, {}};
 }

@@ -61,8 +61,8 @@ namespace zek {
 
 // Which card folder the program works on.
 struct CardFolderChoice {
-    QString folder;  // empty when none: error says why
-    QString error;   // a German message
+    QString folder; // empty when none: error says why
+    QString error; // a German message
 };
 
 // The folder given as the one argument; otherwise the working folder when it

@@ -24,10 +24,7 @@ QStringList readLanguageLines(QByteArrayView bytes)
     return lines;
 }
 
-QString builtInCharacterSet()
-{
-    return QStringLiteral("AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZß");
-}
+QString builtInCharacterSet() { return QStringLiteral("AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZß"); }
 
 void Language::readLanguageFile(const QString &folder, Platform &platform)
 {
@@ -37,8 +34,7 @@ void Language::readLanguageFile(const QString &folder, Platform &platform)
     if (file.open(QIODevice::ReadOnly))
         m_sets = readLanguageLines(file.readAll());
     if (m_sets.size() < 3) {
-        platform.messageBox({QStringLiteral("Zeichen"),
-                             QStringLiteral("Die Sprachdatei 'ZEKCARDS.INI' fehlt.")});
+        platform.messageBox({QStringLiteral("Zeichen"), QStringLiteral("Die Sprachdatei 'ZEKCARDS.INI' fehlt.")});
         m_sets = QStringList(3, builtInCharacterSet());
     }
 }
@@ -54,9 +50,6 @@ bool Language::advance()
     return true;
 }
 
-QString Language::caption() const
-{
-    return QStringLiteral("Z e i c h e n s a t z\r") + languageName(m_code);
-}
+QString Language::caption() const { return QStringLiteral("Z e i c h e n s a t z\r") + languageName(m_code); }
 
 } // namespace zek

@@ -15,13 +15,13 @@ enum class LanguageId { German, English, French };
 // All the program knows of one language. Every window reads it here.
 struct LanguageRecord {
     LanguageId id;
-    char16_t code;                   // the languageCode: 'D', 'E', 'F'
-    const char16_t *name;            // as shown: "Deutsch", "Englisch", "Französisch"
-    const char16_t *cardFile;        // its card list file, no folder
-    int characterSetLine;            // its line of the language file, from 0
-    QLocale::Language voice;         // the language its voice speaks
-    QLocale::Territory voiceHome;    // the country whose voice is taken first
-    const char *flag;                // the flag picture among the icons
+    char16_t code; // the languageCode: 'D', 'E', 'F'
+    const char16_t *name; // as shown: "Deutsch", "Englisch", "Französisch"
+    const char16_t *cardFile; // its card list file, no folder
+    int characterSetLine; // its line of the language file, from 0
+    QLocale::Language voice; // the language its voice speaks
+    QLocale::Territory voiceHome; // the country whose voice is taken first
+    const char *flag; // the flag picture among the icons
 
     QString codeText() const { return QString(QChar(code)); }
     QString nameText() const { return QString::fromUtf16(name); }

@@ -5,18 +5,16 @@
 namespace zek {
 namespace {
 
-const QString abcAlphabet = QStringLiteral(
-    "AaÄäBbCcDdEeFfGgHhIiJjKkLlMmNnOoÖöPpQqRrSsßTtUuÜüVvWwXxYyZz-=_,.;:!?0123456789");
+const QString abcAlphabet =
+    QStringLiteral("AaÄäBbCcDdEeFfGgHhIiJjKkLlMmNnOoÖöPpQqRrSsßTtUuÜüVvWwXxYyZz-=_,.;:!?0123456789");
 const QString vowels = QStringLiteral("AaÄäEeIiOoÖöUuÜü");
-const QString consonants = QStringLiteral(
-    "BbCcDdFfGgHhJjKkLlMmNnPpQqRrSsßTtVvWwXxYyZz-=_,.;:!?0123456789");
+const QString consonants = QStringLiteral("BbCcDdFfGgHhJjKkLlMmNnPpQqRrSsßTtVvWwXxYyZz-=_,.;:!?0123456789");
 const QString fillers = QStringLiteral("AaBbCcDdEeFfGgHhIiJjKkLlMmNnOoPpQqRrSsTtUuVvWwXxYyZz");
 constexpr QChar hidden = u'_';
 
 // Each character of word where keep(i) holds for its position i (from 1),
 // the hiding character elsewhere.
-template <typename Keep>
-QString maskWord(const QString &word, Keep keep)
+template <typename Keep> QString maskWord(const QString &word, Keep keep)
 {
     QString out = word;
     const qsizetype n = word.size();
@@ -68,12 +66,10 @@ QString hiddenInLetters(const QString &word, Random &random)
 const QStringList &presentationModeNames()
 {
     static const QStringList names = {
-        QStringLiteral("Normalwort"),  QStringLiteral("Großschrift"),
-        QStringLiteral("Umkehrwort"),  QStringLiteral("Purzelwort"),
-        QStringLiteral("Wortanfang"),  QStringLiteral("Wörterende"),
-        QStringLiteral("ABC-Wörter"),  QStringLiteral("Selbstlaute"),
-        QStringLiteral("Mitlaute"),    QStringLiteral("Anfang+Ende"),
-        QStringLiteral("Wortmitte"),   QStringLiteral("Versteckt"),
+        QStringLiteral("Normalwort"),  QStringLiteral("Großschrift"), QStringLiteral("Umkehrwort"),
+        QStringLiteral("Purzelwort"),  QStringLiteral("Wortanfang"),  QStringLiteral("Wörterende"),
+        QStringLiteral("ABC-Wörter"),  QStringLiteral("Selbstlaute"), QStringLiteral("Mitlaute"),
+        QStringLiteral("Anfang+Ende"), QStringLiteral("Wortmitte"),   QStringLiteral("Versteckt"),
     };
     return names;
 }
@@ -91,36 +87,29 @@ QString presentWord(int mode, const QString &word, Random &random)
 {
     const qsizetype n = word.size();
     switch (mode) {
-    case 2:
-        return toCapitals(word);
+    case 2: return toCapitals(word);
     case 3: {
         QString out(n, Qt::Uninitialized);
         for (qsizetype i = 0; i < n; ++i)
             out[i] = word[n - 1 - i];
         return out;
     }
-    case 4:
-        return tumbled(word);
+    case 4: return tumbled(word);
     case 5: // the first n/2 shown: i <= n / 2
         return maskWord(word, [n](qsizetype i, QChar) { return 2 * i <= n; });
     case 6: // hidden while i < n / 2 + 1
         return maskWord(word, [n](qsizetype i, QChar) { return 2 * i >= n + 2; });
-    case 7:
-        return alphabetical(word);
-    case 8:
-        return maskWord(word, [](qsizetype, QChar c) { return vowels.contains(c); });
-    case 9:
-        return maskWord(word, [](qsizetype, QChar c) { return consonants.contains(c); });
+    case 7: return alphabetical(word);
+    case 8: return maskWord(word, [](qsizetype, QChar c) { return vowels.contains(c); });
+    case 9: return maskWord(word, [](qsizetype, QChar c) { return consonants.contains(c); });
     case 10:
         if (n < 2)
             return word;
         return word.front() + QString(n - 2, hidden) + word.back();
     case 11: // shown where n / 3 < i <= 2n / 3
         return maskWord(word, [n](qsizetype i, QChar) { return 3 * i > n && 3 * i <= 2 * n; });
-    case 12:
-        return hiddenInLetters(word, random);
-    default:
-        return word;
+    case 12: return hiddenInLetters(word, random);
+    default: return word;
     }
 }
 

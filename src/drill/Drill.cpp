@@ -34,8 +34,7 @@ QString spacedOut(const QString &text)
 
 Drill::Drill(SharedState &shared, CardStore &store, Platform &platform, Random &random)
     : m_shared(shared), m_store(store), m_platform(platform), m_random(random)
-{
-}
+{}
 
 namespace {
 
@@ -263,8 +262,8 @@ void Drill::showCard()
     if (!word.isEmpty())
         word.chop(1); // one blank after the last character
     m_platform.messageBox({QStringLiteral("ZEK-Karteikarte:  Fach ") + m_card.box,
-                           word + QStringLiteral("\r\r") + m_card.relatedWord + QStringLiteral("\r\r")
-                               + m_card.phrase + QStringLiteral("\r\r\r")});
+                           word + QStringLiteral("\r\r") + m_card.relatedWord + QStringLiteral("\r\r") + m_card.phrase
+                               + QStringLiteral("\r\r\r")});
 }
 
 } // namespace zek

@@ -44,17 +44,17 @@ public:
     // No card is current: the card record and the target are emptied.
     void clearCurrentCard();
 
-    void chooseBox(int box);          // a box label or counter was clicked
+    void chooseBox(int box); // a box label or counter was clicked
     void drawCard();
     void checkAnswer(const QString &answerBoxText); // the child changed the answer box
     void promote();
-    void nextLevel();                 // the level digit was clicked
-    void explainLevels();             // Bild11
-    void toggleWordOrder();           // Bild7 / bild9
-    void toggleModeList();            // Bild8
-    void chooseMode(int entry);       // an entry of the mode list was clicked
+    void nextLevel(); // the level digit was clicked
+    void explainLevels(); // Bild11
+    void toggleWordOrder(); // Bild7 / bild9
+    void toggleModeList(); // Bild8
+    void chooseMode(int entry); // an entry of the mode list was clicked
     void insertCharacter(const QString &character); // an entry of the character list
-    void showCard();                  // bild10
+    void showCard(); // bild10
 
     // What the main window shows.
     const BoxCounts &counts() const { return m_counts; }
@@ -95,10 +95,10 @@ private:
     BoxCounts m_counts;
     std::array<qsizetype, 7> m_drawable{}; // per box: the cards with a base word
     CurrentCard m_card;
-    int m_step = 0;            // 0 base word, 1 related word, 2 phrase
-    QString m_display;         // Bezeichnung10
-    QString m_hiddenCopy;      // Bezeichnung9: what the display shows again
-    QString m_answer;          // Text3
+    int m_step = 0; // 0 base word, 1 related word, 2 phrase
+    QString m_display; // Bezeichnung10
+    QString m_hiddenCopy; // Bezeichnung9: what the display shows again
+    QString m_answer; // Text3
     bool m_red = false;
     QString m_levelDigit = QStringLiteral(" 1");
     WordOrder m_order = WordOrder::Alphabetical;

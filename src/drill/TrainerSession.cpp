@@ -8,9 +8,8 @@
 namespace zek {
 
 TrainerSession::TrainerSession(const QString &folder, SharedState &shared, CardStore &store, Drill &drill,
-                       Platform &platform)
-    : m_folder(folder), m_shared(shared), m_store(store), m_drill(drill), m_platform(platform),
-      m_lock(folder)
+                               Platform &platform)
+    : m_folder(folder), m_shared(shared), m_store(store), m_drill(drill), m_platform(platform), m_lock(folder)
 {
     // queued: the save runs once the keystroke that answered the card is
     // done and its next card is shown, never while a key is judged
@@ -100,8 +99,7 @@ void TrainerSession::toggleWidth()
 
 void TrainerSession::changeUserName()
 {
-    const QString name = m_platform.inputBox(QStringLiteral("Neuer Name:"),
-                                             QStringLiteral("Benutzername"), m_userName);
+    const QString name = m_platform.inputBox(QStringLiteral("Neuer Name:"), QStringLiteral("Benutzername"), m_userName);
     if (name.isEmpty())
         return;
     m_userName = name;
@@ -139,8 +137,7 @@ bool TrainerSession::openWindow(Window window)
         if (words < 18)
             return tooFewWords(QStringLiteral("Memoryspiel abbrechen"));
         break;
-    default:
-        break;
+    default: break;
     }
 
     m_storedMode = QString::number(m_shared.mode);
@@ -155,9 +152,9 @@ bool TrainerSession::openWindow(Window window)
 
 bool TrainerSession::exit()
 {
-    const Answer answer = m_platform.messageBox(
-        {QStringLiteral("ZEK-Rechtschreibkartei"), QStringLiteral("Die ZEK-Rechtschreibkartei beenden?\r"),
-         Buttons::YesNo, Icon::Critical, Answer::No});
+    const Answer answer = m_platform.messageBox({QStringLiteral("ZEK-Rechtschreibkartei"),
+                                                 QStringLiteral("Die ZEK-Rechtschreibkartei beenden?\r"),
+                                                 Buttons::YesNo, Icon::Critical, Answer::No});
     if (answer != Answer::Yes)
         return false;
     // A save that keeps failing (the card folder gone or read-only) must not
@@ -167,7 +164,7 @@ bool TrainerSession::exit()
                                   QStringLiteral("Die Karteikarten konnten nicht gespeichert werden.\r"
                                                  "Trotzdem beenden?"),
                                   Buttons::YesNo, Icon::Question, Answer::No})
-               != Answer::Yes)
+            != Answer::Yes)
         return false;
     emit quitRequested();
     return true;
@@ -175,7 +172,11 @@ bool TrainerSession::exit()
 
 bool TrainerSession::endSession() { return m_store.saveCardList(cardFile()); }
 
-void TrainerSession::saveProgress() { m_saveFailing = !m_store.saveCardList(cardFile(), m_saveFailing ? CardStore::OnFailure::Quiet : CardStore::OnFailure::Tell); }
+void TrainerSession::saveProgress()
+{
+    m_saveFailing =
+        !m_store.saveCardList(cardFile(), m_saveFailing ? CardStore::OnFailure::Quiet : CardStore::OnFailure::Tell);
+}
 
 void TrainerSession::endFromOutside()
 {

@@ -22,8 +22,7 @@ enum class Window { Editor, Memory, Hangman, WordPrison, WordShow, Info };
 class TrainerSession : public QObject {
     Q_OBJECT
 public:
-    TrainerSession(const QString &folder, SharedState &shared, CardStore &store, Drill &drill,
-               Platform &platform);
+    TrainerSession(const QString &folder, SharedState &shared, CardStore &store, Drill &drill, Platform &platform);
 
     // False when another copy runs on the folder or the installation is
     // incomplete: the program ends unsaved.
@@ -31,11 +30,11 @@ public:
     // On every return from another window of the program.
     void activate();
 
-    void switchLanguage();             // Bild13
+    void switchLanguage(); // Bild13
     void loadLanguage();
-    void toggleWidth();                // Bild17
-    void changeUserName();             // Picture1
-    void editorPrompt();               // Bild19
+    void toggleWidth(); // Bild17
+    void changeUserName(); // Picture1
+    void editorPrompt(); // Bild19
     // "Vorlesen" and F2: what the child must type now, in the current
     // language's voice. Changes nothing of the drill.
     void readAloud();

@@ -44,7 +44,7 @@ QString fieldText(const QString &typed, QString *refused)
         const QChar c = text[i];
         const auto category = c.category();
         const bool fits = cp1252::canEncode(c) && category != QChar::Other_Control && category != QChar::Other_Format
-                       && !c.isSurrogate();
+            && !c.isSurrogate();
         if (fits) {
             kept += c;
         } else if (refused) {
@@ -57,8 +57,7 @@ QString fieldText(const QString &typed, QString *refused)
 
 Editor::Editor(CardStore &store, Platform &platform, const Language &language)
     : m_store(store), m_platform(platform), m_language(language)
-{
-}
+{}
 
 QString Editor::caption() const { return QStringLiteral("ZEK-Rechtschreibkartei:  ") + m_userName; }
 
@@ -203,8 +202,10 @@ void Editor::setFieldText(int field, const QString &text, qsizetype cursor)
             named += refused[i].isHighSurrogate() ? QLatin1Char('\'') + refused.mid(i++, 2) + QLatin1Char('\'')
                                                   : nameOf(refused[i]);
         }
-        message(inputError, QStringLiteral("Das Zeichen %1 lässt sich nicht in der Kartei speichern!\r"
-                                           "Es wird aus dem Text entfernt.\r\r").arg(named));
+        message(inputError,
+                QStringLiteral("Das Zeichen %1 lässt sich nicht in der Kartei speichern!\r"
+                               "Es wird aus dem Text entfernt.\r\r")
+                    .arg(named));
     }
     shown = clean;
     m_cursors[field - 1] = -1;
@@ -219,7 +220,8 @@ bool Editor::ensureAllCards(const QString &text)
 {
     if (m_filter < 0)
         return true;
-    message(QStringLiteral("Eingabe"), text + QStringLiteral("\rDie Anzeige wird jetzt automatisch umgestellt ...\r\r"));
+    message(QStringLiteral("Eingabe"),
+            text + QStringLiteral("\rDie Anzeige wird jetzt automatisch umgestellt ...\r\r"));
     showAllCards();
     return false;
 }
@@ -274,8 +276,10 @@ void Editor::insertNewCard()
         }
     }
     if (cards.size() >= maxCards) {
-        message(inputError, QStringLiteral("Die Kartei ist voll: Sie fasst höchstens %1 Karten.\r"
-                                           "Die neue Karte wird nicht eingefügt.\r\r").arg(maxCards));
+        message(inputError,
+                QStringLiteral("Die Kartei ist voll: Sie fasst höchstens %1 Karten.\r"
+                               "Die neue Karte wird nicht eingefügt.\r\r")
+                    .arg(maxCards));
         return;
     }
     qsizetype at = 0;
@@ -306,11 +310,11 @@ void Editor::deleteCurrentCard()
         return;
     const CardEntry card = cardAt(m_current);
     emit changed();
-    const Answer answer = m_platform.messageBox(
-        {QStringLiteral("Eintrag löschen?"),
-         QStringLiteral("Diesen Eintrag jetzt aus der Kartei löschen:\r\r\r") + card.baseWord + u'\r' + card.relatedWord
-             + u'\r' + card.phrase + u'\r' + card.box + QStringLiteral("\r\r\r"),
-         Buttons::YesNo, Icon::Question, Answer::No});
+    const Answer answer = m_platform.messageBox({QStringLiteral("Eintrag löschen?"),
+                                                 QStringLiteral("Diesen Eintrag jetzt aus der Kartei löschen:\r\r\r")
+                                                     + card.baseWord + u'\r' + card.relatedWord + u'\r' + card.phrase
+                                                     + u'\r' + card.box + QStringLiteral("\r\r\r"),
+                                                 Buttons::YesNo, Icon::Question, Answer::No});
     if (answer != Answer::Yes)
         return;
     m_store.removeCard(positionOf(m_current));
@@ -404,8 +408,7 @@ SheetWords wordsOf(SheetKind kind)
         return {" Lernwörter ausdrucken?", "Lernwörter werden gedruckt.", "Seite mit Lernwörtern ab Zeile "};
     case SheetKind::FamilySheet:
         return {" Wortfamilien ausdrucken?", "Wortfamilien werden gedruckt.", "Seite mit Wortfamilien ab Zeile "};
-    case SheetKind::CardSheet:
-        break;
+    case SheetKind::CardSheet: break;
     }
     return {" Karteikarten ausdrucken?", "Karteikarten werden gedruckt.", "Seite mit Karteikarten ab Zeile "};
 }
@@ -447,24 +450,26 @@ void Editor::printCards(const CardList &cards, bool onePage)
         // one page: the cards that fit on it
         pages.resize(1);
         answer = m_platform.messageBox({QStringLiteral("1 Druckseite"),
-                                        QString::fromUtf8(words.page) + QLatin1Char(' ') + QString::number(m_current + 1)
-                                            + QStringLiteral(" ausdrucken?\r\r"),
+                                        QString::fromUtf8(words.page) + QLatin1Char(' ')
+                                            + QString::number(m_current + 1) + QStringLiteral(" ausdrucken?\r\r"),
                                         Buttons::YesNo, Icon::Question, Answer::No});
     } else {
-        answer = m_platform.messageBox({QLatin1Char(' ') + QString::number(pages.size()) + QStringLiteral(" Druckseiten"),
-                                        QStringLiteral("Alle") + QString::fromUtf8(words.all) + QStringLiteral("\r\r"),
-                                        Buttons::YesNo, Icon::Question, Answer::No});
+        answer =
+            m_platform.messageBox({QLatin1Char(' ') + QString::number(pages.size()) + QStringLiteral(" Druckseiten"),
+                                   QStringLiteral("Alle") + QString::fromUtf8(words.all) + QStringLiteral("\r\r"),
+                                   Buttons::YesNo, Icon::Question, Answer::No});
     }
     if (answer != Answer::Yes)
         return;
-    const PrintOutcome outcome = m_platform.print(pages, sheetFont, sheetFontPoints, sheetJobName(m_sheetKind), m_store.folder());
+    const PrintOutcome outcome =
+        m_platform.print(pages, sheetFont, sheetFontPoints, sheetJobName(m_sheetKind), m_store.folder());
     switch (outcome.kind) {
-    case PrintOutcome::Printed:
-        message(title, QString::fromUtf8(words.printing) + u'\r');
-        break;
+    case PrintOutcome::Printed: message(title, QString::fromUtf8(words.printing) + u'\r'); break;
     case PrintOutcome::SavedAsPdf:
-        message(title, QStringLiteral("Es wurde nichts gedruckt: %1.\rDie Seiten stehen in der Datei\r%2\rim Ordner der Kartei.\r")
-                           .arg(outcome.reason, outcome.pdfName));
+        message(
+            title,
+            QStringLiteral("Es wurde nichts gedruckt: %1.\rDie Seiten stehen in der Datei\r%2\rim Ordner der Kartei.\r")
+                .arg(outcome.reason, outcome.pdfName));
         break;
     case PrintOutcome::Failed:
         message(title, QStringLiteral("Es wurde nichts gedruckt und nichts gespeichert: %1.\r").arg(outcome.reason));

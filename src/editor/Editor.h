@@ -30,47 +30,47 @@ public:
     // The main window opens the editor: German, all cards, no panel.
     void activateEditor(const QString &userName);
     void switchEditorLanguage(const QString &code); // Bild1, Bild2, Bild3
-    void showAllCards();                            // "Alle"
-    void showBox(int code);                         // "Fehler" to "Gelernt": 0 to 6
-    void showCurrentCard(qsizetype row);            // the card scroller HScroll1
-    void rememberActiveField(int field);            // Text1 to Text3 got the focus
+    void showAllCards(); // "Alle"
+    void showBox(int code); // "Fehler" to "Gelernt": 0 to 6
+    void showCurrentCard(qsizetype row); // the card scroller HScroll1
+    void rememberActiveField(int field); // Text1 to Text3 got the focus
     void insertCharacter(const QString &character); // a row of Liste5
-    void leaveEditor();                             // "Abbruch", Esc, the frame
+    void leaveEditor(); // "Abbruch", Esc, the frame
 
-    void openEditPanel();                           // Bild8
-    void closeEditPanel();                          // Befehl1
-    void clearField(int field);                     // Befehl5 to Befehl7
+    void openEditPanel(); // Bild8
+    void closeEditPanel(); // Befehl1
+    void clearField(int field); // Befehl5 to Befehl7
     // The teacher typed, pasted or deleted in field 1 to 3; cursor is where
     // the typing stands in text (-1: at its end).
     void setFieldText(int field, const QString &text, qsizetype cursor = -1);
-    void insertNewCard();                           // Befehl2
-    void changeCurrentCard();                       // Command5
-    void deleteCurrentCard();                       // bild9
+    void insertNewCard(); // Befehl2
+    void changeCurrentCard(); // Command5
+    void deleteCurrentCard(); // bild9
 
-    void openReboxPanel();                          // Bild6
-    void showNewBox(int box);                       // HScroll2
-    void reboxCard();                               // Command2 "Einzeleintrag"
-    void reboxBox();                                // Command3 "Ganzes Fach"
-    void reboxAll();                                // Command4 "Ganze Liste"
-    void closeReboxPanel();                         // Command1
+    void openReboxPanel(); // Bild6
+    void showNewBox(int box); // HScroll2
+    void reboxCard(); // Command2 "Einzeleintrag"
+    void reboxBox(); // Command3 "Ganzes Fach"
+    void reboxAll(); // Command4 "Ganze Liste"
+    void closeReboxPanel(); // Command1
 
-    void openPrintPanel();                          // Bild5
-    void closePrintPanel();                         // Command6
-    void chooseSheetKind(SheetKind kind);           // Option1 to Option3
-    void printInView();                             // Command7 "Fach drucken"
-    void printPageFromCurrent();                    // Command8 "Seite drucken"
+    void openPrintPanel(); // Bild5
+    void closePrintPanel(); // Command6
+    void chooseSheetKind(SheetKind kind); // Option1 to Option3
+    void printInView(); // Command7 "Fach drucken"
+    void printPageFromCurrent(); // Command8 "Seite drucken"
 
     // What the window shows.
     QString caption() const;
-    const QString &languageCode() const { return m_code; }   // Bezeichnung1
-    const QString &fileName() const { return m_file; }       // Bezeichnung2
+    const QString &languageCode() const { return m_code; } // Bezeichnung1
+    const QString &fileName() const { return m_file; } // Bezeichnung2
     const QString &characterSet() const { return m_characters; } // zeichensatz
-    int filter() const { return m_filter; }                  // -1: all cards
-    qsizetype rowCount() const;                              // the cards in view
+    int filter() const { return m_filter; } // -1: all cards
+    qsizetype rowCount() const; // the cards in view
     const CardEntry &cardAt(qsizetype row) const;
     qsizetype positionOf(qsizetype row) const { return m_filter < 0 ? row : m_rows[row]; }
-    qsizetype currentRow() const { return m_current; }       // -1: none
-    QString positionText() const;                            // Bezeichnung11
+    qsizetype currentRow() const { return m_current; } // -1: none
+    QString positionText() const; // Bezeichnung11
     QString countText() const { return entryCountText(rowCount()); } // Bezeichnung6
     const QString &field(int field) const { return m_fields[field - 1]; }
     // Where the typing goes on in a field after characters were taken out:
@@ -78,14 +78,14 @@ public:
     qsizetype fieldCursor(int field) const { return m_cursors[field - 1]; }
     int activeField() const { return m_activeField; }
     EditorPanel panel() const { return m_panel; }
-    int newBox() const { return m_newBox; }                  // HScroll2, Label8
+    int newBox() const { return m_newBox; } // HScroll2, Label8
     SheetKind sheetKind() const { return m_sheetKind; }
 
 signals:
     void changed();
-    void rowsChanged();       // the cards in view were read anew
+    void rowsChanged(); // the cards in view were read anew
     void focusField(int field);
-    void left();              // back to the main window
+    void left(); // back to the main window
 
 private:
     void readCards(bool blockError);

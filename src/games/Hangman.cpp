@@ -24,8 +24,7 @@ bool isHiddenLetter(QChar c)
 
 Hangman::Hangman(const QString &folder, SharedState &shared, Platform &platform, Random &random)
     : m_folder(folder), m_shared(shared), m_platform(platform), m_random(random)
-{
-}
+{}
 
 bool Hangman::newHangmanGame(const QString &characterSet)
 {
@@ -114,11 +113,12 @@ void Hangman::toggleCharacterTable()
 
 void Hangman::showInstructions()
 {
-    m_platform.messageBox({title, QStringLiteral("Gib die Buchstaben mit der Tastatur ein\r"
-                                                 "oder klicke auf das Tastatursymbol und\r"
-                                                 "dann in die blaue Zeichentabelle. Dabei\r"
-                                                 "werden die bereits verwendeten Buch-\r"
-                                                 "staben zur leichteren Kontrolle markiert.\r\r")});
+    m_platform.messageBox({title,
+                           QStringLiteral("Gib die Buchstaben mit der Tastatur ein\r"
+                                          "oder klicke auf das Tastatursymbol und\r"
+                                          "dann in die blaue Zeichentabelle. Dabei\r"
+                                          "werden die bereits verwendeten Buch-\r"
+                                          "staben zur leichteren Kontrolle markiert.\r\r")});
 }
 
 void Hangman::showTip()
@@ -126,7 +126,8 @@ void Hangman::showTip()
     if (m_word.isEmpty())
         return;
     const auto p = qsizetype(double(m_word.size()) * m_random.next());
-    m_platform.messageBox({QStringLiteral("Tipp"), QStringLiteral("Im Wort steckt der Buchstabe: ") + m_word[p] + QStringLiteral("\r\r")});
+    m_platform.messageBox({QStringLiteral("Tipp"),
+                           QStringLiteral("Im Wort steckt der Buchstabe: ") + m_word[p] + QStringLiteral("\r\r")});
 }
 
 void Hangman::leaveHangman() { emit left(); }

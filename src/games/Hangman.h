@@ -24,18 +24,18 @@ public:
     // for each character of the character set, in its order. False, after
     // the "not enough words" message, when the file has no word to play.
     bool newHangmanGame(const QString &characterSet);
-    void clickEntry(int entry);         // a click on an entry of Liste1
+    void clickEntry(int entry); // a click on an entry of Liste1
     void keyPress(const QString &text); // a key typed in the window
-    void toggleCharacterTable();        // Bild4
-    void showInstructions();            // Bild2
-    void showTip();                     // Bild3
-    void leaveHangman();                // Bild1, the frame
+    void toggleCharacterTable(); // Bild4
+    void showInstructions(); // Bild2
+    void showTip(); // Bild3
+    void leaveHangman(); // Bild1, the frame
 
     const QString &secretWord() const { return m_word; }
-    QString maskedText() const;         // Bezeichnung1
+    QString maskedText() const; // Bezeichnung1
     QString solutionText() const { return m_lost ? m_word : QString(); } // Bezeichnung2
-    int wrongCount() const { return m_wrong; }      // the gallows parts shown
-    bool freed() const { return m_won; }            // the freed figure shown
+    int wrongCount() const { return m_wrong; } // the gallows parts shown
+    bool freed() const { return m_won; } // the freed figure shown
     const QStringList &entries() const { return m_entries; }
     bool marked(int entry) const { return m_marks.value(entry); }
     bool tableShown() const { return m_tableShown; }

@@ -20,8 +20,7 @@ class Matching {
 public:
     Matching(const std::vector<std::vector<int>> &graph, std::vector<int> match)
         : m_graph(graph), m_n(int(graph.size())), mate(std::move(match))
-    {
-    }
+    {}
 
     // Grows the matching until it has `wanted` edges or cannot grow.
     void grow(int size, int wanted)
@@ -234,8 +233,7 @@ QList<qsizetype> findDistinctPairs(const QList<const CardEntry *> &cards, int wa
 
 MemoryGame::MemoryGame(const QString &folder, SharedState &shared, Platform &platform, Random &random)
     : m_folder(folder), m_shared(shared), m_platform(platform), m_random(random)
-{
-}
+{}
 
 void MemoryGame::clearBoard()
 {
@@ -343,8 +341,9 @@ void MemoryGame::clickField(int field)
 
 void MemoryGame::showMemoryHelp()
 {
-    m_platform.messageBox({QStringLiteral("ZEK-Memory"), QStringLiteral("Immer zwei Felder gehören zu einer Wortfamilie.\r"
-                                                                        "Klicke auf alle Einzelfelder und suche die Paare!")});
+    m_platform.messageBox({QStringLiteral("ZEK-Memory"),
+                           QStringLiteral("Immer zwei Felder gehören zu einer Wortfamilie.\r"
+                                          "Klicke auf alle Einzelfelder und suche die Paare!")});
 }
 
 void MemoryGame::leaveMemory() { emit left(); }

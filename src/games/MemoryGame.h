@@ -31,8 +31,8 @@ public:
     // words" message, only when the file does not hold nine pairs that fit.
     bool dealMemoryGame();
     void clickField(int field); // 0 to 17: Bezeichnung1 to Bezeichnung18
-    void showMemoryHelp();      // Bild3
-    void leaveMemory();         // Bild1, the frame
+    void showMemoryHelp(); // Bild3
+    void leaveMemory(); // Bild1, the frame
 
     QString shownText(int field) const; // empty while covered
     bool solved(int field) const { return m_fields[field].solved; }

@@ -16,8 +16,7 @@ const QString prisonTitle = QStringLiteral("Wortgefängnis");
 
 Prison::Prison(const QString &folder, SharedState &shared, Platform &platform, Random &random)
     : m_folder(folder), m_shared(shared), m_platform(platform), m_random(random)
-{
-}
+{}
 
 bool Prison::newPrisonGame()
 {
@@ -67,8 +66,9 @@ void Prison::move(int dx, int dy)
     m_column = column;
     emit changed();
     if (row == 1 || row == size || column == 1 || column == size) {
-        m_platform.messageBox({prisonTitle, QString(QStringLiteral("Prima, du bist jetzt frei!\rEs waren ") + QString::number(m_moves)
-                                              + QStringLiteral(" Spielzüge!\r\r"))});
+        m_platform.messageBox({prisonTitle,
+                               QString(QStringLiteral("Prima, du bist jetzt frei!\rEs waren ")
+                                       + QString::number(m_moves) + QStringLiteral(" Spielzüge!\r\r"))});
     }
     if (eats) {
         advance();
@@ -109,7 +109,8 @@ void Prison::showHint()
 {
     QString spelt;
     for (qsizetype i = 0; i < m_word.size(); ++i)
-        spelt += i == m_next ? QStringLiteral("  ->") + m_word[i] + QStringLiteral("<-  ") : QLatin1Char(' ') + m_word[i] + QLatin1Char(' ');
+        spelt += i == m_next ? QStringLiteral("  ->") + m_word[i] + QStringLiteral("<-  ")
+                             : QLatin1Char(' ') + m_word[i] + QLatin1Char(' ');
     m_platform.messageBox({prisonTitle, QString(u'\r' + spelt + QStringLiteral("\r\r"))});
 }
 

@@ -23,11 +23,11 @@ public:
     // A new game on a word of the current card file. False, after the "not
     // enough words" message, when the file has no word to play.
     bool newPrisonGame();
-    void move(int dx, int dy);          // the arrow buttons and keys
+    void move(int dx, int dy); // the arrow buttons and keys
     void keyPress(const QString &text); // a character typed: a wish
-    void askWish();                     // Befehl2
-    void showHint();                    // Bild5
-    void leavePrison();                 // "ENDE", Esc, the frame
+    void askWish(); // Befehl2
+    void showHint(); // Bild5
+    void leavePrison(); // "ENDE", Esc, the frame
 
     const QString &word() const { return m_word; }
     QString title() const { return QStringLiteral("Wortgefängnis:  ") + m_word; }

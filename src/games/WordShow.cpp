@@ -11,8 +11,7 @@ namespace zek {
 
 WordShow::WordShow(const QString &folder, SharedState &shared, Platform &platform)
     : m_folder(folder), m_shared(shared), m_platform(platform)
-{
-}
+{}
 
 // The show steps through the complete cards of the file, read once here, so
 // no tick ever reads the file (or could put up a message box every few

@@ -21,20 +21,26 @@ public:
     void open(qsizetype currentPosition);
     void cardScrolled(int number); // HBildlauf1: 1 to cardCount()
     void pauseScrolled(int seconds); // HBildlauf2: 2 to 10
-    void startShow();              // "Show ein"
-    void stopShow();               // "Show aus"
-    void cancelShow();             // "Abbruch", the frame
-    void timerTick();              // every pause while the show runs
-    void readAloud();              // "Vorlesen": the three lines, one after the other
+    void startShow(); // "Show ein"
+    void stopShow(); // "Show aus"
+    void cancelShow(); // "Abbruch", the frame
+    void timerTick(); // every pause while the show runs
+    void readAloud(); // "Vorlesen": the three lines, one after the other
     bool voiceAvailable() const;
 
     int cardCount() const { return int(m_cards.size()); }
-    int number() const { return m_number; }       // the card shown, from 1; 0: none
+    int number() const { return m_number; } // the card shown, from 1; 0: none
     QString numberText() const { return m_number > 0 ? QString::number(m_number) : QString(); } // Bezeichnung4
-    QString countText() const { return QLatin1Char(' ') + QString::number(m_cards.size()) + QStringLiteral(" Karten"); } // Bezeichnung7
-    QString pauseText() const { return QLatin1Char(' ') + QString::number(m_pause) + QStringLiteral(" Sek"); } // Bezeichnung6
+    QString countText() const
+    {
+        return QLatin1Char(' ') + QString::number(m_cards.size()) + QStringLiteral(" Karten");
+    } // Bezeichnung7
+    QString pauseText() const
+    {
+        return QLatin1Char(' ') + QString::number(m_pause) + QStringLiteral(" Sek");
+    } // Bezeichnung6
     int pause() const { return m_pause; }
-    bool running() const { return m_running; }    // Zeit1 on
+    bool running() const { return m_running; } // Zeit1 on
     const CardEntry &card() const { return m_card; } // the three lines
 
 signals:

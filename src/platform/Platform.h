@@ -31,8 +31,7 @@ public:
     virtual Answer messageBox(const Message &message) = 0;
 
     // Modal input box with "OK" and "Abbrechen"; Cancel gives the empty text.
-    virtual QString inputBox(const QString &prompt, const QString &title,
-                             const QString &defaultText) = 0;
+    virtual QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) = 0;
 
     virtual int secondsSinceMidnight() const = 0;
 
@@ -51,8 +50,16 @@ public:
     // engine, and a new text ends the one still spoken. A text the engine
     // has not taken yet is not followed by another, and an engine that does
     // not answer has no voice until it answers again.
-    virtual bool hasVoice(const QString &languageCode) { Q_UNUSED(languageCode); return false; }
-    virtual void speak(const QString &text, const QString &languageCode) { Q_UNUSED(text); Q_UNUSED(languageCode); }
+    virtual bool hasVoice(const QString &languageCode)
+    {
+        Q_UNUSED(languageCode);
+        return false;
+    }
+    virtual void speak(const QString &text, const QString &languageCode)
+    {
+        Q_UNUSED(text);
+        Q_UNUSED(languageCode);
+    }
 };
 
 } // namespace zek

@@ -11,8 +11,8 @@ namespace zek {
 // measured with the printer's own font and resolution.
 struct PrinterMetrics {
     double averageCharWidth = 0;
-    double lineHeight = 0;   // one text line of the printer font
-    double pageWidth = 0;    // the printable area
+    double lineHeight = 0; // one text line of the printer font
+    double pageWidth = 0; // the printable area
     double pageHeight = 0;
     // The width of a text in the printer font made scale times its size
     // (1: the size measured).
@@ -33,8 +33,8 @@ using PrintedPage = QList<PrintedText>;
 struct PrintOutcome {
     enum Kind { Printed, SavedAsPdf, Failed };
     Kind kind = Failed;
-    QString reason;   // why nothing was printed, in German
-    QString pdfName;  // the PDF written into the card folder instead
+    QString reason; // why nothing was printed, in German
+    QString pdfName; // the PDF written into the card folder instead
 };
 
 } // namespace zek

@@ -51,7 +51,7 @@ QStringList wrapped(const QString &text, double room, const PrinterMetrics &prin
     const double blankWidth = printer.textWidth(QStringLiteral(" "), scale);
     const auto lineFits = [&](qsizetype lineStart, qsizetype lineEnd, double widthSum) {
         return widthSum <= room
-               && (widthSum < 0.98 * room || printer.textWidth(text.mid(lineStart, lineEnd - lineStart), scale) <= room);
+            && (widthSum < 0.98 * room || printer.textWidth(text.mid(lineStart, lineEnd - lineStart), scale) <= room);
     };
     QStringList lines;
     qsizetype lineStart = 0;
@@ -69,7 +69,7 @@ QStringList wrapped(const QString &text, double room, const PrinterMetrics &prin
             if (wordEnd < 0)
                 wordEnd = text.size();
             const double widthSum = lineWidth + (wordStart > lineStart ? blankWidth : 0)
-                                    + printer.textWidth(text.mid(wordStart, wordEnd - wordStart), scale);
+                + printer.textWidth(text.mid(wordStart, wordEnd - wordStart), scale);
             if (widthSum > room)
                 break;
             lineWidth = widthSum;
@@ -262,12 +262,15 @@ PrintedPage cardLines(const CardEntry &card, const Cell &cell, double scale, con
 // looked for with the widths of the full size scaled down (near enough to
 // choose, and each word is measured once), then the card is wrapped with the
 // widths of the size chosen.
-PrintedPage cardInCell(const CardEntry &card, const Cell &cell, const PrinterMetrics &printer, const PrinterMetrics &scaledDown)
+PrintedPage cardInCell(const CardEntry &card, const Cell &cell, const PrinterMetrics &printer,
+                       const PrinterMetrics &scaledDown)
 {
     // a size is counted in half points below the sheet font's
     const int minimumSize = int(std::lround((sheetFontPoints - cardSheetMinimumPoints) * 2));
     const auto scaleOf = [](int halfPointsLess) { return (sheetFontPoints - 0.5 * halfPointsLess) / sheetFontPoints; };
-    const auto lineFits = [&](const PrintedText &line) { return line.y + printer.lineHeight * line.scale <= cell.bottom; };
+    const auto lineFits = [&](const PrintedText &line) {
+        return line.y + printer.lineHeight * line.scale <= cell.bottom;
+    };
     const auto allFit = [&](const PrintedPage &lines) { return lines.isEmpty() || lineFits(lines.last()); };
     PrintedPage lines = cardLines(card, cell, 1, printer);
     if (!allFit(lines)) {

@@ -60,7 +60,8 @@ void showFitted(QLabel *label, const QString &text, const QFont &font, qreal min
     // Too long for the box at any size: as many lines as fit, the last cut.
     sized.setPointSizeF(minimumPoints);
     const QFontMetricsF metrics(sized, label);
-    const auto room = std::max<qsizetype>(1, qsizetype(std::floor(label->contentsRect().height() / metrics.lineSpacing())));
+    const auto room =
+        std::max<qsizetype>(1, qsizetype(std::floor(label->contentsRect().height() / metrics.lineSpacing())));
     QStringList lines = layOut(text, sized, label, QTextOption::WrapAtWordBoundaryOrAnywhere).lines.mid(0, room);
     qsizetype shown = 0;
     for (qsizetype i = 0; i + 1 < lines.size(); ++i)

@@ -38,8 +38,7 @@ QString flagOf(const QString &code)
 
 } // namespace
 
-Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent)
-    : QWidget(parent), m_main(main), m_drill(drill)
+Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(parent), m_main(main), m_drill(drill)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZEK-Rechtschreibkartei"));
@@ -48,47 +47,41 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent)
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 
     // the frame bars lie behind everything else
-    for (const auto &[name, rect] : {std::pair{"Figur4", twipsRect(0, 0, 735, 6615)},
-                                     std::pair{"Figur5", twipsRect(720, 0, 8175, 735)},
-                                     std::pair{"Figur7", twipsRect(8880, 0, 2655, 6615)},
-                                     std::pair{"Figur8", twipsRect(0, 6600, 11535, 255)}})
+    for (const auto &[name, rect] :
+         {std::pair{"Figur4", twipsRect(0, 0, 735, 6615)}, std::pair{"Figur5", twipsRect(720, 0, 8175, 735)},
+          std::pair{"Figur7", twipsRect(8880, 0, 2655, 6615)}, std::pair{"Figur8", twipsRect(0, 6600, 11535, 255)}})
         setBackground(addShape(name, rect), frameBlue);
     m_cardArea = addShape("Figur1", twipsRect(1200, 1560, 7335, 4695));
 
     // the top tool bar, then the left one
-    addButton("Bild1", QStringLiteral("Beenden"), QStringLiteral("exit"), 120, 120,
-              [this] { m_main.exit(); });
+    addButton("Bild1", QStringLiteral("Beenden"), QStringLiteral("exit"), 120, 120, [this] { m_main.exit(); });
     addButton("Bild11", QStringLiteral("Schwierigkeitsgrad"), QStringLiteral("levels"), 950, 120,
               [this] { m_drill.explainLevels(); });
-    m_alphabetical = addButton("Bild7", QStringLiteral("Wortauswahl"), QStringLiteral("order_abc"), 2160,
-                               120, [this] { m_drill.toggleWordOrder(); });
+    m_alphabetical = addButton("Bild7", QStringLiteral("Wortauswahl"), QStringLiteral("order_abc"), 2160, 120,
+                               [this] { m_drill.toggleWordOrder(); });
     m_random = addButton("bild9", QStringLiteral("Wortauswahl"), QStringLiteral("order_random"), 2160, 120,
                          [this] { m_drill.toggleWordOrder(); });
-    m_language = addButton("Bild13", QStringLiteral("Sprachdatei"), flagOf(languageRecord(LanguageId::German).codeText()), 3000, 120,
-                           [this] { m_main.switchLanguage(); });
-    m_windowButtons[Window::WordPrison] =
-        addButton("Bild4", QStringLiteral("Wortfange"), QStringLiteral("prison"), 3840, 120,
-                  [this] { m_main.openWindow(Window::WordPrison); });
-    m_windowButtons[Window::Memory] =
-        addButton("Bild18", QStringLiteral("Memospiel"), QStringLiteral("memory"), 4680, 120,
-                  [this] { m_main.openWindow(Window::Memory); });
-    m_windowButtons[Window::Hangman] =
-        addButton("Bild12", QStringLiteral("Galgenspiel"), QStringLiteral("hangman"), 5520, 120,
-                  [this] { m_main.openWindow(Window::Hangman); });
+    m_language =
+        addButton("Bild13", QStringLiteral("Sprachdatei"), flagOf(languageRecord(LanguageId::German).codeText()), 3000,
+                  120, [this] { m_main.switchLanguage(); });
+    m_windowButtons[Window::WordPrison] = addButton("Bild4", QStringLiteral("Wortfange"), QStringLiteral("prison"),
+                                                    3840, 120, [this] { m_main.openWindow(Window::WordPrison); });
+    m_windowButtons[Window::Memory] = addButton("Bild18", QStringLiteral("Memospiel"), QStringLiteral("memory"), 4680,
+                                                120, [this] { m_main.openWindow(Window::Memory); });
+    m_windowButtons[Window::Hangman] = addButton("Bild12", QStringLiteral("Galgenspiel"), QStringLiteral("hangman"),
+                                                 5520, 120, [this] { m_main.openWindow(Window::Hangman); });
     addButton("Bild8", QStringLiteral("Wortanzeige"), QStringLiteral("show_modes"), 120, 960,
               [this] { m_drill.toggleModeList(); });
     addButton("bild10", QStringLiteral("Karteikarte"), QStringLiteral("card"), 120, 1800,
               [this] { m_drill.showCard(); });
-    m_windowButtons[Window::WordShow] =
-        addButton("Bild5", QStringLiteral("Karteiliste"), QStringLiteral("card_show"), 120, 2640,
-                  [this] { m_main.openWindow(Window::WordShow); });
+    m_windowButtons[Window::WordShow] = addButton("Bild5", QStringLiteral("Karteiliste"), QStringLiteral("card_show"),
+                                                  120, 2640, [this] { m_main.openWindow(Window::WordShow); });
     addButton("Bild17", QStringLiteral("Zeichensatz"), QStringLiteral("charset"), 120, 3480,
               [this] { m_main.toggleWidth(); });
-    m_windowButtons[Window::Editor] = addButton("Bild19", QStringLiteral("Bearbeiten"),
-                                                QStringLiteral("edit"), 120, 4320,
-                                                [this] { m_main.editorPrompt(); });
-    m_windowButtons[Window::Info] = addButton("Bild6", QStringLiteral("Info"), QStringLiteral("info"), 120,
-                                              5160, [this] { m_main.openWindow(Window::Info); });
+    m_windowButtons[Window::Editor] = addButton("Bild19", QStringLiteral("Bearbeiten"), QStringLiteral("edit"), 120,
+                                                4320, [this] { m_main.editorPrompt(); });
+    m_windowButtons[Window::Info] = addButton("Bild6", QStringLiteral("Info"), QStringLiteral("info"), 120, 5160,
+                                              [this] { m_main.openWindow(Window::Info); });
     addButton("Picture1", QStringLiteral("Benutzer"), QStringLiteral("user"), 120, 6000,
               [this] { m_main.changeUserName(); });
 
@@ -105,14 +98,15 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent)
     setForeground(m_userName, Qt::white);
 
     // the box labels and their counters; a click on either chooses the box
-    static const char *const labelNames[6] = {"fehler1", "Bezeichnung15", "Bezeichnung16",
+    static const char *const labelNames[6] = {"fehler1",       "Bezeichnung15", "Bezeichnung16",
                                               "Bezeichnung17", "Bezeichnung18", "Bezeichnung19"};
-    static const char *const counterNames[6] = {"fehler2", "Bezeichnung1", "Bezeichnung2",
+    static const char *const counterNames[6] = {"fehler2",      "Bezeichnung1", "Bezeichnung2",
                                                 "Bezeichnung3", "Bezeichnung4", "Bezeichnung5"};
     for (int box = 0; box <= 5; ++box) {
         const int left = 1320 + 1200 * box;
-        ClickableLabel *label = addClickableLabel(this, labelNames[box], twipsRect(left, 960, 1095, 255),
-                                                  box == 0 ? QStringLiteral("Fehler") : QStringLiteral("Fach %1").arg(box));
+        ClickableLabel *label =
+            addClickableLabel(this, labelNames[box], twipsRect(left, 960, 1095, 255),
+                              box == 0 ? QStringLiteral("Fehler") : QStringLiteral("Fach %1").arg(box));
         ClickableLabel *counter = addClickableLabel(this, counterNames[box], twipsRect(left, 1200, 1095, 375));
         label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
         counter->setFont(QFont(QStringLiteral("Arial"), 13, QFont::Bold));
@@ -135,9 +129,9 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent)
     m_readAloud = addButton("Vorlesen", QStringLiteral("Vorlesen"), QStringLiteral("speaker"), 7740, 1860,
                             [this] { m_main.readAloud(); });
 
-    QLabel *instruction = addLabel(
-        this, "Bezeichnung7", twipsRect(1320, 3960, 7095, 255),
-        QStringLiteral("Text lesen und schreiben, nach dem ersten Buchstaben wird der Text gelöscht."));
+    QLabel *instruction =
+        addLabel(this, "Bezeichnung7", twipsRect(1320, 3960, 7095, 255),
+                 QStringLiteral("Text lesen und schreiben, nach dem ersten Buchstaben wird der Text gelöscht."));
     instruction->setAlignment(Qt::AlignCenter);
     setForeground(instruction, darkBlue);
 
@@ -207,8 +201,8 @@ QFrame *Form1::addShape(const char *name, const QRect &geometry)
     return shape;
 }
 
-QToolButton *Form1::addButton(const char *name, const QString &toolTip, const QString &icon, int left,
-                              int top, std::function<void()> action)
+QToolButton *Form1::addButton(const char *name, const QString &toolTip, const QString &icon, int left, int top,
+                              std::function<void()> action)
 {
     QToolButton *button = addPictureButton(this, name, toolTip, icon, twipsRect(left, top, 495, 495));
     connect(button, &QToolButton::clicked, this, std::move(action));
@@ -217,7 +211,8 @@ QToolButton *Form1::addButton(const char *name, const QString &toolTip, const QS
 
 bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_answer && event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F2) {
+    if (watched == m_answer && event->type() == QEvent::KeyPress
+        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F2) {
         m_main.readAloud(); // F2 in the answer box: "Vorlesen"
         return true;
     }

@@ -40,8 +40,8 @@ protected:
 
 private:
     QFrame *addShape(const char *name, const QRect &geometry);
-    QToolButton *addButton(const char *name, const QString &toolTip, const QString &icon, int left,
-                           int top, std::function<void()> action);
+    QToolButton *addButton(const char *name, const QString &toolTip, const QString &icon, int left, int top,
+                           std::function<void()> action);
     void refresh();
     void fitWidth();
     void focusAnswerBox();

@@ -37,7 +37,8 @@ Form2::Form2(WordShow &show, QWidget *parent) : QWidget(parent), m_show(show)
         int top, height;
         double points;
         QColor colour;
-    } lines[3] = {{"Bezeichnung1", 600, 720, 24, {192, 255, 255}}, {"Bezeichnung2", 1440, 720, 24, {128, 255, 255}},
+    } lines[3] = {{"Bezeichnung1", 600, 720, 24, {192, 255, 255}},
+                  {"Bezeichnung2", 1440, 720, 24, {128, 255, 255}},
                   {"Bezeichnung3", 2280, 1080, 17.25, {0, 255, 255}}};
     for (int i = 0; i < 3; ++i) {
         m_lines[i] = label(lines[i].name, twipsRect(360, lines[i].top, 8280, lines[i].height));
@@ -66,7 +67,8 @@ Form2::Form2(WordShow &show, QWidget *parent) : QWidget(parent), m_show(show)
         const char *name, *caption;
         int left;
         void (WordShow::*action)();
-    } buttons[3] = {{"Befehl3", "Show ein", 4080, &WordShow::startShow}, {"Befehl2", "Show aus", 5700, &WordShow::stopShow},
+    } buttons[3] = {{"Befehl3", "Show ein", 4080, &WordShow::startShow},
+                    {"Befehl2", "Show aus", 5700, &WordShow::stopShow},
                     {"Befehl1", "Abbruch", 7320, &WordShow::cancelShow}};
     for (const auto &b : buttons) {
         auto *button = new QPushButton(QString::fromLatin1(b.caption), this);
@@ -79,7 +81,8 @@ Form2::Form2(WordShow &show, QWidget *parent) : QWidget(parent), m_show(show)
     m_timer = new QTimer(this);
     m_timer->setObjectName(QStringLiteral("Zeit1"));
     connect(m_timer, &QTimer::timeout, &m_show, &WordShow::timerTick);
-    m_readAloud = addPictureButton(this, "Vorlesen", QStringLiteral("Vorlesen"), QStringLiteral("speaker"), twipsRect(2400, 0, 435, 435));
+    m_readAloud = addPictureButton(this, "Vorlesen", QStringLiteral("Vorlesen"), QStringLiteral("speaker"),
+                                   twipsRect(2400, 0, 435, 435));
     connect(m_readAloud, &QToolButton::clicked, &m_show, &WordShow::readAloud);
     connect(&m_show, &WordShow::changed, this, &Form2::refresh);
     refresh();

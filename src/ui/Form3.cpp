@@ -55,7 +55,8 @@ Form3::Form3(Prison &game, QWidget *parent) : QWidget(parent), m_game(game)
         b->setAutoRepeat(true); // held, it keeps moving
         connect(b, &QToolButton::clicked, this, [this, dx = a.dx, dy = a.dy] { m_game.move(dx, dy); });
     }
-    QToolButton *hint = addPictureButton(this, "Bild5", QStringLiteral("Hinweis"), QStringLiteral("tip"), twipsRect(6060, 2280, 495, 495));
+    QToolButton *hint = addPictureButton(this, "Bild5", QStringLiteral("Hinweis"), QStringLiteral("tip"),
+                                         twipsRect(6060, 2280, 495, 495));
     connect(hint, &QToolButton::clicked, &m_game, &Prison::showHint);
 
     m_wishes = new QPushButton(this);

@@ -41,18 +41,18 @@ struct Part {
 
 // The gallows, in the order wrong picks reveal them: one part a pick.
 const Part gallows[Hangman::losingWrongCount] = {
-    {Part::Box, 240, 2400, 255, 3495, wood},       {Part::Box, 480, 2400, 1335, 255, wood},
-    {Part::Line, 1200, 2520, 360, 3600, wood, 10}, {Part::Line, 1680, 2640, 1680, 3360, Qt::black, 5},
-    {Part::Circle, 1440, 3360, 495, 375, skin},    {Part::Box, 1560, 3720, 255, 615, Qt::red},
+    {Part::Box, 240, 2400, 255, 3495, wood},          {Part::Box, 480, 2400, 1335, 255, wood},
+    {Part::Line, 1200, 2520, 360, 3600, wood, 10},    {Part::Line, 1680, 2640, 1680, 3360, Qt::black, 5},
+    {Part::Circle, 1440, 3360, 495, 375, skin},       {Part::Box, 1560, 3720, 255, 615, Qt::red},
     {Part::Line, 1560, 3720, 1200, 4200, Qt::red, 4}, {Part::Line, 1800, 3720, 2160, 4200, Qt::red, 4},
     {Part::Line, 1560, 4320, 1320, 5040, legBlue, 6}, {Part::Line, 1800, 4320, 2040, 5040, legBlue, 6},
 };
 // The freed figure over a cover that hides the hanging one.
 const Part freedFigure[7] = {
-    {Part::Box, 1080, 3360, 1215, 1815, background},
-    {Part::Circle, 1440, 4200, 495, 375, skin, 1, true},  {Part::Box, 1560, 4560, 255, 615, Qt::red},
-    {Part::Line, 1680, 4800, 1200, 4200, Qt::red, 4},     {Part::Line, 1680, 4800, 2160, 4200, Qt::red, 4},
-    {Part::Line, 1560, 5160, 1440, 5880, legBlue, 6},     {Part::Line, 1800, 5160, 1920, 5880, legBlue, 6},
+    {Part::Box, 1080, 3360, 1215, 1815, background},  {Part::Circle, 1440, 4200, 495, 375, skin, 1, true},
+    {Part::Box, 1560, 4560, 255, 615, Qt::red},       {Part::Line, 1680, 4800, 1200, 4200, Qt::red, 4},
+    {Part::Line, 1680, 4800, 2160, 4200, Qt::red, 4}, {Part::Line, 1560, 5160, 1440, 5880, legBlue, 6},
+    {Part::Line, 1800, 5160, 1920, 5880, legBlue, 6},
 };
 
 void draw(QPainter &p, const Part &part)
@@ -95,8 +95,9 @@ Form5::Form5(Hangman &game, QWidget *parent) : QWidget(parent), m_game(game)
         {"Bild4", "Zeichentabelle", "keyboard", &Hangman::toggleCharacterTable},
     };
     for (int i = 0; i < 4; ++i) {
-        QToolButton *b = addPictureButton(this, buttons[i].name, QString::fromUtf8(buttons[i].toolTip),
-                                          QString::fromLatin1(buttons[i].icon), twipsRect(120 + 600 * i, 120, 495, 495));
+        QToolButton *b =
+            addPictureButton(this, buttons[i].name, QString::fromUtf8(buttons[i].toolTip),
+                             QString::fromLatin1(buttons[i].icon), twipsRect(120 + 600 * i, 120, 495, 495));
         connect(b, &QToolButton::clicked, this, [this, action = buttons[i].action] { (m_game.*action)(); });
     }
 
@@ -106,7 +107,8 @@ Form5::Form5(Hangman &game, QWidget *parent) : QWidget(parent), m_game(game)
     m_solution = addLabel(this, "Bezeichnung2", twipsRect(2640, 3600, 4320, 1800));
     m_solution->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    addLabel(this, "Bezeichnung3", twipsRect(narrowWidth + 60, 840, 2310, 300), QStringLiteral("Z e i c h e n t a b e l l e"))
+    addLabel(this, "Bezeichnung3", twipsRect(narrowWidth + 60, 840, 2310, 300),
+             QStringLiteral("Z e i c h e n t a b e l l e"))
         ->setAlignment(Qt::AlignCenter);
     m_table = new QListWidget(this);
     m_table->setObjectName(QStringLiteral("Liste1"));
@@ -116,13 +118,15 @@ Form5::Form5(Hangman &game, QWidget *parent) : QWidget(parent), m_game(game)
     m_table->setWrapping(true);
     // six columns beside the room the list keeps for its scroll bar (the
     // last column must end before the edge of that room)
-    const int scrollBar = m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_table->verticalScrollBar());
+    const int scrollBar =
+        m_table->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_table->verticalScrollBar());
     m_table->setGridSize(QSize((m_table->contentsRect().width() - scrollBar - 1) / 6, twips(360)));
     m_table->setSelectionMode(QAbstractItemView::NoSelection); // the marks are the game's
     m_table->setFocusPolicy(Qt::NoFocus);
     setBackground(m_table, QColor(128, 255, 255));
     ignoreDoubleClicks(m_table->viewport());
-    connect(m_table, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) { m_game.clickEntry(m_table->row(item)); });
+    connect(m_table, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem *item) { m_game.clickEntry(m_table->row(item)); });
 
     connect(&m_game, &Hangman::changed, this, &Form5::refresh);
     refresh();

@@ -99,7 +99,8 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
 
     static const char *const filterNames[8] = {"Bezeichnung12", "Bezeichnung13", "Bezeichnung14", "Bezeichnung15",
                                                "Bezeichnung16", "Bezeichnung17", "Bezeichnung18", "Bezeichnung19"};
-    static const char *const filterCaptions[8] = {"Alle", "Fehler", "Fach 1", "Fach 2", "Fach 3", "Fach 4", "Fach 5", "Gelernt"};
+    static const char *const filterCaptions[8] = {"Alle",   "Fehler", "Fach 1", "Fach 2",
+                                                  "Fach 3", "Fach 4", "Fach 5", "Gelernt"};
     for (int i = 0; i < 8; ++i) {
         ClickableLabel *label = addClickableLabel(this, filterNames[i], twipsRect(1560 + 1230 * i, 240, 1215, 300),
                                                   QString::fromUtf8(filterCaptions[i]));
@@ -148,7 +149,8 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
     for (QListView *from : m_columns)
         for (QListView *to : m_columns)
             if (from != to)
-                connect(from->verticalScrollBar(), &QScrollBar::valueChanged, to->verticalScrollBar(), &QScrollBar::setValue);
+                connect(from->verticalScrollBar(), &QScrollBar::valueChanged, to->verticalScrollBar(),
+                        &QScrollBar::setValue);
 
     m_scroller = new QScrollBar(Qt::Horizontal, this);
     m_scroller->setObjectName(QStringLiteral("HScroll1"));
@@ -263,9 +265,9 @@ void Form7::buildEditPanel()
         fields[i]->installEventFilter(this);
         // Tab goes from field to field: an "X" that took the focus would
         // empty its field at the next blank typed
-        addCommand(m_editPanel, clears[i], QStringLiteral("X"), twipsRect(5985, tops[i], 330, 420),
-                   [this, i] { m_editor.clearField(i + 1); })
-            ->setFocusPolicy(Qt::NoFocus);
+        addCommand(m_editPanel, clears[i], QStringLiteral("X"), twipsRect(5985, tops[i], 330, 420), [this, i] {
+            m_editor.clearField(i + 1);
+        })->setFocusPolicy(Qt::NoFocus);
     }
     connect(m_text1, &QLineEdit::textEdited, this,
             [this](const QString &t) { m_editor.setFieldText(1, t, m_text1->cursorPosition()); });
@@ -274,8 +276,8 @@ void Form7::buildEditPanel()
     connect(m_text3, &QPlainTextEdit::textChanged, this,
             [this] { m_editor.setFieldText(3, m_text3->toPlainText(), m_text3->textCursor().position()); });
 
-    QAbstractButton *cancel = addCommand(m_editPanel, "Befehl1", QStringLiteral("Abbrechen"), twipsRect(120, 2760, 1500, 495),
-                                         [this] { m_editor.closeEditPanel(); });
+    QAbstractButton *cancel = addCommand(m_editPanel, "Befehl1", QStringLiteral("Abbrechen"),
+                                         twipsRect(120, 2760, 1500, 495), [this] { m_editor.closeEditPanel(); });
     QAbstractButton *insert = addCommand(m_editPanel, "Befehl2", QStringLiteral("Neue Karte einfügen"),
                                          twipsRect(1740, 2760, 2300, 495), [this] { m_editor.insertNewCard(); });
     QAbstractButton *change = addCommand(m_editPanel, "Command5", QStringLiteral("Karte ändern"),
@@ -303,8 +305,10 @@ void Form7::buildReboxPanel()
         {"Label2", "Neue Einstufung:", "Label8", 2280, 600, 300, QColor(255, 255, 0)},
     };
     for (int i = 0; i < 5; ++i) {
-        addLabel(m_reboxPanel, rows[i].label, twipsRect(120, rows[i].top, 1800, 300), QString::fromUtf8(rows[i].caption));
-        QLabel *value = addLabel(m_reboxPanel, rows[i].value, twipsRect(2040, rows[i].top, rows[i].width, rows[i].height));
+        addLabel(m_reboxPanel, rows[i].label, twipsRect(120, rows[i].top, 1800, 300),
+                 QString::fromUtf8(rows[i].caption));
+        QLabel *value =
+            addLabel(m_reboxPanel, rows[i].value, twipsRect(2040, rows[i].top, rows[i].width, rows[i].height));
         value->setWordWrap(true);
         value->setAlignment(i >= 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
         setBackground(value, rows[i].colour);
@@ -321,10 +325,14 @@ void Form7::buildReboxPanel()
     m_newBoxScroller->setFocusPolicy(Qt::NoFocus);
     connect(m_newBoxScroller, &QScrollBar::valueChanged, this, [this](int value) { m_editor.showNewBox(value); });
 
-    addCommand(m_reboxPanel, "Command1", QStringLiteral("Abbrechen"), twipsRect(120, 3300, 1500, 495), [this] { m_editor.closeReboxPanel(); });
-    addCommand(m_reboxPanel, "Command2", QStringLiteral("Einzeleintrag"), twipsRect(1740, 3300, 1700, 495), [this] { m_editor.reboxCard(); });
-    addCommand(m_reboxPanel, "Command3", QStringLiteral("Ganzes Fach"), twipsRect(3560, 3300, 1700, 495), [this] { m_editor.reboxBox(); });
-    addCommand(m_reboxPanel, "Command4", QStringLiteral("Ganze Liste"), twipsRect(5380, 3300, 1600, 495), [this] { m_editor.reboxAll(); });
+    addCommand(m_reboxPanel, "Command1", QStringLiteral("Abbrechen"), twipsRect(120, 3300, 1500, 495),
+               [this] { m_editor.closeReboxPanel(); });
+    addCommand(m_reboxPanel, "Command2", QStringLiteral("Einzeleintrag"), twipsRect(1740, 3300, 1700, 495),
+               [this] { m_editor.reboxCard(); });
+    addCommand(m_reboxPanel, "Command3", QStringLiteral("Ganzes Fach"), twipsRect(3560, 3300, 1700, 495),
+               [this] { m_editor.reboxBox(); });
+    addCommand(m_reboxPanel, "Command4", QStringLiteral("Ganze Liste"), twipsRect(5380, 3300, 1600, 495),
+               [this] { m_editor.reboxAll(); });
 }
 
 void Form7::buildPrintPanel()
@@ -353,9 +361,12 @@ void Form7::buildPrintPanel()
         });
         m_sheetOptions[i] = option;
     }
-    addCommand(m_printPanel, "Command7", QStringLiteral("Fach drucken"), twipsRect(3600, 700, 2400, 495), [this] { m_editor.printInView(); });
-    addCommand(m_printPanel, "Command8", QStringLiteral("Seite drucken"), twipsRect(3600, 1300, 2400, 495), [this] { m_editor.printPageFromCurrent(); });
-    addCommand(m_printPanel, "Command6", QStringLiteral("Abbrechen"), twipsRect(3600, 1900, 2400, 495), [this] { m_editor.closePrintPanel(); });
+    addCommand(m_printPanel, "Command7", QStringLiteral("Fach drucken"), twipsRect(3600, 700, 2400, 495),
+               [this] { m_editor.printInView(); });
+    addCommand(m_printPanel, "Command8", QStringLiteral("Seite drucken"), twipsRect(3600, 1300, 2400, 495),
+               [this] { m_editor.printPageFromCurrent(); });
+    addCommand(m_printPanel, "Command6", QStringLiteral("Abbrechen"), twipsRect(3600, 1900, 2400, 495),
+               [this] { m_editor.closePrintPanel(); });
 }
 
 void Form7::rowsChanged()
@@ -456,7 +467,8 @@ bool Form7::eventFilter(QObject *watched, QEvent *event)
     const auto type = event->type();
     if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick || type == QEvent::MouseMove
          || type == QEvent::MouseButtonRelease)
-        && std::any_of(m_columns.begin(), m_columns.end(), [watched](QListView *v) { return v->viewport() == watched; }))
+        && std::any_of(m_columns.begin(), m_columns.end(),
+                       [watched](QListView *v) { return v->viewport() == watched; }))
         return true; // the rows are shown, not chosen
     if (type == QEvent::FocusIn) {
         const QObject *fields[3] = {m_text1, m_text2, m_text3};

@@ -22,8 +22,8 @@ bool KeyRepeat::isRepeat(const QKeyEvent *press)
 {
     const quint64 key = keyOf(press);
     const bool stillHeld = m_held.contains(key);
-    const bool pairedWithRelease = key == m_lastReleasedKey && press->timestamp() != 0
-        && press->timestamp() == m_lastReleaseTime;
+    const bool pairedWithRelease =
+        key == m_lastReleasedKey && press->timestamp() != 0 && press->timestamp() == m_lastReleaseTime;
     m_held.insert(key);
     return press->isAutoRepeat() || stillHeld || pairedWithRelease;
 }

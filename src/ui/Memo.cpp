@@ -35,13 +35,16 @@ Memo::Memo(MemoryGame &game, QWidget *parent) : QWidget(parent), m_game(game)
     bar->setObjectName(QStringLiteral("Figur1"));
     bar->setGeometry(twipsRect(0, 0, 840, 5760));
     setBackground(bar, grey);
-    QToolButton *leave = addPictureButton(this, "Bild1", QStringLiteral("Spiel verlassen"), QStringLiteral("exit"), twipsRect(180, 240, 495, 495));
-    QToolButton *help = addPictureButton(this, "Bild3", QStringLiteral("Hilfe"), QStringLiteral("info"), twipsRect(180, 840, 495, 495));
+    QToolButton *leave = addPictureButton(this, "Bild1", QStringLiteral("Spiel verlassen"), QStringLiteral("exit"),
+                                          twipsRect(180, 240, 495, 495));
+    QToolButton *help =
+        addPictureButton(this, "Bild3", QStringLiteral("Hilfe"), QStringLiteral("info"), twipsRect(180, 840, 495, 495));
     connect(leave, &QToolButton::clicked, &m_game, &MemoryGame::leaveMemory);
     connect(help, &QToolButton::clicked, &m_game, &MemoryGame::showMemoryHelp);
     for (int j = 0; j < MemoryGame::fieldCount; ++j) {
         const QByteArray name = "Bezeichnung" + QByteArray::number(j + 1);
-        ClickableLabel *field = addClickableLabel(this, name.constData(), twipsRect(j < 9 ? 960 : 4200, 240 + 600 * (j % 9), 3135, 495));
+        ClickableLabel *field =
+            addClickableLabel(this, name.constData(), twipsRect(j < 9 ? 960 : 4200, 240 + 600 * (j % 9), 3135, 495));
         field->setAlignment(Qt::AlignCenter);
         connect(field, &ClickableLabel::clicked, this, [this, j] { m_game.clickField(j); });
         m_fields[j] = field;

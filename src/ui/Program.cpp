@@ -71,7 +71,8 @@ Program::Program(const QString &folder, Platform &platform, Random &random)
     initResources();
     m_form1 = std::make_unique<Form1>(m_main, m_drill);
     // every window can be opened: it is built when it is first asked for
-    for (Window window : {Window::Editor, Window::Memory, Window::Hangman, Window::WordPrison, Window::WordShow, Window::Info})
+    for (Window window :
+         {Window::Editor, Window::Memory, Window::Hangman, Window::WordPrison, Window::WordShow, Window::Info})
         m_form1->setWindowAvailable(window, true);
     connect(&m_main, &TrainerSession::windowRequested, this, &Program::openWindow);
     connect(&m_editor, &Editor::left, this, [this] { backToMain(m_form7.get()); });
@@ -92,7 +93,6 @@ Program::Program(const QString &folder, Platform &platform, Random &random)
 }
 
 Program::~Program() = default;
-
 
 // The main window has saved the cards and stored its settings.
 void Program::openWindow(Window window)

@@ -19,7 +19,7 @@
 namespace zek {
 class Platform;
 class Random;
-}
+} // namespace zek
 
 namespace zek::ui {
 

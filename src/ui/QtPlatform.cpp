@@ -74,10 +74,7 @@ QString QtPlatform::inputBox(const QString &prompt, const QString &title, const 
     return execKeepingFocus(dialog) == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
-int QtPlatform::secondsSinceMidnight() const
-{
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000;
-}
+int QtPlatform::secondsSinceMidnight() const { return QTime::currentTime().msecsSinceStartOfDay() / 1000; }
 
 void installFontSubstitutes()
 {
@@ -90,8 +87,8 @@ void installFontSubstitutes()
 void installGermanTranslation(QApplication &app)
 {
     auto *translator = new QTranslator(&app);
-    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"),
-                         QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (translator->load(QLocale(QLocale::German, QLocale::Germany), QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         app.installTranslator(translator);
 }
 

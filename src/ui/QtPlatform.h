@@ -66,8 +66,8 @@ private:
     QThread *m_speechThread = nullptr; // never joined: it ends with the process
     SpeechEngine *m_speechEngine = nullptr; // lives in m_speechThread
     QHash<QString, QLocale> m_voices; // language code → the voice's locale
-    QTimer m_answerWait;              // "speechAnswer": a text is waiting for the engine
-    bool m_silent = false;            // the engine let a text wait too long
+    QTimer m_answerWait; // "speechAnswer": a text is waiting for the engine
+    bool m_silent = false; // the engine let a text wait too long
 };
 
 // CR LF and single CR become the line breaks Qt shows.

@@ -70,7 +70,9 @@ struct Cups {
             return c;
         }();
         return cups.getDests2 && cups.getDest && cups.getOption && cups.printFile2 && cups.lastErrorString
-                && cups.lastError && cups.freeDests ? &cups : nullptr;
+                && cups.lastError && cups.freeDests
+            ? &cups
+            : nullptr;
     }
 };
 
@@ -98,7 +100,8 @@ QString sendToCups(const QString &pdf, const QString &title)
         } else if (accepting && std::strcmp(accepting, "false") == 0) {
             reason = QStringLiteral("Der Drucker \u201e%1\u201c nimmt keine Auftr\u00e4ge an").arg(name);
         } else if (cups->printFile2(CUPS_HTTP_DEFAULT, dest->name, QFile::encodeName(pdf).constData(),
-                                  title.toUtf8().constData(), 0, nullptr) == 0) {
+                                    title.toUtf8().constData(), 0, nullptr)
+                   == 0) {
             reason = QStringLiteral("Der Drucker \u201e%1\u201c hat den Auftrag abgelehnt (%2)")
                          .arg(name, QString::fromLocal8Bit(cups->lastErrorString()));
         }
@@ -111,7 +114,8 @@ QString sendToCups(const QString &pdf, const QString &title)
 // that no file in the folder has yet.
 QString freePdfName(const QDir &folder, const QString &what)
 {
-    const QString stem = QStringLiteral("Druck_%1_%2").arg(what, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")));
+    const QString stem = QStringLiteral("Druck_%1_%2")
+                             .arg(what, QDateTime::currentDateTime().toString(QStringLiteral("yyyy-MM-dd_HH-mm-ss")));
     QString name = stem + QStringLiteral(".pdf");
     for (int n = 2; folder.exists(name); ++n)
         name = QStringLiteral("%1-%2.pdf").arg(stem).arg(n);
@@ -195,7 +199,9 @@ PrintOutcome QtPlatform::print(const QList<PrintedPage> &pages, const QString &f
     const QDir dir(folder);
     const QString name = freePdfName(dir, what);
     if (!QFile::copy(pdf, dir.filePath(name)))
-        return {PrintOutcome::Failed, reason + QStringLiteral(", und die PDF-Datei lässt sich im Ordner der Kartei nicht speichern"), {}};
+        return {PrintOutcome::Failed,
+                reason + QStringLiteral(", und die PDF-Datei lässt sich im Ordner der Kartei nicht speichern"),
+                {}};
     return {PrintOutcome::SavedAsPdf, reason, name};
 }
 

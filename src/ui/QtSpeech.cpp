@@ -58,8 +58,7 @@ class FirstPaint : public QObject {
 public:
     FirstPaint(QWidget *window, QObject *context, std::function<void()> command)
         : QObject(window), m_context(context), m_command(std::move(command))
-    {
-    }
+    {}
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint) {
@@ -166,8 +165,8 @@ void QtPlatform::speak(const QString &text, const QString &languageCode)
     m_answerWait.start();
     const QLocale voice = m_voices.value(languageCode);
     SpeechEngine *engine = m_speechEngine;
-    QMetaObject::invokeMethod(engine, [engine, text, voice] { engine->say(text, voice); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        engine, [engine, text, voice] { engine->say(text, voice); }, Qt::QueuedConnection);
 }
 
 } // namespace zek::ui
-

@@ -77,7 +77,8 @@ PressGuard *pressGuard()
 
 void showReadAloud(QToolButton *button, bool voiceAvailable)
 {
-    const QString tip = voiceAvailable ? QStringLiteral("Vorlesen") : QStringLiteral("Vorlesen (keine Sprachausgabe gefunden)");
+    const QString tip =
+        voiceAvailable ? QStringLiteral("Vorlesen") : QStringLiteral("Vorlesen (keine Sprachausgabe gefunden)");
     button->setEnabled(voiceAvailable);
     button->setToolTip(tip);
     button->setAccessibleName(tip);
@@ -150,8 +151,7 @@ void ClickableLabel::mouseDoubleClickEvent(QMouseEvent *event) { event->accept()
 
 namespace {
 
-template <typename Label>
-Label *placed(Label *label, const char *name, const QRect &geometry)
+template <typename Label> Label *placed(Label *label, const char *name, const QRect &geometry)
 {
     label->setObjectName(QLatin1String(name));
     label->setGeometry(geometry);
@@ -171,8 +171,8 @@ ClickableLabel *addClickableLabel(QWidget *parent, const char *name, const QRect
     return placed(new ClickableLabel(text, parent), name, geometry);
 }
 
-QToolButton *addPictureButton(QWidget *parent, const char *name, const QString &toolTip,
-                              const QString &icon, const QRect &geometry)
+QToolButton *addPictureButton(QWidget *parent, const char *name, const QString &toolTip, const QString &icon,
+                              const QRect &geometry)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));

@@ -50,8 +50,8 @@ ClickableLabel *addClickableLabel(QWidget *parent, const char *name, const QRect
 // A square picture button of a tool bar, named, with a tool tip that is also
 // its accessible name, the picture :/icons/<icon>.svg, light grey, never
 // taking the keyboard focus, one command per click.
-QToolButton *addPictureButton(QWidget *parent, const char *name, const QString &toolTip,
-                              const QString &icon, const QRect &geometry);
+QToolButton *addPictureButton(QWidget *parent, const char *name, const QString &toolTip, const QString &icon,
+                              const QRect &geometry);
 
 // The "Vorlesen" button: usable only where a voice speaks the language, and
 // its tool tip says why not.

@@ -18,7 +18,8 @@ namespace {
 // build tree a link to the sources' sample.
 QString templateFolder()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("../share/zek-rechtschreibkartei/vorlage"));
+    return QDir(QCoreApplication::applicationDirPath())
+        .filePath(QStringLiteral("../share/zek-rechtschreibkartei/vorlage"));
 }
 
 } // namespace
@@ -45,7 +46,8 @@ int main(int argc, char **argv)
     QObject::connect(&program, &zek::ui::Program::quitRequested, &app, [] { QCoreApplication::exit(0); });
     program.endOnSignals();
     // reading aloud comes when the speech engine answers, started once the first frame is drawn
-    QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &program.session(), &zek::TrainerSession::speechChanged);
+    QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &program.session(),
+                     &zek::TrainerSession::speechChanged);
     QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &program.wordShow(), &zek::WordShow::changed);
     platform.startSpeechAfterFirstPaint(&program.form1());
     if (!program.start())

@@ -111,8 +111,7 @@ TEST(CardFile, TheSampleBoxIsSortedAndFitForTheDrill)
     const struct {
         const char *a, *b;
         int sign;
-    } order[] = {{"Hund", "hund", 0}, {"Apfel", "Ast", -1}, {"Bär", "Baum", -1}, {"Bär", "Bar", 0},
-                 {"Straße", "Strasse", 0}, {"Zebra", "apfel", 1}, {"élève", "école", 1}, {"œuf", "oeuf", 0}};
+    } order[] = {{"Hund", "hund", 0}, {"Apfel", "Ast", -1}, {"Bär", "Baum", -1}, {"Bär", "Bar", 0}, {"Straße", "Strasse", 0}, {"Zebra", "apfel", 1}, {"élève", "école", 1}, {"œuf", "oeuf", 0}};
     for (const auto &c : order) {
         const int r = compareBaseWords(QString::fromUtf8(c.a), QString::fromUtf8(c.b));
         EXPECT_EQ((r > 0) - (r < 0), c.sign) << c.a << " " << c.b;

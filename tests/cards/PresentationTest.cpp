@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+// The tables below keep one entry a line, as they were written.
+// clang-format off
+
 using namespace zek;
 using namespace zek::test;
 
@@ -54,3 +57,4 @@ TEST(PresentWord, HiddenAmongRandomLetters)
     FixedRandom random({0.7});
     EXPECT_EQ(presentWord(12, QString(25, u'y'), random), QString(25, u'y')); // too long to hide
 }
+// clang-format on

@@ -16,7 +16,7 @@ SCENARIOS(MainWindow, Messages)
         {"a text too long", sample, "paste 12345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901",
          "Texteingabe", "last=Der Text ist zu lang!\r; kinds=none, OK, OK"},
         {"the levels", sample, "explain", "Schwierigkeitsstufe", "last=1 --> Nur das Lernwort schreiben\r2 --> Verwandtes Wort zusätzlich\r"
-         "3 --> Auch Satzbeispiel eingeben\r\r(Zum Ändern die Ziffer anklicken)\r; kinds=none, OK, OK"},
+                                                                 "3 --> Auch Satzbeispiel eingeben\r\r(Zum Ändern die Ziffer anklicken)\r; kinds=none, OK, OK"},
         {"the card", sample, "card", "ZEK-Karteikarte:  Fach 1", "last=A  p  f  e  l \r\rÄpfel\r\rDer Apfel ist rot.\r\r\r; kinds=none, OK, OK"},
         {"random order", sample, "order", "Wortauswahl", "last=Wortauswahl in zufälliger Reihenfolge!; kinds=none, OK, OK"},
         {"ABC order", sample, "order; order", "Wortauswahl|Wortauswahl", "last=Wortauswahl nach der ABC-Reihenfolge!; kinds=none, OK, OK|none, OK, OK"},
@@ -24,7 +24,7 @@ SCENARIOS(MainWindow, Messages)
         {"a new name", sample, "name Lena", "Neuer Name: Lena", "last=Der Benutzername wurde geändert.\rDie Karteikarten bleiben wie gesetzt.\r\r\r; kinds=none, OK, OK; name=Lena; file=122"},
         {"the exit question", sample, "answer nein; exit", "ZEK-Rechtschreibkartei", "last=Die ZEK-Rechtschreibkartei beenden?\r; kinds=critical, Ja Nein, Nein"},
         {"a failed save", sample, "type Apfel; gone; lang", "Fach 1|Speicherfehler", "last=Die Karteikarten wurden nicht gespeichert!\rDie Datei 'ZEKCARD1.LST' konnte nicht geschrieben werden\r"
-         "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\rDie Datei bleibt, wie sie war.\r; kinds=none, OK, OK|none, OK, OK; lang=D; boxes=222; file=none"},
+                                                                                     "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\rDie Datei bleibt, wie sie war.\r; kinds=none, OK, OK|none, OK, OK; lang=D; boxes=222; file=none"},
         {"a file that cannot be read", sample, "remove ZEKCARD2.LST; lang", "Dateifehler|Fach 1", "first=Die Kartei 'ZEKCARD2.LST' kann nicht gelesen werden.\rDie Datei wird nicht überschrieben.\r; kinds=none, OK, OK|none, OK, OK"},
         {"an incomplete installation", sample, "remove ZEKCARDS.INI; start", "ZEKKarte abbrechen", "last=Die Installation ist so nicht vollständig,\rder Programmstart wird abgebrochen!\r; kinds=none, OK, OK; started=no; total=0; lock=no"},
         {"ending without the cards saved", sample, "type Apfel; gone; answer ja; answer nein; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei",

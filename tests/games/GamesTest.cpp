@@ -15,7 +15,9 @@ SCENARIOS(Games, Hangman)
         {"S shows the s", one("Haus"), "hangman asSH; pick 0; key S", "", "masked= _ a _ s; marks=aS"},
         {"a click toggles its mark", one("Haus"), "hangman asSH; pick 0; pick 0", "", "marks=; wrong=0"},
         {"Ski-Lift: the hyphen shows", one("Ski-Lift"), "hangman x", "", "masked= _ _ _ - _ _ _ _"},
-        {"ß is found", one("Stra\xdf" "e"), "hangman ß; key ß", "", "masked= _ _ _ _ ß _; wrong=0"},
+        {"ß is found", one("Stra\xdf"
+                           "e"),
+         "hangman ß; key ß", "", "masked= _ _ _ _ ß _; wrong=0"},
         {"h shows H and h", one("Hoch"), "hangman h; key h", "", "masked= H _ _ h"},
         {"the same wrong letter costs twice", one("Haus"), "hangman xyz; key x; key x", "", "wrong=2"},
         {"nine wrong: the game goes on", one("Haus"), "hangman x; key x; key x; key x; key x; key x; key x; key x; key x; key x", "",

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+// The tables below keep their rows as they were written.
+// clang-format off
+
 using namespace zek;
 using namespace zek::test;
 using namespace Qt::StringLiterals;
@@ -123,3 +126,4 @@ TEST(Sheets, LaidOutLineByLine)
         expectInsideAndApart(pages, m);
     }
 }
+// clang-format on

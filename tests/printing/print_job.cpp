@@ -22,7 +22,7 @@ int main(int argc, char **argv)
     const QString folder = QString::fromLocal8Bit(argv[1]);
     const QByteArray kindName = argc > 2 ? QByteArray(argv[2]) : QByteArray("wordlist");
     const zek::SheetKind kind = kindName == "familysheet" ? zek::SheetKind::FamilySheet
-                              : kindName == "cardsheet"   ? zek::SheetKind::CardSheet
+        : kindName == "cardsheet"                         ? zek::SheetKind::CardSheet
                                                           : zek::SheetKind::WordList;
     QFile file(QDir(folder).filePath(QStringLiteral("ZEKCARD1.LST")));
     if (!file.open(QIODevice::ReadOnly))

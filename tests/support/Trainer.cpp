@@ -9,6 +9,9 @@
 #include <map>
 #include <string>
 
+// The tables below keep one entry a line, as they were written.
+// clang-format off
+
 namespace zek::test {
 
 namespace {
@@ -291,3 +294,4 @@ void runScenarios(std::initializer_list<Scenario> scenarios)
 }
 
 } // namespace zek::test
+// clang-format on

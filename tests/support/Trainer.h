@@ -129,8 +129,8 @@ bool registerScenarios(const char *suite, const char *table, const char *file, i
 
 // A table of scenarios, written like a TEST whose body calls runScenarios()
 // once; the body runs before main() and registers the rows.
-#define SCENARIOS(suite, table)                                                                                   \
-    static void suite##_##table##_rows();                                                                         \
-    [[maybe_unused]] static const bool suite##_##table##_registered =                                             \
-        zek::test::registerScenarios(#suite, #table, __FILE__, __LINE__, suite##_##table##_rows);                 \
+#define SCENARIOS(suite, table)                                                                   \
+    static void suite##_##table##_rows();                                                         \
+    [[maybe_unused]] static const bool suite##_##table##_registered =                             \
+        zek::test::registerScenarios(#suite, #table, __FILE__, __LINE__, suite##_##table##_rows); \
     static void suite##_##table##_rows()

@@ -7,9 +7,9 @@ using namespace zek;
 using namespace zek::test;
 
 static const QByteArray cards("2, Baum, B\xe4ume, Der Baum ist hoch.\r\n"
-                       "1, B\xe4r, B\xe4rin, Der B\xe4r mag Honig.\r\n"
-                       "0, Kuh, K\xfche, Die Kuh gibt Milch.\r\n"
-                       "1, Zug, Z\xfcge, Der Zug f\xe4hrt ab.\r\n");
+                              "1, B\xe4r, B\xe4rin, Der B\xe4r mag Honig.\r\n"
+                              "0, Kuh, K\xfche, Die Kuh gibt Milch.\r\n"
+                              "1, Zug, Z\xfcge, Der Zug f\xe4hrt ab.\r\n");
 
 TEST_F(FormTest, MirrorsTheDrillWhileTheChildTypes)
 {

@@ -40,8 +40,7 @@ TEST_F(EditorTest, ATeacherAddsACardAndTheChildDrillsIt)
     EXPECT_FALSE(form().isVisible());
     EXPECT_EQ(editor->windowTitle(), QStringLiteral("ZEK-Rechtschreibkartei:  Freund"));
     click("Bild8", editor);
-    for (auto [clear, name, text] : {std::tuple{"Befehl5", "Text1", "Aal"}, {"Befehl6", "Text2", "Aale"},
-                                      {"Befehl7", "Text3", "Der Aal schwimmt."}}) {
+    for (auto [clear, name, text] : {std::tuple{"Befehl5", "Text1", "Aal"}, {"Befehl6", "Text2", "Aale"}, {"Befehl7", "Text3", "Der Aal schwimmt."}}) {
         click(clear, editor);
         widget(name, editor)->setFocus();
         type(QString::fromUtf8(text), widget(name, editor));

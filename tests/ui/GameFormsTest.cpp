@@ -16,7 +16,13 @@ using namespace zek;
 using namespace zek::test;
 
 const QByteArray haus("2, Haus, H\xe4user, Das Haus ist gro\xdf.\r\n1, Zug, Z\xfcge, Der Zug f\xe4hrt.\r\n");
-static QByteArray twentyWords() { QByteArray b; for (int i = 100; i < 120; ++i) b += "1, Wort" + QByteArray::number(i) + ", Worte" + QByteArray::number(i) + ", Satz.\r\n"; return b; }
+static QByteArray twentyWords()
+{
+    QByteArray b;
+    for (int i = 100; i < 120; ++i)
+        b += "1, Wort" + QByteArray::number(i) + ", Worte" + QByteArray::number(i) + ", Satz.\r\n";
+    return b;
+}
 
 static void send(QWidget *w, QEvent::Type type, Qt::Key k, const QString &text, quint64 at)
 {
@@ -131,7 +137,9 @@ TEST_F(FormTest, LongWordsShowWholeAndTheFrenchTableFitsWithoutScrolling)
 {
     const QString longWord = QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitaensmuetzenabzeichenherstellungsbetriebsleit");
     copySampleBox(dir.path());
-    writeBytes(path("ZEKCARD1.LST"), "1, " + longWord.toLatin1() + ", x, y\r\n1, Stra\xdf" "enbahnhaltestellex, Halt, y\r\n" + twentyWords());
+    writeBytes(path("ZEKCARD1.LST"), "1, " + longWord.toLatin1() + ", x, y\r\n1, Stra\xdf"
+                                                                   "enbahnhaltestellex, Halt, y\r\n"
+                   + twentyWords());
     start();
     platform.answersOk = true;
 

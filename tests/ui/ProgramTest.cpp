@@ -47,7 +47,10 @@ TEST_F(FormTest, ASecondCopyEndsAndTheFirstKeepsItsAnswerHoweverItEnds)
         QCoreApplication::exec();
         return;
     }
-    const struct { int signal; bool takesNewFiles; } cases[] = {{SIGTERM, true}, {SIGHUP, false}, {SIGINT, true}, {SIGKILL, true}};
+    const struct {
+        int signal;
+        bool takesNewFiles;
+    } cases[] = {{SIGTERM, true}, {SIGHUP, false}, {SIGINT, true}, {SIGKILL, true}};
     for (const auto &c : cases) {
         SCOPED_TRACE(c.signal);
         QTemporaryDir box;

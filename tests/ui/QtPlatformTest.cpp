@@ -39,7 +39,7 @@ TEST(QtPlatform, BoxesReadJaNeinOkAndAbbrechen)
     const auto look = [&](QWidget *w) {
         auto *box = qobject_cast<QMessageBox *>(w);
         seen = box->windowTitle() + u'|' + box->text() + u'|' + QString::number(box->icon()) + u'|'
-             + box->defaultButton()->text() + u'|' + QString::number(box->findChildren<QPushButton *>().size());
+            + box->defaultButton()->text() + u'|' + QString::number(box->findChildren<QPushButton *>().size());
     };
     whenOpen(QStringLiteral("Ja"), look);
     EXPECT_EQ(platform.messageBox({"Titel", "Zeile 1\rZeile 2\r\nZeile 3\r", Buttons::YesNo, Icon::Critical, Answer::No}), Answer::Yes);
@@ -65,7 +65,11 @@ namespace {
 // answers for the engine.
 struct HeldSpeech : ui::SpeechEngine {
     void start() override { emit ready({QLocale("de_AT"), QLocale("de_DE"), QLocale("en_US"), QLocale("fr_CA")}); }
-    void say(const QString &text, const QLocale &voice) override { const QMutexLocker lock(&mutex); heard += voice.name() + u':' + text + u' '; }
+    void say(const QString &text, const QLocale &voice) override
+    {
+        const QMutexLocker lock(&mutex);
+        heard += voice.name() + u':' + text + u' ';
+    }
     QMutex mutex;
     QString heard;
 };
