@@ -2,10 +2,12 @@
 
 #include "Cp1252.h"
 #include "Folder.h"
+#include "Memory.h"
 
 #include <QFile>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 #ifdef __SSE2__
@@ -16,6 +18,19 @@ namespace zek {
 namespace {
 
 inline bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
+
+// How often the byte c occurs.
+qsizetype countByte(QByteArrayView bytes, char c)
+{
+    qsizetype n = 0;
+    const char *p = bytes.data();
+    const char *const end = p + bytes.size();
+    while ((p = static_cast<const char *>(std::memchr(p, c, std::size_t(end - p)))) != nullptr) {
+        ++n;
+        ++p;
+    }
+    return n;
+}
 
 // Passes over one line end: CR LF, a lone LF or a lone CR.
 inline const char *skipLineEnd(const char *p, const char *end)
@@ -135,10 +150,9 @@ private:
 // followed by a 0 (its separator), so utf16() is 0-terminated as for any
 // QString.
 //
-// The text is decoded in blocks of whole lines of about 32 KB, each a storage
-// of its own, just ahead of the fields read from it: the bytes are still in
-// the cache, and blocks of that size come from the heap and go back to it,
-// without mapping fresh pages from the system at every load.
+// The text is decoded in one piece, into memory advised for large pages: a
+// file of 32,767 cards decodes to some six megabytes, and faulting those in
+// page by page costs more than decoding them.
 class DecodedText {
 public:
     explicit DecodedText(QByteArrayView bytes) : m_bytes(bytes) {}
@@ -164,15 +178,13 @@ private:
     {
         close();
         const char *const end = m_bytes.data() + m_bytes.size();
-        const char *blockEnd = end;
-        if (end - start > 32 * 1024) {
-            blockEnd = start + 32 * 1024;
-            while (blockEnd > stop + 1 && !isLineEnd(blockEnd[-1]))
-                --blockEnd;
-            blockEnd = std::min(std::max(blockEnd, stop + 1), end);
-        }
-        m_block = QString(blockEnd - start, Qt::Uninitialized);
+        const char *const blockEnd = end;
+        Q_UNUSED(stop);
+        m_block.reserve(largeBlockCapacity(blockEnd - start, sizeof(char16_t)));
+        m_block.resize(blockEnd - start);
         m_chars = reinterpret_cast<char16_t *>(m_block.data());
+        adviseLargePages(m_chars, std::size_t(blockEnd - start) * sizeof(char16_t),
+                         std::size_t(m_block.capacity()) * sizeof(char16_t));
         m_data = m_block.data_ptr().d_ptr();
         m_blockStart = start;
         m_blockEnd = blockEnd;
@@ -220,6 +232,16 @@ CardFileContent readCardFile(QByteArrayView bytes)
         return content;
     DecodedText text(bytes);
     FieldReader fields(bytes);
+    // room for a card a line, taken at once (within reason: a card takes at
+    // least four bytes, and a damaged file of millions of lines grows the
+    // list as it goes)
+    qsizetype lineEnds = countByte(bytes, '\n');
+    if (lineEnds == 0)
+        lineEnds = countByte(bytes, '\r'); // a file of lone CRs
+    const qsizetype lines = std::min({lineEnds + 1, bytes.size() / 4 + 1, qsizetype(1) << 20});
+    content.cards.reserve(largeBlockCapacity(lines, sizeof(CardEntry)));
+    adviseLargePages(content.cards.data(), std::size_t(lines) * sizeof(CardEntry),
+                     std::size_t(content.cards.capacity()) * sizeof(CardEntry));
     for (;;) {
         QString card[4];
         int n = 0;
