@@ -2,6 +2,8 @@
 
 #include "CardFile.h"
 #include "Folder.h"
+#include "Memory.h"
+#include "Prefetch.h"
 #include "platform/Platform.h"
 
 #include <QFile>
@@ -76,14 +78,10 @@ bool CardStore::loadCardList(const QString &fileName, bool blockError)
     m_loaded = false;
     m_savedFile = fileName;
 
-    QFile file(filePath(m_folder, fileName));
+    if (std::optional<CardFileContent> early = takePrefetchedCardFile(filePath(m_folder, fileName)))
+        return takeContent(std::move(*early), blockError);
     QByteArray bytes;
-    bool ok = !fileName.isEmpty() && file.open(QIODevice::ReadOnly);
-    if (ok) {
-        bytes = file.readAll();
-        ok = file.error() == QFileDevice::NoError;
-    }
-    if (!ok) {
+    if (fileName.isEmpty() || !readWholeFile(filePath(m_folder, fileName), bytes)) {
         m_platform.messageBox({QStringLiteral("Dateifehler"),
                                QStringLiteral("Die Kartei '%1' kann nicht gelesen werden.\r"
                                               "Die Datei wird nicht überschrieben.\r")
@@ -91,7 +89,11 @@ bool CardStore::loadCardList(const QString &fileName, bool blockError)
         return false;
     }
 
-    CardFileContent content = readCardFile(bytes);
+    return takeContent(readCardFile(bytes), blockError);
+}
+
+bool CardStore::takeContent(CardFileContent content, bool blockError)
+{
     m_cards = std::move(content.cards);
     m_saved = m_cards;
     m_loaded = true;

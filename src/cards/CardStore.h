@@ -6,6 +6,8 @@
 
 namespace zek {
 
+struct CardFileContent;
+
 class Platform;
 
 // The one CardList in memory, read from and written to a card file in the
@@ -48,6 +50,8 @@ public:
     void removeCard(qsizetype position) { m_cards.remove(position); }
 
 private:
+    bool takeContent(CardFileContent content, bool blockError);
+
     QString m_folder;
     Platform &m_platform;
     CardList m_cards;

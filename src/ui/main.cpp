@@ -6,6 +6,8 @@
 #include "QtPlatform.h"
 
 #include "cards/Folder.h"
+#include "cards/Languages.h"
+#include "cards/Prefetch.h"
 #include "platform/Random.h"
 
 #include <QApplication>
@@ -22,10 +24,24 @@ QString templateFolder()
         .filePath(QStringLiteral("../share/zek-rechtschreibkartei/vorlage"));
 }
 
+// The start opens the box on its first language: that card file is read on
+// a thread of its own while the window system is set up.
+void readFirstCardsEarly(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const QString folder = zek::likelyCardFolder(arguments, QDir::currentPath(), QDir::homePath());
+    if (!folder.isEmpty())
+        zek::prefetchCardFile(QDir(folder).filePath(zek::languages.front().cardFileName()));
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    readFirstCardsEarly(argc, argv);
+    const std::future<void> fonts = zek::ui::prepareFontsInBackground();
     QApplication app(argc, argv);
     // the program ends only through the exit question of the main window
     app.setQuitOnLastWindowClosed(false);

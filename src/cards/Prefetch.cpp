@@ -1,0 +1,102 @@
+#include "Prefetch.h"
+
+#include "Folder.h"
+#include "Memory.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <future>
+#include <mutex>
+
+#include <sys/stat.h>
+
+namespace zek {
+namespace {
+
+// What tells one state of a file from another: a save replaces the file
+// (another inode) or at least changes its time or size.
+struct FileIdentity {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    long long changedSeconds = 0;
+    long changedNanoseconds = 0;
+
+    friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
+};
+
+FileIdentity identityOf(const QString &path)
+{
+    struct stat s {};
+    if (::stat(QFile::encodeName(path).constData(), &s) != 0)
+        return {};
+    return {true, s.st_dev, s.st_ino, s.st_size, s.st_mtim.tv_sec, s.st_mtim.tv_nsec};
+}
+
+struct Prefetched {
+    FileIdentity identity; // before the read; not existing when the file changed during it
+    std::optional<CardFileContent> content;
+};
+
+Prefetched readInBackground(const QString &path)
+{
+    Prefetched result;
+    result.identity = identityOf(path);
+    QByteArray bytes;
+    if (!result.identity.exists || !readWholeFile(path, bytes) || identityOf(path) != result.identity)
+        return {};
+    result.content = readCardFile(bytes);
+    return result;
+}
+
+std::mutex prefetchMutex;
+QString prefetchPath;
+std::future<Prefetched> prefetch; // waited for at the end of the run, should nobody take it
+
+} // namespace
+
+void prefetchCardFile(const QString &path)
+{
+    const std::lock_guard lock(prefetchMutex);
+    if (prefetch.valid() || path.isEmpty())
+        return;
+    prefetchPath = path;
+    try {
+        prefetch = std::async(std::launch::async, readInBackground, path);
+    } catch (const std::system_error &) {
+        // no thread to be had: the start reads the file itself
+    }
+}
+
+std::optional<CardFileContent> takePrefetchedCardFile(const QString &path)
+{
+    std::future<Prefetched> pending;
+    {
+        const std::lock_guard lock(prefetchMutex);
+        if (!prefetch.valid())
+            return std::nullopt;
+        pending = std::move(prefetch);
+        if (QFileInfo(prefetchPath) != QFileInfo(path))
+            return std::nullopt; // another file: the read is waited for and dropped
+    }
+    Prefetched done = pending.get();
+    if (!done.content || identityOf(path) != done.identity)
+        return std::nullopt;
+    return std::move(done.content);
+}
+
+QString likelyCardFolder(const QStringList &arguments, const QString &workingFolder, const QString &home)
+{
+    if (!arguments.isEmpty()) {
+        const QFileInfo given(QDir(workingFolder).absoluteFilePath(arguments.first()));
+        return given.isDir() ? given.absoluteFilePath() : QString();
+    }
+    if (cardBoxFilesIn(workingFolder) > 0)
+        return QDir(workingFolder).absolutePath();
+    const QString own = QDir(home).filePath(QStringLiteral("ZEK-Rechtschreibkartei"));
+    return QFileInfo(own).isDir() ? own : QString();
+}
+
+} // namespace zek

@@ -1,0 +1,121 @@
+// Reading ahead at the start: the early read is only ever taken when it is
+// what the file holds now, and memory for large blocks keeps what is in it.
+#include "cards/CardFile.h"
+#include "cards/Memory.h"
+#include "cards/Prefetch.h"
+
+#include "TestFiles.h"
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace zek;
+using namespace zek::test;
+
+namespace {
+
+const QByteArray twoCards("1, Affe, affig, Der Affe lacht.\r\n2, B\xe4r, B\xe4ren, Der B\xe4r brummt.\r\n");
+
+} // namespace
+
+TEST(Prefetch, TakenOnlyWhenItIsWhatTheFileHoldsNow)
+{
+    const struct {
+        const char *name;
+        std::function<void(const QString &file)> meanwhile; // after the read began, before the load
+        const char *loaded; // the file the load asks for
+        bool taken; // the early read must be taken
+    } rows[] = {
+        {"an unchanged file", [](const QString &) {}, "ZEKCARD1.LST", true},
+        {"a file saved again (replaced)",
+         [](const QString &f) {
+             writeBytes(f + ".neu", twoCards + "3, Zug, ziehen, Der Zug f\xe4hrt.\r\n");
+             QFile::remove(f);
+             QFile::rename(f + ".neu", f);
+         },
+         "ZEKCARD1.LST", false},
+        {"a file written over in place", [](const QString &f) { writeBytes(f, "5, Zug, ziehen, Der Zug.\r\n"); },
+         "ZEKCARD1.LST", false},
+        {"a file removed", [](const QString &f) { QFile::remove(f); }, "ZEKCARD1.LST", false},
+        {"another file", [](const QString &) {}, "ZEKCARD2.LST", false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        const QString file = QDir(dir.path()).filePath(QStringLiteral("ZEKCARD1.LST"));
+        writeBytes(file, twoCards);
+        writeBytes(QDir(dir.path()).filePath(QStringLiteral("ZEKCARD2.LST")), "1, dog, puppy, The dog barks.\r\n");
+        prefetchCardFile(file);
+        row.meanwhile(file);
+        const QString loaded = QDir(dir.path()).filePath(QLatin1String(row.loaded));
+        const std::optional<CardFileContent> early = takePrefetchedCardFile(loaded);
+        // never an old state: the read may have seen the change already, then it is taken
+        if (early) {
+            EXPECT_EQ(early->cards, readCardFile(readBytes(loaded)).cards);
+        }
+        if (row.taken) {
+            EXPECT_TRUE(early.has_value());
+        }
+        EXPECT_FALSE(takePrefetchedCardFile(loaded).has_value()) << "taken once";
+    }
+}
+
+TEST(Prefetch, TheEarlyGuessOfTheFolderMakesNothing)
+{
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    for (const char *folder : {"given", "box", "home"})
+        dir.mkdir(QLatin1String(folder));
+    writeBytes(dir.filePath("box/ZEKCARD1.LST"), twoCards);
+    const QString home = dir.filePath("home");
+    EXPECT_EQ(likelyCardFolder({"given"}, root.path(), home), dir.filePath("given"));
+    EXPECT_EQ(likelyCardFolder({"missing"}, root.path(), home), QString());
+    EXPECT_EQ(likelyCardFolder({}, dir.filePath("box"), home), dir.filePath("box"));
+    EXPECT_EQ(likelyCardFolder({}, dir.filePath("given"), home), QString()) << "the own box is not there yet";
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath("home/ZEK-Rechtschreibkartei")));
+    dir.mkdir(QStringLiteral("home/ZEK-Rechtschreibkartei"));
+    EXPECT_EQ(likelyCardFolder({}, dir.filePath("given"), home), dir.filePath("home/ZEK-Rechtschreibkartei"));
+}
+
+TEST(Memory, WholeFilesReadAsTheyAre)
+{
+    QTemporaryDir dir;
+    QByteArray large(3 * 1024 * 1024 + 17, 'x'); // large pages
+    for (qsizetype i = 0; i < large.size(); i += 4099)
+        large[i] = char(i % 251);
+    for (const QByteArray &bytes : {QByteArray(), twoCards, large}) {
+        const QString file = QDir(dir.path()).filePath(QStringLiteral("f"));
+        writeBytes(file, bytes);
+        QByteArray read("old");
+        EXPECT_TRUE(readWholeFile(file, read));
+        EXPECT_EQ(read, bytes);
+    }
+    QByteArray read("old");
+    EXPECT_FALSE(readWholeFile(QDir(dir.path()).filePath(QStringLiteral("missing")), read));
+    EXPECT_TRUE(read.isEmpty());
+    EXPECT_FALSE(readWholeFile(dir.path(), read)) << "a folder";
+    EXPECT_TRUE(read.isEmpty());
+}
+
+TEST(Memory, LargeBlocksEndOnALargePage)
+{
+    constexpr std::size_t largePage = 2 << 20;
+    EXPECT_EQ(largeBlockCapacity(1000, 96), 1000) << "a small block as it is";
+    for (const qsizetype count : {qsizetype(32767), qsizetype(3 << 20)}) {
+        const qsizetype capacity = largeBlockCapacity(count, 96);
+        EXPECT_GE(capacity, count);
+        // with the bookkeeping in front, whole large pages and no more than one spare
+        const std::size_t bytes = std::size_t(capacity) * 96 + 2048;
+        EXPECT_LT((largePage - bytes % largePage) % largePage, 96u);
+        EXPECT_LT(bytes - std::size_t(count) * 96, largePage + 4096);
+    }
+    QString text;
+    text.reserve(largeBlockCapacity(3 << 20, 2));
+    text.fill(u'ä', 3 << 20);
+    adviseLargePages(text.data(), std::size_t(text.size()) * 2, std::size_t(text.capacity()) * 2);
+    EXPECT_EQ(text, QString(3 << 20, u'ä')) << "the advice keeps what is there";
+}
