@@ -2,7 +2,9 @@
 // time from fork to the MapNotify of a top-level window with the given title
 // on the X server of DISPLAY (a virtual one, without window manager). Two
 // programs are started in turn, pair after pair; the medians and their ratio
-// are printed.
+// are printed. A moment after its window came, each program is asked to end
+// (SIGTERM, as a logout does), and the time until it has ended is printed as
+// well: leaving must stay quick, whatever the start left running.
 //
 //   zek_start_timer PAIRS TITLE PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]
 #include <xcb/xcb.h>
@@ -38,9 +40,28 @@ std::string windowName(xcb_connection_t *x, xcb_window_t window)
     return name;
 }
 
-// Seconds from the start of the program until its window is mapped; a
-// negative value when it did not come within a minute.
-double timeOne(xcb_connection_t *x, const std::string &title, std::vector<char *> argv)
+struct Timing {
+    double start = -1; // until the window is mapped; negative when it did not come within a minute
+    double leave = -1; // from SIGTERM until the program has ended
+};
+
+// Ends the child: SIGTERM, after five seconds SIGKILL. The seconds until it
+// had ended, negative when it had to be killed.
+double endChild(pid_t child)
+{
+    const Clock::time_point asked = Clock::now();
+    kill(child, SIGTERM);
+    while (Clock::now() - asked < std::chrono::seconds(5)) {
+        if (waitpid(child, nullptr, WNOHANG) == child)
+            return std::chrono::duration<double>(Clock::now() - asked).count();
+        usleep(500);
+    }
+    kill(child, SIGKILL);
+    waitpid(child, nullptr, 0);
+    return -1;
+}
+
+Timing timeOne(xcb_connection_t *x, const std::string &title, std::vector<char *> argv)
 {
     while (xcb_generic_event_t *e = xcb_poll_for_event(x))
         std::free(e); // what earlier runs left
@@ -52,7 +73,8 @@ double timeOne(xcb_connection_t *x, const std::string &title, std::vector<char *
         std::perror(argv[0]);
         _exit(127);
     }
-    double seconds = -1;
+    Timing timing;
+    double &seconds = timing.start;
     const int fd = xcb_get_file_descriptor(x);
     while (seconds < 0 && Clock::now() - start < std::chrono::seconds(60)) {
         xcb_generic_event_t *e = xcb_poll_for_event(x);
@@ -71,14 +93,10 @@ double timeOne(xcb_connection_t *x, const std::string &title, std::vector<char *
         }
         std::free(e);
     }
-    kill(child, SIGTERM);
-    for (int i = 0; i < 100 && waitpid(child, nullptr, WNOHANG) == 0; ++i)
-        usleep(50000);
-    if (waitpid(child, nullptr, WNOHANG) == 0) {
-        kill(child, SIGKILL);
-        waitpid(child, nullptr, 0);
-    }
-    return seconds;
+    if (seconds >= 0)
+        usleep(300000); // the first frame drawn, reading aloud being started
+    timing.leave = endChild(child);
+    return timing;
 }
 
 double median(std::vector<double> v)
@@ -117,20 +135,28 @@ int main(int argc, char **argv)
     xcb_change_window_attributes(x, root, XCB_CW_EVENT_MASK, &mask);
     xcb_flush(x);
 
-    std::vector<double> ta, tb;
+    std::vector<double> ta, tb, la, lb;
     for (int i = 0; i < pairs; ++i) {
-        const double sa = timeOne(x, title, a);
-        const double sb = timeOne(x, title, b);
-        if (sa < 0 || sb < 0) {
+        const Timing sa = timeOne(x, title, a);
+        const Timing sb = timeOne(x, title, b);
+        if (sa.start < 0 || sb.start < 0) {
             std::fprintf(stderr, "a window did not come (pair %d)\n", i + 1);
             return 1;
         }
-        ta.push_back(sa);
-        tb.push_back(sb);
-        std::printf("pair %2d: %.4f s  %.4f s\n", i + 1, sa, sb);
+        if (sa.leave < 0 || sb.leave < 0) {
+            std::fprintf(stderr, "a program did not end within five seconds (pair %d)\n", i + 1);
+            return 1;
+        }
+        ta.push_back(sa.start);
+        tb.push_back(sb.start);
+        la.push_back(sa.leave);
+        lb.push_back(sb.leave);
+        std::printf("pair %2d: %.4f s  %.4f s   (leaving %.4f s  %.4f s)\n", i + 1, sa.start, sb.start, sa.leave,
+                    sb.leave);
     }
     const double ma = median(ta), mb = median(tb);
-    std::printf("%s: median %.4f s\n%s: median %.4f s\nratio: %.2f\n", a[0], ma, b[0], mb, mb / ma);
+    std::printf("%s: median %.4f s, leaving %.4f s\n%s: median %.4f s, leaving %.4f s\nratio: %.2f\n", a[0], ma,
+                median(la), b[0], mb, median(lb), mb / ma);
     xcb_disconnect(x);
     return 0;
 }
