@@ -3,6 +3,8 @@
 #include "Twips.h"
 #include "Widgets.h"
 #include "QtPlatform.h"
+#include "Leseschrift.h"
+#include "ReadingFont.h"
 
 #include "cards/Presentation.h"
 #include "drill/Drill.h"
@@ -120,7 +122,6 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     }
 
     m_display = addLabel(this, "Bezeichnung10", twipsRect(1440, 1800, 6855, 2055));
-    m_display->setFont(QFont(QStringLiteral("Comic Sans MS"), 24));
     m_display->setAlignment(Qt::AlignCenter);
     m_display->setWordWrap(true);
     setBackground(m_display, Qt::white);
@@ -128,6 +129,12 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     // the speaker belongs to the word: in the top right corner of its white field
     m_readAloud = addButton("Vorlesen", QStringLiteral("Vorlesen"), QStringLiteral("speaker"), 7740, 1860,
                             [this] { m_main.readAloud(); });
+    // dictation beside it, the reading aids in the top tool bar
+    m_dictation = addButton("Hoerdiktat", QStringLiteral("Hördiktat"), QStringLiteral("dictation_off"), 7185, 1860,
+                            [this] { m_main.toggleDictation(); });
+    m_dictation->setCheckable(true);
+    addButton("Schrift", QStringLiteral("Schrift"), QStringLiteral("font"), 6360, 120,
+              [this] { openReadingAids(); });
 
     QLabel *instruction =
         addLabel(this, "Bezeichnung7", twipsRect(1320, 3960, 7095, 255),
@@ -138,7 +145,6 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     m_answer = new QLineEdit(this);
     m_answer->setObjectName(QStringLiteral("Text3"));
     m_answer->setGeometry(twipsRect(1440, 4320, 6855, 1455));
-    m_answer->setFont(QFont(QStringLiteral("Comic Sans MS"), 24));
     m_answer->setFrame(true);
     setBackground(m_answer, Qt::white);
     setForeground(m_answer, darkBlue);
@@ -244,6 +250,7 @@ void Form1::refresh()
         const QSignalBlocker blocker(m_answer);
         m_answer->setText(m_drill.answerText());
     }
+    showReadingAids();
     if (m_drill.answerIsRed() != m_answerWasRed) {
         m_answerWasRed = m_drill.answerIsRed();
         setBackground(m_answer, m_answerWasRed ? toColor(answerRed) : QColor(Qt::white));
@@ -268,6 +275,17 @@ void Form1::refresh()
     const Language &language = m_main.language();
     m_userName->setText(m_main.userName());
     showReadAloud(m_readAloud, m_main.voiceAvailable());
+    // the picture shows whether dictation is on
+    m_dictation->setEnabled(m_main.voiceAvailable());
+    m_dictation->setToolTip(m_main.voiceAvailable() ? QStringLiteral("Hördiktat")
+                                                    : QStringLiteral("Hördiktat (keine Sprachausgabe gefunden)"));
+    m_dictation->setChecked(m_main.settings().dictation);
+    const QString icon = m_main.settings().dictation ? QStringLiteral("dictation_on") : QStringLiteral("dictation_off");
+    if (icon != m_dictationIcon) {
+        m_dictationIcon = icon;
+        m_dictation->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    }
+    m_dictation->setAccessibleName(m_dictation->toolTip());
     m_caption->setText(screenText(language.caption()));
     if (language.code() != m_shownLanguage) {
         m_shownLanguage = language.code();
@@ -284,6 +302,29 @@ void Form1::refresh()
     m_caption->setVisible(m_main.isWide());
     m_characters->setVisible(m_main.isWide());
     fitWidth();
+}
+
+// The word and the answer box in the reading font, each text shrunk until
+// it fits its box.
+void Form1::showReadingAids()
+{
+    const ReadingAids &aids = m_main.settings().aids;
+    const qreal spacing = letterSpacingShare(aids.spacing);
+    fitFont(m_display, m_drill.wordDisplay(), readingFont(aids, 24), spacing, true);
+    // the line edit keeps a few pixels of frame and margin on each side
+    fitFont(m_answer, m_drill.answerText(), readingFont(aids, 24), spacing, false, 6);
+}
+
+void Form1::openReadingAids()
+{
+    auto *window = new Leseschrift(m_main.settings().aids,
+                                   m_drill.card().baseWord.isEmpty() ? QStringLiteral("Haus") : m_drill.card().baseWord,
+                                   this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowModality(Qt::WindowModal);
+    connect(window, &QDialog::accepted, this, [this, window] { m_main.applyReadingAids(window->chosen()); });
+    connect(window, &QDialog::rejected, this, &Form1::focusAnswerBox);
+    window->show();
 }
 
 void Form1::fitWidth()

@@ -1,0 +1,71 @@
+#include "ReadingFont.h"
+
+#include <QFontMetricsF>
+#include <QPaintDevice>
+#include <QWidget>
+
+namespace zek::ui {
+
+namespace {
+
+// The letter spacing is given in pixels of the device: a share of the
+// font's size in those pixels (not QFont::PercentageSpacing, which scales
+// each letter's own width and so gives a narrow "i" almost nothing).
+void spaceLetters(QFont &font, qreal share, const QPaintDevice *device)
+{
+    if (share <= 0)
+        return;
+    const qreal dpi = device ? device->logicalDpiY() : 96;
+    font.setLetterSpacing(QFont::AbsoluteSpacing, share * font.pointSizeF() * dpi / 72.0);
+}
+
+} // namespace
+
+QString readingFamily(ReadingFont font)
+{
+    switch (font) {
+    case ReadingFont::Andika: return QStringLiteral("Andika");
+    case ReadingFont::OpenDyslexic: return QStringLiteral("OpenDyslexic");
+    case ReadingFont::ComicNeue: break;
+    }
+    return QStringLiteral("Comic Sans MS"); // the name the windows have always used
+}
+
+QFont readingFont(const ReadingAids &aids, qreal points, bool bold)
+{
+    QFont font(readingFamily(aids.font));
+    font.setPointSizeF(points * textSizeFactor(aids.size));
+    if (bold)
+        font.setBold(true);
+    return font;
+}
+
+QFont fittedFont(const QString &text, const QFont &font, qreal spacingShare, const QSize &box,
+                 const QPaintDevice *device, bool wrap, qreal minimumPoints)
+{
+    const QRectF room(QPointF(0, 0), QSizeF(box));
+    const int flags = Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0);
+    QFont sized = font;
+    for (qreal points = font.pointSizeF(); points >= minimumPoints; points -= 0.5) {
+        sized.setPointSizeF(points);
+        spaceLetters(sized, spacingShare, device);
+        if (text.isEmpty())
+            return sized;
+        const QRectF needed = QFontMetricsF(sized, device).boundingRect(room, flags, text);
+        if (needed.width() <= room.width() && needed.height() <= room.height())
+            return sized;
+    }
+    sized.setPointSizeF(minimumPoints);
+    spaceLetters(sized, spacingShare, device);
+    return sized;
+}
+
+void fitFont(QWidget *w, const QString &text, const QFont &font, qreal spacingShare, bool wrap, int margin)
+{
+    const QSize room = w->contentsRect().size() - QSize(2 * margin, 2 * margin);
+    const QFont fitted = fittedFont(text, font, spacingShare, room, w, wrap);
+    if (fitted != w->font())
+        w->setFont(fitted);
+}
+
+} // namespace zek::ui
