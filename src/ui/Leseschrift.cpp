@@ -90,7 +90,9 @@ QButtonGroup *Leseschrift::addChoices(const char *name, const QString &title, co
         option->setChecked(i == checked);
         group->addButton(option, i);
         row->addWidget(option);
+        row->addSpacing(24);
     }
+    row->addStretch(); // an option takes clicks on its circle and name only
     static_cast<QVBoxLayout *>(layout())->addWidget(box);
     return group;
 }
