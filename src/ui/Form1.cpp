@@ -324,6 +324,8 @@ void Form1::openReadingAids()
     window->setWindowModality(Qt::WindowModal);
     connect(window, &QDialog::accepted, this, [this, window] { m_main.applyReadingAids(window->chosen()); });
     connect(window, &QDialog::rejected, this, &Form1::focusAnswerBox);
+    window->adjustSize();
+    window->move(frameGeometry().center() - window->rect().center()); // over the word, also without a window manager
     window->show();
 }
 
