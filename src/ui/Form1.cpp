@@ -1,5 +1,6 @@
 #include "Form1.h"
 
+#include "FitText.h"
 #include "Twips.h"
 #include "Widgets.h"
 #include "QtPlatform.h"
@@ -98,6 +99,8 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     m_userName->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     m_userName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setForeground(m_userName, Qt::white);
+    // the name stands right of the "Schrift" button, which lies on its left end
+    m_userName->setContentsMargins(twips(6360 + 495 + 60 - 6000), 0, 0, 0);
 
     // the box labels and their counters; a click on either chooses the box
     static const char *const labelNames[6] = {"fehler1",       "Bezeichnung15", "Bezeichnung16",
@@ -273,7 +276,7 @@ void Form1::refresh()
     m_modesWereVisible = m_drill.modeListVisible();
 
     const Language &language = m_main.language();
-    m_userName->setText(m_main.userName());
+    showFitted(m_userName, m_main.userName(), QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     showReadAloud(m_readAloud, m_main.voiceAvailable());
     // the picture shows whether dictation is on
     m_dictation->setEnabled(m_main.voiceAvailable());

@@ -129,6 +129,14 @@ TEST_F(FormTest, HoerdiktatSitsBesideVorlesenAndShowsWhetherItIsOn)
     EXPECT_EQ(button->accessibleName(), QStringLiteral("Hördiktat"));
     EXPECT_TRUE(widget("Bezeichnung10")->geometry().contains(button->geometry()));
     EXPECT_EQ(button->parentWidget()->childAt(button->geometry().center()), button);
+    // a long user name stays clear of the "Schrift" button beside it
+    platform.expectInput(QStringLiteral("Maximiliane Hohenberg"));
+    platform.expectMessage();
+    click("Picture1");
+    auto *name = widget<QLabel>("Bezeichnung11");
+    EXPECT_EQ(name->text(), QStringLiteral("Maximiliane Hohenberg"));
+    EXPECT_LE(name->fontMetrics().horizontalAdvance(name->text()), name->contentsRect().width());
+    EXPECT_GE(name->contentsRect().left(), widget("Schrift")->geometry().right() - name->x());
     click("Hoerdiktat");
     EXPECT_TRUE(button->isChecked());
     EXPECT_EQ(text("Bezeichnung10"), QStringLiteral("Hör gut zu und schreibe!"));
