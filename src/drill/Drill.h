@@ -75,6 +75,9 @@ public:
     QString wordTotalText() const { return QLatin1Char(' ') + QString::number(m_counts.total); }
     const CurrentCard &card() const { return m_card; }
     const QString &wordDisplay() const { return m_display; }
+    // The display shows the learning word in its presentation mode (spaced
+    // out): one word, whose letters belong on one line.
+    bool displayIsWord() const { return m_step == 0 && !m_display.isEmpty() && m_display == m_hiddenCopy; }
     const QString &answerText() const { return m_answer; }
     bool answerIsRed() const { return m_red; }
     QString levelDigit() const { return m_levelDigit; }

@@ -313,9 +313,10 @@ void Form1::showReadingAids()
 {
     const ReadingAids &aids = m_main.settings().aids;
     const qreal spacing = letterSpacingShare(aids.spacing);
-    fitFont(m_display, m_drill.wordDisplay(), readingFont(aids, 24), spacing, true);
+    fitFont(m_display, m_drill.wordDisplay(), readingFont(aids, 24), spacing,
+            m_drill.displayIsWord() ? Wrap::AfterShrinking : Wrap::Always);
     // the line edit keeps a few pixels of frame and margin on each side
-    fitFont(m_answer, m_drill.answerText(), readingFont(aids, 24), spacing, false, 6);
+    fitFont(m_answer, m_drill.answerText(), readingFont(aids, 24), spacing, Wrap::Never, 6);
 }
 
 void Form1::openReadingAids()

@@ -98,7 +98,8 @@ void Form2::refresh()
     for (int i = 0; i < 3; ++i) {
         m_lines[i]->setText(texts[i]);
         // each line shrinks until it fits its field
-        fitFont(m_lines[i], texts[i], readingFont(m_aids, points[i], true), letterSpacingShare(m_aids.spacing), true);
+        fitFont(m_lines[i], texts[i], readingFont(m_aids, points[i], true), letterSpacingShare(m_aids.spacing),
+                i < 2 ? Wrap::AfterShrinking : Wrap::Always);
     }
     m_number->setText(m_show.numberText());
     m_count->setText(m_show.countText());

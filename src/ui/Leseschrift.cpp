@@ -100,7 +100,8 @@ QButtonGroup *Leseschrift::addChoices(const char *name, const QString &title, co
 void Leseschrift::showPreview()
 {
     m_preview->setText(m_word);
-    fitFont(m_preview, m_word, readingFont(m_chosen, wordPoints), letterSpacingShare(m_chosen.spacing), true, 2);
+    fitFont(m_preview, m_word, readingFont(m_chosen, wordPoints), letterSpacingShare(m_chosen.spacing), Wrap::AfterShrinking,
+            2);
 }
 
 } // namespace zek::ui

@@ -4,6 +4,8 @@
 #include <QPaintDevice>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace zek::ui {
 
 namespace {
@@ -41,26 +43,32 @@ QFont readingFont(const ReadingAids &aids, qreal points, bool bold)
 }
 
 QFont fittedFont(const QString &text, const QFont &font, qreal spacingShare, const QSize &box,
-                 const QPaintDevice *device, bool wrap, qreal minimumPoints)
+                 const QPaintDevice *device, Wrap wrap, qreal minimumPoints)
 {
     const QRectF room(QPointF(0, 0), QSizeF(box));
-    const int flags = Qt::AlignCenter | (wrap ? Qt::TextWordWrap : 0);
     QFont sized = font;
-    for (qreal points = font.pointSizeF(); points >= minimumPoints; points -= 0.5) {
+    const auto fitsAt = [&](qreal points, bool wrapped) {
         sized.setPointSizeF(points);
         spaceLetters(sized, spacingShare, device);
         if (text.isEmpty())
-            return sized;
+            return true;
+        const int flags = Qt::AlignCenter | (wrapped ? Qt::TextWordWrap : 0);
         const QRectF needed = QFontMetricsF(sized, device).boundingRect(room, flags, text);
-        if (needed.width() <= room.width() && needed.height() <= room.height())
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    };
+    const qreal largest = font.pointSizeF();
+    if (wrap == Wrap::AfterShrinking)
+        for (qreal points = largest; points >= std::max(minimumPoints, largest / 2); points -= 0.5)
+            if (fitsAt(points, false))
+                return sized;
+    for (qreal points = largest; points >= minimumPoints; points -= 0.5)
+        if (fitsAt(points, wrap != Wrap::Never))
             return sized;
-    }
-    sized.setPointSizeF(minimumPoints);
-    spaceLetters(sized, spacingShare, device);
+    fitsAt(minimumPoints, wrap != Wrap::Never);
     return sized;
 }
 
-void fitFont(QWidget *w, const QString &text, const QFont &font, qreal spacingShare, bool wrap, int margin)
+void fitFont(QWidget *w, const QString &text, const QFont &font, qreal spacingShare, Wrap wrap, int margin)
 {
     const QSize room = w->contentsRect().size() - QSize(2 * margin, 2 * margin);
     const QFont fitted = fittedFont(text, font, spacingShare, room, w, wrap);
