@@ -101,10 +101,10 @@ int main(int argc, char **argv)
     const struct {
         zek::ReadingAids aids;
         const char *name;
-    } looks[] = {{{zek::ReadingFont::ComicNeue, zek::LetterSpacing::Normal, zek::TextSize::Normal}, "form1-comic-neue.png"},
-                 {{zek::ReadingFont::Andika, zek::LetterSpacing::Wide, zek::TextSize::Normal}, "form1-andika.png"},
-                 {{zek::ReadingFont::OpenDyslexic, zek::LetterSpacing::Wide, zek::TextSize::Large},
-                  "form1-opendyslexic.png"}};
+    } looks[] = {
+        {{zek::ReadingFont::ComicNeue, zek::LetterSpacing::Normal, zek::TextSize::Normal}, "form1-comic-neue.png"},
+        {{zek::ReadingFont::Andika, zek::LetterSpacing::Wide, zek::TextSize::Normal}, "form1-andika.png"},
+        {{zek::ReadingFont::OpenDyslexic, zek::LetterSpacing::Wide, zek::TextSize::Large}, "form1-opendyslexic.png"}};
     for (const auto &look : looks) {
         program.session().applyReadingAids(look.aids);
         shoot(look.name);

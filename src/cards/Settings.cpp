@@ -34,7 +34,10 @@ QStringList readingFontNames()
     return {QStringLiteral("Comic Neue"), QStringLiteral("Andika"), QStringLiteral("OpenDyslexic")};
 }
 
-QStringList letterSpacingNames() { return {QStringLiteral("normal"), QStringLiteral("weit"), QStringLiteral("sehr weit")}; }
+QStringList letterSpacingNames()
+{
+    return {QStringLiteral("normal"), QStringLiteral("weit"), QStringLiteral("sehr weit")};
+}
 
 QStringList textSizeNames() { return {QStringLiteral("normal"), QStringLiteral("groß")}; }
 
@@ -73,11 +76,10 @@ Settings parseSettings(const QByteArray &bytes)
 
 QByteArray settingsBytes(const Settings &settings)
 {
-    const QString text = QStringLiteral("# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei\n")
-                         + dictationKey + u'=' + (settings.dictation ? on : off) + u'\n'
-                         + fontKey + u'=' + readingFontNames()[int(settings.aids.font)] + u'\n'
-                         + spacingKey + u'=' + letterSpacingNames()[int(settings.aids.spacing)] + u'\n'
-                         + sizeKey + u'=' + textSizeNames()[int(settings.aids.size)] + u'\n';
+    const QString text = QStringLiteral("# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei\n") + dictationKey + u'='
+        + (settings.dictation ? on : off) + u'\n' + fontKey + u'=' + readingFontNames()[int(settings.aids.font)] + u'\n'
+        + spacingKey + u'=' + letterSpacingNames()[int(settings.aids.spacing)] + u'\n' + sizeKey + u'='
+        + textSizeNames()[int(settings.aids.size)] + u'\n';
     return text.toUtf8();
 }
 

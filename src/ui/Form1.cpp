@@ -136,8 +136,7 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     m_dictation = addButton("Hoerdiktat", QStringLiteral("Hördiktat"), QStringLiteral("dictation_off"), 7185, 1860,
                             [this] { m_main.toggleDictation(); });
     m_dictation->setCheckable(true);
-    addButton("Schrift", QStringLiteral("Schrift"), QStringLiteral("font"), 6360, 120,
-              [this] { openReadingAids(); });
+    addButton("Schrift", QStringLiteral("Schrift"), QStringLiteral("font"), 6360, 120, [this] { openReadingAids(); });
 
     QLabel *instruction =
         addLabel(this, "Bezeichnung7", twipsRect(1320, 3960, 7095, 255),
@@ -321,9 +320,9 @@ void Form1::showReadingAids()
 
 void Form1::openReadingAids()
 {
-    auto *window = new Leseschrift(m_main.settings().aids,
-                                   m_drill.card().baseWord.isEmpty() ? QStringLiteral("Haus") : m_drill.card().baseWord,
-                                   this);
+    auto *window =
+        new Leseschrift(m_main.settings().aids,
+                        m_drill.card().baseWord.isEmpty() ? QStringLiteral("Haus") : m_drill.card().baseWord, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::WindowModal);
     connect(window, &QDialog::accepted, this, [this, window] { m_main.applyReadingAids(window->chosen()); });

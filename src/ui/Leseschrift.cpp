@@ -28,16 +28,15 @@ Leseschrift::Leseschrift(const ReadingAids &current, const QString &word, QWidge
     setWindowTitle(QStringLiteral("Leseschrift"));
     auto *layout = new QVBoxLayout(this);
 
-    QButtonGroup *fonts =
-        addChoices("Schriftart", QStringLiteral("Schrift"), readingFontNames(), int(current.font));
+    QButtonGroup *fonts = addChoices("Schriftart", QStringLiteral("Schrift"), readingFontNames(), int(current.font));
     // each font's name is written in that font
     for (QAbstractButton *button : fonts->buttons()) {
         QFont font(readingFamily(ReadingFont(fonts->id(button))));
         font.setPointSize(12);
         button->setFont(font);
     }
-    QButtonGroup *spacings = addChoices("Buchstabenabstand", QStringLiteral("Buchstabenabstand"),
-                                        letterSpacingNames(), int(current.spacing));
+    QButtonGroup *spacings = addChoices("Buchstabenabstand", QStringLiteral("Buchstabenabstand"), letterSpacingNames(),
+                                        int(current.spacing));
     QButtonGroup *sizes = addChoices("Schriftgroesse", QStringLiteral("Größe"), textSizeNames(), int(current.size));
     connect(fonts, &QButtonGroup::idClicked, this, [this](int id) {
         m_chosen.font = ReadingFont(id);
@@ -100,8 +99,8 @@ QButtonGroup *Leseschrift::addChoices(const char *name, const QString &title, co
 void Leseschrift::showPreview()
 {
     m_preview->setText(m_word);
-    fitFont(m_preview, m_word, readingFont(m_chosen, wordPoints), letterSpacingShare(m_chosen.spacing), Wrap::AfterShrinking,
-            2);
+    fitFont(m_preview, m_word, readingFont(m_chosen, wordPoints), letterSpacingShare(m_chosen.spacing),
+            Wrap::AfterShrinking, 2);
 }
 
 } // namespace zek::ui
