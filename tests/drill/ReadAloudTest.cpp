@@ -5,8 +5,14 @@ using namespace zek::test;
 
 const QByteArray apple("1, Apfel, \xc4pfel, Der Apfel ist rot.\r\n");
 
+const QByteArray twoCards = apple + "1, Birne, Birnen, Die Birne ist reif.\r\n";
+const QByteArray listen = "display=Hör gut zu und schreibe!";
+
 // "Vorlesen" speaks what the child must type now, in the current language,
-// and changes nothing of the drill.
+// and changes nothing of the drill. In dictation ("Hördiktat") the word is
+// heard, not read; everything else is the drill. The reading aids are kept
+// with it in the card box's settings file, where a damaged line keeps that
+// setting's default.
 SCENARIOS(ReadAloud, Scenarios)
 {
     runScenarios({
@@ -18,17 +24,7 @@ SCENARIOS(ReadAloud, Scenarios)
         {"no voice: nothing", apple, "start; read", "", "spoken=; voice=no"},
         {"the switch asks again", apple, "voices D; start; lang", "", "voice=no"},
         {"the word show: the three lines", apple, "voices D; start; show; sread", "", "spoken=D:Apfel. Äpfel. Der Apfel ist rot."},
-    });
-}
-
-const QByteArray twoCards = apple + "1, Birne, Birnen, Die Birne ist reif.\r\n";
-const char *const hint = "Hör gut zu und schreibe!";
-
-// Dictation: the word is heard, not read; everything else is the drill.
-SCENARIOS(ReadAloud, Dictation)
-{
-    const QByteArray listen = QByteArray("display=") + hint;
-    runScenarios({
+        // dictation
         {"the hint, and the word spoken", apple, "voices D; start; dictation", "",
          listen + "; spoken=D:Apfel; dictation=yes, dictating; settings=# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei|"
                   "Hördiktat=an|Schrift=Comic Neue|Buchstabenabstand=normal|Schriftgröße=normal|"},
@@ -48,14 +44,7 @@ SCENARIOS(ReadAloud, Dictation)
         {"a language without a voice turns it off", apple, "voices D; start; dictation; lang", "Hördiktat",
          "last=Für diese Sprache gibt es keine Sprachausgabe.\rDas Hördiktat ist jetzt ausgeschaltet.\r; dictation=no; lang=E; display= d  o  g "},
         {"a folder that takes no file: on for the session", apple, "folder-ro; voices D; start; dictation; rw", "", "dictation=yes, dictating; files=4"},
-    });
-}
-
-// The reading aids as chosen and as the settings file gives them back; a
-// damaged line keeps that setting's default.
-SCENARIOS(ReadAloud, ReadingAids)
-{
-    runScenarios({
+        // the reading aids
         {"no file: today's look", apple, "", "", "aids=Comic Neue,normal,normal; dictation=no"},
         {"chosen and stored", apple, "aids 2 1 1", "", "aids=OpenDyslexic,weit,groß; settings=# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei|"
                                                        "Hördiktat=aus|Schrift=OpenDyslexic|Buchstabenabstand=weit|Schriftgröße=groß|"},
