@@ -38,6 +38,9 @@ public:
     {
         return {};
     }
+    // voices only where a picture needs them
+    bool hasVoice(const QString &code) override { return voices && !code.isEmpty(); }
+    bool voices = false;
 };
 
 } // namespace
@@ -77,6 +80,36 @@ int main(int argc, char **argv)
     };
 
     shoot("form1-german-narrow.png");
+
+    // dictation, the reading aids window and the word in each reading font
+    platform.voices = true;
+    program.session().speechChanged();
+    click("Hoerdiktat");
+    shoot("form1-dictation.png");
+    click("Hoerdiktat");
+    platform.voices = false;
+    program.session().speechChanged();
+    click("Schrift");
+    if (auto *window = form.findChild<QWidget *>(QStringLiteral("Leseschrift"))) {
+        QTest::mouseClick(window->findChild<QWidget *>(QStringLiteral("Schriftart1")), Qt::LeftButton);
+        QTest::mouseClick(window->findChild<QWidget *>(QStringLiteral("Buchstabenabstand1")), Qt::LeftButton);
+        QApplication::processEvents();
+        window->grab().save(out.filePath(QStringLiteral("leseschrift.png")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("leseschrift.png"))));
+        QTest::mouseClick(window->findChild<QWidget *>(QStringLiteral("Abbrechen")), Qt::LeftButton);
+    }
+    const struct {
+        zek::ReadingAids aids;
+        const char *name;
+    } looks[] = {
+        {{zek::ReadingFont::ComicNeue, zek::LetterSpacing::Normal, zek::TextSize::Normal}, "form1-comic-neue.png"},
+        {{zek::ReadingFont::Andika, zek::LetterSpacing::Wide, zek::TextSize::Normal}, "form1-andika.png"},
+        {{zek::ReadingFont::OpenDyslexic, zek::LetterSpacing::Wide, zek::TextSize::Large}, "form1-opendyslexic.png"}};
+    for (const auto &look : looks) {
+        program.session().applyReadingAids(look.aids);
+        shoot(look.name);
+    }
+    program.session().applyReadingAids({});
     QTest::keyClicks(form.findChild<QWidget *>(QStringLiteral("Text3")), QStringLiteral("Ax"));
     click("Bild17");
     shoot("form1-german-wide.png");

@@ -114,9 +114,11 @@ void Drill::drawCard()
     const CardEntry &entry = m_store.cards()[position];
     m_card = {entry.box, entry.baseWord, entry.relatedWord, entry.phrase, position};
     m_shared.targetText = entry.baseWord;
-    m_display = spacedOut(presentWord(m_shared.mode, entry.baseWord, m_random));
-    m_hiddenCopy = m_display;
+    m_hiddenCopy = spacedOut(presentWord(m_shared.mode, entry.baseWord, m_random));
+    m_display = restingDisplay();
     emit changed();
+    if (m_dictating)
+        speakTarget();
 }
 
 qsizetype Drill::answerLimit() const
@@ -133,19 +135,20 @@ void Drill::checkAnswer(const QString &answerBoxText)
         return;
     }
     if (m_answer.isEmpty()) {
-        m_display = m_hiddenCopy;
+        m_display = restingDisplay();
         m_red = false;
         emit changed();
         return;
     }
 
     m_display.clear();
+    const bool wasRed = m_red;
     m_red = false;
     if (m_answer.size() > answerLimit()) {
         emit changed();
         m_platform.messageBox({QStringLiteral("Texteingabe"), QStringLiteral("Der Text ist zu lang!\r")});
         m_answer.clear();
-        m_display = m_hiddenCopy;
+        m_display = restingDisplay();
         emit changed();
         emit focusAnswer();
         return;
@@ -154,7 +157,12 @@ void Drill::checkAnswer(const QString &answerBoxText)
     if (!m_shared.targetText.contains(m_answer)) {
         m_red = true;
         m_display = m_hiddenCopy;
-    } else if (m_answer == m_shared.targetText) {
+        emit changed();
+        if (m_dictating && !wasRed) // heard again once per mistake, not at every key
+            speakTarget();
+        return;
+    }
+    if (m_answer == m_shared.targetText) {
         stepDone();
         return;
     }
@@ -184,10 +192,12 @@ void Drill::stepDone()
     if (next <= lastStep) {
         m_step = next;
         m_shared.targetText = stepText(next);
-        m_display = m_shared.targetText;
-        m_hiddenCopy = m_display;
+        m_hiddenCopy = m_shared.targetText;
+        m_display = restingDisplay();
         emit changed();
         emit focusAnswer();
+        if (m_dictating)
+            speakTarget();
         return;
     }
     promote();
@@ -264,6 +274,39 @@ void Drill::showCard()
     m_platform.messageBox({QStringLiteral("ZEK-Karteikarte:  Fach ") + m_card.box,
                            word + QStringLiteral("\r\r") + m_card.relatedWord + QStringLiteral("\r\r") + m_card.phrase
                                + QStringLiteral("\r\r\r")});
+}
+
+// Dictation. The setting stays as chosen; it dictates only while a voice
+// speaks the language, so a child never waits for a word nobody says.
+void Drill::setDictation(bool on)
+{
+    m_dictation = on;
+    voicesChanged();
+}
+
+void Drill::setVoiceLanguage(const QString &languageCode)
+{
+    m_voiceLanguage = languageCode;
+    m_dictating = m_dictation && m_platform.hasVoice(languageCode); // the next draw shows and speaks
+}
+
+void Drill::voicesChanged()
+{
+    const bool dictating = m_dictation && m_platform.hasVoice(m_voiceLanguage);
+    if (dictating == m_dictating)
+        return;
+    m_dictating = dictating;
+    if (!m_shared.targetText.isEmpty() && m_answer.isEmpty())
+        m_display = restingDisplay();
+    emit changed();
+    if (m_dictating && m_answer.isEmpty())
+        speakTarget();
+}
+
+void Drill::speakTarget()
+{
+    if (!m_shared.targetText.isEmpty() && m_platform.hasVoice(m_voiceLanguage))
+        m_platform.speak(m_shared.targetText, m_voiceLanguage);
 }
 
 } // namespace zek

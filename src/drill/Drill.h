@@ -56,12 +56,28 @@ public:
     void insertCharacter(const QString &character); // an entry of the character list
     void showCard(); // bild10
 
+    // Dictation ("Hördiktat"): the word is heard, not read. While a voice
+    // speaks the language, the display shows dictationHint() where it would
+    // show the word, and what the child must type now is spoken when it comes
+    // up and after a wrong letter, which shows the word as always.
+    void setDictation(bool on);
+    // The language the drill speaks in; its voice may come and go.
+    void setVoiceLanguage(const QString &languageCode);
+    // The voices have changed: dictation follows them.
+    void voicesChanged();
+    bool dictating() const { return m_dictating; }
+    // Speaks what the child must type now, where a voice speaks the language.
+    void speakTarget();
+
     // What the main window shows.
     const BoxCounts &counts() const { return m_counts; }
     // The word total under "Wörter", with one leading blank.
     QString wordTotalText() const { return QLatin1Char(' ') + QString::number(m_counts.total); }
     const CurrentCard &card() const { return m_card; }
     const QString &wordDisplay() const { return m_display; }
+    // The display shows the learning word in its presentation mode (spaced
+    // out): one word, whose letters belong on one line.
+    bool displayIsWord() const { return m_step == 0 && !m_display.isEmpty() && m_display == m_hiddenCopy; }
     const QString &answerText() const { return m_answer; }
     bool answerIsRed() const { return m_red; }
     QString levelDigit() const { return m_levelDigit; }
@@ -76,6 +92,8 @@ public:
     // The most characters the answer box takes for the current target.
     qsizetype answerLimit() const;
 
+    static QString dictationHint() { return QStringLiteral("Hör gut zu und schreibe!"); }
+
 signals:
     void changed();
     void focusAnswer();
@@ -86,6 +104,9 @@ private:
     void stepDone();
     QString stepText(int step) const;
     qsizetype findCard() const;
+    // What the display shows while nothing is typed: the word, or in
+    // dictation the hint.
+    QString restingDisplay() const { return m_dictating ? dictationHint() : m_hiddenCopy; }
 
     SharedState &m_shared;
     CardStore &m_store;
@@ -104,6 +125,9 @@ private:
     WordOrder m_order = WordOrder::Alphabetical;
     bool m_modeListVisible = false;
     int m_paintedBox = -1;
+    bool m_dictation = false; // the setting
+    bool m_dictating = false; // the setting, and a voice for the language
+    QString m_voiceLanguage;
 };
 
 } // namespace zek

@@ -33,6 +33,8 @@ bool TrainerSession::startUp()
         return false;
     }
     m_language.readLanguageFile(m_folder, m_platform);
+    m_settings = readSettings(m_folder);
+    m_drill.setDictation(m_settings.dictation);
     // The switch from the initial "F" selects German and loads its cards; it
     // is the activation after start-up, so the first card is drawn only once.
     switchLanguage();
@@ -71,6 +73,7 @@ void TrainerSession::switchLanguage()
         return;
     m_language.advance();
     loadLanguage();
+    dictationNeedsVoice();
 }
 
 void TrainerSession::loadLanguage()
@@ -78,6 +81,7 @@ void TrainerSession::loadLanguage()
     m_drill.clearCurrentCard();
     m_shared.currentCardFile = cardFile();
     m_store.loadCardList(m_shared.currentCardFile);
+    m_drill.setVoiceLanguage(m_language.code());
     emit changed();
     m_drill.countBoxes();
     m_drill.chooseBox(m_shared.currentBox);
@@ -182,6 +186,50 @@ void TrainerSession::endFromOutside()
 {
     m_store.saveCardList(cardFile(), CardStore::OnFailure::Quiet);
     emit quitRequested();
+}
+
+// Dictation and the reading aids. A folder that takes no file keeps them for
+// the session, without a word.
+
+void TrainerSession::speechChanged()
+{
+    m_voicesKnown = true;
+    m_drill.voicesChanged();
+    emit changed();
+}
+
+void TrainerSession::toggleDictation()
+{
+    if (!voiceAvailable())
+        return;
+    m_settings.dictation = !m_settings.dictation;
+    writeSettings(m_folder, m_settings);
+    emit changed();
+    m_drill.setDictation(m_settings.dictation);
+    emit focusAnswer();
+}
+
+void TrainerSession::dictationNeedsVoice()
+{
+    // before the engine has answered no voice is known, and none is missing
+    if (!m_settings.dictation || !m_voicesKnown || voiceAvailable())
+        return;
+    m_settings.dictation = false;
+    writeSettings(m_folder, m_settings);
+    m_drill.setDictation(false);
+    emit changed();
+    m_platform.messageBox({QStringLiteral("Hördiktat"),
+                           QStringLiteral("Für diese Sprache gibt es keine Sprachausgabe.\r"
+                                          "Das Hördiktat ist jetzt ausgeschaltet.\r")});
+    emit focusAnswer();
+}
+
+void TrainerSession::applyReadingAids(const ReadingAids &aids)
+{
+    m_settings.aids = aids;
+    writeSettings(m_folder, m_settings);
+    emit changed();
+    emit focusAnswer();
 }
 
 } // namespace zek

@@ -2,6 +2,7 @@
 
 #include "cards/Folder.h"
 #include "cards/Language.h"
+#include "cards/Settings.h"
 #include "cards/SharedState.h"
 
 #include <QObject>
@@ -40,7 +41,7 @@ public:
     void readAloud();
     bool voiceAvailable() const;
     // The speech engine has answered: the button shows whether it speaks.
-    void speechChanged() { emit changed(); }
+    void speechChanged();
     // Checks what the window needs, stores the settings, saves the cards and
     // asks for the window; false when it does not open.
     bool openWindow(Window window);
@@ -67,6 +68,12 @@ public:
     const QString &storedBox() const { return m_storedBox; }
     const QString &storedLevel() const { return m_storedLevel; }
 
+    // Dictation and the reading aids: settings of the card box, read at
+    // start-up and stored in its folder on every change.
+    const Settings &settings() const { return m_settings; }
+    void toggleDictation(); // "Hördiktat", usable while a voice speaks the language
+    void applyReadingAids(const ReadingAids &aids); // "OK" of "Leseschrift"
+
 signals:
     void changed();
     void focusAnswer();
@@ -76,6 +83,8 @@ signals:
 private:
     // The card file of the current language.
     QString cardFile() const { return cardFileName(m_language.code()); }
+    // After a language switch: dictation without a voice is turned off.
+    void dictationNeedsVoice();
 
     QString m_folder;
     SharedState &m_shared;
@@ -90,6 +99,8 @@ private:
     QString m_storedLevel = QStringLiteral("1");
     bool m_saveFailing = false;
     FolderLock m_lock;
+    Settings m_settings;
+    bool m_voicesKnown = false; // the speech engine has answered once
 };
 
 } // namespace zek

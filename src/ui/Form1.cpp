@@ -1,8 +1,11 @@
 #include "Form1.h"
 
+#include "FitText.h"
 #include "Twips.h"
 #include "Widgets.h"
 #include "QtPlatform.h"
+#include "Leseschrift.h"
+#include "ReadingFont.h"
 
 #include "cards/Presentation.h"
 #include "drill/Drill.h"
@@ -96,6 +99,8 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     m_userName->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     m_userName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setForeground(m_userName, Qt::white);
+    // the name stands right of the "Schrift" button, which lies on its left end
+    m_userName->setContentsMargins(twips(6360 + 495 + 60 - 6000), 0, 0, 0);
 
     // the box labels and their counters; a click on either chooses the box
     static const char *const labelNames[6] = {"fehler1",       "Bezeichnung15", "Bezeichnung16",
@@ -120,7 +125,6 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     }
 
     m_display = addLabel(this, "Bezeichnung10", twipsRect(1440, 1800, 6855, 2055));
-    m_display->setFont(QFont(QStringLiteral("Comic Sans MS"), 24));
     m_display->setAlignment(Qt::AlignCenter);
     m_display->setWordWrap(true);
     setBackground(m_display, Qt::white);
@@ -128,6 +132,11 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     // the speaker belongs to the word: in the top right corner of its white field
     m_readAloud = addButton("Vorlesen", QStringLiteral("Vorlesen"), QStringLiteral("speaker"), 7740, 1860,
                             [this] { m_main.readAloud(); });
+    // dictation beside it, the reading aids in the top tool bar
+    m_dictation = addButton("Hoerdiktat", QStringLiteral("Hördiktat"), QStringLiteral("dictation_off"), 7185, 1860,
+                            [this] { m_main.toggleDictation(); });
+    m_dictation->setCheckable(true);
+    addButton("Schrift", QStringLiteral("Schrift"), QStringLiteral("font"), 6360, 120, [this] { openReadingAids(); });
 
     QLabel *instruction =
         addLabel(this, "Bezeichnung7", twipsRect(1320, 3960, 7095, 255),
@@ -138,7 +147,6 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     m_answer = new QLineEdit(this);
     m_answer->setObjectName(QStringLiteral("Text3"));
     m_answer->setGeometry(twipsRect(1440, 4320, 6855, 1455));
-    m_answer->setFont(QFont(QStringLiteral("Comic Sans MS"), 24));
     m_answer->setFrame(true);
     setBackground(m_answer, Qt::white);
     setForeground(m_answer, darkBlue);
@@ -244,6 +252,7 @@ void Form1::refresh()
         const QSignalBlocker blocker(m_answer);
         m_answer->setText(m_drill.answerText());
     }
+    showReadingAids();
     if (m_drill.answerIsRed() != m_answerWasRed) {
         m_answerWasRed = m_drill.answerIsRed();
         setBackground(m_answer, m_answerWasRed ? toColor(answerRed) : QColor(Qt::white));
@@ -266,8 +275,19 @@ void Form1::refresh()
     m_modesWereVisible = m_drill.modeListVisible();
 
     const Language &language = m_main.language();
-    m_userName->setText(m_main.userName());
+    showFitted(m_userName, m_main.userName(), QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     showReadAloud(m_readAloud, m_main.voiceAvailable());
+    // the picture shows whether dictation is on
+    m_dictation->setEnabled(m_main.voiceAvailable());
+    m_dictation->setToolTip(m_main.voiceAvailable() ? QStringLiteral("Hördiktat")
+                                                    : QStringLiteral("Hördiktat (keine Sprachausgabe gefunden)"));
+    m_dictation->setChecked(m_main.settings().dictation);
+    const QString icon = m_main.settings().dictation ? QStringLiteral("dictation_on") : QStringLiteral("dictation_off");
+    if (icon != m_dictationIcon) {
+        m_dictationIcon = icon;
+        m_dictation->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    }
+    m_dictation->setAccessibleName(m_dictation->toolTip());
     m_caption->setText(screenText(language.caption()));
     if (language.code() != m_shownLanguage) {
         m_shownLanguage = language.code();
@@ -284,6 +304,32 @@ void Form1::refresh()
     m_caption->setVisible(m_main.isWide());
     m_characters->setVisible(m_main.isWide());
     fitWidth();
+}
+
+// The word and the answer box in the reading font, each text shrunk until
+// it fits its box.
+void Form1::showReadingAids()
+{
+    const ReadingAids &aids = m_main.settings().aids;
+    const qreal spacing = letterSpacingShare(aids.spacing);
+    fitFont(m_display, m_drill.wordDisplay(), readingFont(aids, 24), spacing,
+            m_drill.displayIsWord() ? Wrap::AfterShrinking : Wrap::Always);
+    // the line edit keeps a few pixels of frame and margin on each side
+    fitFont(m_answer, m_drill.answerText(), readingFont(aids, 24), spacing, Wrap::Never, 6);
+}
+
+void Form1::openReadingAids()
+{
+    auto *window =
+        new Leseschrift(m_main.settings().aids,
+                        m_drill.card().baseWord.isEmpty() ? QStringLiteral("Haus") : m_drill.card().baseWord, this);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowModality(Qt::WindowModal);
+    connect(window, &QDialog::accepted, this, [this, window] { m_main.applyReadingAids(window->chosen()); });
+    connect(window, &QDialog::rejected, this, &Form1::focusAnswerBox);
+    window->adjustSize();
+    window->move(frameGeometry().center() - window->rect().center()); // over the word, also without a window manager
+    window->show();
 }
 
 void Form1::fitWidth()

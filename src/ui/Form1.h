@@ -65,6 +65,11 @@ private:
     QToolButton *m_random = nullptr;
     QToolButton *m_language = nullptr;
     QToolButton *m_readAloud = nullptr;
+    // dictation and the reading aids
+    void showReadingAids();
+    void openReadingAids();
+    QToolButton *m_dictation = nullptr;
+    QString m_dictationIcon;
     QString m_shownCharacterSet;
     QString m_shownLanguage;
     bool m_modesWereVisible = false;

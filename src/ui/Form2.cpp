@@ -2,6 +2,7 @@
 
 #include "Twips.h"
 #include "Widgets.h"
+#include "ReadingFont.h"
 
 #include "games/WordShow.h"
 
@@ -35,17 +36,12 @@ Form2::Form2(WordShow &show, QWidget *parent) : QWidget(parent), m_show(show)
     const struct {
         const char *name;
         int top, height;
-        double points;
         QColor colour;
-    } lines[3] = {{"Bezeichnung1", 600, 720, 24, {192, 255, 255}},
-                  {"Bezeichnung2", 1440, 720, 24, {128, 255, 255}},
-                  {"Bezeichnung3", 2280, 1080, 17.25, {0, 255, 255}}};
+    } lines[3] = {{"Bezeichnung1", 600, 720, {192, 255, 255}},
+                  {"Bezeichnung2", 1440, 720, {128, 255, 255}},
+                  {"Bezeichnung3", 2280, 1080, {0, 255, 255}}};
     for (int i = 0; i < 3; ++i) {
         m_lines[i] = label(lines[i].name, twipsRect(360, lines[i].top, 8280, lines[i].height));
-        QFont font(QStringLiteral("Comic Sans MS"));
-        font.setPointSizeF(lines[i].points);
-        font.setBold(true);
-        m_lines[i]->setFont(font);
         m_lines[i]->setAlignment(Qt::AlignCenter);
         m_lines[i]->setWordWrap(true);
         setBackground(m_lines[i], lines[i].colour);
@@ -88,12 +84,23 @@ Form2::Form2(WordShow &show, QWidget *parent) : QWidget(parent), m_show(show)
     refresh();
 }
 
+void Form2::setReadingAids(const ReadingAids &aids)
+{
+    m_aids = aids;
+    refresh();
+}
+
 void Form2::refresh()
 {
     const CardEntry &card = m_show.card();
-    m_lines[0]->setText(card.baseWord);
-    m_lines[1]->setText(card.relatedWord);
-    m_lines[2]->setText(card.phrase);
+    const QString texts[3] = {card.baseWord, card.relatedWord, card.phrase};
+    static constexpr qreal points[3] = {24, 24, 17.25};
+    for (int i = 0; i < 3; ++i) {
+        m_lines[i]->setText(texts[i]);
+        // each line shrinks until it fits its field
+        fitFont(m_lines[i], texts[i], readingFont(m_aids, points[i], true), letterSpacingShare(m_aids.spacing),
+                i < 2 ? Wrap::AfterShrinking : Wrap::Always);
+    }
     m_number->setText(m_show.numberText());
     m_count->setText(m_show.countText());
     m_pause->setText(m_show.pauseText());

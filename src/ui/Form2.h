@@ -1,5 +1,7 @@
 #pragma once
 
+#include "cards/Settings.h"
+
 #include <QTimer>
 #include <QWidget>
 
@@ -20,6 +22,9 @@ class Form2 : public QWidget {
 public:
     explicit Form2(WordShow &show, QWidget *parent = nullptr);
 
+    // The three lines in the reading font of the card box.
+    void setReadingAids(const ReadingAids &aids);
+
 protected:
     void closeEvent(QCloseEvent *event) override;
 
@@ -32,6 +37,7 @@ private:
     QScrollBar *m_cards = nullptr, *m_pauses = nullptr;
     QTimer *m_timer = nullptr; // Zeit1
     QToolButton *m_readAloud = nullptr;
+    ReadingAids m_aids;
 };
 
 } // namespace zek::ui

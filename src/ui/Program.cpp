@@ -114,7 +114,7 @@ void Program::openWindow(Window window)
             switchWindow(m_form1.get(), m_memo.get());
         break;
     case Window::WordShow:
-        built(m_form2, m_wordShow);
+        built(m_form2, m_wordShow)->setReadingAids(m_main.settings().aids);
         m_wordShow.open(m_drill.card().position);
         switchWindow(m_form1.get(), m_form2.get());
         break;

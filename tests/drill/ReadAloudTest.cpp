@@ -5,8 +5,14 @@ using namespace zek::test;
 
 const QByteArray apple("1, Apfel, \xc4pfel, Der Apfel ist rot.\r\n");
 
+const QByteArray twoCards = apple + "1, Birne, Birnen, Die Birne ist reif.\r\n";
+const QByteArray listen = "display=Hör gut zu und schreibe!";
+
 // "Vorlesen" speaks what the child must type now, in the current language,
-// and changes nothing of the drill.
+// and changes nothing of the drill. In dictation ("Hördiktat") the word is
+// heard, not read; everything else is the drill. The reading aids are kept
+// with it in the card box's settings file, where a damaged line keeps that
+// setting's default.
 SCENARIOS(ReadAloud, Scenarios)
 {
     runScenarios({
@@ -18,5 +24,33 @@ SCENARIOS(ReadAloud, Scenarios)
         {"no voice: nothing", apple, "start; read", "", "spoken=; voice=no"},
         {"the switch asks again", apple, "voices D; start; lang", "", "voice=no"},
         {"the word show: the three lines", apple, "voices D; start; show; sread", "", "spoken=D:Apfel. Äpfel. Der Apfel ist rot."},
+        // dictation
+        {"the hint, and the word spoken", apple, "voices D; start; dictation", "",
+         listen + "; spoken=D:Apfel; dictation=yes, dictating; settings=# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei|"
+                  "Hördiktat=an|Schrift=Comic Neue|Buchstabenabstand=normal|Schriftgröße=normal|"},
+        {"F2 and Vorlesen repeat", apple, "voices D; start; dictation; read", "", "spoken=D:Apfel|D:Apfel"},
+        {"typing clears the hint, emptying brings it back", apple, "voices D; start; dictation; type Ap; set ", "", listen + "; red=no"},
+        {"a wrong letter shows the word and says it once", apple, "voices D; start; dictation; type Ax; type y", "",
+         "display= A  p  f  e  l ; red=yes; spoken=D:Apfel|D:Apfel"},
+        {"a correct word moves the card and says the next", twoCards, "voices D; start; dictation; type Apfel", "",
+         listen + "; boxes=21; spoken=D:Apfel|D:Birne"},
+        {"level 3: the related word and the phrase as they come", apple, "voices D; start; level; level; dictation; type Apfel; type Äpfel", "",
+         listen + "; target=Der Apfel ist rot.; spoken=D:Apfel|D:Äpfel|D:Der Apfel ist rot."},
+        {"on again at the next start", apple, "settings Hördiktat=an; voices D; start", "", listen + "; spoken=D:Apfel"},
+        {"before the voices are there the word is shown", apple, "settings Hördiktat=an; start", "", "display= A  p  f  e  l ; spoken=; dictation=yes"},
+        {"the voices come: the hint and the word", apple, "settings Hördiktat=an; start; voices D", "", listen + "; spoken=D:Apfel; dictation=yes, dictating"},
+        {"off again: the word is read", apple, "voices D; start; dictation; dictation", "", "display= A  p  f  e  l ; spoken=D:Apfel; dictation=no"},
+        {"no voice: the button does nothing", apple, "voices E; start; dictation", "", "display= A  p  f  e  l ; dictation=no; files=5"},
+        {"a language without a voice turns it off", apple, "voices D; start; dictation; lang", "Hördiktat",
+         "last=Für diese Sprache gibt es keine Sprachausgabe.\rDas Hördiktat ist jetzt ausgeschaltet.\r; dictation=no; lang=E; display= d  o  g "},
+        {"a folder that takes no file: on for the session", apple, "folder-ro; voices D; start; dictation; rw", "", "dictation=yes, dictating; files=4"},
+        // the reading aids
+        {"no file: today's look", apple, "", "", "aids=Comic Neue,normal,normal; dictation=no"},
+        {"chosen and stored", apple, "aids 2 1 1", "", "aids=OpenDyslexic,weit,groß; settings=# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei|"
+                                                       "Hördiktat=aus|Schrift=OpenDyslexic|Buchstabenabstand=weit|Schriftgröße=groß|"},
+        {"read back, CR LF and blanks too", apple, "settings Schrift = andika\r|Buchstabenabstand=sehr weit\r|Schriftgröße=groß\r; start", "", "aids=Andika,sehr weit,groß"},
+        {"damaged lines: the defaults", apple, "settings Schrift=Papyrus|Buchstabenabstand|=groß|Schriftgröße=GROSS|Hördiktat=vielleicht|\xef\xbf\xbd; start", "",
+         "aids=Comic Neue,normal,normal; dictation=no"},
+        {"a folder that takes no file keeps them for the session", apple, "folder-ro; start; aids 1 0 0; rw", "", "aids=Andika,normal,normal; files=4"},
     });
 }

@@ -25,8 +25,8 @@ desktop-file-validate "$work/usr/share/applications/$id.desktop" || fail "deskto
 appstreamcli validate --no-net "$work/usr/share/metainfo/$id.metainfo.xml" >/dev/null || fail "AppStream metadata"
 
 # What the program leans on from the machine: the look-alikes it puts in for
-# the fonts it names, and Qt's own German texts (buttons, context menus).
-for font in "Comic Neue" "Liberation Sans" "DejaVu Sans"; do
+# the fonts it names, the reading fonts, and Qt's own German texts (buttons, context menus).
+for font in "Comic Neue" "Liberation Sans" "DejaVu Sans" "Andika" "OpenDyslexic"; do
   [ "$(fc-match -f '%{family}' "$font")" = "$font" ] || fail "the font $font is missing"
 done
 [ -e "$(qtpaths6 --query QT_INSTALL_TRANSLATIONS)/qtbase_de.qm" ] || fail "Qt's German texts are missing"

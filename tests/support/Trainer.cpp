@@ -62,7 +62,11 @@ const QHash<QString, Step> &steps()
         STEP("idle", QCoreApplication::sendPostedEvents()), // the keystroke is done
         STEP("term", t.main.endFromOutside()),
         STEP("traces", t.shared.currentBox = 4, t.shared.level = 1, t.shared.mode = 2), // another window's values
-        STEP("voices", t.platform.voices = arg), STEP("read", t.main.readAloud()),
+        STEP("voices", t.platform.voices = arg; t.main.speechChanged()), STEP("read", t.main.readAloud()),
+        // dictation and the reading aids: "aids 1 2 1" (font, spacing, size), "settings <lines joined by |>"
+        STEP("dictation", t.main.toggleDictation()),
+        STEP("aids", const QStringList n = arg.split(u' '); t.main.applyReadingAids({ReadingFont(n[0].toInt()), LetterSpacing(n[1].toInt()), TextSize(n[2].toInt())})),
+        STEP("settings", writeBytes(t.path("ZEK-Einstellungen.ini"), arg.toUtf8().replace('|', '\n'))),
         // the folder and the disk
         STEP("gone", QDir(t.dir.path()).removeRecursively()), STEP("remove", QFile::remove(t.path(arg.toLatin1()))),
         STEP("full", t.fullDisk.emplace(8)), STEP("room", t.fullDisk.reset()),
@@ -139,6 +143,9 @@ const QHash<QString, Key> &keys()
         KEY("opened", QString::number(t.opened.size())), KEY("quit", QString::number(t.quit.size())),
         KEY("total", QString::number(t.drill.counts().total)), KEY("files", QString::number(QDir(t.dir.path()).entryList(QDir::Files).size())),
         KEY("spoken", t.platform.spoken.join(u'|')), KEY("voice", yes(t.main.voiceAvailable())),
+        KEY("dictation", yes(t.main.settings().dictation) + (t.drill.dictating() ? ", dictating" : "")),
+        KEY("aids", [&] { const ReadingAids &a = t.main.settings().aids; return readingFontNames()[int(a.font)] + u',' + letterSpacingNames()[int(a.spacing)] + u',' + textSizeNames()[int(a.size)]; }()),
+        KEY("settings", QString::fromUtf8(readBytes(t.path("ZEK-Einstellungen.ini"))).replace(u'\n', u'|')),
         // the boxes shown and the German file
         KEY("last", t.platform.messages().back().text), KEY("first", t.platform.messages().front().text),
         KEY("kinds", [&] { QStringList kinds; for (const Message &m : t.platform.messages()) // icon, buttons, default button

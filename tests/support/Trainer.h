@@ -54,7 +54,10 @@ struct Trainer {
     // "pkey a", "wish", "hint", "ende"; "memory", "mfield 3", "mhelp",
     // "mleave"; "show" (the word show), "scroll 3", "pause 5", "on" and
     // "off" (the show), "tick", "cancel"; "voices DE" (the languages with a
-    // voice; before "start"), "read" ("Vorlesen"), "sread" (in the show).
+    // voice, as the speech engine tells it), "read" ("Vorlesen"), "sread"
+    // (in the show); "dictation" ("Hördiktat"), "aids 1 2 1" (font,
+    // spacing, size chosen in "Leseschrift"), "settings <lines joined by |>"
+    // (the settings file).
     void run(const QString &script);
     // What the child sees and the file holds, by name: target, display,
     // boxes (the box codes in memory), file (those in the file), red, level,
@@ -70,8 +73,9 @@ struct Trainer {
     // ("row,column"), next, moves, wishes, open (the memory fields shown),
     // solved, deal ("ok" when every pair is a card's two words), number,
     // count, pausetext, running, lines, spoken ("code:text" joined by "|"),
-    // voice,
-    // files (in the folder), first and last (the text of the first and the
+    // voice, dictation ("yes" or "no", ", dictating" while it dictates),
+    // aids (font, spacing, size), settings (the settings file, "|" for each
+    // line end), files (in the folder), first and last (the text of the first and the
     // last box), behind (the rows in view while the last box was shown).
     QString state(const QString &key) const;
     // Checks "key=value; key=value" against state().

@@ -3,6 +3,12 @@
 // its wide part when narrow. The rules behind it are tested on the models.
 #include "FormFixture.h"
 
+#include <QDialog>
+#include <QFile>
+#include <QFontInfo>
+
+#include "ui/Form2.h"
+
 using namespace zek;
 using namespace zek::test;
 
@@ -110,4 +116,76 @@ TEST_F(FormTest, VorlesenSitsInTheWordFieldAndGreysWhileTheEngineDoesNotAnswer)
     program->session().speechChanged();
     EXPECT_FALSE(button->isEnabled());
     EXPECT_EQ(button->toolTip(), QStringLiteral("Vorlesen (keine Sprachausgabe gefunden)"));
+}
+
+TEST_F(FormTest, HoerdiktatSitsBesideVorlesenAndShowsWhetherItIsOn)
+{
+    startWith(cards);
+    auto *button = widget<QToolButton>("Hoerdiktat");
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_EQ(button->toolTip(), QStringLiteral("Hördiktat (keine Sprachausgabe gefunden)"));
+    platform.voices = QStringLiteral("D"); // the engine has answered
+    program->session().speechChanged();
+    EXPECT_EQ(button->accessibleName(), QStringLiteral("Hördiktat"));
+    EXPECT_TRUE(widget("Bezeichnung10")->geometry().contains(button->geometry()));
+    EXPECT_EQ(button->parentWidget()->childAt(button->geometry().center()), button);
+    // a long user name stays clear of the "Schrift" button beside it
+    platform.expectInput(QStringLiteral("Maximiliane Hohenberg"));
+    platform.expectMessage();
+    click("Picture1");
+    auto *name = widget<QLabel>("Bezeichnung11");
+    EXPECT_EQ(name->text(), QStringLiteral("Maximiliane Hohenberg"));
+    EXPECT_LE(name->fontMetrics().horizontalAdvance(name->text()), name->contentsRect().width());
+    EXPECT_GE(name->contentsRect().left(), widget("Schrift")->geometry().right() - name->x());
+    click("Hoerdiktat");
+    EXPECT_TRUE(button->isChecked());
+    EXPECT_EQ(text("Bezeichnung10"), QStringLiteral("Hör gut zu und schreibe!"));
+    QTest::keyClick(answerBox(), Qt::Key_F2);
+    EXPECT_EQ(platform.spoken, QStringList({"D:Bär", "D:Bär"}));
+    EXPECT_TRUE(answerBox()->hasFocus());
+    doubleClick("Hoerdiktat"); // one click: off
+    EXPECT_FALSE(button->isChecked());
+    EXPECT_EQ(text("Bezeichnung10"), QStringLiteral(" B  ä  r "));
+}
+
+TEST_F(FormTest, LeseschriftChangesTheFontOnlyOnOkAndEveryTextStillFits)
+{
+    startWith("1, Donaudampfschifffahrt, Donaudampfschiffe, Die Donaudampfschifffahrtsgesellschaft f\xe4hrt auf der Donau.\r\n");
+    auto *display = widget<QLabel>("Bezeichnung10");
+    const QFont today = display->font();
+    EXPECT_EQ(today.family(), QStringLiteral("Comic Sans MS"));
+    EXPECT_EQ(today.letterSpacing(), 0);
+    const auto choose = [&](const char *closeWith) {
+        click("Schrift");
+        auto *window = form().findChild<QDialog *>(QStringLiteral("Leseschrift"));
+        ASSERT_NE(window, nullptr);
+        EXPECT_EQ(window->windowTitle(), QStringLiteral("Leseschrift"));
+        EXPECT_EQ(text("Vorschau", window), QStringLiteral("Donaudampfschifffahrt"));
+        for (const char *option : {"Schriftart2", "Buchstabenabstand2", "Schriftgroesse1"})
+            click(option, window);
+        EXPECT_EQ(widget("Vorschau", window)->font().family(), QStringLiteral("OpenDyslexic"));
+        click(closeWith, window);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(form().findChild<QDialog *>(QStringLiteral("Leseschrift")), nullptr);
+    };
+    choose("Abbrechen");
+    EXPECT_EQ(display->font(), today);
+    EXPECT_FALSE(QFile::exists(path("ZEK-Einstellungen.ini")));
+    choose("OK");
+    EXPECT_TRUE(QFile::exists(path("ZEK-Einstellungen.ini")));
+    type(QStringLiteral("Donaudampfschifffah"));
+    for (QWidget *w : {static_cast<QWidget *>(display), static_cast<QWidget *>(answerBox())}) {
+        EXPECT_EQ(w->font().family(), QStringLiteral("OpenDyslexic"));
+        EXPECT_GT(w->font().letterSpacing(), 0.3 * QFontInfo(w->font()).pixelSize()); // shrunk with the font
+    }
+    // the long word, the text typed and the phrase of the word show fit their boxes
+    EXPECT_LE(answerBox()->fontMetrics().horizontalAdvance(answerBox()->text()), answerBox()->contentsRect().width());
+    type(QStringLiteral("x"));
+    EXPECT_LE(display->fontMetrics().boundingRect(display->contentsRect(), Qt::TextWordWrap, display->text()).width(),
+              display->contentsRect().width());
+    click("Bild5");
+    QLabel *phrase = widget<QLabel>("Bezeichnung3", program->form2());
+    EXPECT_EQ(phrase->font().family(), QStringLiteral("OpenDyslexic"));
+    EXPECT_LE(phrase->fontMetrics().boundingRect(phrase->contentsRect(), Qt::TextWordWrap, phrase->text()).height(),
+              phrase->contentsRect().height());
 }

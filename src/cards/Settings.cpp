@@ -1,0 +1,103 @@
+#include "Settings.h"
+
+#include "Folder.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+namespace zek {
+
+namespace {
+
+// A settings file is a handful of lines; more than this is not one.
+constexpr qint64 largestFile = 64 * 1024;
+
+const auto dictationKey = QStringLiteral("Hördiktat");
+const auto fontKey = QStringLiteral("Schrift");
+const auto spacingKey = QStringLiteral("Buchstabenabstand");
+const auto sizeKey = QStringLiteral("Schriftgröße");
+const auto on = QStringLiteral("an");
+const auto off = QStringLiteral("aus");
+
+// The entry of names that value names, without regard to case; keep when none.
+template <typename Enum> void choose(Enum &setting, const QStringList &names, const QString &value)
+{
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (names[i].compare(value, Qt::CaseInsensitive) == 0)
+            setting = Enum(i);
+}
+
+} // namespace
+
+QStringList readingFontNames()
+{
+    return {QStringLiteral("Comic Neue"), QStringLiteral("Andika"), QStringLiteral("OpenDyslexic")};
+}
+
+QStringList letterSpacingNames()
+{
+    return {QStringLiteral("normal"), QStringLiteral("weit"), QStringLiteral("sehr weit")};
+}
+
+QStringList textSizeNames() { return {QStringLiteral("normal"), QStringLiteral("groß")}; }
+
+double letterSpacingShare(LetterSpacing spacing)
+{
+    switch (spacing) {
+    case LetterSpacing::Wide: return 0.2;
+    case LetterSpacing::VeryWide: return 0.4;
+    case LetterSpacing::Normal: break;
+    }
+    return 0;
+}
+
+double textSizeFactor(TextSize size) { return size == TextSize::Large ? 4.0 / 3.0 : 1.0; }
+
+Settings parseSettings(const QByteArray &bytes)
+{
+    Settings settings;
+    for (const QString &line : QString::fromUtf8(bytes).split(u'\n')) {
+        const qsizetype equals = line.indexOf(u'=');
+        if (line.trimmed().startsWith(u'#') || equals < 0)
+            continue;
+        const QString key = line.left(equals).trimmed();
+        const QString value = line.mid(equals + 1).trimmed();
+        if (key == dictationKey)
+            settings.dictation = value == on ? true : value == off ? false : settings.dictation;
+        else if (key == fontKey)
+            choose(settings.aids.font, readingFontNames(), value);
+        else if (key == spacingKey)
+            choose(settings.aids.spacing, letterSpacingNames(), value);
+        else if (key == sizeKey)
+            choose(settings.aids.size, textSizeNames(), value);
+    }
+    return settings;
+}
+
+QByteArray settingsBytes(const Settings &settings)
+{
+    const QString text = QStringLiteral("# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei\n") + dictationKey + u'='
+        + (settings.dictation ? on : off) + u'\n' + fontKey + u'=' + readingFontNames()[int(settings.aids.font)] + u'\n'
+        + spacingKey + u'=' + letterSpacingNames()[int(settings.aids.spacing)] + u'\n' + sizeKey + u'='
+        + textSizeNames()[int(settings.aids.size)] + u'\n';
+    return text.toUtf8();
+}
+
+Settings readSettings(const QString &folder)
+{
+    QFile file(filePath(folder, settingsFileName));
+    if (!file.open(QIODevice::ReadOnly) || file.size() > largestFile)
+        return {};
+    return parseSettings(file.read(largestFile));
+}
+
+bool writeSettings(const QString &folder, const Settings &settings)
+{
+    const QByteArray bytes = settingsBytes(settings);
+    QSaveFile file(filePath(folder, settingsFileName));
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        return false;
+    return file.commit();
+}
+
+} // namespace zek
