@@ -58,7 +58,12 @@ int main(int argc, char **argv)
     }
     zek::Random random;
     zek::ui::Program program(choice.folder, platform, random);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zek-rechtschreibkartei.svg")));
+    // the program's picture as ready-made pictures of the sizes a desktop
+    // asks for: drawing it from the SVG at each size slowed the first window
+    QIcon programIcon;
+    for (const int size : {16, 32, 48, 64, 128})
+        programIcon.addFile(QStringLiteral(":/icons/program-%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(programIcon);
     QObject::connect(&program, &zek::ui::Program::quitRequested, &app, [] { QCoreApplication::exit(0); });
     program.endOnSignals();
     // reading aloud comes when the speech engine answers, started once the first frame is drawn
