@@ -128,9 +128,9 @@ void FormKlasse::refresh()
     if (newest >= 0 && newest < m_buttons.size()) {
         m_grid->adjustSize();
         m_scroll->ensureWidgetVisible(m_buttons[newest]);
-        m_buttons[newest]->setFocus();
-    } else if (rebuilt && !m_buttons.isEmpty()) {
-        m_buttons.front()->setFocus();
+        m_new->setFocus(); // the next child: the space bar once more
+    } else if (rebuilt) {
+        (m_buttons.isEmpty() ? m_new : m_buttons.front())->setFocus();
     }
 }
 

@@ -1,8 +1,12 @@
-// Types on the X server of DISPLAY as a child at the keyboard would, for
-// tests of the real program: waits for a mapped top-level window of the
-// given title, then sends it each key given, pressed and released.
+// Types and clicks on the X server of DISPLAY as a child would, for tests of
+// the real program: waits for a mapped top-level window of the given title
+// (the topmost of that title: a message box before its main window), then
+// sends it each key given, pressed and released.
 //
-//   zek_x_keys TITLE [KEY...]     KEY: Tab, Return, space, or a text of ASCII letters
+//   zek_x_keys TITLE [KEY...]
+//   KEY: Tab, Return, Escape, space, a text of ASCII letters; click:X,Y or dclick:X,Y
+//   (a click or double click of the left button at that point of the
+//   window); close (the close button of the window's frame)
 //
 // Ends with 1 when no such window comes within 20 seconds.
 #include <xcb/xcb.h>
@@ -48,7 +52,7 @@ xcb_window_t findWindow(xcb_connection_t *x, xcb_window_t root, const std::strin
     if (!tree)
         return 0;
     const xcb_window_t *children = xcb_query_tree_children(tree);
-    for (int i = 0; i < xcb_query_tree_children_length(tree) && !found; ++i) {
+    for (int i = 0; i < xcb_query_tree_children_length(tree); ++i) {
         xcb_get_window_attributes_reply_t *attributes =
             xcb_get_window_attributes_reply(x, xcb_get_window_attributes(x, children[i]), nullptr);
         const bool mapped = attributes && attributes->map_state == XCB_MAP_STATE_VIEWABLE;
@@ -107,6 +111,40 @@ void send(xcb_connection_t *x, xcb_window_t root, xcb_window_t window, Key key)
     }
 }
 
+void click(xcb_connection_t *x, xcb_window_t root, xcb_window_t window, int16_t atX, int16_t atY)
+{
+    for (uint8_t type : {uint8_t(XCB_BUTTON_PRESS), uint8_t(XCB_BUTTON_RELEASE)}) {
+        xcb_button_press_event_t event{};
+        event.response_type = type;
+        event.detail = 1;
+        event.time = XCB_CURRENT_TIME;
+        event.root = root;
+        event.event = window;
+        event.event_x = atX;
+        event.event_y = atY;
+        event.state = type == XCB_BUTTON_RELEASE ? XCB_BUTTON_MASK_1 : 0;
+        event.same_screen = 1;
+        const uint32_t mask = type == XCB_BUTTON_PRESS ? XCB_EVENT_MASK_BUTTON_PRESS : XCB_EVENT_MASK_BUTTON_RELEASE;
+        xcb_send_event(x, 1, window, mask, reinterpret_cast<const char *>(&event));
+        xcb_flush(x);
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    }
+}
+
+// What a window manager sends when the close button of the frame is pressed.
+void closeByFrame(xcb_connection_t *x, xcb_window_t window)
+{
+    xcb_client_message_event_t event{};
+    event.response_type = XCB_CLIENT_MESSAGE;
+    event.format = 32;
+    event.window = window;
+    event.type = atom(x, "WM_PROTOCOLS");
+    event.data.data32[0] = atom(x, "WM_DELETE_WINDOW");
+    event.data.data32[1] = XCB_CURRENT_TIME;
+    xcb_send_event(x, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&event));
+    xcb_flush(x);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -138,8 +176,17 @@ int main(int argc, char **argv)
             send(x, root, window, keyFor(x, 0xff09));
         else if (key == "Return")
             send(x, root, window, keyFor(x, 0xff0d));
+        else if (key == "Escape")
+            send(x, root, window, keyFor(x, 0xff1b));
         else if (key == "space")
             send(x, root, window, keyFor(x, ' '));
+        else if (key == "close")
+            closeByFrame(x, window);
+        else if (int atX = 0, atY = 0; std::sscanf(key.c_str(), "click:%d,%d", &atX, &atY) == 2)
+            click(x, root, window, int16_t(atX), int16_t(atY));
+        else if (std::sscanf(key.c_str(), "dclick:%d,%d", &atX, &atY) == 2)
+            for (int twice = 0; twice < 2; ++twice)
+                click(x, root, window, int16_t(atX), int16_t(atY));
         else
             for (char c : key)
                 send(x, root, window, keyFor(x, uint32_t(uint8_t(c))));

@@ -106,7 +106,7 @@ TEST_F(ClassWindow, ANewChildIsShownInABigClassThatScrolls)
     QPushButton *zora = button("Kind41");
     ASSERT_NE(zora, nullptr);
     EXPECT_EQ(zora->text(), "Zora");
-    EXPECT_TRUE(zora->hasFocus());
+    EXPECT_TRUE(button("NeuesKind")->hasFocus());
     auto *scroll = form().findChild<QScrollArea *>("Kinder");
     EXPECT_GT(scroll->verticalScrollBar()->maximum(), 0);
     EXPECT_TRUE(scroll->viewport()->rect().contains(QRect(zora->mapTo(scroll->viewport(), QPoint()), zora->size())));
