@@ -16,7 +16,9 @@
 #include <fcntl.h>
 
 namespace zek {
+namespace {
 
+// Sorts names as a German class list reads, whatever the program's locale.
 void sortGerman(QStringList &names)
 {
     QCollator german(QLocale(QLocale::German, QLocale::Germany));
@@ -27,6 +29,8 @@ void sortGerman(QStringList &names)
         return order != 0 ? order < 0 : a < b; // "anna" and "Anna" in a fixed order
     });
 }
+
+} // namespace
 
 QStringList childrenOf(const QString &folder)
 {
@@ -40,10 +44,7 @@ QStringList childrenOf(const QString &folder)
     return children;
 }
 
-bool isClassFolder(const QString &folder)
-{
-    return cardBoxFilesIn(folder) == 0 && !childrenOf(folder).isEmpty();
-}
+bool isClassFolder(const QString &folder) { return cardBoxFilesIn(folder) == 0 && !childrenOf(folder).isEmpty(); }
 
 namespace {
 
@@ -60,8 +61,8 @@ bool isReservedOnWindows(const QString &name)
 // The entry of folder named name in any case; empty when there is none.
 QString entryNamed(const QString &folder, const QString &name)
 {
-    const QStringList entries = QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System
-                                                       | QDir::NoDotAndDotDot);
+    const QStringList entries =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
     for (const QString &entry : entries)
         if (entry.normalized(QString::NormalizationForm_C).compare(name, Qt::CaseInsensitive) == 0)
             return entry;
@@ -87,7 +88,8 @@ QString childNameError(const QString &classFolder, const QString &given)
     if (name.size() > longestChildName)
         return QStringLiteral("Der Name ist zu lang: höchstens %1 Zeichen.").arg(longestChildName);
     if (isReservedOnWindows(name))
-        return QStringLiteral("\u201e%1\u201c kann unter Windows kein Ordnername sein.\rBitte einen anderen Namen wählen.")
+        return QStringLiteral(
+                   "\u201e%1\u201c kann unter Windows kein Ordnername sein.\rBitte einen anderen Namen wählen.")
             .arg(name);
     if (name.compare(classTemplateName(), Qt::CaseInsensitive) == 0)
         return QStringLiteral("\u201eVorlage\u201c ist der Ordner, aus dem neue Kinder ihre Kartei bekommen.\r"
@@ -137,8 +139,9 @@ NewChild makeChild(const QString &classFolder, const QString &given, const QStri
     QTemporaryDir making(QDir(classFolder).filePath(QStringLiteral(".Neues-Kind-XXXXXX")));
     if (!making.isValid())
         return {{}, cannot};
-    QFile::setPermissions(making.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup
-                                             | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    QFile::setPermissions(making.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup
+                              | QFile::ReadOther | QFile::ExeOther);
     for (const QString &file : cardBoxFiles()) {
         const QString target = QDir(making.path()).filePath(file);
         if (!QFile::copy(filePath(source, file), target)

@@ -21,9 +21,6 @@ QStringList childrenOf(const QString &folder);
 // A folder with no card box of its own and at least one child.
 bool isClassFolder(const QString &folder);
 
-// Sorts names as a German class list reads, whatever the program's locale.
-void sortGerman(QStringList &names);
-
 // Why name cannot be a new child of classFolder, in German; empty when it can.
 // A child's folder must be a folder name on Windows and on Linux shares: no
 // / \ : * ? " < > |, no control character, no blank or dot at either end, not

@@ -9,8 +9,7 @@ namespace zek {
 
 ChildChoice::ChildChoice(const QString &classFolder, const QString &sampleFolder, Platform &platform)
     : m_classFolder(classFolder), m_sampleFolder(sampleFolder), m_platform(platform)
-{
-}
+{}
 
 void ChildChoice::activate()
 {

@@ -7,8 +7,7 @@
 
 namespace zek::ui {
 
-ClassProgram::ClassProgram(const QString &classFolder, const QString &sampleFolder, Platform &platform,
-                           Random &random)
+ClassProgram::ClassProgram(const QString &classFolder, const QString &sampleFolder, Platform &platform, Random &random)
     : m_platform(platform), m_random(random), m_choice(classFolder, sampleFolder, platform)
 {
     m_form = std::make_unique<FormKlasse>(m_choice);

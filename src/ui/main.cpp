@@ -51,12 +51,13 @@ int main(int argc, char **argv)
         zek::ui::ClassProgram klasse(choice.folder, templateFolder(), platform, random);
         QObject::connect(&klasse, &zek::ui::ClassProgram::quitRequested, &app, [] { QCoreApplication::exit(0); });
         klasse.endOnSignals();
-        QObject::connect(&klasse, &zek::ui::ClassProgram::childStarted, &platform, [&platform](zek::ui::Program *child) {
-            QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &child->session(),
-                             &zek::TrainerSession::speechChanged);
-            QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &child->wordShow(),
-                             &zek::WordShow::changed);
-        });
+        QObject::connect(&klasse, &zek::ui::ClassProgram::childStarted, &platform,
+                         [&platform](zek::ui::Program *child) {
+                             QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &child->session(),
+                                              &zek::TrainerSession::speechChanged);
+                             QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &child->wordShow(),
+                                              &zek::WordShow::changed);
+                         });
         platform.startSpeechAfterFirstPaint(&klasse.form());
         klasse.start();
         return app.exec();

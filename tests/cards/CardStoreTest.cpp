@@ -76,7 +76,6 @@ TEST(CardFolder, GivenWorkingOrTheUsersOwnMadeOnce)
         {{}, "class", own, {}}, // the desktop starts in the home folder, which holds the user's own box
         {{}, "work", own, {}},
         {{"class"}, "", dir.filePath("class"), {}, true},
-        {{"--klasse", "class"}, "", dir.filePath("class"), {}, true},
         {{"--klasse", "given"}, "", dir.filePath("given"), {}, true},
         {{"--klasse", "missing"}, "", {}, "Den Ordner \u201emissing\u201c gibt es nicht.\rDie ZEK-Rechtschreibkartei wird beendet."},
         {{"--klasse"}, "box", dir.filePath("home/ZEK-Klasse"), {}, true},

@@ -32,8 +32,8 @@ xcb_atom_t atom(xcb_connection_t *x, const char *name)
 
 std::string title(xcb_connection_t *x, xcb_window_t window, xcb_atom_t property)
 {
-    xcb_get_property_reply_t *reply = xcb_get_property_reply(
-        x, xcb_get_property(x, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr);
+    xcb_get_property_reply_t *reply =
+        xcb_get_property_reply(x, xcb_get_property(x, 0, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr);
     std::string name;
     if (reply) {
         name.assign(static_cast<const char *>(xcb_get_property_value(reply)),
@@ -79,8 +79,8 @@ Key keyFor(xcb_connection_t *x, uint32_t keysym)
     }
     const xcb_setup_t *setup = xcb_get_setup(x);
     const int count = setup->max_keycode - setup->min_keycode + 1;
-    xcb_get_keyboard_mapping_reply_t *map = xcb_get_keyboard_mapping_reply(
-        x, xcb_get_keyboard_mapping(x, setup->min_keycode, uint8_t(count)), nullptr);
+    xcb_get_keyboard_mapping_reply_t *map =
+        xcb_get_keyboard_mapping_reply(x, xcb_get_keyboard_mapping(x, setup->min_keycode, uint8_t(count)), nullptr);
     Key key{0, state};
     if (map) {
         const xcb_keysym_t *syms = xcb_get_keyboard_mapping_keysyms(map);
