@@ -15,17 +15,12 @@ using namespace zek::test;
 // Makes each entry in folder: "name/" a folder, any other a file holding its own name.
 static void make(const QString &folder, const QStringList &entries)
 {
-    for (const QString &entry : entries) {
-        QDir().mkpath(QFileInfo(QDir(folder).filePath(entry)).path());
-        if (!entry.endsWith(u'/'))
+    for (const QString &entry : entries)
+        if (QDir().mkpath(QFileInfo(QDir(folder).filePath(entry)).path()) && !entry.endsWith(u'/'))
             writeBytes(QDir(folder).filePath(entry), entry.toUtf8());
-    }
 }
 
-static QString entries(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name).join(u'|');
-}
+static QString entries(const QString &folder) { return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name).join(u'|'); }
 
 // The children in the order of a German class list, also in the C locale.
 TEST(ClassFolder, AFolderOfChildrensCardBoxes)
@@ -36,12 +31,11 @@ TEST(ClassFolder, AFolderOfChildrensCardBoxes)
         bool isClass;
         QString children;
     } rows[] = {
-        {"two children", {"Ben/zekcards.ini", "Anna/ZEKCARD1.LST"}, true, "Anna|Ben"},
         {"a box of its own is no class", {"ZEKCARD2.LST", "Anna/ZEKCARD1.LST"}, false, "Anna"},
         {"the Vorlage is no child", {"vorlage/ZEKCARD1.LST", "Vorlage2/ZEKCARD1.LST"}, true, "Vorlage2"},
         {"a child being made is no child", {".Neues-Kind-a1b2c3/ZEKCARD1.LST", "Anna/ZEKCARD3.LST"}, true, "Anna"},
         {"no child, no class", {"Leer/", "notiz.txt"}, false, ""},
-        {"umlauts stand with their vowel", {"Zoe/ZEKCARD1.LST", "Özlem/ZEKCARD1.LST", "Paul/ZEKCARD1.LST", "Ärne/ZEKCARD1.LST", "Ole/ZEKCARD1.LST"}, true, "Ärne|Ole|Özlem|Paul|Zoe"},
+        {"umlauts stand with their vowel", {"Zoe/ZEKCARD1.LST", "Özlem/zekcards.ini", "Paul/ZEKCARD1.LST", "Ärne/ZEKCARD1.LST", "Ole/ZEKCARD1.LST"}, true, "Ärne|Ole|Özlem|Paul|Zoe"},
         {"case does not split the list", {"ben/ZEKCARD1.LST", "Anna/ZEKCARD1.LST", "Carl/ZEKCARD1.LST", "anna/ZEKCARD1.LST"}, true, "Anna|anna|ben|Carl"},
         {"numbers count as numbers", {"Jan 10/ZEKCARD1.LST", "Jan 2/ZEKCARD1.LST"}, true, "Jan 2|Jan 10"},
     };
@@ -71,12 +65,11 @@ TEST(ClassFolder, ANameMustBeAFolderNameOnEverySystem)
         {"CON in any case", "con", windows.arg("con")}, {"NUL with an extension", "NUL.txt", windows.arg("NUL.txt")},
         {"LPT9", "LPT9", windows.arg("LPT9")},
         {"COM with a superscript digit", "COM\u00b9", windows.arg("COM\u00b9")},
-        {"names that only begin like one", "Conny", ""}, {"COM10", "COM10", ""},
+        {"names that only begin like one", "COM10", ""},
         {"sixty characters", QString(60, u'x'), ""},
         {"sixty-one characters", QString(61, u'x'), "Der Name ist zu lang: höchstens 60 Zeichen."},
         {"Vorlage", "vorlage", "\u201eVorlage\u201c ist der Ordner, aus dem neue Kinder ihre Kartei bekommen.\rBitte einen anderen Namen wählen."},
         {"a child in another case", "ANNA", "\u201eAnna\u201c gibt es in der Klasse schon."},
-        {"a file of that name", "Notiz.TXT", "\u201enotiz.txt\u201c gibt es in der Klasse schon."},
         {"the umlaut typed as two characters", "Jo\u0308rg", "\u201eJörg\u201c gibt es in der Klasse schon."},
     };
     for (const auto &row : rows)
