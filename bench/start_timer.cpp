@@ -26,10 +26,20 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::string windowName(xcb_connection_t *x, xcb_window_t window)
+// The window's title: _NET_WM_NAME (UTF-8) where it has one, else WM_NAME,
+// which Qt writes in Latin-1 for a title such as "Wer übt heute?".
+std::string windowName(xcb_connection_t *x, xcb_window_t window, bool utf8 = true)
 {
-    const xcb_get_property_cookie_t cookie =
-        xcb_get_property(x, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
+    static const xcb_atom_t netName = [x] {
+        const char name[] = "_NET_WM_NAME";
+        xcb_intern_atom_reply_t *reply =
+            xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, sizeof name - 1, name), nullptr);
+        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        std::free(reply);
+        return a;
+    }();
+    const xcb_get_property_cookie_t cookie = xcb_get_property(
+        x, 0, window, utf8 ? netName : xcb_atom_t(XCB_ATOM_WM_NAME), XCB_GET_PROPERTY_TYPE_ANY, 0, 256);
     xcb_get_property_reply_t *reply = xcb_get_property_reply(x, cookie, nullptr);
     std::string name;
     if (reply) {
@@ -37,7 +47,7 @@ std::string windowName(xcb_connection_t *x, xcb_window_t window)
                     std::size_t(xcb_get_property_value_length(reply)));
         std::free(reply);
     }
-    return name;
+    return name.empty() && utf8 ? windowName(x, window, false) : name;
 }
 
 struct Timing {

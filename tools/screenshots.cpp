@@ -5,6 +5,8 @@
 #include "ui/Form3.h"
 #include "ui/Form5.h"
 #include "ui/Form7.h"
+#include "ui/ClassProgram.h"
+#include "ui/FormKlasse.h"
 #include "ui/Memo.h"
 #include "ui/ZEKLABEL.h"
 #include "ui/Program.h"
@@ -226,6 +228,25 @@ int main(int argc, char **argv)
                 printer.print(pages, zek::sheetFont, zek::sheetFontPoints, QString::fromLatin1(sheet.name), out.path());
             std::printf("%s\n", qPrintable(out.filePath(outcome.pdfName)));
         }
+    }
+
+    // "Wer übt heute?" on a class of children
+    {
+        QTemporaryDir klasse;
+        for (const char *child : {"Anna", "Ben", "Carla", "Deniz", "Emil", "Fatma", "Jörg", "Lea", "Mia", "Noah",
+                                  "Ömer", "Paul", "Sophie", "Tim", "Yusuf", "Zoe"}) {
+            const QDir box(QDir(klasse.path()).filePath(QString::fromUtf8(child)));
+            QDir().mkpath(box.path());
+            for (const char *name : {"ZEKCARDS.INI", "ZEKCARD1.LST", "ZEKCARD2.LST", "ZEKCARD3.LST"})
+                QFile::copy(QDir(QStringLiteral(ZEK_SAMPLE_DIR)).filePath(QLatin1String(name)),
+                            box.filePath(QLatin1String(name)));
+        }
+        zek::ui::ClassProgram classProgram(klasse.path(), QStringLiteral(ZEK_SAMPLE_DIR), platform, random);
+        classProgram.start();
+        QApplication::processEvents();
+        classProgram.form().grab().save(out.filePath(QStringLiteral("klasse.png")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("klasse.png"))));
+        classProgram.form().hide();
     }
 
     // the exit question as the Qt platform shows it

@@ -1,5 +1,6 @@
 #include "Folder.h"
 
+#include "ClassFolder.h"
 #include "Languages.h"
 
 #include <QDir>
@@ -106,9 +107,40 @@ void FolderLock::unlock()
 } // namespace zek
 
 namespace zek {
+namespace {
+
+CardFolderChoice chooseBoxFolder(const QStringList &arguments, const QString &workingFolder, const QString &home,
+                                 const QString &templateFolder);
+
+} // namespace
 
 CardFolderChoice chooseCardFolder(const QStringList &arguments, const QString &workingFolder, const QString &home,
                                   const QString &templateFolder)
+{
+    if (!arguments.isEmpty() && arguments.first() == u"--klasse") {
+        if (arguments.size() > 1) {
+            CardFolderChoice given = chooseCardFolder(arguments.mid(1), workingFolder, home, templateFolder);
+            given.classMode = !given.folder.isEmpty();
+            return given;
+        }
+        const QString klasse = QDir(home).filePath(QStringLiteral("ZEK-Klasse"));
+        if (!QDir().mkpath(klasse))
+            return {{},
+                    QStringLiteral("Der Klassen-Ordner \u201e%1\u201c lässt sich nicht anlegen.\r"
+                                   "Die ZEK-Rechtschreibkartei wird beendet.")
+                        .arg(klasse)};
+        return {klasse, {}, true};
+    }
+    CardFolderChoice choice = chooseBoxFolder(arguments, workingFolder, home, templateFolder);
+    choice.classMode = !choice.folder.isEmpty() && isClassFolder(choice.folder);
+    return choice;
+}
+
+namespace {
+
+// The folder as it is chosen for one card box.
+CardFolderChoice chooseBoxFolder(const QStringList &arguments, const QString &workingFolder, const QString &home,
+                                 const QString &templateFolder)
 {
     if (!arguments.isEmpty()) {
         const QFileInfo given(QDir(workingFolder).absoluteFilePath(arguments.first()));
@@ -126,7 +158,7 @@ CardFolderChoice chooseCardFolder(const QStringList &arguments, const QString &w
     if (cardBoxFilesIn(workingFolder) > 0)
         return {QDir(workingFolder).absolutePath(), {}};
     const QString own = QDir(home).filePath(QStringLiteral("ZEK-Rechtschreibkartei"));
-    if (QFileInfo::exists(own))
+    if (QFileInfo::exists(own)) // a card box, or a class folder
         return {own, {}};
     // the first start: the sample card box, as files of the user's own
     bool made = QDir().mkpath(own);
@@ -146,4 +178,5 @@ CardFolderChoice chooseCardFolder(const QStringList &arguments, const QString &w
     return {own, {}};
 }
 
+} // namespace
 } // namespace zek

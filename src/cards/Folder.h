@@ -63,6 +63,7 @@ namespace zek {
 struct CardFolderChoice {
     QString folder; // empty when none: error says why
     QString error; // a German message
+    bool classMode = false; // a class folder: the children choose their box
 };
 
 // The folder given as the one argument; otherwise the working folder when it
@@ -70,6 +71,8 @@ struct CardFolderChoice {
 // filled once from the template when it does not exist yet and never written
 // over afterwards. A folder given that does not exist or cannot be read is
 // refused, and nothing is written anywhere.
+// A given or own folder that is a class folder opens the class; so does
+// "--klasse [FOLDER]", by default on ~/ZEK-Klasse, made once, empty.
 CardFolderChoice chooseCardFolder(const QStringList &arguments, const QString &workingFolder, const QString &home,
                                   const QString &templateFolder);
 

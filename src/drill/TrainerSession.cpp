@@ -19,7 +19,7 @@ TrainerSession::TrainerSession(const QString &folder, SharedState &shared, CardS
 bool TrainerSession::startUp()
 {
     m_wide = false;
-    m_userName = QStringLiteral("Freund");
+    m_userName = m_startUserName;
     if (m_lock.lock() == FolderLock::State::Busy) {
         m_platform.messageBox({QStringLiteral("ZEK-Rechtschreibkartei"),
                                QStringLiteral("Die ZEK-Rechtschreibkartei ist in diesem Ordner schon geöffnet.")});

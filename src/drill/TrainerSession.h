@@ -61,6 +61,8 @@ public:
 
     const Language &language() const { return m_language; }
     const QString &userName() const { return m_userName; }
+    // The user name that start-up sets: "Freund", or in a class the child's name.
+    void setStartUserName(const QString &name) { m_startUserName = name; }
     bool isWide() const { return m_wide; }
 
     // The three stored settings (aufgfeld, fachfeld, levelfeld) as text.
@@ -93,6 +95,7 @@ private:
     Platform &m_platform;
     Language m_language;
     QString m_userName = QStringLiteral("Freund");
+    QString m_startUserName = QStringLiteral("Freund");
     bool m_wide = false;
     QString m_storedMode = QStringLiteral("1");
     QString m_storedBox = QStringLiteral("1");

@@ -37,25 +37,37 @@ void onSignal(int signal)
 
 } // namespace
 
-void Program::endOnSignals()
+std::unique_ptr<QSocketNotifier> notifyEndSignals(std::function<void()> onEnd)
 {
     if (signalPipe[0] < 0 && ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0, signalPipe) != 0)
-        return;
-    m_signals = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
-    connect(m_signals.get(), &QSocketNotifier::activated, this, [this] {
-        char byte;
-        while (::read(signalPipe[0], &byte, 1) > 0) {
-        }
-        m_signals->setEnabled(false); // one end is enough
-        m_ended = true;
-        m_main.endFromOutside();
-    });
+        return nullptr;
+    auto notifier = std::make_unique<QSocketNotifier>(signalPipe[0], QSocketNotifier::Read);
+    QObject::connect(notifier.get(), &QSocketNotifier::activated, notifier.get(),
+                     [n = notifier.get(), onEnd = std::move(onEnd)] {
+                         char byte;
+                         while (::read(signalPipe[0], &byte, 1) > 0) {
+                         }
+                         n->setEnabled(false); // one end is enough
+                         onEnd();
+                     });
     struct sigaction action {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;
     for (int signal : {SIGTERM, SIGHUP, SIGINT})
         ::sigaction(signal, &action, nullptr);
+    return notifier;
+}
+
+void Program::endOnSignals()
+{
+    m_signals = notifyEndSignals([this] { endFromOutside(); });
+}
+
+void Program::endFromOutside()
+{
+    m_ended = true;
+    m_main.endFromOutside();
 }
 
 Program::Program(const QString &folder, Platform &platform, Random &random)

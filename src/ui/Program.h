@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QSocketNotifier>
 
+#include <functional>
 #include <memory>
 
 namespace zek {
@@ -46,6 +47,8 @@ public:
     // SIGTERM, SIGHUP and SIGINT (shut-down, a closed terminal, Ctrl+C) save
     // the cards and end the program as the exit does, the lock released.
     void endOnSignals();
+    // Ended from outside: the cards are saved and quitRequested follows.
+    void endFromOutside();
 
     Form1 &form1() { return *m_form1; }
     TrainerSession &session() { return m_main; }
@@ -93,5 +96,9 @@ private:
     std::unique_ptr<QSocketNotifier> m_signals;
     bool m_ended = false;
 };
+
+// Calls onEnd once, in the event loop, when SIGTERM, SIGHUP or SIGINT comes;
+// as long as the notifier returned lives.
+std::unique_ptr<QSocketNotifier> notifyEndSignals(std::function<void()> onEnd);
 
 } // namespace zek::ui

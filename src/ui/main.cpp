@@ -1,7 +1,11 @@
 // The ZEK-Rechtschreibkartei works on one card box: the folder given as its
 // argument, the folder it is started in when that holds a card box, or the
 // user's own ~/ZEK-Rechtschreibkartei, made from the installed sample once.
+// A class folder (a card box per child) and "--klasse [FOLDER]" open the
+// class: the children choose their own box.
+#include "ClassProgram.h"
 #include "Form1.h"
+#include "FormKlasse.h"
 #include "Program.h"
 #include "QtPlatform.h"
 
@@ -57,6 +61,23 @@ int main(int argc, char **argv)
         return 1;
     }
     zek::Random random;
+    if (choice.classMode) {
+        QApplication::setDesktopFileName(QStringLiteral("org.example.ZekRechtschreibkartei.Klasse"));
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zek-rechtschreibkartei.svg")));
+        zek::ui::ClassProgram klasse(choice.folder, templateFolder(), platform, random);
+        QObject::connect(&klasse, &zek::ui::ClassProgram::quitRequested, &app, [] { QCoreApplication::exit(0); });
+        klasse.endOnSignals();
+        QObject::connect(&klasse, &zek::ui::ClassProgram::childStarted, &platform,
+                         [&platform](zek::ui::Program *child) {
+                             QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &child->session(),
+                                              &zek::TrainerSession::speechChanged);
+                             QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &child->wordShow(),
+                                              &zek::WordShow::changed);
+                         });
+        platform.startSpeechAfterFirstPaint(&klasse.form());
+        klasse.start();
+        return app.exec();
+    }
     zek::ui::Program program(choice.folder, platform, random);
     // the program's picture as ready-made pictures of the sizes a desktop
     // asks for: drawing it from the SVG at each size slowed the first window

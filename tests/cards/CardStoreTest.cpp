@@ -59,25 +59,34 @@ TEST(CardFolder, GivenWorkingOrTheUsersOwnMadeOnce)
 {
     QTemporaryDir root;
     const QDir dir(root.path());
-    for (const char *folder : {"given", "work", "box", "home"})
-        dir.mkdir(QLatin1String(folder));
+    for (const char *folder : {"given", "work", "box", "home", "class/Anna"})
+        dir.mkpath(QLatin1String(folder));
     writeBytes(dir.filePath("box/zekcard2.lst"), "1, dog, puppy, The dog barks.\r\n"); // one file of a box is enough
+    writeBytes(dir.filePath("class/Anna/ZEKCARD1.LST"), threeCards);
     const QString home = dir.filePath("home"), own = dir.filePath("home/ZEK-Rechtschreibkartei");
     const struct {
         QStringList arguments;
         const char *working;
         QString folder, error;
+        bool classMode = false;
     } cases[] = {
         {{"given"}, "", dir.filePath("given"), {}},
         {{"missing"}, "", {}, "Den Ordner \u201emissing\u201c gibt es nicht.\rDie ZEK-Rechtschreibkartei wird beendet."},
         {{}, "box", dir.filePath("box"), {}},
+        {{}, "class", own, {}}, // the desktop starts in the home folder, which holds the user's own box
         {{}, "work", own, {}},
+        {{"class"}, "", dir.filePath("class"), {}, true},
+        {{"--klasse", "given"}, "", dir.filePath("given"), {}, true},
+        {{"--klasse", "missing"}, "", {}, "Den Ordner \u201emissing\u201c gibt es nicht.\rDie ZEK-Rechtschreibkartei wird beendet."},
+        {{"--klasse"}, "box", dir.filePath("home/ZEK-Klasse"), {}, true},
     };
     for (const auto &c : cases) {
         const CardFolderChoice choice = chooseCardFolder(c.arguments, dir.filePath(QLatin1String(c.working)), home, sampleFolder());
         EXPECT_EQ(choice.folder + u'|' + choice.error, c.folder + u'|' + c.error);
+        EXPECT_EQ(choice.classMode, c.classMode) << c.arguments.join(u' ').toStdString();
     }
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("missing")));
+    EXPECT_EQ(QDir(dir.filePath("home/ZEK-Klasse")).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
     EXPECT_EQ(readBytes(QDir(own).filePath("ZEKCARD1.LST")), readBytes(QDir(sampleFolder()).filePath("ZEKCARD1.LST")));
     writeBytes(QDir(own).filePath("ZEKCARD1.LST"), threeCards); // the boxes reached
     EXPECT_EQ(chooseCardFolder({}, dir.filePath("work"), home, sampleFolder()).folder, own);

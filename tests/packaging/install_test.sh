@@ -15,13 +15,15 @@ fail() { echo "FAILED: $*"; exit 1; }
 
 cmake --install "$build" --prefix "$work/usr" >/dev/null
 id=org.example.ZekRechtschreibkartei
-for f in bin/zek-rechtschreibkartei share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
+for f in bin/zek-rechtschreibkartei share/applications/$id.desktop share/applications/$id.Klasse.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
          share/zek-rechtschreibkartei/vorlage/ZEKCARD1.LST share/zek-rechtschreibkartei/vorlage/ZEKCARDS.INI \
          share/doc/zek-rechtschreibkartei/copyright; do
   [ -e "$work/usr/$f" ] || fail "not installed: $f"
 done
 desktop-file-validate "$work/usr/share/applications/$id.desktop" || fail "desktop entry"
+desktop-file-validate "$work/usr/share/applications/$id.Klasse.desktop" || fail "the class's desktop entry"
+grep -qx 'Exec=zek-rechtschreibkartei --klasse' "$work/usr/share/applications/$id.Klasse.desktop" || fail "the class's entry does not open the class"
 appstreamcli validate --no-net "$work/usr/share/metainfo/$id.metainfo.xml" >/dev/null || fail "AppStream metadata"
 
 # What the program leans on from the machine: the look-alikes it puts in for

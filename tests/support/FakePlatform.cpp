@@ -23,8 +23,9 @@ Answer FakePlatform::messageBox(const Message &message)
     return m_answers.takeFirst();
 }
 
-QString FakePlatform::inputBox(const QString &, const QString &title, const QString &)
+QString FakePlatform::inputBox(const QString &, const QString &title, const QString &defaultText)
 {
+    inputDefaults << defaultText;
     if (m_inputs.empty()) {
         ADD_FAILURE() << "unexpected input box: " << title.toStdString();
         return {};

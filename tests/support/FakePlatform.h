@@ -49,6 +49,8 @@ public:
     std::function<QString()> whileAsked;
     QStringList behind;
     QStringList titles() const;
+    // The default text of every input box, in turn.
+    QStringList inputDefaults;
     bool answersOk = false;
     int seconds = 0;
 

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace zek {
+
+// A class on one computer: a class folder holds one sub-folder per child,
+// named after the child, each a card box of its own. A sub-folder "Vorlage"
+// is the box every new child starts from; it is no child. Hidden sub-folders
+// (a child's folder still being made) are no children either.
+
+// The class's own template for new children.
+inline QString classTemplateName() { return QStringLiteral("Vorlage"); }
+
+// The names of the children of folder: its sub-folders that hold any file
+// of a card box, in the order of the German alphabet ("Özlem" before "Paul",
+// "Jan 2" before "Jan 10").
+QStringList childrenOf(const QString &folder);
+
+// A folder with no card box of its own and at least one child.
+bool isClassFolder(const QString &folder);
+
+// Why name cannot be a new child of classFolder, in German; empty when it can.
+// A child's folder must be a folder name on Windows and on Linux shares: no
+// / \ : * ? " < > |, no control character, no blank or dot at either end, not
+// a reserved device name (CON, PRN, AUX, NUL, COM1…, LPT1…), not too long,
+// and no entry of that name, in any case, in the class folder.
+QString childNameError(const QString &classFolder, const QString &name);
+
+// The longest child's name, in characters.
+constexpr int longestChildName = 60;
+
+struct NewChild {
+    QString folder; // the child's card box; empty when none was made
+    QString error; // a German message
+};
+
+// Makes the child's folder with the card box of the class's "Vorlage" when
+// there is one, otherwise of sampleFolder. The folder is filled under a
+// hidden name and then renamed, so a half-made folder never shows as a child;
+// on failure nothing stays behind.
+NewChild makeChild(const QString &classFolder, const QString &name, const QString &sampleFolder);
+
+} // namespace zek

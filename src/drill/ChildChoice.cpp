@@ -1,0 +1,87 @@
+#include "ChildChoice.h"
+
+#include "cards/ClassFolder.h"
+#include "platform/Platform.h"
+
+#include <QDir>
+
+namespace zek {
+
+ChildChoice::ChildChoice(const QString &classFolder, const QString &sampleFolder, Platform &platform)
+    : m_classFolder(classFolder), m_sampleFolder(sampleFolder), m_platform(platform)
+{}
+
+void ChildChoice::activate()
+{
+    m_children = childrenOf(m_classFolder);
+    m_newest = -1;
+    m_choosingProgress = false;
+    emit changed();
+}
+
+QString ChildChoice::childFolder(int index) const
+{
+    return index >= 0 && index < m_children.size() ? QDir(m_classFolder).filePath(m_children[index]) : QString();
+}
+
+QString ChildChoice::hint() const
+{
+    if (m_children.isEmpty())
+        return QStringLiteral("Noch kein Kind in der Klasse: \u201eNeues Kind \u2026\u201c legt eines an.");
+    if (m_choosingProgress)
+        return QStringLiteral("Wessen Lernfortschritt? Bitte den Namen anklicken.");
+    return QStringLiteral("Bitte deinen Namen anklicken.");
+}
+
+void ChildChoice::chooseChild(int index)
+{
+    const QString folder = childFolder(index);
+    if (folder.isEmpty())
+        return;
+    if (m_choosingProgress) {
+        m_choosingProgress = false;
+        emit changed();
+        emit progressRequested(folder);
+        return;
+    }
+    emit childChosen(folder, m_children[index]);
+}
+
+void ChildChoice::newChild()
+{
+    m_choosingProgress = false;
+    emit changed();
+    QString name;
+    for (;;) {
+        name = m_platform.inputBox(QStringLiteral("Name des Kindes:"), QStringLiteral("Neues Kind"), name);
+        if (name.isEmpty())
+            return;
+        const QString refused = childNameError(m_classFolder, name);
+        if (refused.isEmpty())
+            break;
+        m_platform.messageBox({QStringLiteral("Neues Kind"), refused});
+    }
+    const NewChild made = makeChild(m_classFolder, name, m_sampleFolder);
+    if (!made.error.isEmpty()) {
+        m_platform.messageBox({QStringLiteral("Neues Kind"), made.error});
+        return;
+    }
+    m_children = childrenOf(m_classFolder);
+    m_newest = int(m_children.indexOf(QDir(made.folder).dirName()));
+    emit changed();
+}
+
+void ChildChoice::chooseProgress()
+{
+    m_choosingProgress = m_progressAvailable && !m_choosingProgress && !m_children.isEmpty();
+    emit changed();
+}
+
+void ChildChoice::setProgressAvailable(bool available)
+{
+    m_progressAvailable = available;
+    m_choosingProgress = m_choosingProgress && available;
+    emit changed();
+}
+
+} // namespace zek

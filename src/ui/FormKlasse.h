@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QList>
+#include <QStringList>
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+class QScrollArea;
+
+namespace zek {
+class ChildChoice;
+}
+
+namespace zek::ui {
+
+// "Wer übt heute?": a large button per child in a grid that scrolls for a
+// big class, and "Neues Kind …", "Lernfortschritt …", "Beenden" below.
+class FormKlasse : public QWidget {
+    Q_OBJECT
+public:
+    explicit FormKlasse(ChildChoice &choice, QWidget *parent = nullptr);
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void refresh();
+    void rebuildChildren();
+
+    ChildChoice &m_choice;
+    QLabel *m_hint;
+    QScrollArea *m_scroll;
+    QWidget *m_grid;
+    QPushButton *m_new;
+    QPushButton *m_progress;
+    QList<QPushButton *> m_buttons;
+    QStringList m_shown;
+};
+
+} // namespace zek::ui
