@@ -40,6 +40,16 @@ void readFirstCardsEarly(int argc, char **argv)
         zek::prefetchCardFile(QDir(folder).filePath(zek::languages.front().cardFileName()));
 }
 
+// The program's picture as ready-made pictures of the sizes a desktop asks
+// for: drawing it from the SVG at each size slowed the first window.
+QIcon programIcon()
+{
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128})
+        icon.addFile(QStringLiteral(":/icons/program-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -63,7 +73,7 @@ int main(int argc, char **argv)
     zek::Random random;
     if (choice.classMode) {
         QApplication::setDesktopFileName(QStringLiteral("org.example.ZekRechtschreibkartei.Klasse"));
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/zek-rechtschreibkartei.svg")));
+        QApplication::setWindowIcon(programIcon());
         zek::ui::ClassProgram klasse(choice.folder, templateFolder(), platform, random);
         QObject::connect(&klasse, &zek::ui::ClassProgram::quitRequested, &app, [] { QCoreApplication::exit(0); });
         klasse.endOnSignals();
@@ -79,12 +89,7 @@ int main(int argc, char **argv)
         return app.exec();
     }
     zek::ui::Program program(choice.folder, platform, random);
-    // the program's picture as ready-made pictures of the sizes a desktop
-    // asks for: drawing it from the SVG at each size slowed the first window
-    QIcon programIcon;
-    for (const int size : {16, 32, 48, 64, 128})
-        programIcon.addFile(QStringLiteral(":/icons/program-%1.png").arg(size), QSize(size, size));
-    QApplication::setWindowIcon(programIcon);
+    QApplication::setWindowIcon(programIcon());
     QObject::connect(&program, &zek::ui::Program::quitRequested, &app, [] { QCoreApplication::exit(0); });
     program.endOnSignals();
     // reading aloud comes when the speech engine answers, started once the first frame is drawn
