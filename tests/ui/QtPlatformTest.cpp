@@ -2,6 +2,10 @@
 #include "ui/QtPlatform.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QTableView>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -100,4 +104,38 @@ TEST(QtPlatform, ASpeechEngineThatKeepsATextIsSilentUntilItAnswers)
     platform.speak("chien", "F");
     EXPECT_TRUE(QTest::qWaitFor([&] { const QMutexLocker lock(&engine->mutex); return engine->heard == u"de_DE:Apfel en_US:dog fr_CA:chien "; }));
     EXPECT_EQ(changed.size(), 3);
+}
+
+// The import preview: the counts, the refused lines, the new cards; no new
+// card, no "Importieren". The file dialogs start where they are told.
+TEST(QtPlatform, TheImportPreviewAndTheFileDialogs)
+{
+    ui::QtPlatform platform;
+    const ImportPreview preview{"Wortliste importieren", "1 neue Karte, 2 schon vorhanden, 1 abgelehnt", {"Zeile 4: kein Grundwort"}, {{"Aal", "Aale", "<b>Der</b> Aal."}}};
+    QString seen;
+    whenOpen(QStringLiteral("Importieren"), [&](QWidget *w) {
+        auto *cards = w->findChild<QTableView *>(QStringLiteral("newCards"));
+        seen = w->windowTitle() + u'|' + w->findChild<QLabel *>(QStringLiteral("counts"))->text() + u'|'
+            + w->findChild<QListWidget *>(QStringLiteral("refused"))->item(0)->text() + u'|'
+            + cards->model()->index(0, 2).data().toString() + u'|' + QString::number(cards->model()->rowCount());
+    });
+    EXPECT_TRUE(platform.confirmImport(preview));
+    EXPECT_EQ(seen, QStringLiteral("Wortliste importieren|1 neue Karte, 2 schon vorhanden, 1 abgelehnt|Zeile 4: kein Grundwort|<b>Der</b> Aal.|1"));
+    whenOpen(QStringLiteral("Abbrechen"), [&](QWidget *w) {
+        seen = w->findChild<QPushButton *>(QStringLiteral("Importieren"))->isEnabled() ? "enabled" : "disabled";
+    });
+    EXPECT_FALSE(platform.confirmImport({"Wortliste importieren", "0 neue Karten, 3 schon vorhanden, 0 abgelehnt", {}, {}}));
+    EXPECT_EQ(seen, QStringLiteral("disabled"));
+
+    for (bool save : {false, true}) {
+        QTimer::singleShot(0, [&] {
+            auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            seen = dialog->windowTitle() + u'|' + dialog->directory().dirName() + u'|' + dialog->nameFilters().join(u',');
+            dialog->reject();
+        });
+        const FileDialog asked{"Wortliste", save ? QDir::temp().filePath("ZEKCARD1.csv") : QDir::tempPath(), "Wortlisten (*.csv *.txt)"};
+        EXPECT_TRUE((save ? platform.saveFileName(asked) : platform.openFileName(asked)).isEmpty());
+        EXPECT_EQ(seen, QStringLiteral("Wortliste|%1|Wortlisten (*.csv *.txt)").arg(QDir::temp().dirName()));
+    }
 }
