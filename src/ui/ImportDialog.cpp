@@ -74,6 +74,7 @@ ImportDialog::ImportDialog(const ImportPreview &preview, QWidget *parent) : QDia
     cards->setModel(new NewCards(preview.newCards, cards));
     cards->setEditTriggers(QAbstractItemView::NoEditTriggers);
     cards->setSelectionMode(QAbstractItemView::NoSelection);
+    cards->setFocusPolicy(Qt::NoFocus); // the keyboard stays on the buttons
     cards->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     cards->horizontalHeader()->setStretchLastSection(true);
     cards->setColumnWidth(0, 160);
