@@ -26,7 +26,9 @@ QByteArray largeWordList()
     for (qsizetype i = 0; i < maxCards; ++i) {
         const QByteArray n = QByteArray::number(i * 7919 % maxCards).rightJustified(5, '0');
         bytes += "W\xc3\xb6rter" + n + ";Wortfamilie" + n + ";Ein kurzer Satz mit dem Wort " + n
-            + " und \xc3\xbc" "berall Stra\xc3\x9f" "en.\r\n";
+            + " und \xc3\xbc"
+              "berall Stra\xc3\x9f"
+              "en.\r\n";
     }
     return bytes;
 }

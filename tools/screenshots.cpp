@@ -118,14 +118,14 @@ int main(int argc, char **argv)
 
     // the preview of a word list import
     {
-        zek::ui::ImportDialog preview({QStringLiteral("Wortliste importieren"),
-                                       QStringLiteral("4 neue Karten, 2 schon vorhanden, 2 abgelehnt"),
-                                       {QStringLiteral("Zeile 5: kein Grundwort"),
-                                        QStringLiteral("Zeile 8: ein Feld enthält ein Komma")},
-                                       {{QStringLiteral("Apfel"), QStringLiteral("Äpfel"), QStringLiteral("Der Apfel ist rot.")},
-                                        {QStringLiteral("Fahrrad"), QStringLiteral("Fahrräder"), QStringLiteral("Das Fahrrad hat eine Klingel.")},
-                                        {QStringLiteral("Straße"), QStringLiteral("Straßen"), QStringLiteral("Die Straße ist nass.")},
-                                        {QStringLiteral("Zebra"), QStringLiteral("Zebras"), QStringLiteral("Das Zebra ist gestreift.")}}});
+        zek::ui::ImportDialog preview(
+            {QStringLiteral("Wortliste importieren"),
+             QStringLiteral("4 neue Karten, 2 schon vorhanden, 2 abgelehnt"),
+             {QStringLiteral("Zeile 5: kein Grundwort"), QStringLiteral("Zeile 8: ein Feld enthält ein Komma")},
+             {{QStringLiteral("Apfel"), QStringLiteral("Äpfel"), QStringLiteral("Der Apfel ist rot.")},
+              {QStringLiteral("Fahrrad"), QStringLiteral("Fahrräder"), QStringLiteral("Das Fahrrad hat eine Klingel.")},
+              {QStringLiteral("Straße"), QStringLiteral("Straßen"), QStringLiteral("Die Straße ist nass.")},
+              {QStringLiteral("Zebra"), QStringLiteral("Zebras"), QStringLiteral("Das Zebra ist gestreift.")}}});
         preview.show();
         QApplication::processEvents();
         preview.grab().save(out.filePath(QStringLiteral("import-dialog.png")));

@@ -514,9 +514,10 @@ void Editor::exportWordList()
         // the card box's files are found in any case of their names
         if ((inCardFolder && name.compare(boxFile, Qt::CaseInsensitive) == 0)
             || chosen == QFileInfo(filePath(m_store.folder(), boxFile))) {
-            message(title, QStringLiteral("Die Datei '%1' gehört zur Kartei und wird nicht überschrieben.\r"
-                                          "Bitte einen anderen Namen wählen.\r")
-                               .arg(name));
+            message(title,
+                    QStringLiteral("Die Datei '%1' gehört zur Kartei und wird nicht überschrieben.\r"
+                                   "Bitte einen anderen Namen wählen.\r")
+                        .arg(name));
             return;
         }
     }

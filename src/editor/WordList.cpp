@@ -56,7 +56,9 @@ QChar findSeparator(const QString &text)
 {
     constexpr int linesLooked = 20;
     const std::array<QChar, 3> candidates{u';', u'\t', u','};
-    const auto isCandidate = [&](QChar c) { return std::find(candidates.begin(), candidates.end(), c) != candidates.end(); };
+    const auto isCandidate = [&](QChar c) {
+        return std::find(candidates.begin(), candidates.end(), c) != candidates.end();
+    };
     std::array<int, 3> lines{}, inLine{};
     bool quoted = false;
     int looked = 0;
@@ -260,8 +262,8 @@ WordListImport readWordList(QByteArrayView bytes, const CardList &cards)
         else if (std::any_of(texts.begin(), texts.end(), [](const QString &t) { return t.contains(u','); }))
             reason = QStringLiteral("ein Feld enthält ein Komma");
         else if (!refused.isEmpty())
-            reason = QStringLiteral("das Zeichen %1 lässt sich nicht in der Kartei speichern")
-                         .arg(characterNames(refused));
+            reason =
+                QStringLiteral("das Zeichen %1 lässt sich nicht in der Kartei speichern").arg(characterNames(refused));
         if (!reason.isEmpty()) {
             line.verdict = WordListLine::Verdict::Refused;
         } else if (present.contains(texts[0])) {

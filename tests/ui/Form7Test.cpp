@@ -141,6 +141,4 @@ TEST_F(EditorTest, TheWordListButtonsImportAndExport)
     click("Bild12", editor);
     EXPECT_EQ(platform.fileDialogs.back().path, path("ZEKCARD1.csv"));
     EXPECT_EQ(readBytes(path("fach3.csv")), "\xef\xbb\xbf" "Fach;Grundwort;Verwandtes Wort;Phrase\r\n3;Hund;Hunde;Der Hund bellt.\r\n");
-    EXPECT_EQ(widget("Bild11", editor)->accessibleName() + u'|' + widget("Bild12", editor)->accessibleName(),
-              QStringLiteral("Wortliste importieren|Wortliste exportieren"));
 }
