@@ -35,7 +35,7 @@ struct WordListImport {
 // the list. The text is UTF-8 (with or without byte order mark) when its
 // bytes are valid UTF-8, UTF-16 after its byte order mark, and Windows-1252
 // otherwise; lines end in CR LF, LF or CR; the fields are separated by the
-// semicolon, the tab or the comma, whichever most of the first lines hold;
+// tab, the semicolon or the comma, whichever most of the first lines hold;
 // a field in double quotes may hold separators, line breaks and doubled
 // quotes. A first line that names the columns is passed over; "Fach" as its
 // first column (an export's) moves the words one column on. The columns are

@@ -59,6 +59,7 @@ TEST(WordList, ReadsAndJudgesEachLine)
         // separators and line ends
         {"tabs", "Maus\tM\xc3\xa4use\tDie Maus piept.\r\nHaus\tH\xc3\xa4user\r\n", "2 neue Karten, 0 schon vorhanden, 0 abgelehnt\n1:Maus/Mäuse/Die Maus piept.\n1:Haus/Häuser/"},
         {"commas", "Maus,M\xc3\xa4use\nHaus,H\xc3\xa4user,Das Haus steht.\n", "2 neue Karten, 0 schon vorhanden, 0 abgelehnt\n1:Maus/Mäuse/\n1:Haus/Häuser/Das Haus steht."},
+        {"tabs before semicolons in every phrase", "Maus\tDie Maus; klein\r\nHaus\tDas Haus; gro\xc3\x9f\r\n", "2 neue Karten, 0 schon vorhanden, 0 abgelehnt\n1:Maus/Die Maus; klein/\n1:Haus/Das Haus; groß/"},
         {"the separator most lines hold", "Maus;M\xc3\xa4use;Die Maus, klein.\r\nHaus;H\xc3\xa4user;Das Haus.\r\n", "1 neue Karte, 0 schon vorhanden, 1 abgelehnt\nZeile 1: ein Feld enthält ein Komma\n1:Haus/Häuser/Das Haus."},
         {"CR alone ends lines", "Maus;M\xc3\xa4use\rHaus\r", "2 neue Karten, 0 schon vorhanden, 0 abgelehnt\n1:Maus/Mäuse/\n1:Haus//"},
         {"one column: base words alone", "Maus\nHaus", "2 neue Karten, 0 schon vorhanden, 0 abgelehnt\n1:Maus//\n1:Haus//"},
@@ -73,7 +74,7 @@ TEST(WordList, ReadsAndJudgesEachLine)
         {"a first word that names none is a card", "Wortschatz;Wortsch\xc3\xa4tze\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Wortschatz/Wortschätze/"},
         {"Fach first: an export's columns", "Fach;Grundwort;Verwandtes Wort;Phrase\r\n3;Maus;M\xc3\xa4use;Die Maus piept.\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Maus/Mäuse/Die Maus piept."},
         // cleaned as typed, judged as the editor judges
-        {"blanks trimmed, no-break spaces and tabs blanks, letters composed", " Mu\xcc\x88ll ;a\xc2\xa0" "b;c\td \r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Müll/a b/c d"},
+        {"blanks trimmed, no-break spaces and tabs blanks, letters composed", " Mu\xcc\x88ll ;a\xc2\xa0" "b;\"c\td \"\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Müll/a b/c d"},
         {"the same base word is there already, another case is not", "Hund;Hunde\r\nhund\r\n", "1 neue Karte, 1 schon vorhanden, 0 abgelehnt\n1:hund//"},
         {"refused: no base word", ";Hunde;Der Hund\r\n", "0 neue Karten, 0 schon vorhanden, 1 abgelehnt\nZeile 1: kein Grundwort"},
         {"refused: a comma in a field", "Maus\tM\xc3\xa4use\tklein, grau\r\n", "0 neue Karten, 0 schon vorhanden, 1 abgelehnt\nZeile 1: ein Feld enthält ein Komma"},
