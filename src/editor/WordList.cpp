@@ -61,7 +61,7 @@ QChar findSeparator(const QString &text)
         return std::find(candidates.begin(), candidates.end(), c) != candidates.end();
     };
     std::array<int, 3> lines{}, inLine{};
-    bool quoted = false;
+    bool quoted = false, inText = false;
     int looked = 0;
     for (qsizetype i = 0; i <= text.size() && looked < linesLooked; ++i) {
         const bool end = i == text.size();
@@ -74,15 +74,17 @@ QChar findSeparator(const QString &text)
             else if (c == u'"')
                 quoted = false;
         } else if (c == u'"' && (before == u'\r' || before == u'\n' || isCandidate(before))) {
-            quoted = true; // a quote opens a field only at its start
+            quoted = inText = true; // a quote opens a field only at its start
         } else if (c == u'\r' || c == u'\n') {
             for (std::size_t k = 0; k < 3; ++k)
                 lines[k] += inLine[k] > 0;
             inLine = {};
-            ++looked;
+            looked += inText; // an empty line, or the LF of a CR LF, is none
+            inText = false;
         } else {
             for (std::size_t k = 0; k < 3; ++k)
                 inLine[k] += c == candidates[k];
+            inText = true;
         }
     }
     const auto best = std::max_element(lines.begin(), lines.end()); // the first of equals

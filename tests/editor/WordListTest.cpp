@@ -61,6 +61,8 @@ TEST(WordList, ReadsAndJudgesEachLine)
         {"commas", "Maus,M\xc3\xa4use\nHaus,H\xc3\xa4user,Das Haus steht.\n", "2 neue Karten, 0 schon vorhanden, 0 abgelehnt\n1:Maus/Mäuse/\n1:Haus/Häuser/Das Haus steht."},
         {"tabs before semicolons in every phrase", "Maus\tDie Maus; klein\r\nHaus\tDas Haus; gro\xc3\x9f\r\n", "2 neue Karten, 0 schon vorhanden, 0 abgelehnt\n1:Maus/Die Maus; klein/\n1:Haus/Das Haus; groß/"},
         {"the separator most lines hold", "Maus;M\xc3\xa4use;Die Maus, klein.\r\nHaus;H\xc3\xa4user;Das Haus.\r\n", "1 neue Karte, 0 schon vorhanden, 1 abgelehnt\nZeile 1: ein Feld enthält ein Komma\n1:Haus/Häuser/Das Haus."},
+        {"empty lines are not among the first lines looked at", QByteArray("Haus\r\n\r\n").repeated(6) + "Maus;M\xc3\xa4use\r\n",
+         "2 neue Karten, 0 schon vorhanden, 5 abgelehnt\nZeile 3: das Wort steht schon in Zeile 1\nZeile 5: das Wort steht schon in Zeile 1\nZeile 7: das Wort steht schon in Zeile 1\nZeile 9: das Wort steht schon in Zeile 1\nZeile 11: das Wort steht schon in Zeile 1\n1:Haus//\n1:Maus/Mäuse/"},
         {"CR alone ends lines", "Maus;M\xc3\xa4use\rHaus\r", "2 neue Karten, 0 schon vorhanden, 0 abgelehnt\n1:Maus/Mäuse/\n1:Haus//"},
         {"one column: base words alone", "Maus\nHaus", "2 neue Karten, 0 schon vorhanden, 0 abgelehnt\n1:Maus//\n1:Haus//"},
         // quoting
