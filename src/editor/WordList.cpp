@@ -292,18 +292,25 @@ WordListImport readWordList(QByteArrayView bytes, const CardList &cards)
 
 CardList insertSorted(const CardList &cards, CardList added)
 {
-    std::stable_sort(added.begin(), added.end(), [](const CardEntry &a, const CardEntry &b) {
-        return compareBaseWords(a.baseWord, b.baseWord) < 0;
-    });
+    // each base word's key made once: the order compareBaseWords keeps
+    QList<std::pair<QString, qsizetype>> order;
+    order.reserve(added.size());
+    for (qsizetype i = 0; i < added.size(); ++i)
+        order.append({baseWordOrderKey(added[i].baseWord), i});
+    std::stable_sort(order.begin(), order.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     // In ascending order each added card goes behind every card passed over
     // for the one before it: those compare no greater than it either.
     CardList merged;
     merged.reserve(cards.size() + added.size());
     qsizetype next = 0;
-    for (CardEntry &card : added) {
-        while (next < cards.size() && compareBaseWords(cards[next].baseWord, card.baseWord) <= 0)
+    QString nextKey = cards.isEmpty() ? QString() : baseWordOrderKey(cards.front().baseWord);
+    for (const auto &[key, index] : order) {
+        while (next < cards.size() && nextKey.compare(key) <= 0) {
             merged << cards[next++];
-        merged << std::move(card);
+            if (next < cards.size())
+                nextKey = baseWordOrderKey(cards[next].baseWord);
+        }
+        merged << std::move(added[index]);
     }
     while (next < cards.size())
         merged << cards[next++];
