@@ -7,6 +7,7 @@
 #include "ui/Form7.h"
 #include "ui/ClassProgram.h"
 #include "ui/FormKlasse.h"
+#include "ui/ImportDialog.h"
 #include "ui/Memo.h"
 #include "ui/ZEKLABEL.h"
 #include "ui/Program.h"
@@ -149,6 +150,22 @@ int main(int argc, char **argv)
     clickEditor("Bezeichnung16");
     shootEditor("form7-print.png");
     clickEditor("Bild7");
+
+    // the preview of a word list import
+    {
+        zek::ui::ImportDialog preview(
+            {QStringLiteral("Wortliste importieren"),
+             QStringLiteral("4 neue Karten, 2 schon vorhanden, 2 abgelehnt"),
+             {QStringLiteral("Zeile 5: kein Grundwort"), QStringLiteral("Zeile 8: ein Feld enthält ein Komma")},
+             {{QStringLiteral("Apfel"), QStringLiteral("Äpfel"), QStringLiteral("Der Apfel ist rot.")},
+              {QStringLiteral("Fahrrad"), QStringLiteral("Fahrräder"), QStringLiteral("Das Fahrrad hat eine Klingel.")},
+              {QStringLiteral("Straße"), QStringLiteral("Straßen"), QStringLiteral("Die Straße ist nass.")},
+              {QStringLiteral("Zebra"), QStringLiteral("Zebras"), QStringLiteral("Das Zebra ist gestreift.")}}});
+        preview.show();
+        QApplication::processEvents();
+        preview.grab().save(out.filePath(QStringLiteral("import-dialog.png")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("import-dialog.png"))));
+    }
 
     // the games: hangman mid-game, lost and won; the word prison mid-game
     {

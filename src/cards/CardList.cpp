@@ -71,9 +71,8 @@ QString entryCountText(qsizetype count)
 } // namespace zek
 
 namespace zek {
-namespace {
 
-QString sortKey(const QString &word)
+QString baseWordOrderKey(const QString &word)
 {
     QString key;
     key.reserve(word.size() + 2);
@@ -92,8 +91,6 @@ QString sortKey(const QString &word)
     return key;
 }
 
-} // namespace
-
-int compareBaseWords(const QString &a, const QString &b) { return sortKey(a).compare(sortKey(b)); }
+int compareBaseWords(const QString &a, const QString &b) { return baseWordOrderKey(a).compare(baseWordOrderKey(b)); }
 
 } // namespace zek

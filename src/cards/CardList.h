@@ -74,5 +74,7 @@ namespace zek {
 // case, an umlaut or accented letter beside its base letter, "ß" as "ss".
 // Negative, zero or positive like QString::compare.
 int compareBaseWords(const QString &a, const QString &b);
+// The text that order compares, for sorting many words with one key each.
+QString baseWordOrderKey(const QString &word);
 
 } // namespace zek

@@ -48,6 +48,7 @@ public:
     void insertCard(qsizetype position, const CardEntry &card) { m_cards.insert(position, card); }
     void setCard(qsizetype position, const CardEntry &card) { m_cards[position] = card; }
     void removeCard(qsizetype position) { m_cards.remove(position); }
+    void setCards(CardList cards) { m_cards = std::move(cards); }
 
 private:
     bool takeContent(CardFileContent content, bool blockError);

@@ -1,9 +1,16 @@
 #include "Editor.h"
 
+#include "WordList.h"
+
 #include "cards/CardStore.h"
-#include "cards/Cp1252.h"
+#include "cards/Folder.h"
 #include "cards/Language.h"
 #include "platform/Platform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
 
 #include <cmath>
 
@@ -20,40 +27,7 @@ std::array<QString, 3> trimmed(const std::array<QString, 3> &fields)
     return {fields[0].trimmed(), fields[1].trimmed(), fields[2].trimmed()};
 }
 
-// How a refused character is named in a message: itself, or its code where
-// it cannot be seen.
-QString nameOf(QChar c)
-{
-    if (c.isPrint() && !c.isSpace())
-        return QLatin1Char('\'') + c + QLatin1Char('\'');
-    return QStringLiteral("U+") + QStringLiteral("%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
-}
-
 } // namespace
-
-QString fieldText(const QString &typed, QString *refused)
-{
-    QString text = typed;
-    for (QChar &c : text)
-        if (c == u'\r' || c == u'\n' || c == u'\t' || c == u'\u00a0' || c == u'\u2028' || c == u'\u2029')
-            c = u' ';
-    text = text.normalized(QString::NormalizationForm_C);
-    QString kept;
-    kept.reserve(text.size());
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        const auto category = c.category();
-        const bool fits = cp1252::canEncode(c) && category != QChar::Other_Control && category != QChar::Other_Format
-            && !c.isSurrogate();
-        if (fits) {
-            kept += c;
-        } else if (refused) {
-            // a letter beyond the first plane is one character of two halves
-            *refused += c.isHighSurrogate() && i + 1 < text.size() ? text.mid(i++, 2) : QString(c);
-        }
-    }
-    return kept;
-}
 
 Editor::Editor(CardStore &store, Platform &platform, const Language &language)
     : m_store(store), m_platform(platform), m_language(language)
@@ -195,17 +169,10 @@ void Editor::setFieldText(int field, const QString &text, qsizetype cursor)
         clean.remove(u',');
     }
     if (!refused.isEmpty()) {
-        QString named;
-        for (qsizetype i = 0; i < refused.size(); ++i) {
-            if (!named.isEmpty())
-                named += QStringLiteral(", ");
-            named += refused[i].isHighSurrogate() ? QLatin1Char('\'') + refused.mid(i++, 2) + QLatin1Char('\'')
-                                                  : nameOf(refused[i]);
-        }
         message(inputError,
                 QStringLiteral("Das Zeichen %1 lässt sich nicht in der Kartei speichern!\r"
                                "Es wird aus dem Text entfernt.\r\r")
-                    .arg(named));
+                    .arg(characterNames(refused)));
     }
     shown = clean;
     m_cursors[field - 1] = -1;
@@ -474,6 +441,95 @@ void Editor::printCards(const CardList &cards, bool onePage)
     case PrintOutcome::Failed:
         message(title, QStringLiteral("Es wurde nichts gedruckt und nichts gespeichert: %1.\r").arg(outcome.reason));
         break;
+    }
+}
+
+namespace {
+
+const QString wordListFilter = QStringLiteral("Wortlisten (*.csv *.txt)");
+
+} // namespace
+
+// The list is read and judged before anything is written; the teacher sees
+// what will happen and says yes or no. A list that is no list is named and
+// left alone.
+void Editor::importWordList()
+{
+    const QString title = QStringLiteral("Wortliste importieren");
+    ensureAllCards(QStringLiteral("Zum Importieren müssen alle Einträge sichtbar sein!"));
+    emit changed();
+    const QString path = m_platform.openFileName({title, m_store.folder(), wordListFilter});
+    if (path.isEmpty())
+        return;
+    const QString unchanged = QStringLiteral("Die Kartei bleibt, wie sie war.\r");
+    QFile file(path);
+    QByteArray bytes;
+    // one byte more than a list may have is enough to refuse a bigger file
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(maxWordListBytes + 1);
+    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+        message(title,
+                QStringLiteral("Die Datei '%1' kann nicht gelesen werden.\r").arg(QFileInfo(path).fileName())
+                    + unchanged);
+        return;
+    }
+    const WordListImport list = readWordList(bytes, m_store.cards());
+    if (!list.error.isEmpty()) {
+        message(title, list.error + unchanged);
+        return;
+    }
+    const CardList added = list.newCards();
+    ImportPreview preview{title, list.countsText(), list.refusedTexts(), {}};
+    preview.newCards.reserve(added.size());
+    for (const CardEntry &card : added)
+        preview.newCards << QStringList{card.baseWord, card.relatedWord, card.phrase};
+    emit changed();
+    if (!m_platform.confirmImport(preview) || added.isEmpty())
+        return;
+    m_store.setCards(insertSorted(m_store.cards(), added));
+    commitChanges();
+}
+
+void Editor::exportWordList()
+{
+    const QString title = QStringLiteral("Wortliste exportieren");
+    if (rowCount() == 0) {
+        message(title, QStringLiteral("Es ist keine Karte zu exportieren: Die Anzeige ist leer.\r"));
+        return;
+    }
+    CardList cards;
+    cards.reserve(rowCount());
+    for (qsizetype row = 0; row < rowCount(); ++row)
+        cards.append(cardAt(row));
+    emit changed();
+    const QString path = m_platform.saveFileName(
+        {title, QDir(m_store.folder()).filePath(QFileInfo(m_file).completeBaseName() + QStringLiteral(".csv")),
+         wordListFilter});
+    if (path.isEmpty())
+        return;
+    const QFileInfo chosen(path);
+    const QString name = chosen.fileName();
+    const bool inCardFolder = chosen.absoluteDir() == QDir(m_store.folder());
+    for (const QString &boxFile : cardBoxFiles()) {
+        // the card box's files are found in any case of their names
+        if ((inCardFolder && name.compare(boxFile, Qt::CaseInsensitive) == 0)
+            || chosen == QFileInfo(filePath(m_store.folder(), boxFile))) {
+            message(title,
+                    QStringLiteral("Die Datei '%1' gehört zur Kartei und wird nicht überschrieben.\r"
+                                   "Bitte einen anderen Namen wählen.\r")
+                        .arg(name));
+            return;
+        }
+    }
+    const QByteArray bytes = writeWordList(cards);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
+        || !file.commit()) {
+        message(QStringLiteral("Speicherfehler"),
+                QStringLiteral("Die Wortliste wurde nicht gespeichert!\r"
+                               "Die Datei '%1' konnte nicht geschrieben werden\r"
+                               "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\r")
+                    .arg(name));
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "FieldText.h"
+
 #include "cards/CardList.h"
 #include "cards/Languages.h"
 #include "printing/Sheets.h"
@@ -60,6 +62,12 @@ public:
     void printInView(); // Command7 "Fach drucken"
     void printPageFromCurrent(); // Command8 "Seite drucken"
 
+    // A teacher's word list: read, shown and, on "Importieren", its new
+    // cards inserted in box 1 with one save (Bild11); the cards in view
+    // written as a table (Bild12).
+    void importWordList();
+    void exportWordList();
+
     // What the window shows.
     QString caption() const;
     const QString &languageCode() const { return m_code; } // Bezeichnung1
@@ -114,10 +122,5 @@ private:
     SheetKind m_sheetKind = SheetKind::CardSheet;
 };
 
-// What a field may hold: line breaks, tabs and non-breaking spaces become
-// blanks, letters are composed (NFC). The characters a card file cannot
-// hold, besides the comma, are listed in *refused (control and format
-// characters, those outside Windows-1252) and left out.
-QString fieldText(const QString &typed, QString *refused = nullptr);
 
 } // namespace zek

@@ -2,7 +2,9 @@
 
 #include "Printer.h"
 
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 // The one door to the outside world: modal boxes, the clock, the printer and
 // speech. The program
@@ -21,6 +23,22 @@ struct Message {
     Buttons buttons = Buttons::Ok;
     Icon icon = Icon::None;
     Answer defaultButton = Answer::Ok;
+};
+
+// A file dialog: its title, the folder it starts in or the file it
+// suggests, and the filter of the files it lists ("Wortlisten (*.csv *.txt)").
+struct FileDialog {
+    QString title;
+    QString path;
+    QString filter;
+};
+
+// What the import of a word list would do, shown before anything is written.
+struct ImportPreview {
+    QString title; // "Wortliste importieren"
+    QString counts; // "12 neue Karten, 3 schon vorhanden, 1 abgelehnt"
+    QStringList refused; // "Zeile 4: kein Grundwort"
+    QList<QStringList> newCards; // base word, related word, phrase
 };
 
 class Platform {
@@ -44,6 +62,25 @@ public:
     // outcome says which.
     virtual PrintOutcome print(const QList<PrintedPage> &pages, const QString &font, double points, const QString &what,
                                const QString &folder) = 0;
+
+    // The file the user chooses to open or to save as; empty when the
+    // dialog was cancelled. Saving over a file asks first.
+    virtual QString openFileName(const FileDialog &dialog)
+    {
+        Q_UNUSED(dialog);
+        return {};
+    }
+    virtual QString saveFileName(const FileDialog &dialog)
+    {
+        Q_UNUSED(dialog);
+        return {};
+    }
+    // Modal, with "Importieren" and "Abbrechen": true for "Importieren".
+    virtual bool confirmImport(const ImportPreview &preview)
+    {
+        Q_UNUSED(preview);
+        return false;
+    }
 
     // Speech, where the system has it: whether a voice speaks the language
     // ("D", "E", "F"); speaking starts at once and never waits for the

@@ -201,6 +201,11 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
     for (const LanguageRecord &language : languages)
         addTool(flagButtons[std::size_t(language.id)], language.nameText(), language.flag,
                 [this, code = language.codeText()] { m_editor.switchEditorLanguage(code); });
+    // below the flags: the teacher's word lists in and out
+    addTool("Bild11", QStringLiteral("Wortliste importieren"), "wordlist_import",
+            [this] { m_editor.importWordList(); });
+    addTool("Bild12", QStringLiteral("Wortliste exportieren"), "wordlist_export",
+            [this] { m_editor.exportWordList(); });
 
     buildEditPanel();
     buildReboxPanel();

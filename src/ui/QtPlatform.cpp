@@ -1,6 +1,10 @@
 #include "QtPlatform.h"
 
+#include "ImportDialog.h"
+
 #include <QApplication>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QFont>
 #include <QInputDialog>
 #include <QLibraryInfo>
@@ -74,6 +78,39 @@ QString QtPlatform::inputBox(const QString &prompt, const QString &title, const 
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
     return execKeepingFocus(dialog) == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+namespace {
+
+QString chooseFile(const FileDialog &request, QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(QApplication::activeWindow(), request.title);
+    dialog.setAcceptMode(mode);
+    dialog.setNameFilter(request.filter);
+    if (mode == QFileDialog::AcceptSave) {
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(QStringLiteral("csv"));
+        dialog.setDirectory(QFileInfo(request.path).absolutePath());
+        dialog.selectFile(QFileInfo(request.path).fileName());
+    } else {
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setDirectory(request.path);
+    }
+    if (execKeepingFocus(dialog) != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().front();
+}
+
+} // namespace
+
+QString QtPlatform::openFileName(const FileDialog &dialog) { return chooseFile(dialog, QFileDialog::AcceptOpen); }
+
+QString QtPlatform::saveFileName(const FileDialog &dialog) { return chooseFile(dialog, QFileDialog::AcceptSave); }
+
+bool QtPlatform::confirmImport(const ImportPreview &preview)
+{
+    ImportDialog dialog(preview, QApplication::activeWindow());
+    return execKeepingFocus(dialog) == QDialog::Accepted;
 }
 
 int QtPlatform::secondsSinceMidnight() const { return QTime::currentTime().msecsSinceStartOfDay() / 1000; }

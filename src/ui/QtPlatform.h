@@ -54,6 +54,9 @@ public:
     PrinterMetrics printerMetrics(const QString &font, double points) override;
     PrintOutcome print(const QList<PrintedPage> &pages, const QString &font, double points, const QString &what,
                        const QString &folder) override;
+    QString openFileName(const FileDialog &dialog) override;
+    QString saveFileName(const FileDialog &dialog) override;
+    bool confirmImport(const ImportPreview &preview) override;
     bool hasVoice(const QString &languageCode) override;
     void speak(const QString &text, const QString &languageCode) override;
 

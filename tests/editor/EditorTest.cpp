@@ -126,3 +126,30 @@ SCENARIOS(Editor, PrintScenarios)
         {"closing the print panel shows the first card", four, "editor; row 2; print; close-print", "", "panel=none; eposition= 1 von"},
     });
 }
+
+// A teacher's word list brought in and the cards in view taken out; what a
+// list is read as is tested on the list reader.
+SCENARIOS(Editor, WordLists)
+{
+    const char *const zebraList = "editor; wordlist Zebra;Zebras; file liste.csv; ";
+    runScenarios({
+        {"new cards in box 1 at their sorted places", four, "editor; wordlist Grundwort;Verwandtes Wort;Phrase/Zebra;Zebras;Das Zebra./Apfel;Äpfel;Der Apfel./Hund;Hunde; file liste.csv; preview ja; import", "",
+         "preview=2 neue Karten, 1 schon vorhanden, 0 abgelehnt; dialog=Wortliste importieren|.|Wortlisten (*.csv *.txt); eposition= 1 von; "
+         "cards=1, Ameise, Ameisen, Die Ameise krabbelt./1, Apfel, Äpfel, Der Apfel./2, Banane, Bananen, Die Banane ist gelb./3, Hund, Hunde, Der Hund bellt./3.0, Wurm, Würmer, Der Wurm kriecht./1, Zebra, Zebras, Das Zebra./"},
+        {"Abbrechen writes nothing", four, QString(zebraList) + "preview nein; import", "", QByteArray("preview=1 neue Karte, 0 schon vorhanden, 0 abgelehnt; cards=") + fourText},
+        {"a file that is no list is named, nothing is written", four, "editor; wordlist ; file liste.csv; import", "Wortliste importieren",
+         QByteArray("last=Die Datei ist leer: Sie enthält keine Wörter.\rDie Kartei bleibt, wie sie war.\r; cards=") + fourText},
+        {"a file that cannot be read", four, "editor; file fehlt.csv; import", "Wortliste importieren", "last=Die Datei 'fehlt.csv' kann nicht gelesen werden.\rDie Kartei bleibt, wie sie war.\r"},
+        {"under a box filter all cards are shown first", four, "editor; filter 3; wordlist Zebra; file liste.csv; preview ja; import", "Eingabe",
+         "first=Zum Importieren müssen alle Einträge sichtbar sein!\rDie Anzeige wird jetzt automatisch umgestellt ...\r\r; filter=-1; words=Ameise,Banane,Hund,Wurm,Zebra"},
+        {"a failed save leaves the file and says so", four, QString(zebraList) + "preview ja; full; import; room", "Speicherfehler", QByteArray("rows=Ameise,Banane,Hund,Wurm; cards=") + fourText},
+        {"the cards in view go out under the card file's name", four, "editor; filter 3; file export.csv; export", "",
+         "dialog=Wortliste exportieren|ZEKCARD1.csv|Wortlisten (*.csv *.txt); export=<BOM>Fach;Grundwort;Verwandtes Wort;Phrase/3;Hund;Hunde;Der Hund bellt./3.0;Wurm;Würmer;Der Wurm kriecht./"},
+        {"never over a file of the card box", four, "editor; file zekcard1.lst; export", "Wortliste exportieren",
+         QByteArray("last=Die Datei 'zekcard1.lst' gehört zur Kartei und wird nicht überschrieben.\rBitte einen anderen Namen wählen.\r; cards=") + fourText},
+        {"a folder that takes no file", four, "editor; folder-ro; file export.csv; export; rw", "Speicherfehler",
+         "last=Die Wortliste wurde nicht gespeichert!\rDie Datei 'export.csv' konnte nicht geschrieben werden\r(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\r"},
+        {"an empty view exports nothing", four, "editor; filter 4; export", "Wortliste exportieren", "last=Es ist keine Karte zu exportieren: Die Anzeige ist leer.\r"},
+        {"cancelled dialogs do nothing", four, "editor; file; import; file; export", "", QByteArray("cards=") + fourText},
+    });
+}

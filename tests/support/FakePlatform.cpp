@@ -8,6 +8,8 @@ FakePlatform::~FakePlatform()
 {
     EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " expected message box(es) never shown";
     EXPECT_TRUE(m_inputs.empty()) << m_inputs.size() << " expected input box(es) never shown";
+    EXPECT_TRUE(m_files.empty()) << m_files.size() << " expected file dialog(s) never shown";
+    EXPECT_TRUE(m_imports.empty()) << m_imports.size() << " expected import preview(s) never shown";
 }
 
 Answer FakePlatform::messageBox(const Message &message)
@@ -31,6 +33,26 @@ QString FakePlatform::inputBox(const QString &, const QString &title, const QStr
         return {};
     }
     return m_inputs.takeFirst();
+}
+
+QString FakePlatform::fileDialog(const FileDialog &dialog)
+{
+    fileDialogs << dialog;
+    if (m_files.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << dialog.title.toStdString();
+        return {};
+    }
+    return m_files.takeFirst();
+}
+
+bool FakePlatform::confirmImport(const ImportPreview &preview)
+{
+    previews << preview;
+    if (m_imports.empty()) {
+        ADD_FAILURE() << "unexpected import preview: " << preview.counts.toStdString();
+        return false;
+    }
+    return m_imports.takeFirst();
 }
 
 PrinterMetrics FakePlatform::printerMetrics(const QString &, double) { return metrics; }

@@ -24,6 +24,10 @@ public:
 
     void expectMessage(Answer answer = Answer::Ok) { m_answers.push_back(answer); }
     void expectInput(const QString &text) { m_inputs.push_back(text); } // empty: Cancel
+    // The file dialogs' answers in turn (empty: cancelled); the import
+    // previews' (true: "Importieren").
+    void expectFile(const QString &path) { m_files.push_back(path); }
+    void expectImport(bool import) { m_imports.push_back(import); }
 
     Answer messageBox(const Message &message) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
@@ -44,6 +48,12 @@ public:
     QStringList spoken;
     PrintOutcome outcome{PrintOutcome::Printed, {}, {}};
 
+    QString openFileName(const FileDialog &dialog) override { return fileDialog(dialog); }
+    QString saveFileName(const FileDialog &dialog) override { return fileDialog(dialog); }
+    bool confirmImport(const ImportPreview &preview) override;
+    QList<FileDialog> fileDialogs;
+    QList<ImportPreview> previews;
+
     const std::vector<Message> &messages() const { return m_messages; }
     // What the window shows behind each box, as whileAsked tells it.
     std::function<QString()> whileAsked;
@@ -55,7 +65,10 @@ public:
     int seconds = 0;
 
 private:
+    QString fileDialog(const FileDialog &dialog);
     QList<Answer> m_answers;
+    QStringList m_files;
+    QList<bool> m_imports;
     QStringList m_inputs;
     std::vector<Message> m_messages;
 };

@@ -88,6 +88,10 @@ const QHash<QString, Step> &steps()
         STEP("print-all", t.editor.printInView()), STEP("print-page", t.editor.printPageFromCurrent()),
         STEP("noprinter", t.platform.outcome = {PrintOutcome::SavedAsPdf, "Es ist kein Standarddrucker eingerichtet", "Druck_x.pdf"}),
         STEP("nopdf", t.platform.outcome = {PrintOutcome::Failed, "Es ist kein Standarddrucker eingerichtet", {}}),
+        STEP("wordlist", writeBytes(t.path("liste.csv"), arg.toUtf8().replace('/', "\r\n"))),
+        STEP("file", t.platform.expectFile(arg.isEmpty() ? QString() : t.path(arg.toUtf8().constData()))),
+        STEP("preview", t.platform.expectImport(arg == u"ja")),
+        STEP("import", t.editor.importWordList()), STEP("export", t.editor.exportWordList()),
         // hangman
         STEP("hangman", if (t.main.openWindow(Window::Hangman)) t.hangman.newHangmanGame(arg)),
         STEP("pick", t.hangman.clickEntry(arg.toInt())), STEP("key", t.hangman.keyPress(arg)),
@@ -164,6 +168,12 @@ const QHash<QString, Key> &keys()
         KEY("newbox", QString::number(t.editor.newBox())), KEY("filter", QString::number(t.editor.filter())),
         KEY("jobs", QString::number(t.platform.jobs.size())),
         KEY("job", [&] { QStringList pages; for (const PrintedPage &p : t.platform.jobs.value(t.platform.jobs.size() - 1)) pages << cardTexts(p).join(u','); return pages.join(u'/'); }()),
+        KEY("preview", t.platform.previews.value(t.platform.previews.size() - 1).counts),
+        KEY("refused", t.platform.previews.value(t.platform.previews.size() - 1).refused.join(u'|')),
+        KEY("dialog", [&] { const FileDialog d = t.platform.fileDialogs.value(t.platform.fileDialogs.size() - 1);
+            return d.title + u'|' + QDir(t.dir.path()).relativeFilePath(d.path) + u'|' + d.filter; }()),
+        KEY("export", [&] { const QByteArray b = readBytes(t.path("export.csv"));
+            return (b.startsWith("\xef\xbb\xbf") ? QStringLiteral("<BOM>") : QString()) + QString::fromUtf8(b).replace(QStringLiteral("\r\n"), QStringLiteral("/")); }()),
         // the games
         KEY("masked", t.hangman.maskedText()), KEY("wrong", QString::number(t.hangman.wrongCount())),
         KEY("solution", t.hangman.solutionText()), KEY("freed", yes(t.hangman.freed())), KEY("table", yes(t.hangman.tableShown())),

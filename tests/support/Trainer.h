@@ -46,7 +46,10 @@ struct Trainer {
     // "rebox-box", "rebox-all", "close-rebox", "print", "close-print",
     // "kind 1" (0 card sheets, 1 word lists, 2 word-family sheets),
     // "print-all", "print-page", "noprinter" (jobs become PDF files), "nopdf"
-    // (and those cannot be written).
+    // (and those cannot be written); "wordlist <lines>" (liste.csv, UTF-8,
+    // "/" for each CR LF), "file <name>" (the next file dialog's answer;
+    // none: cancelled), "preview ja|nein" (the import preview's), "import",
+    // "export".
     // The games: "hangman <characters of the table>", "pick 2" (a click on
     // entry 2), "key a", "table", "tip", "howto", "hangman-leave";
     // "prison", "prison <letters of column 9, rows 1 to 6>" (every other
@@ -76,7 +79,10 @@ struct Trainer {
     // voice, dictation ("yes" or "no", ", dictating" while it dictates),
     // aids (font, spacing, size), settings (the settings file, "|" for each
     // line end), files (in the folder), first and last (the text of the first and the
-    // last box), behind (the rows in view while the last box was shown).
+    // last box), behind (the rows in view while the last box was shown),
+    // preview and refused (the counts and refused lines of the last import
+    // preview), dialog (the last file dialog: title|path|filter), export
+    // (export.csv as text, "/" for each CR LF).
     QString state(const QString &key) const;
     // Checks "key=value; key=value" against state().
     void expect(const QString &expectations) const;

@@ -121,3 +121,24 @@ TEST_F(EditorTest, TheFormMirrorsItsModel)
     QTest::keyClick(phrase, Qt::Key_Tab); // on to the commands, never to an "X"
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Befehl2"));
 }
+
+// The two word list buttons below the flags: a list comes in from the card
+// folder, the cards in view go out beside the card file.
+TEST_F(EditorTest, TheWordListButtonsImportAndExport)
+{
+    startWith(cards);
+    openEditor();
+    writeBytes(path("liste.csv"), "\xef\xbb\xbfGrundwort;Verwandtes Wort;Phrase\r\nAal;Aale;Der Aal schwimmt.\r\n");
+    platform.expectFile(path("liste.csv"));
+    platform.expectImport(true);
+    click("Bild11", editor);
+    EXPECT_EQ(platform.fileDialogs.back().path, dir.path());
+    EXPECT_EQ(german(), "1, Aal, Aale, Der Aal schwimmt.\r\n" + cards);
+    EXPECT_EQ(widget<QLabel>("Bezeichnung6", editor)->text(), QStringLiteral(" 4 Einträgen"));
+
+    click("Bezeichnung16", editor); // "Fach 3"
+    platform.expectFile(path("fach3.csv"));
+    click("Bild12", editor);
+    EXPECT_EQ(platform.fileDialogs.back().path, path("ZEKCARD1.csv"));
+    EXPECT_EQ(readBytes(path("fach3.csv")), "\xef\xbb\xbf" "Fach;Grundwort;Verwandtes Wort;Phrase\r\n3;Hund;Hunde;Der Hund bellt.\r\n");
+}

@@ -2,6 +2,9 @@
 #include "ui/QtPlatform.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QTableView>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
@@ -100,4 +103,26 @@ TEST(QtPlatform, ASpeechEngineThatKeepsATextIsSilentUntilItAnswers)
     platform.speak("chien", "F");
     EXPECT_TRUE(QTest::qWaitFor([&] { const QMutexLocker lock(&engine->mutex); return engine->heard == u"de_DE:Apfel en_US:dog fr_CA:chien "; }));
     EXPECT_EQ(changed.size(), 3);
+}
+
+// The import preview: the counts, the refused lines, the new cards as plain
+// text; no new card, no "Importieren".
+TEST(QtPlatform, TheImportPreview)
+{
+    ui::QtPlatform platform;
+    const ImportPreview preview{"Wortliste importieren", "1 neue Karte, 2 schon vorhanden, 1 abgelehnt", {"Zeile 4: kein Grundwort"}, {{"Aal", "Aale", "<b>Der</b> Aal."}}};
+    QString seen;
+    whenOpen(QStringLiteral("Importieren"), [&](QWidget *w) {
+        auto *cards = w->findChild<QTableView *>(QStringLiteral("newCards"));
+        seen = w->windowTitle() + u'|' + w->findChild<QLabel *>(QStringLiteral("counts"))->text() + u'|'
+            + w->findChild<QListWidget *>(QStringLiteral("refused"))->item(0)->text() + u'|'
+            + cards->model()->index(0, 2).data().toString() + u'|' + QString::number(cards->model()->rowCount());
+    });
+    EXPECT_TRUE(platform.confirmImport(preview));
+    EXPECT_EQ(seen, QStringLiteral("Wortliste importieren|1 neue Karte, 2 schon vorhanden, 1 abgelehnt|Zeile 4: kein Grundwort|<b>Der</b> Aal.|1"));
+    whenOpen(QStringLiteral("Abbrechen"), [&](QWidget *w) {
+        seen = w->findChild<QPushButton *>(QStringLiteral("Importieren"))->isEnabled() ? "enabled" : "disabled";
+    });
+    EXPECT_FALSE(platform.confirmImport({"Wortliste importieren", "0 neue Karten, 3 schon vorhanden, 0 abgelehnt", {}, {}}));
+    EXPECT_EQ(seen, QStringLiteral("disabled"));
 }
