@@ -2,6 +2,7 @@
 
 #include "Printer.h"
 
+#include <QDateTime>
 #include <QString>
 
 // The one door to the outside world: modal boxes, the clock, the printer and
@@ -34,6 +35,8 @@ public:
     virtual QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) = 0;
 
     virtual int secondsSinceMidnight() const = 0;
+    // The local date and time, for the practice record.
+    virtual QDateTime localTime() const { return QDateTime::currentDateTime(); }
 
     // The system's default printer, set up for a job in this font: its
     // measures. No dialog is shown.
@@ -44,6 +47,16 @@ public:
     // outcome says which.
     virtual PrintOutcome print(const QList<PrintedPage> &pages, const QString &font, double points, const QString &what,
                                const QString &folder) = 0;
+
+    // One page drawn by the program itself, printed and delivered as print()
+    // does.
+    virtual PrintOutcome printDrawing(const PageDrawing &draw, const QString &what, const QString &folder)
+    {
+        Q_UNUSED(draw);
+        Q_UNUSED(what);
+        Q_UNUSED(folder);
+        return {PrintOutcome::Failed, QStringLiteral("Dieses Programm kann keine Bilder drucken"), {}};
+    }
 
     // Speech, where the system has it: whether a voice speaks the language
     // ("D", "E", "F"); speaking starts at once and never waits for the

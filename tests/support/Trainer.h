@@ -38,7 +38,7 @@ struct Trainer {
     // session), "term" (ended from outside), "idle" (the keystroke is done and
     // the event loop runs), "gone" (the folder vanishes), "remove <file>",
     // "full"/"room" (the disk), "folder-ro", "file-ro" (the German cards),
-    // "rw" (both back).
+    // "rw" (both back), "at 2026-03-02T08:15:00" (the clock).
     // The editor: "editor" (opened by the main window), "leave" (back to the
     // main window), "elang E", "all", "filter 3", "row 4" (the scroller),
     // "focus 2", "field 2 <text>", "clear 2", "echar ä", "edit", "close",
@@ -70,7 +70,8 @@ struct Trainer {
     // ("row,column"), next, moves, wishes, open (the memory fields shown),
     // solved, deal ("ok" when every pair is a card's two words), number,
     // count, pausetext, running, lines, spoken ("code:text" joined by "|"),
-    // voice,
+    // voice, record (the practice record as text, "/" for each CR LF), note
+    // (the main window's note on it),
     // files (in the folder), first and last (the text of the first and the
     // last box), behind (the rows in view while the last box was shown).
     QString state(const QString &key) const;
