@@ -96,6 +96,12 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     m_userName->setFont(QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     m_userName->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setForeground(m_userName, Qt::white);
+    // under the user name, only while the practice record cannot be written
+    m_recordNote = addLabel(this, "Verlaufshinweis", twipsRect(6000, 390, 2895, 300));
+    m_recordNote->setFont(QFont(QStringLiteral("Arial"), 8));
+    m_recordNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setForeground(m_recordNote, Qt::white);
+    m_recordNote->hide();
 
     // the box labels and their counters; a click on either chooses the box
     static const char *const labelNames[6] = {"fehler1",       "Bezeichnung15", "Bezeichnung16",
@@ -267,6 +273,8 @@ void Form1::refresh()
 
     const Language &language = m_main.language();
     m_userName->setText(m_main.userName());
+    m_recordNote->setText(m_main.recordNote());
+    m_recordNote->setVisible(!m_main.recordNote().isEmpty());
     showReadAloud(m_readAloud, m_main.voiceAvailable());
     m_caption->setText(screenText(language.caption()));
     if (language.code() != m_shownLanguage) {

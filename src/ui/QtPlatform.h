@@ -52,6 +52,7 @@ public:
     PrinterMetrics printerMetrics(const QString &font, double points) override;
     PrintOutcome print(const QList<PrintedPage> &pages, const QString &font, double points, const QString &what,
                        const QString &folder) override;
+    PrintOutcome printDrawing(const PageDrawing &draw, const QString &what, const QString &folder) override;
     bool hasVoice(const QString &languageCode) override;
     void speak(const QString &text, const QString &languageCode) override;
 

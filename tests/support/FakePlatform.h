@@ -37,12 +37,14 @@ public:
     PrinterMetrics metrics{100, 400, 10000, 15000,
                            [](const QString &t, double scale) { return scale * (100.0 * double(t.size()) - 50.0 * double(t.count(u'.'))); }};
     QList<QList<PrintedPage>> jobs;
-    // A drawn page: counted and answered with outcome.
-    PrintOutcome printDrawing(const PageDrawing &, const QString &, const QString &) override
+    // A drawn page: kept, counted and answered with outcome.
+    PrintOutcome printDrawing(const PageDrawing &draw, const QString &, const QString &) override
     {
+        drawing = draw;
         ++drawings;
         return outcome;
     }
+    PageDrawing drawing;
     int drawings = 0;
     QDateTime localTime() const override { return time; }
     QDateTime time{QDate(2026, 3, 2), QTime(8, 15)};
