@@ -5,6 +5,11 @@
 
 #include <QFile>
 
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
 namespace zek {
 
 namespace {
@@ -173,7 +178,15 @@ QChar readLanguage(QByteArrayView text)
 
 int readBox(QByteArrayView text) { return text.size() == 1 && text[0] >= '0' && text[0] <= '6' ? text[0] - '0' : -1; }
 
-bool readLine(QByteArrayView text, RecordLine &line)
+// The words read so far, by their bytes: a record holds the same few hundred
+// words again and again, and each is decoded once and then shared.
+struct WordHash {
+    using is_transparent = void;
+    size_t operator()(std::string_view bytes) const { return std::hash<std::string_view>()(bytes); }
+};
+using Words = std::unordered_map<std::string, QString, WordHash, std::equal_to<>>;
+
+bool readLine(QByteArrayView text, RecordLine &line, Words &words)
 {
     std::array<QByteArrayView, 6> fields;
     QByteArray quotedWord;
@@ -186,16 +199,22 @@ bool readLine(QByteArrayView text, RecordLine &line)
     if (line.language.isNull() || line.boxBefore < 0 || line.boxAfter < 0 || (!right && fields[5] != QByteArrayView(falsch)))
         return false;
     line.right = right;
-    line.baseWord = quotedWord.isNull() ? QString::fromUtf8(fields[2]) : QString::fromUtf8(quotedWord);
+    if (!quotedWord.isNull()) {
+        line.baseWord = QString::fromUtf8(quotedWord);
+    } else {
+        const std::string_view bytes(fields[2].data(), size_t(fields[2].size()));
+        auto word = words.find(bytes);
+        if (word == words.end())
+            word = words.emplace(std::string(bytes), QString::fromUtf8(fields[2])).first;
+        line.baseWord = word->second;
+    }
     return !line.baseWord.isEmpty();
 }
 
-} // namespace
-
-QList<RecordLine> readRecord(QByteArrayView bytes)
+// The complete lines of bytes into lines; the rest, a line not ended yet,
+// is left: its size is returned.
+qsizetype readLines(QByteArrayView bytes, bool atEnd, QList<RecordLine> &lines, Words &words)
 {
-    QList<RecordLine> lines;
-    lines.reserve(bytes.size() / 48);
     qsizetype start = 0;
     const qsizetype size = bytes.size();
     const char *data = bytes.data();
@@ -204,10 +223,22 @@ QList<RecordLine> readRecord(QByteArrayView bytes)
         qsizetype end = start;
         while (end < size && data[end] != '\n' && data[end] != '\r')
             ++end;
-        if (end > start && readLine(bytes.sliced(start, end - start), line))
+        if (end == size && !atEnd)
+            return size - start;
+        if (end > start && readLine(bytes.sliced(start, end - start), line, words))
             lines.append(line);
         start = end + 1;
     }
+    return 0;
+}
+
+} // namespace
+
+QList<RecordLine> readRecord(QByteArrayView bytes)
+{
+    QList<RecordLine> lines;
+    Words words;
+    readLines(bytes, true, lines, words);
     return lines;
 }
 
@@ -216,7 +247,27 @@ QList<RecordLine> readRecordFile(const QString &folder)
     QFile file(filePath(folder, QString::fromUtf16(recordFileName)));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return readRecord(file.readAll());
+    // a block at a time, so that a big record is not held twice
+    QList<RecordLine> lines;
+    lines.reserve(qsizetype(file.size() / 48));
+    Words words;
+    constexpr qsizetype block = 1 << 20;
+    QByteArray buffer(block, Qt::Uninitialized);
+    qsizetype kept = 0; // the start of a line not ended yet
+    for (;;) {
+        if (kept == buffer.size()) // one line longer than the buffer
+            buffer.resize(buffer.size() * 2);
+        const qint64 got = file.read(buffer.data() + kept, buffer.size() - kept);
+        if (got < 0)
+            return lines;
+        const bool atEnd = got == 0;
+        const qsizetype filled = kept + qsizetype(got);
+        const qsizetype rest = readLines(QByteArrayView(buffer.constData(), filled), atEnd, lines, words);
+        if (atEnd)
+            return lines;
+        std::memmove(buffer.data(), buffer.constData() + filled - rest, size_t(rest));
+        kept = rest;
+    }
 }
 
 } // namespace zek

@@ -68,6 +68,7 @@ Lernfortschritt::Lernfortschritt(const QString &folder, Platform &platform, QWid
     m_chart->setBackgroundRoundness(0);
     m_chart->setMargins(QMargins(4, 4, 4, 4));
     m_chart->legend()->setAlignment(Qt::AlignBottom);
+    m_chart->legend()->setFont(QFont(QStringLiteral("Arial"), 8)); // the seven boxes on one line
     m_chartView = new QChartView(m_chart, m_view);
     m_chartView->setObjectName(QStringLiteral("Verlaufsbild"));
     m_chartView->setGeometry(twipsRect(120, 840, 7080, 6000));
