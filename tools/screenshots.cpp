@@ -83,8 +83,8 @@ void shootProgress(const QDir &out, zek::Platform &platform)
             while (cards[position].box != QString::number(box))
                 position = (position + 1) % cards.size();
             const bool right = next(100) >= unsigned(8 + 3 * cards[position].baseWord.size());
-            zek::appendToRecord(folder, {day, 8 * 3600 + 15 * 60 + int(k) * 47, u'D', cards[position].baseWord, box,
-                                         box + 1, right});
+            zek::appendToRecord(
+                folder, {day, 8 * 3600 + 15 * 60 + int(k) * 47, u'D', cards[position].baseWord, box, box + 1, right});
             cards[position].box = QString::number(box + 1);
         }
     }

@@ -196,7 +196,8 @@ bool readLine(QByteArrayView text, RecordLine &line, Words &words)
     line.boxBefore = readBox(fields[3]);
     line.boxAfter = readBox(fields[4]);
     const bool right = fields[5] == QByteArrayView(richtig);
-    if (line.language.isNull() || line.boxBefore < 0 || line.boxAfter < 0 || (!right && fields[5] != QByteArrayView(falsch)))
+    if (line.language.isNull() || line.boxBefore < 0 || line.boxAfter < 0
+        || (!right && fields[5] != QByteArrayView(falsch)))
         return false;
     line.right = right;
     if (!quotedWord.isNull()) {

@@ -21,9 +21,13 @@ TrainerSession::TrainerSession(const QString &folder, SharedState &shared, CardS
 void TrainerSession::recordAnswer(const QString &baseWord, int boxBefore, int boxAfter, bool right)
 {
     const QDateTime now = m_platform.localTime();
-    const RecordLine line{now.date(), now.time().msecsSinceStartOfDay() / 1000,
-                          m_language.code().isEmpty() ? QChar() : m_language.code()[0], baseWord,
-                          boxBefore, boxAfter, right};
+    const RecordLine line{now.date(),
+                          now.time().msecsSinceStartOfDay() / 1000,
+                          m_language.code().isEmpty() ? QChar() : m_language.code()[0],
+                          baseWord,
+                          boxBefore,
+                          boxAfter,
+                          right};
     QMetaObject::invokeMethod(
         this,
         [this, line] {

@@ -91,8 +91,8 @@ LanguageProgress progressOf(const QList<RecordLine> &record, QChar language, con
     std::partial_sort(words.begin(), words.begin() + kept, words.end(), before);
     words.resize(kept);
     for (WrongWord &w : words) {
-        const auto card = std::find_if(cardsNow.cbegin(), cardsNow.cend(),
-                                       [&](const CardEntry &c) { return c.baseWord == w.word; });
+        const auto card =
+            std::find_if(cardsNow.cbegin(), cardsNow.cend(), [&](const CardEntry &c) { return c.baseWord == w.word; });
         w.boxNow = card == cardsNow.cend() ? -1 : boxNumber(card->box);
     }
     progress.mostWrong = words;
@@ -165,8 +165,9 @@ QString Progress::heading() const
 
 QString Progress::noRecordText() const
 {
-    return m_progress.answered > 0 ? QString()
-                                   : QStringLiteral("Noch kein Verlauf: In dieser Sprache wurde noch keine Karte geübt.");
+    return m_progress.answered > 0
+        ? QString()
+        : QStringLiteral("Noch kein Verlauf: In dieser Sprache wurde noch keine Karte geübt.");
 }
 
 QStringList Progress::figures() const
@@ -178,7 +179,8 @@ QStringList Progress::figures() const
     const int percent = int(std::lround(100.0 * double(m_progress.right) / double(m_progress.answered)));
     return {QStringLiteral("Geübte Tage: ") + german.toString(m_progress.daysPractised),
             QStringLiteral("Beantwortete Karten: ") + german.toString(m_progress.answered),
-            QStringLiteral("Karten je Übungstag: ") + german.toString(perDay, 'f', perDay == std::floor(perDay) ? 0 : 1),
+            QStringLiteral("Karten je Übungstag: ")
+                + german.toString(perDay, 'f', perDay == std::floor(perDay) ? 0 : 1),
             QStringLiteral("Ohne Fehler geschrieben: %1 %").arg(percent)};
 }
 
@@ -192,8 +194,9 @@ void Progress::print(const PageDrawing &drawView)
     switch (outcome.kind) {
     case PrintOutcome::Printed: text = QStringLiteral("Der Lernfortschritt wird gedruckt.\r"); break;
     case PrintOutcome::SavedAsPdf:
-        text = QStringLiteral("Es wurde nichts gedruckt: %1.\rDie Seite steht in der Datei\r%2\rim Ordner der Kartei.\r")
-                   .arg(outcome.reason, outcome.pdfName);
+        text =
+            QStringLiteral("Es wurde nichts gedruckt: %1.\rDie Seite steht in der Datei\r%2\rim Ordner der Kartei.\r")
+                .arg(outcome.reason, outcome.pdfName);
         break;
     case PrintOutcome::Failed:
         text = QStringLiteral("Es wurde nichts gedruckt und nichts gespeichert: %1.\r").arg(outcome.reason);

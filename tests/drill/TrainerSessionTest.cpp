@@ -86,7 +86,6 @@ SCENARIOS(MainWindow, Scenarios)
         {"a wrong related word at level 2: falsch", sample, "level; type Apfel; type x; set ; type Äpfel; idle", "Fach 1",
          "record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Apfel;1;2;falsch/"},
         {"a card given up is not recorded", sample, "type x; box 2; idle", "", "record="},
-        {"English cards are recorded in English", sample, "lang; type dog; idle", "Fach 1", "record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Englisch;dog;1;2;richtig/"},
         {"a record that cannot be written: a quiet note, the drill goes on", sample, "folder-ro; box 2; type Haus; idle; type Hund; idle; rw", "Fach 2",
          "note=Der Verlauf wird nicht gespeichert.; record=; file=133"},
         {"the note goes when the record can be written again", sample, "folder-ro; box 2; type Haus; idle; rw; type Hund; idle", "Fach 2",
