@@ -210,10 +210,19 @@ void Lernfortschritt::drawChart()
     time->setRange(QDateTime::fromMSecsSinceEpoch(starts.constFirst()),
                    QDateTime::fromMSecsSinceEpoch(starts.constLast()));
     time->setTickCount(int(std::min<qsizetype>(days.size() + 1, 7)));
+    // whole cards: a step of 1, 2 or 5 times a power of ten, five steps or fewer
+    const qsizetype most = std::max<qsizetype>(1, *std::max_element(base.cbegin(), base.cend()));
+    qsizetype step = 1;
+    for (qsizetype power = 1; most > 5 * step; power *= 10)
+        for (qsizetype factor : {1, 2, 5})
+            if (most > 5 * step)
+                step = factor * power;
     auto *cards = new QValueAxis();
-    cards->setRange(0, double(std::max<qsizetype>(1, *std::max_element(base.cbegin(), base.cend()))));
+    cards->setRange(0, double((most + step - 1) / step * step));
+    cards->setTickType(QValueAxis::TicksDynamic);
+    cards->setTickAnchor(0);
+    cards->setTickInterval(double(step));
     cards->setLabelFormat(QStringLiteral("%d"));
-    cards->applyNiceNumbers();
     cards->setTitleText(QStringLiteral("Karten"));
     m_chart->addAxis(time, Qt::AlignBottom);
     m_chart->addAxis(cards, Qt::AlignLeft);
