@@ -12,7 +12,7 @@
 #include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDateTimeAxis>
+#include <QCategoryAxis>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -205,11 +205,14 @@ void Lernfortschritt::drawChart()
     for (QAreaSeries *area : areas) // the legend in the order of the boxes
         m_chart->addSeries(area);
 
-    auto *time = new QDateTimeAxis();
-    time->setFormat(QStringLiteral("dd.MM."));
-    time->setRange(QDateTime::fromMSecsSinceEpoch(starts.constFirst()),
-                   QDateTime::fromMSecsSinceEpoch(starts.constLast()));
-    time->setTickCount(int(std::min<qsizetype>(days.size() + 1, 7)));
+    // the dates under their days, at most seven of them
+    auto *time = new QCategoryAxis();
+    time->setRange(double(starts.constFirst()), double(starts.constLast()));
+    time->setStartValue(double(starts.constFirst()));
+    time->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const qsizetype every = (days.size() + 6) / 7;
+    for (qsizetype i = 0; i < days.size(); i += every)
+        time->append(days[i].date.toString(QStringLiteral("dd.MM.")), double(starts[i] + 12 * 3600 * 1000));
     // whole cards: a step of 1, 2 or 5 times a power of ten, five steps or fewer
     const qsizetype most = std::max<qsizetype>(1, *std::max_element(base.cbegin(), base.cend()));
     qsizetype step = 1;
