@@ -84,8 +84,9 @@ TEST(Progress, Statistics)
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
         const LanguageProgress p = progressOf(record(row.record), u'D', cardsNow(row.cards), QDate(2026, 12, 6));
-        if (row.days)
+        if (row.days) {
             EXPECT_EQ(days(p), QString::fromUtf8(row.days));
+        }
         EXPECT_EQ(wrong(p), QString::fromUtf8(row.wrong));
     }
 }
