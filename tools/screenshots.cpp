@@ -10,10 +10,12 @@
 #include "ui/ImportDialog.h"
 #include "ui/Memo.h"
 #include "ui/ZEKLABEL.h"
+#include "ui/Lernfortschritt.h"
 #include "ui/Program.h"
 #include "ui/QtPlatform.h"
 
 #include "cards/CardFile.h"
+#include "drill/PracticeRecord.h"
 #include "printing/Sheets.h"
 
 #include "platform/Random.h"
@@ -45,6 +47,66 @@ public:
     bool hasVoice(const QString &code) override { return voices && !code.isEmpty(); }
     bool voices = false;
 };
+
+// "Lernfortschritt" of a child who practised the sample's German cards on
+// the school days of four weeks: all cards started in "Fach 1", a few in
+// "Fehler"; each day a dozen to two dozen cards, the lower boxes chosen more
+// often, the longer words typed wrong more often.
+void shootProgress(const QDir &out, zek::Platform &platform)
+{
+    QTemporaryDir dir;
+    const QString folder = QDir(dir.path()).filePath(QStringLiteral("Lena"));
+    QDir().mkpath(folder);
+    for (const char *name : {"ZEKCARDS.INI", "ZEKCARD2.LST", "ZEKCARD3.LST"})
+        QFile::copy(QDir(QStringLiteral(ZEK_SAMPLE_DIR)).filePath(QLatin1String(name)),
+                    QDir(folder).filePath(QLatin1String(name)));
+    QFile german(QDir(QStringLiteral(ZEK_SAMPLE_DIR)).filePath(QStringLiteral("ZEKCARD1.LST")));
+    german.open(QIODevice::ReadOnly);
+    zek::CardList cards = zek::readCardFile(german.readAll()).cards;
+    for (qsizetype i = 0; i < cards.size(); ++i)
+        cards[i].box = i % 9 == 4 ? QStringLiteral("0") : QStringLiteral("1");
+    unsigned seed = 7;
+    const auto next = [&seed](unsigned n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % n;
+    };
+    for (QDate day(2026, 11, 9); day <= QDate(2026, 12, 4); day = day.addDays(1)) {
+        if (day.dayOfWeek() > 5)
+            continue;
+        const unsigned answers = 12 + next(14);
+        for (unsigned k = 0; k < answers; ++k) {
+            const zek::BoxCounts counts = zek::countBoxes(cards);
+            int box = -1;
+            for (int b = 0; b <= 5 && box < 0; ++b)
+                if (counts.perBox[std::size_t(b)] > 0 && next(b == 0 ? 3 : 2) == 0)
+                    box = b;
+            for (int b = 1; b <= 5 && box < 0; ++b)
+                if (counts.perBox[std::size_t(b)] > 0)
+                    box = b;
+            if (box < 0)
+                break;
+            qsizetype position = next(unsigned(cards.size()));
+            while (cards[position].box != QString::number(box))
+                position = (position + 1) % cards.size();
+            const bool right = next(100) >= unsigned(8 + 3 * cards[position].baseWord.size());
+            zek::appendToRecord(
+                folder, {day, 8 * 3600 + 15 * 60 + int(k) * 47, u'D', cards[position].baseWord, box, box + 1, right});
+            cards[position].box = QString::number(box + 1);
+        }
+    }
+    QByteArray bytes;
+    zek::writeCardFile(cards, bytes);
+    QFile file(QDir(folder).filePath(QStringLiteral("ZEKCARD1.LST")));
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    file.close();
+
+    zek::ui::Lernfortschritt window(folder, platform);
+    window.open();
+    QApplication::processEvents();
+    window.grab().save(out.filePath(QStringLiteral("lernfortschritt.png")));
+    std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("lernfortschritt.png"))));
+}
 
 } // namespace
 
@@ -265,6 +327,7 @@ int main(int argc, char **argv)
         std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("klasse.png"))));
         classProgram.form().hide();
     }
+    shootProgress(out, platform);
 
     // the exit question as the Qt platform shows it
     zek::ui::QtPlatform qt;

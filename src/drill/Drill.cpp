@@ -98,6 +98,7 @@ void Drill::drawCard()
     m_shared.targetText.clear();
     m_answer.clear();
     m_red = false;
+    m_mistake = false;
     m_step = 0;
 
     const int box = m_shared.currentBox;
@@ -156,6 +157,7 @@ void Drill::checkAnswer(const QString &answerBoxText)
 
     if (!m_shared.targetText.contains(m_answer)) {
         m_red = true;
+        m_mistake = true;
         m_display = m_hiddenCopy;
         emit changed();
         if (m_dictating && !wasRed) // heard again once per mistake, not at every key
@@ -200,9 +202,12 @@ void Drill::stepDone()
             speakTarget();
         return;
     }
+    const int box = m_shared.currentBox;
     promote();
     countBoxes();
     emit cardAnswered();
+    if (m_card.position >= 0)
+        emit cardRecorded(m_card.baseWord, box, box + 1, !m_mistake);
     drawCard();
 }
 

@@ -24,6 +24,8 @@ struct Rgb {
 // chosen, the card area and the word total.
 Rgb boxColour(int box);
 inline constexpr Rgb answerRed{255, 0, 0};
+// The learnt cards (box 6), where the editor and the teacher's view show them.
+inline constexpr Rgb learnedColour{255, 255, 192};
 
 // The card being drilled (Liste1): a copy of the card at position.
 struct CurrentCard {
@@ -99,6 +101,9 @@ signals:
     void focusAnswer();
     // A card moved up; the main window saves it once the keystroke is done.
     void cardAnswered();
+    // The same card for the practice record: its word, its box before and
+    // after, and whether it was typed without a wrong character.
+    void cardRecorded(const QString &baseWord, int boxBefore, int boxAfter, bool right);
 
 private:
     void stepDone();
@@ -121,6 +126,7 @@ private:
     QString m_hiddenCopy; // Bezeichnung9: what the display shows again
     QString m_answer; // Text3
     bool m_red = false;
+    bool m_mistake = false; // the answer box was red since the card was drawn
     QString m_levelDigit = QStringLiteral(" 1");
     WordOrder m_order = WordOrder::Alphabetical;
     bool m_modeListVisible = false;

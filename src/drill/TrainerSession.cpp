@@ -1,6 +1,7 @@
 #include "TrainerSession.h"
 
 #include "Drill.h"
+#include "PracticeRecord.h"
 #include "cards/CardStore.h"
 #include "cards/Messages.h"
 #include "platform/Platform.h"
@@ -14,6 +15,30 @@ TrainerSession::TrainerSession(const QString &folder, SharedState &shared, CardS
     // queued: the save runs once the keystroke that answered the card is
     // done and its next card is shown, never while a key is judged
     connect(&drill, &Drill::cardAnswered, this, &TrainerSession::saveProgress, Qt::QueuedConnection);
+    connect(&drill, &Drill::cardRecorded, this, &TrainerSession::recordAnswer);
+}
+
+void TrainerSession::recordAnswer(const QString &baseWord, int boxBefore, int boxAfter, bool right)
+{
+    const QDateTime now = m_platform.localTime();
+    const RecordLine line{now.date(),
+                          now.time().msecsSinceStartOfDay() / 1000,
+                          m_language.code().isEmpty() ? QChar() : m_language.code()[0],
+                          baseWord,
+                          boxBefore,
+                          boxAfter,
+                          right};
+    QMetaObject::invokeMethod(
+        this,
+        [this, line] {
+            const QString note =
+                appendToRecord(m_folder, line) ? QString() : QStringLiteral("Der Verlauf wird nicht gespeichert.");
+            if (note != m_recordNote) {
+                m_recordNote = note;
+                emit changed();
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 bool TrainerSession::startUp()

@@ -59,6 +59,10 @@ public:
     // are saved without a word and the program ends.
     void endFromOutside();
 
+    // The quiet note in the main window when the practice record cannot be
+    // written; empty while it can.
+    const QString &recordNote() const { return m_recordNote; }
+
     const Language &language() const { return m_language; }
     const QString &userName() const { return m_userName; }
     // The user name that start-up sets: "Freund", or in a class the child's name.
@@ -83,6 +87,11 @@ signals:
     void quitRequested();
 
 private:
+    // A line for the practice record, taken at the answer and written once
+    // the keystroke is done; a record that cannot be written only sets the
+    // note.
+    void recordAnswer(const QString &baseWord, int boxBefore, int boxAfter, bool right);
+
     // The card file of the current language.
     QString cardFile() const { return cardFileName(m_language.code()); }
     // After a language switch: dictation without a voice is turned off.
@@ -101,6 +110,7 @@ private:
     QString m_storedBox = QStringLiteral("1");
     QString m_storedLevel = QStringLiteral("1");
     bool m_saveFailing = false;
+    QString m_recordNote;
     FolderLock m_lock;
     Settings m_settings;
     bool m_voicesKnown = false; // the speech engine has answered once

@@ -57,6 +57,9 @@ public:
     void closeReboxPanel(); // Command1
 
     void openPrintPanel(); // Bild5
+    // Bild14: the teacher's view of the practice record; every change is in
+    // the card file already.
+    void showProgress() { emit progressRequested(); }
     void closePrintPanel(); // Command6
     void chooseSheetKind(SheetKind kind); // Option1 to Option3
     void printInView(); // Command7 "Fach drucken"
@@ -94,6 +97,7 @@ signals:
     void rowsChanged(); // the cards in view were read anew
     void focusField(int field);
     void left(); // back to the main window
+    void progressRequested(); // "Lernfortschritt" of this card folder
 
 private:
     void readCards(bool blockError);

@@ -3,6 +3,7 @@
 #include "Printer.h"
 
 #include <QList>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -52,6 +53,8 @@ public:
     virtual QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) = 0;
 
     virtual int secondsSinceMidnight() const = 0;
+    // The local date and time, for the practice record.
+    virtual QDateTime localTime() const { return QDateTime::currentDateTime(); }
 
     // The system's default printer, set up for a job in this font: its
     // measures. No dialog is shown.
@@ -80,6 +83,15 @@ public:
     {
         Q_UNUSED(preview);
         return false;
+    }
+    // One page drawn by the program itself, printed and delivered as print()
+    // does.
+    virtual PrintOutcome printDrawing(const PageDrawing &draw, const QString &what, const QString &folder)
+    {
+        Q_UNUSED(draw);
+        Q_UNUSED(what);
+        Q_UNUSED(folder);
+        return {PrintOutcome::Failed, QStringLiteral("Dieses Programm kann keine Bilder drucken"), {}};
     }
 
     // Speech, where the system has it: whether a voice speaks the language

@@ -5,6 +5,9 @@
 
 #include <functional>
 
+class QPainter;
+class QRectF;
+
 namespace zek {
 
 // The default printer as the layouts see it, in twips (1440 to the inch),
@@ -36,5 +39,9 @@ struct PrintOutcome {
     QString reason; // why nothing was printed, in German
     QString pdfName; // the PDF written into the card folder instead
 };
+
+// A page drawn by a window itself (a chart, a view as it is on screen):
+// painter on the printer, page the printable area in the painter's units.
+using PageDrawing = std::function<void(QPainter &painter, const QRectF &page)>;
 
 } // namespace zek

@@ -101,6 +101,12 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     setForeground(m_userName, Qt::white);
     // the name stands right of the "Schrift" button, which lies on its left end
     m_userName->setContentsMargins(twips(6360 + 495 + 60 - 6000), 0, 0, 0);
+    // under the user name, only while the practice record cannot be written
+    m_recordNote = addLabel(this, "Verlaufshinweis", twipsRect(6000, 390, 2895, 300));
+    m_recordNote->setFont(QFont(QStringLiteral("Arial"), 8));
+    m_recordNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setForeground(m_recordNote, Qt::white);
+    m_recordNote->hide();
 
     // the box labels and their counters; a click on either chooses the box
     static const char *const labelNames[6] = {"fehler1",       "Bezeichnung15", "Bezeichnung16",
@@ -276,6 +282,8 @@ void Form1::refresh()
 
     const Language &language = m_main.language();
     showFitted(m_userName, m_main.userName(), QFont(QStringLiteral("Arial"), 11, QFont::Bold));
+    m_recordNote->setText(m_main.recordNote());
+    m_recordNote->setVisible(!m_main.recordNote().isEmpty());
     showReadAloud(m_readAloud, m_main.voiceAvailable());
     // the picture shows whether dictation is on
     m_dictation->setEnabled(m_main.voiceAvailable());

@@ -54,6 +54,7 @@ private:
     QLabel *m_display = nullptr;
     ClickableLabel *m_levelDigit = nullptr;
     QLabel *m_userName = nullptr;
+    QLabel *m_recordNote = nullptr;
     QLabel *m_caption = nullptr;
     QLabel *m_wordTotal = nullptr;
     QLabel *m_wordTotalLabel = nullptr;

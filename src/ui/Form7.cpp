@@ -35,7 +35,7 @@ constexpr int clientHeight = 8895;
 // learned ones (box 6) in their own. The view indicator takes the colour of
 // the filter in force.
 const QColor allCardsGrey(192, 192, 192);
-const QColor learnedYellow(255, 255, 192);
+const QColor learnedYellow = toColor(learnedColour);
 // The four columns; the fields of the panels take the colour of their column.
 const QColor columnColours[4] = {{192, 255, 255}, {128, 255, 255}, {0, 255, 255}, {0, 192, 192}};
 const QColor panelGrey(236, 236, 236);
@@ -206,6 +206,8 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
             [this] { m_editor.importWordList(); });
     addTool("Bild12", QStringLiteral("Wortliste exportieren"), "wordlist_export",
             [this] { m_editor.exportWordList(); });
+    slot = 10; // the picture buttons below the flags have fixed places
+    addTool("Bild14", QStringLiteral("Lernfortschritt"), "progress", [this] { m_editor.showProgress(); });
 
     buildEditPanel();
     buildReboxPanel();

@@ -6,6 +6,7 @@
 #include "Form5.h"
 #include "Form7.h"
 #include "Memo.h"
+#include "ProgressWindow.h"
 #include "ZEKLABEL.h"
 #include "Widgets.h"
 
@@ -88,6 +89,8 @@ Program::Program(const QString &folder, Platform &platform, Random &random)
         m_form1->setWindowAvailable(window, true);
     connect(&m_main, &TrainerSession::windowRequested, this, &Program::openWindow);
     connect(&m_editor, &Editor::left, this, [this] { backToMain(m_form7.get()); });
+    connect(&m_editor, &Editor::progressRequested, this,
+            [this, &platform] { openProgressWindow(m_store.folder(), platform); });
     connect(&m_hangman, &Hangman::left, this, [this] { backToMain(m_form5.get()); });
     connect(&m_prison, &Prison::left, this, [this] { backToMain(m_form3.get()); });
     connect(&m_memory, &MemoryGame::left, this, [this] { backToMain(m_memo.get()); });

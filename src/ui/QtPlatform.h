@@ -57,6 +57,7 @@ public:
     QString openFileName(const FileDialog &dialog) override;
     QString saveFileName(const FileDialog &dialog) override;
     bool confirmImport(const ImportPreview &preview) override;
+    PrintOutcome printDrawing(const PageDrawing &draw, const QString &what, const QString &folder) override;
     bool hasVoice(const QString &languageCode) override;
     void speak(const QString &text, const QString &languageCode) override;
 

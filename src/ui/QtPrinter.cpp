@@ -122,6 +122,22 @@ QString freePdfName(const QDir &folder, const QString &what)
     return name;
 }
 
+// The PDF of a job to the default printer; where no printer takes it, into
+// the card folder.
+PrintOutcome deliver(const QString &pdf, const QString &docName, const QString &what, const QString &folder)
+{
+    const QString reason = sendToCups(pdf, docName);
+    if (reason.isEmpty())
+        return {PrintOutcome::Printed, {}, {}};
+    const QDir dir(folder);
+    const QString name = freePdfName(dir, what);
+    if (!QFile::copy(pdf, dir.filePath(name)))
+        return {PrintOutcome::Failed,
+                reason + QStringLiteral(", und die PDF-Datei lässt sich im Ordner der Kartei nicht speichern"),
+                {}};
+    return {PrintOutcome::SavedAsPdf, reason, name};
+}
+
 } // namespace
 
 PrinterMetrics QtPlatform::printerMetrics(const QString &font, double points)
@@ -193,16 +209,24 @@ PrintOutcome QtPlatform::print(const QList<PrintedPage> &pages, const QString &f
     if (!painter.end())
         return {PrintOutcome::Failed, QStringLiteral("Die Druckdatei lässt sich nicht schreiben"), {}};
 
-    const QString reason = sendToCups(pdf, printer.docName());
-    if (reason.isEmpty())
-        return {PrintOutcome::Printed, {}, {}};
-    const QDir dir(folder);
-    const QString name = freePdfName(dir, what);
-    if (!QFile::copy(pdf, dir.filePath(name)))
-        return {PrintOutcome::Failed,
-                reason + QStringLiteral(", und die PDF-Datei lässt sich im Ordner der Kartei nicht speichern"),
-                {}};
-    return {PrintOutcome::SavedAsPdf, reason, name};
+    return deliver(pdf, printer.docName(), what, folder);
+}
+
+PrintOutcome QtPlatform::printDrawing(const PageDrawing &draw, const QString &what, const QString &folder)
+{
+    QTemporaryDir scratch;
+    const QString pdf = scratch.filePath(QStringLiteral("job.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    configure(printer);
+    printer.setOutputFileName(pdf);
+    printer.setDocName(QStringLiteral("ZEK-Rechtschreibkartei ") + what);
+    QPainter painter;
+    if (!scratch.isValid() || !painter.begin(&printer))
+        return {PrintOutcome::Failed, QStringLiteral("Die Druckdatei lässt sich nicht anlegen"), {}};
+    draw(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    if (!painter.end())
+        return {PrintOutcome::Failed, QStringLiteral("Die Druckdatei lässt sich nicht schreiben"), {}};
+    return deliver(pdf, printer.docName(), what, folder);
 }
 
 } // namespace zek::ui

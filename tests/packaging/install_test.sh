@@ -18,7 +18,7 @@ id=org.example.ZekRechtschreibkartei
 for f in bin/zek-rechtschreibkartei share/applications/$id.desktop share/applications/$id.Klasse.desktop share/metainfo/$id.metainfo.xml \
          share/icons/hicolor/scalable/apps/$id.svg share/icons/hicolor/48x48/apps/$id.png \
          share/zek-rechtschreibkartei/vorlage/ZEKCARD1.LST share/zek-rechtschreibkartei/vorlage/ZEKCARDS.INI \
-         share/doc/zek-rechtschreibkartei/copyright; do
+         share/doc/zek-rechtschreibkartei/copyright lib/zek-rechtschreibkartei/libzek-lernfortschritt.so; do
   [ -e "$work/usr/$f" ] || fail "not installed: $f"
 done
 desktop-file-validate "$work/usr/share/applications/$id.desktop" || fail "desktop entry"

@@ -41,6 +41,17 @@ public:
     PrinterMetrics metrics{100, 400, 10000, 15000,
                            [](const QString &t, double scale) { return scale * (100.0 * double(t.size()) - 50.0 * double(t.count(u'.'))); }};
     QList<QList<PrintedPage>> jobs;
+    // A drawn page: kept, counted and answered with outcome.
+    PrintOutcome printDrawing(const PageDrawing &draw, const QString &, const QString &) override
+    {
+        drawing = draw;
+        ++drawings;
+        return outcome;
+    }
+    PageDrawing drawing;
+    int drawings = 0;
+    QDateTime localTime() const override { return time; }
+    QDateTime time{QDate(2026, 3, 2), QTime(8, 15)};
     // Voices for these language codes; what was spoken, "code:text".
     bool hasVoice(const QString &languageCode) override { return !languageCode.isEmpty() && voices.contains(languageCode); }
     void speak(const QString &text, const QString &languageCode) override { spoken << languageCode + u':' + text; }

@@ -60,6 +60,7 @@ const QHash<QString, Step> &steps()
         STEP("answer", t.platform.expectMessage(arg == u"ja" ? Answer::Yes : Answer::No)),
         STEP("activate", t.main.activate()), STEP("exit", t.main.exit()), STEP("end", t.main.endSession()),
         STEP("idle", QCoreApplication::sendPostedEvents()), // the keystroke is done
+        STEP("at", t.platform.time = QDateTime::fromString(arg, Qt::ISODate)), // the clock
         STEP("term", t.main.endFromOutside()),
         STEP("traces", t.shared.currentBox = 4, t.shared.level = 1, t.shared.mode = 2), // another window's values
         STEP("voices", t.platform.voices = arg; t.main.speechChanged()), STEP("read", t.main.readAloud()),
@@ -150,6 +151,8 @@ const QHash<QString, Key> &keys()
         KEY("dictation", yes(t.main.settings().dictation) + (t.drill.dictating() ? ", dictating" : "")),
         KEY("aids", [&] { const ReadingAids &a = t.main.settings().aids; return readingFontNames()[int(a.font)] + u',' + letterSpacingNames()[int(a.spacing)] + u',' + textSizeNames()[int(a.size)]; }()),
         KEY("settings", QString::fromUtf8(readBytes(t.path("ZEK-Einstellungen.ini"))).replace(u'\n', u'|')),
+        KEY("record", QString::fromUtf8(QFile::exists(t.path("Verlauf.csv")) ? readBytes(t.path("Verlauf.csv")) : QByteArray()).replace(QStringLiteral("\r\n"), QStringLiteral("/"))),
+        KEY("note", t.main.recordNote()),
         // the boxes shown and the German file
         KEY("last", t.platform.messages().back().text), KEY("first", t.platform.messages().front().text),
         KEY("kinds", [&] { QStringList kinds; for (const Message &m : t.platform.messages()) // icon, buttons, default button

@@ -38,7 +38,7 @@ struct Trainer {
     // session), "term" (ended from outside), "idle" (the keystroke is done and
     // the event loop runs), "gone" (the folder vanishes), "remove <file>",
     // "full"/"room" (the disk), "folder-ro", "file-ro" (the German cards),
-    // "rw" (both back).
+    // "rw" (both back), "at 2026-03-02T08:15:00" (the clock).
     // The editor: "editor" (opened by the main window), "leave" (back to the
     // main window), "elang E", "all", "filter 3", "row 4" (the scroller),
     // "focus 2", "field 2 <text>", "clear 2", "echar ä", "edit", "close",
@@ -78,11 +78,12 @@ struct Trainer {
     // count, pausetext, running, lines, spoken ("code:text" joined by "|"),
     // voice, dictation ("yes" or "no", ", dictating" while it dictates),
     // aids (font, spacing, size), settings (the settings file, "|" for each
-    // line end), files (in the folder), first and last (the text of the first and the
-    // last box), behind (the rows in view while the last box was shown),
-    // preview and refused (the counts and refused lines of the last import
-    // preview), dialog (the last file dialog: title|path|filter), export
-    // (export.csv as text, "/" for each CR LF).
+    // line end), record (the practice record as text, "/" for each CR LF),
+    // note (the main window's note on it), files (in the folder), first and
+    // last (the text of the first and the last box), behind (the rows in view
+    // while the last box was shown), preview and refused (the counts and
+    // refused lines of the last import preview), dialog (the last file
+    // dialog: title|path|filter), export (export.csv as text, "/" for each CR LF).
     QString state(const QString &key) const;
     // Checks "key=value; key=value" against state().
     void expect(const QString &expectations) const;

@@ -1,0 +1,122 @@
+// The practice record: the statistics of a record of a million lines, read
+// from the disk (under a second), and one line appended (under a
+// millisecond), each beside the raw cost of the same bytes.
+#include "drill/PracticeRecord.h"
+#include "info/Progress.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+
+using namespace zek;
+
+namespace {
+
+constexpr int lines = 1'000'000;
+constexpr int words = 500;
+
+QString word(int n) { return QStringLiteral("Wort%1").arg(n, 3, 10, QLatin1Char('0')); }
+
+// A year of a class's practice: 200 days, 500 German words, now and then an
+// English or French card, one answer in four wrong.
+const QTemporaryDir &bigRecord()
+{
+    static QTemporaryDir dir;
+    static const bool written = [] {
+        QByteArray bytes = recordHeader;
+        bytes.reserve(qsizetype(lines) * 48);
+        const QChar codes[] = {u'D', u'D', u'D', u'D', u'D', u'D', u'E', u'F'};
+        for (int i = 0; i < lines; ++i) {
+            const int box = i % 6;
+            bytes += recordLineBytes({QDate(2026, 1, 1).addDays(i / (lines / 200)), (8 * 3600 + i) % 86400,
+                                      codes[i % 8], word(i * 7 % words), box, box + 1, i % 4 != 0});
+        }
+        QFile f(QDir(dir.path()).filePath(QStringLiteral("Verlauf.csv")));
+        return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+    }();
+    Q_UNUSED(written);
+    return dir;
+}
+
+CardList cardsNow()
+{
+    CardList cards;
+    for (int n = 0; n < words; ++n)
+        cards.append({QString::number(n % 7), word(n), {}, {}});
+    return cards;
+}
+
+// The record read from the disk and the German statistics made of it.
+void RecordStatistics(benchmark::State &state)
+{
+    const QString folder = bigRecord().path();
+    const CardList cards = cardsNow();
+    for (auto _ : state) {
+        const QList<RecordLine> record = readRecordFile(folder);
+        const LanguageProgress progress = progressOf(record, u'D', cards, QDate(2026, 12, 6));
+        if (record.size() != lines || progress.daysPractised != 200)
+            state.SkipWithError("not every line read");
+        benchmark::DoNotOptimize(progress);
+    }
+}
+
+// The same bytes read from the disk and their lines counted, nothing more.
+void RawReadLines(benchmark::State &state)
+{
+    const QString path = QDir(bigRecord().path()).filePath(QStringLiteral("Verlauf.csv"));
+    for (auto _ : state) {
+        QFile f(path);
+        if (!f.open(QIODevice::ReadOnly))
+            state.SkipWithError("read failed");
+        const QByteArray bytes = f.readAll();
+        qsizetype n = 0;
+        for (const char *p = bytes.constData(), *end = p + bytes.size();
+             (p = static_cast<const char *>(std::memchr(p, '\n', size_t(end - p)))); ++p)
+            ++n;
+        benchmark::DoNotOptimize(n);
+    }
+}
+
+const RecordLine answered{QDate(2026, 3, 2), 8 * 3600, u'D', QStringLiteral("Häuser"), 2, 3, true};
+
+// One line appended as the program does it: opened, the last byte looked
+// at, written, closed.
+void AppendLine(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    for (auto _ : state)
+        if (!appendToRecord(dir.path(), answered))
+            state.SkipWithError("append failed");
+}
+
+// The same bytes appended to a file, nothing more.
+void RawAppend(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("Verlauf.csv"));
+    const QByteArray bytes = recordLineBytes(answered);
+    for (auto _ : state) {
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Append) || f.write(bytes) != bytes.size())
+            state.SkipWithError("append failed");
+    }
+}
+
+} // namespace
+
+BENCHMARK(RecordStatistics)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(RawReadLines)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(AppendLine)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(RawAppend)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);
+
+int main(int argc, char **argv)
+{
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QDate>
+#include <QList>
+#include <QString>
+
+namespace zek {
+
+// The practice record "Verlauf.csv" in the card folder: one line for every
+// card answered, for the teacher's view and for any spreadsheet. UTF-8,
+// fields separated by ";", CR LF after every line, the header line first:
+//
+//   Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis
+//   2026-03-02T08:15:00;Deutsch;Haus;2;3;falsch
+//
+// Zeit is the local time (ISO 8601, to the second), Sprache the language's
+// name, the boxes are the box codes of the card file (0 "Fehler", 1 to 5
+// "Fach 1" to "Fach 5", 6 "Gelernt"), Ergebnis "richtig" when the card was
+// typed without a wrong character and "falsch" otherwise. A field holding ";"
+// or a double quote is quoted as CSV quotes it.
+inline constexpr char16_t recordFileName[] = u"Verlauf.csv";
+inline constexpr char recordHeader[] = "Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis\r\n";
+
+// One answered card.
+struct RecordLine {
+    QDate date;
+    int second = 0; // of the day, local time
+    QChar language; // 'D', 'E', 'F'
+    QString baseWord;
+    int boxBefore = 0; // 0 to 6
+    int boxAfter = 0;
+    bool right = false;
+
+    friend bool operator==(const RecordLine &, const RecordLine &) = default;
+};
+
+// The line as it is written, CR LF included.
+QByteArray recordLineBytes(const RecordLine &line);
+
+// Appends the line to the record in folder: the header first when the file is
+// new or empty, a line end first when the last line was cut off (a crash
+// while it was written). The file is opened, written and closed for every
+// line, so what was answered is on disk at once. False when it cannot be
+// written; the record then stays as it was.
+bool appendToRecord(const QString &folder, const RecordLine &line);
+
+// The lines of a record, read tolerantly: the header and any line that is not
+// a complete record line (cut off, a field missing or unreadable, an unknown
+// language or result) are passed over. Lines end with CR LF, LF or CR.
+QList<RecordLine> readRecord(QByteArrayView bytes);
+
+// The record of the card folder; none when there is no file or it cannot be
+// read.
+QList<RecordLine> readRecordFile(const QString &folder);
+
+} // namespace zek
