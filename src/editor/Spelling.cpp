@@ -189,7 +189,8 @@ void Spelling::setLanguage(const QString &code)
     if (code != m_code)
         m_known.clear();
     m_code = code;
-    const QString base = dictionaryBase(code);
+    m_base = dictionaryBase(code);
+    const QString base = m_base;
     if (base.isEmpty() || m_loading.count(code))
         return;
     m_loading[code] = std::async(std::launch::async, [this, base, code, own = m_ownWords] {
@@ -208,7 +209,7 @@ void Spelling::setLanguage(const QString &code)
                       }).share();
 }
 
-bool Spelling::isOn() const { return !dictionaryBase(m_code).isEmpty(); }
+bool Spelling::isOn() const { return !m_base.isEmpty(); }
 
 QString Spelling::offReason() const
 {

@@ -101,6 +101,7 @@ private:
     QString m_folder;
     QStringList m_dictionaryFolders;
     QString m_code;
+    QString m_base; // the dictionary of the language, without ".aff"/".dic"; empty: none
     QStringList m_ownWords;
     QSet<QString> m_ownSet;
     std::map<QString, std::shared_future<std::shared_ptr<Dictionary>>> m_loading; // by language code
