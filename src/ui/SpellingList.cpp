@@ -26,7 +26,8 @@ public:
     int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 4; }
     QVariant data(const QModelIndex &index, int role) const override
     {
-        if (role != Qt::DisplayRole)
+        // a long text cut with "…" shows whole in the tool tip
+        if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && index.column() < 3))
             return {};
         const SpellingFinding &finding = m_editor.findings()[index.row()];
         switch (index.column()) {
@@ -74,6 +75,7 @@ SpellingList::SpellingList(Editor &editor, QWidget *parent) : QWidget(parent, Qt
     m_table->verticalHeader()->hide();
     // fixed sizes: the table asks only for the rows it shows
     m_table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 8);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_table->horizontalHeader()->setStretchLastSection(true);
     const int widths[3] = {700, 2200, 3200};
