@@ -500,7 +500,8 @@ namespace zek {
 QString Editor::spellingToolTip() const
 {
     const QString reason = m_spelling.offReason();
-    return QStringLiteral("Rechtschreibung prüfen") + (reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason));
+    return QStringLiteral("Rechtschreibung prüfen")
+        + (reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason));
 }
 
 // Before a card is saved, each word of its three fields that the dictionary
@@ -521,8 +522,8 @@ bool Editor::spellingAgreed()
             if (const QStringList suggestions = m_spelling.suggestions(word, 3); !suggestions.isEmpty())
                 question += QStringLiteral(" Meinten Sie: %1?").arg(suggestions.join(QStringLiteral(", ")));
             emit changed();
-            if (m_platform.messageBox({QStringLiteral("Rechtschreibung"), question, Buttons::YesNo, Icon::Question,
-                                       Answer::No})
+            if (m_platform.messageBox(
+                    {QStringLiteral("Rechtschreibung"), question, Buttons::YesNo, Icon::Question, Answer::No})
                 != Answer::Yes) {
                 m_selection = {field, span.start, span.length};
                 emit changed();

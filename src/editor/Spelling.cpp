@@ -221,8 +221,7 @@ QString Spelling::offReason() const
 bool Spelling::isReady() const
 {
     const auto found = m_loading.find(m_code);
-    return found == m_loading.end()
-        || found->second.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    return found == m_loading.end() || found->second.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
 }
 
 Dictionary *Spelling::dictionary() const
@@ -293,8 +292,7 @@ bool Spelling::addOwnWord(const QString &word, QString *error)
         bytes += "\r\n";
     bytes += word.toUtf8() + "\r\n";
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
-        || !file.commit())
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() || !file.commit())
         return fail(QStringLiteral("Die Datei '%1' konnte nicht geschrieben werden\r"
                                    "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\r")
                         .arg(name));

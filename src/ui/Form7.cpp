@@ -206,9 +206,8 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
         addTool(flagButtons[std::size_t(language.id)], language.nameText(), language.flag,
                 [this, code = language.codeText()] { m_editor.switchEditorLanguage(code); });
     slot = 9;
-    m_spellButton = addTool("Bild13", QStringLiteral("Rechtschreibung prüfen"), "spelling", [this] {
-        m_editor.checkSpelling();
-    });
+    m_spellButton =
+        addTool("Bild13", QStringLiteral("Rechtschreibung prüfen"), "spelling", [this] { m_editor.checkSpelling(); });
 
     buildEditPanel();
     buildReboxPanel();

@@ -90,7 +90,8 @@ SpellingList::SpellingList(Editor &editor, QWidget *parent) : QWidget(parent, Qt
     m_words->setGeometry(twipsRect(1140, 5100, 2400, 400));
     auto *accept = new QPushButton(QStringLiteral("In die Wortliste aufnehmen"), this);
     accept->setObjectName(QStringLiteral("Befehl8"));
-    accept->setToolTip(QStringLiteral("Das Wort gilt dann als richtig geschrieben (Datei ZEKWORTE.TXT im Ordner der Kartei)."));
+    accept->setToolTip(
+        QStringLiteral("Das Wort gilt dann als richtig geschrieben (Datei ZEKWORTE.TXT im Ordner der Kartei)."));
     accept->setGeometry(twipsRect(3660, 5040, 3000, 495));
     ignoreDoubleClicks(accept);
     connect(accept, &QPushButton::clicked, this, [this] {
