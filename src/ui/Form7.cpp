@@ -480,7 +480,9 @@ void Form7::showSpelling()
     wavy.setUnderlineStyle(QTextCharFormat::WaveUnderline);
     wavy.setUnderlineColor(Qt::red);
     for (int i = 0; i < 3; ++i) {
-        const QList<WordSpan> unknown = m_editor.unknownWords(i + 1);
+        // the fields are checked while they are in view
+        const QList<WordSpan> unknown =
+            m_editor.panel() == EditorPanel::Edit ? m_editor.unknownWords(i + 1) : QList<WordSpan>();
         const QString &text = m_editor.field(i + 1);
         if (text == m_underlined[i] && unknown == m_underlines[i])
             continue;
