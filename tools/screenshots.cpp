@@ -211,6 +211,26 @@ int main(int argc, char **argv)
     clickEditor("Bild5");
     clickEditor("Bezeichnung16");
     shootEditor("form7-print.png");
+    // the spelling check: a word the dictionary does not know, underlined as
+    // it is typed, and the list of the cards with such words (two cards
+    // changed in memory only)
+    clickEditor("Bezeichnung12");
+    clickEditor("Bild8");
+    program.editor().setFieldText(3, QStringLiteral("Am Abend lesen wir ein Buhc."));
+    program.editor().spelling().waitUntilReady();
+    shootEditor("form7-spelling.png");
+    zek::CardEntry affe = program.store().cards()[1], arzt = program.store().cards()[4];
+    affe.phrase = QStringLiteral("Der Affe kletert auf den Baum.");
+    arzt.relatedWord = QStringLiteral("Ärtzin");
+    program.store().setCard(1, affe);
+    program.store().setCard(4, arzt);
+    clickEditor("Bild13");
+    QApplication::processEvents();
+    if (QWidget *list = editor.findChild<QWidget *>(QStringLiteral("Rechtschreibung"))) {
+        list->grab().save(out.filePath(QStringLiteral("form7-spelling-list.png")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("form7-spelling-list.png"))));
+    }
+    program.editor().closeSpellingList();
     clickEditor("Bild7");
 
     // the preview of a word list import

@@ -22,6 +22,7 @@ struct LanguageRecord {
     QLocale::Language voice; // the language its voice speaks
     QLocale::Territory voiceHome; // the country whose voice is taken first
     const char *flag; // the flag picture among the icons
+    const char *dictionaries; // its spelling dictionaries, by file name, the first found taken
 
     QString codeText() const { return QString(QChar(code)); }
     QString nameText() const { return QString::fromUtf16(name); }
@@ -29,9 +30,9 @@ struct LanguageRecord {
 };
 
 inline constexpr std::array<LanguageRecord, 3> languages = {{
-    {LanguageId::German, u'D', u"Deutsch", u"ZEKCARD1.LST", 0, QLocale::German, QLocale::Germany, "flag_de"},
-    {LanguageId::English, u'E', u"Englisch", u"ZEKCARD2.LST", 1, QLocale::English, QLocale::UnitedKingdom, "flag_en"},
-    {LanguageId::French, u'F', u"Französisch", u"ZEKCARD3.LST", 2, QLocale::French, QLocale::France, "flag_fr"},
+    {LanguageId::German, u'D', u"Deutsch", u"ZEKCARD1.LST", 0, QLocale::German, QLocale::Germany, "flag_de", "de_DE"},
+    {LanguageId::English, u'E', u"Englisch", u"ZEKCARD2.LST", 1, QLocale::English, QLocale::UnitedKingdom, "flag_en", "en_US en_GB"},
+    {LanguageId::French, u'F', u"Französisch", u"ZEKCARD3.LST", 2, QLocale::French, QLocale::France, "flag_fr", "fr_FR fr"},
 }};
 
 inline const LanguageRecord &languageRecord(LanguageId id) { return languages[std::size_t(id)]; }

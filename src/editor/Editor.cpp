@@ -30,8 +30,10 @@ std::array<QString, 3> trimmed(const std::array<QString, 3> &fields)
 } // namespace
 
 Editor::Editor(CardStore &store, Platform &platform, const Language &language)
-    : m_store(store), m_platform(platform), m_language(language)
-{}
+    : m_store(store), m_platform(platform), m_language(language), m_spelling(store.folder())
+{
+    connect(&m_spelling, &Spelling::ready, this, &Editor::changed); // the underline can start
+}
 
 QString Editor::caption() const { return QStringLiteral("ZEK-Rechtschreibkartei:  ") + m_userName; }
 
@@ -53,6 +55,7 @@ void Editor::message(const QString &title, const QString &text)
 void Editor::activateEditor(const QString &userName)
 {
     m_userName = userName;
+    m_spelling.readOwnWordList(); // the teacher may have changed it meanwhile
     m_panel = EditorPanel::None;
     m_activeField = 0;
     m_filter = -1;
@@ -67,6 +70,10 @@ void Editor::switchEditorLanguage(const QString &code)
         return;
     m_code = code;
     m_file = language->cardFileName();
+    m_spelling.setLanguage(code);
+    m_spellingListShown = false; // its cards are another file's
+    m_findings.clear();
+    emit findingsChanged();
     m_characters = m_language.characterSets().value(language->characterSetLine);
     readCards(true); // the filter shown applies to the new file's cards
     setCurrent(0);
@@ -94,6 +101,7 @@ void Editor::setCurrent(qsizetype row)
     const qsizetype count = rowCount();
     m_current = count == 0 ? -1 : std::clamp<qsizetype>(row, 0, count - 1);
     m_cursors = {-1, -1, -1};
+    m_selection = {};
     if (m_current >= 0) {
         const CardEntry &card = cardAt(m_current);
         m_fields = {card.baseWord, card.relatedWord, card.phrase};
@@ -150,6 +158,7 @@ void Editor::leaveEditor()
 {
     m_store.loadCardList(m_file); // the whole file, whatever filter was shown
     m_panel = EditorPanel::None;
+    m_spellingListShown = false;
     emit changed();
     emit left();
 }
@@ -175,6 +184,7 @@ void Editor::setFieldText(int field, const QString &text, qsizetype cursor)
                     .arg(characterNames(refused)));
     }
     shown = clean;
+    m_selection = {};
     m_cursors[field - 1] = -1;
     if (cursor >= 0 && cursor < text.size())
         m_cursors[field - 1] = std::min(fieldText(text.left(cursor)).remove(u',').size(), clean.size());
@@ -206,6 +216,8 @@ bool Editor::commitChanges()
     }
     readCards(true);
     setCurrent(0);
+    if (m_spellingListShown) // the positions of the list follow the cards
+        findUnknownWords();
     return true;
 }
 
@@ -249,6 +261,8 @@ void Editor::insertNewCard()
                     .arg(maxCards));
         return;
     }
+    if (!spellingAgreed())
+        return;
     qsizetype at = 0;
     while (at < cards.size() && compareBaseWords(cards[at].baseWord, text[0]) <= 0)
         ++at;
@@ -265,6 +279,8 @@ void Editor::changeCurrentCard()
         message(inputError, QStringLiteral("Es sind Leerzeilen vorhanden!\rBitte die Einträge ergänzen ...\r"));
         return;
     }
+    if (!spellingAgreed())
+        return;
     const qsizetype position = positionOf(m_current);
     m_store.setCard(position, {m_store.cards()[position].box, text[0], text[1], text[2]});
     commitChanges();
@@ -531,6 +547,111 @@ void Editor::exportWordList()
                                "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\r")
                     .arg(name));
     }
+}
+
+} // namespace zek
+
+namespace zek {
+
+QString Editor::spellingToolTip() const
+{
+    const QString reason = m_spelling.offReason();
+    return QStringLiteral("Rechtschreibung prüfen")
+        + (reason.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(reason));
+}
+
+// Before a card is saved, each word of its three fields that the dictionary
+// does not know is asked about, once, in order: "Ja" takes it as it is,
+// "Nein" goes back to the field with the word selected and saves nothing.
+bool Editor::spellingAgreed()
+{
+    m_selection = {};
+    QStringList asked;
+    for (int field = 1; field <= 3; ++field) {
+        const QString text = m_fields[field - 1];
+        for (const WordSpan &span : m_spelling.unknownWords(text)) {
+            const QString word = text.mid(span.start, span.length);
+            if (asked.contains(word))
+                continue;
+            asked.append(word);
+            QString question = QStringLiteral("„%1“ steht nicht im Wörterbuch.").arg(word);
+            if (const QStringList suggestions = m_spelling.suggestions(word, 3); !suggestions.isEmpty())
+                question += QStringLiteral(" Meinten Sie: %1?").arg(suggestions.join(QStringLiteral(", ")));
+            emit changed();
+            if (m_platform.messageBox(
+                    {QStringLiteral("Rechtschreibung"), question, Buttons::YesNo, Icon::Question, Answer::No})
+                != Answer::Yes) {
+                m_selection = {field, span.start, span.length};
+                emit changed();
+                emit focusField(field);
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+void Editor::findUnknownWords()
+{
+    m_findings = checkCards(m_spelling, m_store.cards());
+    emit findingsChanged();
+}
+
+void Editor::checkSpelling()
+{
+    if (!m_spelling.isOn())
+        return;
+    findUnknownWords();
+    m_spellingListShown = true;
+    emit changed();
+}
+
+QString Editor::firstSuggestion(qsizetype row) const
+{
+    if (row < 0 || row >= m_findings.size())
+        return {};
+    const QString &word = m_findings[row].words.front();
+    auto found = m_firstSuggestions.constFind(word);
+    if (found == m_firstSuggestions.cend())
+        found = m_firstSuggestions.insert(word, m_spelling.suggestions(word, 1).value(0));
+    return *found;
+}
+
+void Editor::showFinding(qsizetype row)
+{
+    if (row < 0 || row >= m_findings.size() || m_findings[row].position >= m_store.cards().size())
+        return;
+    const qsizetype position = m_findings[row].position;
+    if (m_filter >= 0 && !m_rows.contains(position))
+        showAllCards(); // the card is not in the box shown
+    setCurrent(m_filter < 0 ? position : m_rows.indexOf(position));
+}
+
+void Editor::acceptWord(qsizetype row, const QString &word)
+{
+    if (row < 0 || row >= m_findings.size() || !m_findings[row].words.contains(word))
+        return;
+    QString error;
+    if (!m_spelling.addOwnWord(word, &error)) {
+        message(QStringLiteral("Speicherfehler"), error);
+        return;
+    }
+    // the check knows it now (in every spelling Hunspell allows for it): it
+    // goes from every row, and a row without words goes
+    m_firstSuggestions.clear();
+    for (qsizetype i = m_findings.size() - 1; i >= 0; --i) {
+        m_findings[i].words.removeIf([this](const QString &w) { return m_spelling.isKnown(w); });
+        if (m_findings[i].words.isEmpty())
+            m_findings.remove(i);
+    }
+    emit findingsChanged();
+    emit changed();
+}
+
+void Editor::closeSpellingList()
+{
+    m_spellingListShown = false;
+    emit changed();
 }
 
 } // namespace zek

@@ -5,6 +5,7 @@
 #include "cards/CardList.h"
 #include "cards/Languages.h"
 #include "printing/Sheets.h"
+#include "Spelling.h"
 
 #include <QList>
 #include <QObject>
@@ -92,10 +93,38 @@ public:
     int newBox() const { return m_newBox; } // HScroll2, Label8
     SheetKind sheetKind() const { return m_sheetKind; }
 
+    // The spelling check of the cards, in the language of the file shown.
+    Spelling &spelling() { return m_spelling; }
+    const Spelling &spelling() const { return m_spelling; }
+    bool spellingOn() const { return m_spelling.isOn(); } // Bild13 enabled
+    QString spellingToolTip() const; // Bild13, with the reason when the check is off
+    // The words of field 1 to 3 the dictionary does not know (underlined in
+    // red); none while the dictionary is still being read.
+    QList<WordSpan> unknownWords(int field) const { return m_spelling.unknownWordsIfReady(m_fields[field - 1]); }
+    // The word a question about spelling went back to: its field (0: none)
+    // and where it stands there, to be selected.
+    struct Selection {
+        int field = 0;
+        qsizetype start = 0, length = 0;
+        bool operator==(const Selection &) const = default;
+    };
+    const Selection &selection() const { return m_selection; }
+
+    // The list window "Rechtschreibung prüfen": the cards of the file with
+    // words the check does not know.
+    void checkSpelling(); // Bild13: checks every card and shows the list
+    bool spellingListShown() const { return m_spellingListShown; }
+    const QList<SpellingFinding> &findings() const { return m_findings; }
+    QString firstSuggestion(qsizetype row) const; // of the row's first word; asked when the row is shown
+    void showFinding(qsizetype row); // a double click: that card is the current one
+    void acceptWord(qsizetype row, const QString &word); // into the own word list
+    void closeSpellingList();
+
 signals:
     void changed();
     void rowsChanged(); // the cards in view were read anew
     void focusField(int field);
+    void findingsChanged(); // the rows of the list "Rechtschreibung prüfen" are new
     void left(); // back to the main window
     void progressRequested(); // "Lernfortschritt" of this card folder
 
@@ -106,6 +135,8 @@ private:
     bool commitChanges();
     void message(const QString &title, const QString &text);
     void printCards(const CardList &cards, bool onePage);
+    bool spellingAgreed();
+    void findUnknownWords();
 
     CardStore &m_store;
     Platform &m_platform;
@@ -124,6 +155,11 @@ private:
     EditorPanel m_panel = EditorPanel::None;
     int m_newBox = 0;
     SheetKind m_sheetKind = SheetKind::CardSheet;
+    Spelling m_spelling;
+    Selection m_selection;
+    bool m_spellingListShown = false;
+    QList<SpellingFinding> m_findings;
+    mutable QHash<QString, QString> m_firstSuggestions; // by word
 };
 
 

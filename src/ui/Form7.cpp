@@ -1,5 +1,6 @@
 #include "Form7.h"
 
+#include "SpellingList.h"
 #include "Twips.h"
 #include "Widgets.h"
 
@@ -9,7 +10,9 @@
 
 #include <QAbstractTableModel>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGroupBox>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -193,6 +196,7 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
         QToolButton *button = addPictureButton(this, name, toolTip, QString::fromLatin1(icon),
                                                twipsRect(720, 1320 + 600 * slot++, 495, 495));
         connect(button, &QToolButton::clicked, this, std::move(action));
+        return button;
     };
     for (const Tool &tool : tools)
         addTool(tool.name, QString::fromUtf8(tool.toolTip), tool.icon, tool.action);
@@ -206,7 +210,8 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
             [this] { m_editor.importWordList(); });
     addTool("Bild12", QStringLiteral("Wortliste exportieren"), "wordlist_export",
             [this] { m_editor.exportWordList(); });
-    slot = 10; // the picture buttons below the flags have fixed places
+    m_spellButton =
+        addTool("Bild13", QStringLiteral("Rechtschreibung prüfen"), "spelling", [this] { m_editor.checkSpelling(); });
     addTool("Bild14", QStringLiteral("Lernfortschritt"), "progress", [this] { m_editor.showProgress(); });
 
     buildEditPanel();
@@ -216,6 +221,8 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
     connect(&m_editor, &Editor::changed, this, &Form7::refresh);
     connect(&m_editor, &Editor::rowsChanged, this, &Form7::rowsChanged);
     connect(&m_editor, &Editor::focusField, this, &Form7::focusField);
+    m_spellingList = new SpellingList(m_editor, this);
+    connect(&m_editor, &Editor::findingsChanged, m_spellingList, &SpellingList::rowsChanged);
     rowsChanged();
 }
 
@@ -454,12 +461,72 @@ void Form7::refresh()
         m_sheetOptions[i]->setChecked(int(m_editor.sheetKind()) == i);
     }
 
+    showSpelling();
+
     const EditorPanel panel = m_editor.panel();
     m_editPanel->setVisible(panel == EditorPanel::Edit);
     m_reboxPanel->setVisible(panel == EditorPanel::Rebox);
     m_printPanel->setVisible(panel == EditorPanel::Print);
     if (panel == EditorPanel::Edit && !m_editPanel->isAncestorOf(focusWidget()))
         m_text1->setFocus();
+}
+
+// The words the dictionary does not know get a red wavy line; the fields
+// stay plain text: a line edit takes the line as the format of an input
+// method, the phrase field as an extra selection. The word a spelling
+// question went back to is selected.
+void Form7::showSpelling()
+{
+    m_spellButton->setEnabled(m_editor.spellingOn());
+    m_spellButton->setToolTip(m_editor.spellingToolTip());
+    m_spellButton->setAccessibleDescription(m_editor.spellingToolTip());
+
+    QTextCharFormat wavy;
+    wavy.setUnderlineStyle(QTextCharFormat::WaveUnderline);
+    wavy.setUnderlineColor(Qt::red);
+    for (int i = 0; i < 3; ++i) {
+        // the fields are checked while they are in view
+        const QList<WordSpan> unknown =
+            m_editor.panel() == EditorPanel::Edit ? m_editor.unknownWords(i + 1) : QList<WordSpan>();
+        const QString &text = m_editor.field(i + 1);
+        if (text == m_underlined[i] && unknown == m_underlines[i])
+            continue;
+        m_underlined[i] = text;
+        m_underlines[i] = unknown;
+        if (i < 2) {
+            QLineEdit *line = i == 0 ? m_text1 : m_text2;
+            QList<QInputMethodEvent::Attribute> attributes;
+            for (const WordSpan &span : unknown) // placed from the cursor on
+                attributes.append({QInputMethodEvent::TextFormat, int(span.start) - line->cursorPosition(),
+                                   int(span.length), QVariant::fromValue<QTextFormat>(wavy)});
+            QInputMethodEvent event(QString(), attributes);
+            QCoreApplication::sendEvent(line, &event);
+        } else {
+            QList<QTextEdit::ExtraSelection> selections;
+            for (const WordSpan &span : unknown) {
+                QTextCursor cursor(m_text3->document());
+                cursor.setPosition(int(span.start));
+                cursor.setPosition(int(span.start + span.length), QTextCursor::KeepAnchor);
+                selections.append({cursor, wavy});
+            }
+            m_text3->setExtraSelections(selections);
+        }
+    }
+
+    const Editor::Selection &selection = m_editor.selection();
+    const auto shown = std::pair{selection.field, std::pair{selection.start, selection.length}};
+    if (shown != m_shownSelection) {
+        m_shownSelection = shown;
+        if (selection.field == 1 || selection.field == 2) {
+            (selection.field == 1 ? m_text1 : m_text2)->setSelection(int(selection.start), int(selection.length));
+        } else if (selection.field == 3) {
+            QTextCursor cursor = m_text3->textCursor();
+            cursor.setPosition(int(selection.start));
+            cursor.setPosition(int(selection.start + selection.length), QTextCursor::KeepAnchor);
+            m_text3->setTextCursor(cursor);
+        }
+    }
+    m_spellingList->refresh();
 }
 
 void Form7::focusField(int field)

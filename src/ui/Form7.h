@@ -14,6 +14,9 @@ class QListWidget;
 class QPlainTextEdit;
 class QRadioButton;
 class QScrollBar;
+class QToolButton;
+
+#include "editor/Spelling.h"
 
 namespace zek {
 class Editor;
@@ -22,6 +25,7 @@ class Editor;
 namespace zek::ui {
 
 class CardColumns;
+class SpellingList;
 
 // The card editor: four columns over the card list, the box filter, the
 // language buttons, the character list and the three panels. It shows the
@@ -47,6 +51,7 @@ private:
     void refresh();
     void rowsChanged();
     void focusField(int field);
+    void showSpelling();
 
     Editor &m_editor;
     CardColumns *m_columnsModel = nullptr;
@@ -65,6 +70,11 @@ private:
     QScrollBar *m_newBoxScroller = nullptr;
     std::array<QRadioButton *, 3> m_sheetOptions{};
     int m_shownFilter = -2;
+    QToolButton *m_spellButton = nullptr; // Bild13
+    SpellingList *m_spellingList = nullptr;
+    std::array<QString, 3> m_underlined; // the text of each field as last underlined
+    std::array<QList<WordSpan>, 3> m_underlines; // and the words underlined in it
+    std::pair<int, std::pair<qsizetype, qsizetype>> m_shownSelection{0, {0, 0}};
 };
 
 } // namespace zek::ui

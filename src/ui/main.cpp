@@ -7,6 +7,7 @@
 #include "Form1.h"
 #include "FormKlasse.h"
 #include "Program.h"
+#include "ProgressWindow.h"
 #include "QtPlatform.h"
 
 #include "cards/Folder.h"
@@ -77,6 +78,9 @@ int main(int argc, char **argv)
         zek::ui::ClassProgram klasse(choice.folder, templateFolder(), platform, random);
         QObject::connect(&klasse, &zek::ui::ClassProgram::quitRequested, &app, [] { QCoreApplication::exit(0); });
         klasse.endOnSignals();
+        klasse.setProgressView([&platform](const QString &childFolder) {
+            zek::ui::openProgressWindow(childFolder, platform);
+        });
         QObject::connect(&klasse, &zek::ui::ClassProgram::childStarted, &platform,
                          [&platform](zek::ui::Program *child) {
                              QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &child->session(),

@@ -37,11 +37,11 @@ SCENARIOS(Editor, Scenarios)
         {"before any field, nowhere", four, "editor; edit; echar ä", "", "fields=Ameise|Ameisen|Die Ameise krabbelt."},
         {"a duplicate is shown, not added", four, "editor; edit; field 1  Hund ; field 2 x; field 3 y; insert", "Eingabefehler",
          "last=Der Eintrag ist schon vorhanden!\r\r; eposition= 3 von; fields=Hund|Hunde|Der Hund bellt.; words=Ameise,Banane,Hund,Wurm"},
-        {"hund goes behind Hund", four, "editor; edit; field 1 hund; field 2 x; field 3 y; insert", "",
+        {"hund goes behind Hund", four, "editor; edit; field 1 hund; field 2 x; field 3 y; answer ja; insert", "Rechtschreibung",
          "words=Ameise,Banane,Hund,hund,Wurm; eposition= 1 von; fields=Ameise|Ameisen|Die Ameise krabbelt.; panel=edit"},
         {"Apfel between Ameise and Banane, in box 1, saved at once", four, "editor; edit; field 1 Apfel; field 2 Äpfel; field 3 Der Apfel ist rot.; insert", "",
          "cards=1, Ameise, Ameisen, Die Ameise krabbelt./1, Apfel, Äpfel, Der Apfel ist rot./2, Banane, Bananen, Die Banane ist gelb./3, Hund, Hunde, Der Hund bellt./3.0, Wurm, Würmer, Der Wurm kriecht./"},
-        {"zebra after Wurm, blanks at both ends gone", four, "editor; edit; field 1  zebra ; field 2 x ; field 3  y; insert", "",
+        {"zebra after Wurm, blanks at both ends gone", four, "editor; edit; field 1  zebra ; field 2 x ; field 3  y; answer ja; insert", "Rechtschreibung",
          QByteArray("cards=") + fourText + "1, zebra, x, y/"},
         {"an empty phrase is refused", four, QString(zebra) + "clear 3; insert", "Eingabefehler", QByteArray("last=Es müssen alle Felder ausgefüllt sein!\r\r; fields=Zebra|x|; ") + fourWords},
         {"a base word of blanks is empty", four, "editor; edit; field 1   ; field 2 x; field 3 y; insert", "Eingabefehler", "last=Es müssen alle Felder ausgefüllt sein!\r\r"},
@@ -76,6 +76,34 @@ SCENARIOS(Editor, Scenarios)
         {"Ganzes Fach by the box text", threeBoxes, "editor; rebox; newbox 5; rebox-box", "", "file=515"},
         {"Ganze Liste", threeBoxes, "editor; rebox; newbox 0; rebox-all", "", "file=000"},
         {"closing the edit panel shows the first card", four, "editor; edit; row 2; close", "", "panel=none; eposition= 1 von"},
+    });
+}
+
+// The spelling check: the words underlined, the question before a save, the
+// list of the cards with unknown words and the own word list.
+SCENARIOS(Editor, SpellingScenarios)
+{
+    const QByteArray typos("1, Ameise, Ameisen, Tomasz sieht die Ameise.\r\n2, Banan, Bananen, Die Banane ist gelb.\r\n"
+                           "3, Hund, Hunde, Der Hund bellt.\r\n3, Wurm, W\xfcrmer, Der Wurm krichet und krichet.\r\n");
+    const QString fahrad = "editor; edit; field 1 Fahrad; field 2 Fahrräder; field 3 Das Fahrad fährt.; ";
+    runScenarios({
+        {"unknown words are underlined as they are typed", four, "editor; edit; field 2 Ameisn; field 3 Die Ameise krabelt schnel.", "", "underlined=|Ameisn|krabelt,schnel"},
+        {"Neue Karte einfügen asks first, Nein goes back to the word", four, fahrad + "answer nein; insert", "Rechtschreibung",
+         QByteArray("last=„Fahrad“ steht nicht im Wörterbuch. Meinten Sie: Fahrrad, Fahrada, Fachrad?; kinds=question, Ja Nein, Nein; selection=1:Fahrad; ") + fourWords},
+        {"Ja saves anyway, a word asked once", four, fahrad + "answer ja; insert", "Rechtschreibung", "words=Ameise,Banane,Fahrad,Hund,Wurm; selection=0:"},
+        {"Karte ändern asks each word, Nein selects the second", four, "editor; edit; field 2 Ameisn; field 3 Die Ameise krabelt.; answer ja; answer nein; change", "Rechtschreibung|Rechtschreibung",
+         QByteArray("selection=3:krabelt; cards=") + fourText},
+        {"typing after Nein: nothing selected", four, "editor; edit; field 3 Xqzwv; answer nein; change; field 3 Xqzw", "Rechtschreibung", "last=„Xqzwv“ steht nicht im Wörterbuch.; selection=0:"},
+        {"no dictionary: no question, no underline, Bild13 says why", four, "editor; nodict; elang F; edit; field 1 Xqzwv; field 3 le chein; insert; spell", "",
+         "underlined=||; spelltip=Rechtschreibung prüfen (kein Wörterbuch für Französisch gefunden); list=no"},
+        {"the check lists the cards with unknown words", typos, "editor; spell", "", "list=yes; findings=0 Tomasz|1 Banan|3 krichet; suggestion=Thomas; spelltip=Rechtschreibung prüfen"},
+        {"a double click on a row makes its card current, also under a box", typos, "editor; filter 1; spell; finding 2", "", "filter=-1; eposition= 4 von; fields=Wurm|Würmer|Der Wurm krichet und krichet."},
+        {"an accepted word goes into the word list and from the list", typos, "ownwords Anouk; editor; spell; accept 0 Tomasz", "", "ownwords=Anouk/Tomasz/; findings=1 Banan|3 krichet"},
+        {"the own word list is known", typos, "ownwords \uFEFFTomasz/; editor; spell", "", "findings=1 Banan|3 krichet"},
+        {"a word list that cannot be written loses nothing", typos, "ownwords Anouk; editor; spell; folder-ro; accept 0 Tomasz", "Speicherfehler",
+         "last=Das Wort „Tomasz“ wurde nicht in die Wortliste aufgenommen!\rDie Datei 'ZEKWORTE.TXT' konnte nicht geschrieben werden\r(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\rDie Datei bleibt, wie sie war.\r; ownwords=Anouk; findings=0 Tomasz|1 Banan|3 krichet"},
+        {"the list follows the cards changed", typos, "editor; spell; row 1; edit; field 1 Banane; change", "", "findings=0 Tomasz|3 krichet"},
+        {"another language closes the list", typos, "editor; spell; elang E", "", "list=no; findings="},
     });
 }
 

@@ -93,6 +93,11 @@ const QHash<QString, Step> &steps()
         STEP("file", t.platform.expectFile(arg.isEmpty() ? QString() : t.path(arg.toUtf8().constData()))),
         STEP("preview", t.platform.expectImport(arg == u"ja")),
         STEP("import", t.editor.importWordList()), STEP("export", t.editor.exportWordList()),
+        // the spelling check
+        STEP("nodict", t.editor.spelling().setDictionaryFolders({t.path("keine")})),
+        STEP("ownwords", writeBytes(t.path("ZEKWORTE.TXT"), arg.toUtf8().replace('/', "\r\n"))),
+        STEP("spell", t.editor.checkSpelling()), STEP("finding", t.editor.showFinding(arg.toInt())),
+        STEP("accept", t.editor.acceptWord(arg.section(u' ', 0, 0).toInt(), arg.section(u' ', 1))),
         // hangman
         STEP("hangman", if (t.main.openWindow(Window::Hangman)) t.hangman.newHangmanGame(arg)),
         STEP("pick", t.hangman.clickEntry(arg.toInt())), STEP("key", t.hangman.keyPress(arg)),
@@ -170,6 +175,14 @@ const QHash<QString, Key> &keys()
         KEY("panel", QStringList{"none", "edit", "rebox", "print"}[int(t.editor.panel())]),
         KEY("newbox", QString::number(t.editor.newBox())), KEY("filter", QString::number(t.editor.filter())),
         KEY("jobs", QString::number(t.platform.jobs.size())),
+        // the spelling check: the words underlined in each field, the word selected, the list, the word list
+        KEY("underlined", [&] { t.editor.spelling().waitUntilReady(); QStringList f;
+            for (int n = 1; n <= 3; ++n) { QStringList w; for (const WordSpan &s : t.editor.unknownWords(n)) w << t.editor.field(n).mid(s.start, s.length); f << w.join(u','); }
+            return f.join(u'|'); }()),
+        KEY("selection", QString::number(t.editor.selection().field) + u':' + t.editor.field(std::max(t.editor.selection().field, 1)).mid(t.editor.selection().start, t.editor.selection().length)),
+        KEY("findings", [&] { QStringList r; for (const SpellingFinding &f : t.editor.findings()) r << QString::number(f.position) + u' ' + f.words.join(u','); return r.join(u'|'); }()),
+        KEY("suggestion", t.editor.firstSuggestion(0)), KEY("spelltip", t.editor.spellingToolTip()), KEY("list", yes(t.editor.spellingListShown())),
+        KEY("ownwords", QFile::exists(t.path("ZEKWORTE.TXT")) ? QString::fromUtf8(readBytes(t.path("ZEKWORTE.TXT"))).replace(QStringLiteral("\r\n"), QStringLiteral("/")) : "none"),
         KEY("job", [&] { QStringList pages; for (const PrintedPage &p : t.platform.jobs.value(t.platform.jobs.size() - 1)) pages << cardTexts(p).join(u','); return pages.join(u'/'); }()),
         KEY("preview", t.platform.previews.value(t.platform.previews.size() - 1).counts),
         KEY("refused", t.platform.previews.value(t.platform.previews.size() - 1).refused.join(u'|')),

@@ -49,7 +49,10 @@ struct Trainer {
     // (and those cannot be written); "wordlist <lines>" (liste.csv, UTF-8,
     // "/" for each CR LF), "file <name>" (the next file dialog's answer;
     // none: cancelled), "preview ja|nein" (the import preview's), "import",
-    // "export".
+    // "export"; the spelling check: "nodict" (no dictionary found), "ownwords
+    // Tomasz/Anouk" (ZEKWORTE.TXT, "/" for each line end), "spell" (Bild13),
+    // "finding 1" (a double click on that row of the list), "accept 0
+    // Tomasz" (into the word list).
     // The games: "hangman <characters of the table>", "pick 2" (a click on
     // entry 2), "key a", "table", "tip", "howto", "hangman-leave";
     // "prison", "prison <letters of column 9, rows 1 to 6>" (every other
@@ -70,7 +73,11 @@ struct Trainer {
     // rows (the base words in view), eposition, ecount, efile, elang,
     // fields (joined by "|"), panel (none, edit, rebox, print), newbox,
     // filter, jobs (how many went to the printer), job (the card texts of
-    // the last one, "/" between pages), masked, wrong, solution, freed,
+    // the last one, "/" between pages), underlined (the unknown words of each
+    // field, "|" between fields), selection ("1:Fahrad": the field and the
+    // word selected), findings ("2 Fahrad,Rat" a row), suggestion (row 0's),
+    // spelltip (Bild13's tool tip), list (shown), ownwords (the word list, "/"
+    // for each line end), masked, wrong, solution, freed,
     // marks (the entries marked), table, gameleft (how often a game gave
     // back to the main window), grid (column 9, rows 1 to 9), player
     // ("row,column"), next, moves, wishes, open (the memory fields shown),

@@ -7,6 +7,7 @@
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QTableView>
 
 using namespace zek;
 using namespace zek::test;
@@ -141,4 +142,68 @@ TEST_F(EditorTest, TheWordListButtonsImportAndExport)
     click("Bild12", editor);
     EXPECT_EQ(platform.fileDialogs.back().path, path("ZEKCARD1.csv"));
     EXPECT_EQ(readBytes(path("fach3.csv")), "\xef\xbb\xbf" "Fach;Grundwort;Verwandtes Wort;Phrase\r\n3;Hund;Hunde;Der Hund bellt.\r\n");
+}
+
+// The red wavy line under a word: reddish pixels in the field.
+static int redPixels(QWidget *field)
+{
+    const QImage image = field->grab().toImage();
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += c.red() > 150 && c.red() > c.green() + 60 && c.red() > c.blue() + 60;
+        }
+    return n;
+}
+
+TEST_F(EditorTest, UnknownWordsAreUnderlinedAndNeinSelectsTheWord)
+{
+    startWith(cards);
+    openEditor();
+    click("Bild8", editor);
+    auto *word = widget<QLineEdit>("Text1", editor);
+    auto *phrase = widget<QPlainTextEdit>("Text3", editor);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return program->editor().spelling().isReady(); }));
+    EXPECT_EQ(redPixels(word) + redPixels(phrase), 0);
+    click("Befehl5", editor);
+    word->setFocus();
+    type(QStringLiteral("Fahrad"), word);
+    EXPECT_GT(redPixels(word), 0);
+    phrase->setFocus();
+    type(QStringLiteral(" Sie krabelt."), phrase);
+    EXPECT_GT(redPixels(phrase), 0);
+
+    platform.expectMessage(Answer::No);
+    click("Command5", editor);
+    EXPECT_TRUE(word->hasFocus());
+    EXPECT_EQ(word->selectedText(), QStringLiteral("Fahrad"));
+    EXPECT_EQ(german(), cards);
+}
+
+TEST_F(EditorTest, TheSpellingListShowsTheCardsAndADoubleClickChoosesOne)
+{
+    startWith("1, Ameise, Ameisen, Die Ameise krabbelt.\r\n2, Banan, Bananen, Die Banane ist gelb.\r\n3, Hund, Hunde, Der Hund bellt.\r\n");
+    openEditor();
+    click("Bild13", editor);
+    auto *list = widget("Rechtschreibung", editor);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
+    EXPECT_EQ(list->windowTitle(), QStringLiteral("Rechtschreibung prüfen"));
+    auto *table = widget<QTableView>("Liste6", list);
+    ASSERT_EQ(table->model()->rowCount(), 1);
+    doubleClickAt(table->viewport(), table->visualRect(table->model()->index(0, 1)).center());
+    EXPECT_EQ(text("Bezeichnung11", editor), QStringLiteral(" 2 von"));
+
+    click("Befehl8", list); // "Banan" into the word list
+    EXPECT_EQ(readBytes(path("ZEKWORTE.TXT")), "Banan\r\n");
+    EXPECT_EQ(table->model()->rowCount(), 0);
+    list->close();
+    EXPECT_FALSE(list->isVisible());
+
+    program->editor().spelling().setDictionaryFolders({});
+    click("Bild3", editor);
+    auto *button = widget<QToolButton>("Bild13", editor);
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_EQ(button->toolTip(), QStringLiteral("Rechtschreibung prüfen (kein Wörterbuch für Französisch gefunden)"));
+    EXPECT_EQ(button->accessibleName(), QStringLiteral("Rechtschreibung prüfen"));
 }

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QWidget>
+
+class QComboBox;
+class QTableView;
+
+namespace zek {
+class Editor;
+}
+
+namespace zek::ui {
+
+class FindingRows;
+
+// The window "Rechtschreibung prüfen": the cards of the file with words the
+// check does not know, one row a card. A double click makes the card the
+// editor's current one; a word of the chosen row goes into the card box's
+// own word list. It shows the editor's findings and hands each click on.
+class SpellingList : public QWidget {
+    Q_OBJECT
+public:
+    explicit SpellingList(Editor &editor, QWidget *parent = nullptr);
+    ~SpellingList() override;
+
+    void refresh(); // shown or hidden as the editor says
+    void rowsChanged(); // the findings are new
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    qsizetype chosenRow() const;
+    void showWordsOfRow();
+
+    Editor &m_editor;
+    FindingRows *m_rows = nullptr;
+    QTableView *m_table = nullptr;
+    QComboBox *m_words = nullptr;
+};
+
+} // namespace zek::ui
