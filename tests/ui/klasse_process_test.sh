@@ -3,7 +3,7 @@
 # (run under xvfb-run): started as the class's menu entry starts it, a child
 # chooses their name with the keyboard and answers the first card; the main
 # window works on that child's box and no other, and the end from outside
-# saves and releases it.
+# saves and releases it; the practice record is kept in that child's folder.
 # Usage: klasse_process_test.sh PROGRAM X_KEYS SAMPLE_FOLDER
 set -euo pipefail
 program=$1 keys=$2 sample=$3
@@ -21,7 +21,7 @@ for child in Ben Anna; do
   chmod u+w "$class/$child"/*
 done
 mkdir "$work/home"
-(cd "$work/home" && HOME="$work/home" CUPS_SERVER="$work/none.sock" \
+(cd "$work/home" && HOME="$work/home" QT_QPA_PLATFORM=xcb CUPS_SERVER="$work/none.sock" \
    SPEECHD_ADDRESS=unix_socket:/nonexistent/speechd.sock \
    exec "$program" --klasse "$class") >/dev/null 2>&1 &
 pid=$!
@@ -36,6 +36,9 @@ word=$(grep -a -m1 '^1, ' "$sample/ZEKCARD1.LST" | cut -d, -f2 | tr -d ' ')
 answered=$(sed "0,/^1, $word,/s//2, $word,/" "$sample/ZEKCARD1.LST")
 waitFor '[ "$(cat "$class/Ben/ZEKCARD1.LST")" = "$answered" ]' || fail "the answer is not in Ben's box"
 cmp -s "$class/Anna/ZEKCARD1.LST" "$sample/ZEKCARD1.LST" || fail "Anna's box changed"
+# the practice record follows the child: one line in Ben's folder, none in Anna's
+waitFor 'grep -q ";Deutsch;$word;1;2;richtig" "$class/Ben/Verlauf.csv" 2>/dev/null' || fail "the answer is not in Ben's record"
+[ ! -e "$class/Anna/Verlauf.csv" ] || fail "Anna has a record"
 
 kill -TERM "$pid"
 rc=0; wait "$pid" || rc=$?; pid=
