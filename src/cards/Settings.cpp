@@ -13,6 +13,7 @@ namespace {
 constexpr qint64 largestFile = 64 * 1024;
 
 const auto dictationKey = QStringLiteral("Hördiktat");
+const auto askSpellingKey = QStringLiteral("Rechtschreibung vor dem Speichern");
 const auto fontKey = QStringLiteral("Schrift");
 const auto spacingKey = QStringLiteral("Buchstabenabstand");
 const auto sizeKey = QStringLiteral("Schriftgröße");
@@ -64,6 +65,8 @@ Settings parseSettings(const QByteArray &bytes)
         const QString value = line.mid(equals + 1).trimmed();
         if (key == dictationKey)
             settings.dictation = value == on ? true : value == off ? false : settings.dictation;
+        else if (key == askSpellingKey)
+            settings.askSpelling = value == on ? true : value == off ? false : settings.askSpelling;
         else if (key == fontKey)
             choose(settings.aids.font, readingFontNames(), value);
         else if (key == spacingKey)
@@ -79,7 +82,8 @@ QByteArray settingsBytes(const Settings &settings)
     const QString text = QStringLiteral("# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei\n") + dictationKey + u'='
         + (settings.dictation ? on : off) + u'\n' + fontKey + u'=' + readingFontNames()[int(settings.aids.font)] + u'\n'
         + spacingKey + u'=' + letterSpacingNames()[int(settings.aids.spacing)] + u'\n' + sizeKey + u'='
-        + textSizeNames()[int(settings.aids.size)] + u'\n';
+        + textSizeNames()[int(settings.aids.size)] + u'\n' + askSpellingKey + u'=' + (settings.askSpelling ? on : off)
+        + u'\n';
     return text.toUtf8();
 }
 

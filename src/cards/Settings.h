@@ -23,6 +23,8 @@ struct ReadingAids {
 
 struct Settings {
     bool dictation = false;
+    // the card editor asks about unknown words before it saves a card
+    bool askSpelling = false;
     ReadingAids aids;
     friend bool operator==(const Settings &, const Settings &) = default;
 };

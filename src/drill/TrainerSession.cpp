@@ -101,6 +101,16 @@ void TrainerSession::switchLanguage()
     dictationNeedsVoice();
 }
 
+// The main window's settings into the card box's settings file, keeping
+// what the editor stores there.
+void TrainerSession::storeSettings()
+{
+    Settings stored = readSettings(m_folder);
+    stored.dictation = m_settings.dictation;
+    stored.aids = m_settings.aids;
+    writeSettings(m_folder, stored);
+}
+
 void TrainerSession::loadLanguage()
 {
     m_drill.clearCurrentCard();
@@ -228,7 +238,7 @@ void TrainerSession::toggleDictation()
     if (!voiceAvailable())
         return;
     m_settings.dictation = !m_settings.dictation;
-    writeSettings(m_folder, m_settings);
+    storeSettings();
     emit changed();
     m_drill.setDictation(m_settings.dictation);
     emit focusAnswer();
@@ -240,7 +250,7 @@ void TrainerSession::dictationNeedsVoice()
     if (!m_settings.dictation || !m_voicesKnown || voiceAvailable())
         return;
     m_settings.dictation = false;
-    writeSettings(m_folder, m_settings);
+    storeSettings();
     m_drill.setDictation(false);
     emit changed();
     m_platform.messageBox({QStringLiteral("Hördiktat"),
@@ -252,7 +262,7 @@ void TrainerSession::dictationNeedsVoice()
 void TrainerSession::applyReadingAids(const ReadingAids &aids)
 {
     m_settings.aids = aids;
-    writeSettings(m_folder, m_settings);
+    storeSettings();
     emit changed();
     emit focusAnswer();
 }

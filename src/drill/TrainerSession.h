@@ -87,6 +87,7 @@ signals:
     void quitRequested();
 
 private:
+    void storeSettings();
     // A line for the practice record, taken at the answer and written once
     // the keystroke is done; a record that cannot be written only sets the
     // note.

@@ -5,6 +5,7 @@
 #include "cards/CardStore.h"
 #include "cards/Folder.h"
 #include "cards/Language.h"
+#include "cards/Settings.h"
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -56,6 +57,7 @@ void Editor::activateEditor(const QString &userName)
 {
     m_userName = userName;
     m_spelling.readOwnWordList(); // the teacher may have changed it meanwhile
+    m_askSpelling = readSettings(m_store.folder()).askSpelling;
     m_panel = EditorPanel::None;
     m_activeField = 0;
     m_filter = -1;
@@ -566,6 +568,8 @@ QString Editor::spellingToolTip() const
 bool Editor::spellingAgreed()
 {
     m_selection = {};
+    if (!m_askSpelling)
+        return true;
     QStringList asked;
     for (int field = 1; field <= 3; ++field) {
         const QString text = m_fields[field - 1];
@@ -589,6 +593,16 @@ bool Editor::spellingAgreed()
         }
     }
     return true;
+}
+
+// Stored with the card box's other settings; a folder that takes no file
+// keeps the choice for this session.
+void Editor::toggleAskSpelling()
+{
+    Settings stored = readSettings(m_store.folder());
+    stored.askSpelling = m_askSpelling = !m_askSpelling;
+    writeSettings(m_store.folder(), stored);
+    emit changed();
 }
 
 void Editor::findUnknownWords()

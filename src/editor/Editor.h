@@ -114,6 +114,11 @@ public:
     // words the check does not know.
     void checkSpelling(); // Bild13: checks every card and shows the list
     bool spellingListShown() const { return m_spellingListShown; }
+    // Whether "Neue Karte einfügen" and "Karte ändern" ask about unknown
+    // words first: a choice of the card box (its settings file), off until
+    // the teacher turns it on in the list of the spelling check.
+    bool askSpelling() const { return m_askSpelling; }
+    void toggleAskSpelling();
     const QList<SpellingFinding> &findings() const { return m_findings; }
     QString firstSuggestion(qsizetype row) const; // of the row's first word; asked when the row is shown
     void showFinding(qsizetype row); // a double click: that card is the current one
@@ -156,6 +161,7 @@ private:
     int m_newBox = 0;
     SheetKind m_sheetKind = SheetKind::CardSheet;
     Spelling m_spelling;
+    bool m_askSpelling = false;
     Selection m_selection;
     bool m_spellingListShown = false;
     QList<SpellingFinding> m_findings;

@@ -6,10 +6,12 @@
 #include "editor/Editor.h"
 
 #include <QAbstractTableModel>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableView>
 
 namespace zek::ui {
@@ -104,6 +106,11 @@ SpellingList::SpellingList(Editor &editor, QWidget *parent) : QWidget(parent, Qt
     ignoreDoubleClicks(close);
     connect(close, &QPushButton::clicked, &m_editor, &Editor::closeSpellingList);
 
+    m_ask = new QCheckBox(QStringLiteral("Vor dem Speichern einer Karte nach unbekannten Wörtern fragen"), this);
+    m_ask->setObjectName(QStringLiteral("Check1"));
+    m_ask->setGeometry(twipsRect(240, 5700, 8520, 360));
+    connect(m_ask, &QCheckBox::toggled, &m_editor, [this] { m_editor.toggleAskSpelling(); });
+
     connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &SpellingList::showWordsOfRow);
 }
 
@@ -135,6 +142,8 @@ void SpellingList::rowsChanged()
 
 void SpellingList::refresh()
 {
+    const QSignalBlocker quiet(m_ask);
+    m_ask->setChecked(m_editor.askSpelling());
     if (m_editor.spellingListShown() == isVisible())
         return;
     if (m_editor.spellingListShown()) {

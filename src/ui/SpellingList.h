@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class QCheckBox;
 class QComboBox;
 class QTableView;
 
@@ -37,6 +38,7 @@ private:
     FindingRows *m_rows = nullptr;
     QTableView *m_table = nullptr;
     QComboBox *m_words = nullptr;
+    QCheckBox *m_ask = nullptr;
 };
 
 } // namespace zek::ui

@@ -27,7 +27,7 @@ SCENARIOS(ReadAloud, Scenarios)
         // dictation
         {"the hint, and the word spoken", apple, "voices D; start; dictation", "",
          listen + "; spoken=D:Apfel; dictation=yes, dictating; settings=# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei|"
-                  "Hördiktat=an|Schrift=Comic Neue|Buchstabenabstand=normal|Schriftgröße=normal|"},
+                  "Hördiktat=an|Schrift=Comic Neue|Buchstabenabstand=normal|Schriftgröße=normal|Rechtschreibung vor dem Speichern=aus|"},
         {"F2 and Vorlesen repeat", apple, "voices D; start; dictation; read", "", "spoken=D:Apfel|D:Apfel"},
         {"typing clears the hint, emptying brings it back", apple, "voices D; start; dictation; type Ap; set ", "", listen + "; red=no"},
         {"a wrong letter shows the word and says it once", apple, "voices D; start; dictation; type Ax; type y", "",
@@ -47,7 +47,7 @@ SCENARIOS(ReadAloud, Scenarios)
         // the reading aids
         {"no file: today's look", apple, "", "", "aids=Comic Neue,normal,normal; dictation=no"},
         {"chosen and stored", apple, "aids 2 1 1", "", "aids=OpenDyslexic,weit,groß; settings=# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei|"
-                                                       "Hördiktat=aus|Schrift=OpenDyslexic|Buchstabenabstand=weit|Schriftgröße=groß|"},
+                                                       "Hördiktat=aus|Schrift=OpenDyslexic|Buchstabenabstand=weit|Schriftgröße=groß|Rechtschreibung vor dem Speichern=aus|"},
         {"read back, CR LF and blanks too", apple, "settings Schrift = andika\r|Buchstabenabstand=sehr weit\r|Schriftgröße=groß\r; start", "", "aids=Andika,sehr weit,groß"},
         {"damaged lines: the defaults", apple, "settings Schrift=Papyrus|Buchstabenabstand|=groß|Schriftgröße=GROSS|Hördiktat=vielleicht|\xef\xbf\xbd; start", "",
          "aids=Comic Neue,normal,normal; dictation=no"},

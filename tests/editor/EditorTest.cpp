@@ -37,11 +37,11 @@ SCENARIOS(Editor, Scenarios)
         {"before any field, nowhere", four, "editor; edit; echar ä", "", "fields=Ameise|Ameisen|Die Ameise krabbelt."},
         {"a duplicate is shown, not added", four, "editor; edit; field 1  Hund ; field 2 x; field 3 y; insert", "Eingabefehler",
          "last=Der Eintrag ist schon vorhanden!\r\r; eposition= 3 von; fields=Hund|Hunde|Der Hund bellt.; words=Ameise,Banane,Hund,Wurm"},
-        {"hund goes behind Hund", four, "editor; edit; field 1 hund; field 2 x; field 3 y; answer ja; insert", "Rechtschreibung",
+        {"hund goes behind Hund", four, "editor; edit; field 1 hund; field 2 x; field 3 y; insert", "",
          "words=Ameise,Banane,Hund,hund,Wurm; eposition= 1 von; fields=Ameise|Ameisen|Die Ameise krabbelt.; panel=edit"},
         {"Apfel between Ameise and Banane, in box 1, saved at once", four, "editor; edit; field 1 Apfel; field 2 Äpfel; field 3 Der Apfel ist rot.; insert", "",
          "cards=1, Ameise, Ameisen, Die Ameise krabbelt./1, Apfel, Äpfel, Der Apfel ist rot./2, Banane, Bananen, Die Banane ist gelb./3, Hund, Hunde, Der Hund bellt./3.0, Wurm, Würmer, Der Wurm kriecht./"},
-        {"zebra after Wurm, blanks at both ends gone", four, "editor; edit; field 1  zebra ; field 2 x ; field 3  y; answer ja; insert", "Rechtschreibung",
+        {"zebra after Wurm, blanks at both ends gone", four, "editor; edit; field 1  zebra ; field 2 x ; field 3  y; insert", "",
          QByteArray("cards=") + fourText + "1, zebra, x, y/"},
         {"an empty phrase is refused", four, QString(zebra) + "clear 3; insert", "Eingabefehler", QByteArray("last=Es müssen alle Felder ausgefüllt sein!\r\r; fields=Zebra|x|; ") + fourWords},
         {"a base word of blanks is empty", four, "editor; edit; field 1   ; field 2 x; field 3 y; insert", "Eingabefehler", "last=Es müssen alle Felder ausgefüllt sein!\r\r"},
@@ -85,15 +85,18 @@ SCENARIOS(Editor, SpellingScenarios)
 {
     const QByteArray typos("1, Ameise, Ameisen, Tomasz sieht die Ameise.\r\n2, Banan, Bananen, Die Banane ist gelb.\r\n"
                            "3, Hund, Hunde, Der Hund bellt.\r\n3, Wurm, W\xfcrmer, Der Wurm krichet und krichet.\r\n");
-    const QString fahrad = "editor; edit; field 1 Fahrad; field 2 Fahrräder; field 3 Das Fahrad fährt.; ";
+    const QString fahrad = "editor; askspelling; edit; field 1 Fahrad; field 2 Fahrräder; field 3 Das Fahrad fährt.; ";
     runScenarios({
         {"unknown words are underlined as they are typed", four, "editor; edit; field 2 Ameisn; field 3 Die Ameise krabelt schnel.", "", "underlined=|Ameisn|krabelt,schnel"},
         {"Neue Karte einfügen asks first, Nein goes back to the word", four, fahrad + "answer nein; insert", "Rechtschreibung",
          QByteArray("last=„Fahrad“ steht nicht im Wörterbuch. Meinten Sie: Fahrrad, Fahrada, Fachrad?; kinds=question, Ja Nein, Nein; selection=1:Fahrad; ") + fourWords},
+        {"no question until the teacher asks for it; the choice stays with the card box", four,
+         "editor; edit; field 1 Fahrad; field 2 Fahrräder; field 3 Das Fahrad fährt.; insert; askspelling; leave; editor", "",
+         "words=Ameise,Banane,Fahrad,Hund,Wurm; asking=yes; settings=# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei|Hördiktat=aus|Schrift=Comic Neue|Buchstabenabstand=normal|Schriftgröße=normal|Rechtschreibung vor dem Speichern=an|"},
         {"Ja saves anyway, a word asked once", four, fahrad + "answer ja; insert", "Rechtschreibung", "words=Ameise,Banane,Fahrad,Hund,Wurm; selection=0:"},
-        {"Karte ändern asks each word, Nein selects the second", four, "editor; edit; field 2 Ameisn; field 3 Die Ameise krabelt.; answer ja; answer nein; change", "Rechtschreibung|Rechtschreibung",
+        {"Karte ändern asks each word, Nein selects the second", four, "editor; askspelling; edit; field 2 Ameisn; field 3 Die Ameise krabelt.; answer ja; answer nein; change", "Rechtschreibung|Rechtschreibung",
          QByteArray("selection=3:krabelt; cards=") + fourText},
-        {"typing after Nein: nothing selected", four, "editor; edit; field 3 Xqzwv; answer nein; change; field 3 Xqzw", "Rechtschreibung", "last=„Xqzwv“ steht nicht im Wörterbuch.; selection=0:"},
+        {"typing after Nein: nothing selected", four, "editor; askspelling; edit; field 3 Xqzwv; answer nein; change; field 3 Xqzw", "Rechtschreibung", "last=„Xqzwv“ steht nicht im Wörterbuch.; selection=0:"},
         {"no dictionary: no question, no underline, Bild13 says why", four, "editor; nodict; elang F; edit; field 1 Xqzwv; field 3 le chein; insert; spell", "",
          "underlined=||; spelltip=Rechtschreibung prüfen (kein Wörterbuch für Französisch gefunden); list=no"},
         {"the check lists the cards with unknown words", typos, "editor; spell", "", "list=yes; findings=0 Tomasz|1 Banan|3 krichet; suggestion=Thomas; spelltip=Rechtschreibung prüfen"},

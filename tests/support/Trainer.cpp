@@ -96,7 +96,7 @@ const QHash<QString, Step> &steps()
         // the spelling check
         STEP("nodict", t.editor.spelling().setDictionaryFolders({t.path("keine")})),
         STEP("ownwords", writeBytes(t.path("ZEKWORTE.TXT"), arg.toUtf8().replace('/', "\r\n"))),
-        STEP("spell", t.editor.checkSpelling()), STEP("finding", t.editor.showFinding(arg.toInt())),
+        STEP("askspelling", t.editor.toggleAskSpelling()), STEP("spell", t.editor.checkSpelling()), STEP("finding", t.editor.showFinding(arg.toInt())),
         STEP("accept", t.editor.acceptWord(arg.section(u' ', 0, 0).toInt(), arg.section(u' ', 1))),
         // hangman
         STEP("hangman", if (t.main.openWindow(Window::Hangman)) t.hangman.newHangmanGame(arg)),
@@ -181,7 +181,7 @@ const QHash<QString, Key> &keys()
             return f.join(u'|'); }()),
         KEY("selection", QString::number(t.editor.selection().field) + u':' + t.editor.field(std::max(t.editor.selection().field, 1)).mid(t.editor.selection().start, t.editor.selection().length)),
         KEY("findings", [&] { QStringList r; for (const SpellingFinding &f : t.editor.findings()) r << QString::number(f.position) + u' ' + f.words.join(u','); return r.join(u'|'); }()),
-        KEY("suggestion", t.editor.firstSuggestion(0)), KEY("spelltip", t.editor.spellingToolTip()), KEY("list", yes(t.editor.spellingListShown())),
+        KEY("suggestion", t.editor.firstSuggestion(0)), KEY("spelltip", t.editor.spellingToolTip()), KEY("list", yes(t.editor.spellingListShown())), KEY("asking", yes(t.editor.askSpelling())),
         KEY("ownwords", QFile::exists(t.path("ZEKWORTE.TXT")) ? QString::fromUtf8(readBytes(t.path("ZEKWORTE.TXT"))).replace(QStringLiteral("\r\n"), QStringLiteral("/")) : "none"),
         KEY("job", [&] { QStringList pages; for (const PrintedPage &p : t.platform.jobs.value(t.platform.jobs.size() - 1)) pages << cardTexts(p).join(u','); return pages.join(u'/'); }()),
         KEY("preview", t.platform.previews.value(t.platform.previews.size() - 1).counts),

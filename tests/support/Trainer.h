@@ -50,7 +50,7 @@ struct Trainer {
     // "/" for each CR LF), "file <name>" (the next file dialog's answer;
     // none: cancelled), "preview ja|nein" (the import preview's), "import",
     // "export"; the spelling check: "nodict" (no dictionary found), "ownwords
-    // Tomasz/Anouk" (ZEKWORTE.TXT, "/" for each line end), "spell" (Bild13),
+    // Tomasz/Anouk" (ZEKWORTE.TXT, "/" for each line end), "askspelling" (the question before a save on or off), "spell" (Bild13),
     // "finding 1" (a double click on that row of the list), "accept 0
     // Tomasz" (into the word list).
     // The games: "hangman <characters of the table>", "pick 2" (a click on

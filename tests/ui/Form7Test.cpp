@@ -161,6 +161,7 @@ TEST_F(EditorTest, UnknownWordsAreUnderlinedAndNeinSelectsTheWord)
 {
     startWith(cards);
     openEditor();
+    program->editor().toggleAskSpelling(); // the question before a save, which the teacher turns on
     click("Bild8", editor);
     auto *word = widget<QLineEdit>("Text1", editor);
     auto *phrase = widget<QPlainTextEdit>("Text3", editor);
@@ -197,6 +198,8 @@ TEST_F(EditorTest, TheSpellingListShowsTheCardsAndADoubleClickChoosesOne)
     click("Befehl8", list); // "Banan" into the word list
     EXPECT_EQ(readBytes(path("ZEKWORTE.TXT")), "Banan\r\n");
     EXPECT_EQ(table->model()->rowCount(), 0);
+    click("Check1", list); // the question before a save
+    EXPECT_TRUE(program->editor().askSpelling());
     list->close();
     EXPECT_FALSE(list->isVisible());
 
