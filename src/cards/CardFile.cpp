@@ -150,12 +150,17 @@ private:
 // followed by a 0 (its separator), so utf16() is 0-terminated as for any
 // QString.
 //
-// The text is decoded in one piece, into memory advised for large pages: a
-// file of 32,767 cards decodes to some six megabytes, and faulting those in
-// page by page costs more than decoding them.
+// In a running program the text is decoded in blocks of whole lines of about
+// 32 KB, each a storage of its own, just ahead of the fields read from it:
+// the bytes are still in the cache, and blocks of that size come from the
+// heap and go back to it, without mapping fresh pages from the system at
+// every load. At the start, where every page is fresh anyway, it is decoded
+// in one piece into memory advised for large pages: a file of 32,767 cards
+// decodes to some six megabytes, and faulting those in page by page costs
+// more than decoding them.
 class DecodedText {
 public:
-    explicit DecodedText(QByteArrayView bytes) : m_bytes(bytes) {}
+    DecodedText(QByteArrayView bytes, CardMemory memory) : m_bytes(bytes), m_memory(memory) {}
     ~DecodedText() { close(); }
     DecodedText(const DecodedText &) = delete;
     DecodedText &operator=(const DecodedText &) = delete;
@@ -178,13 +183,24 @@ private:
     {
         close();
         const char *const end = m_bytes.data() + m_bytes.size();
-        const char *const blockEnd = end;
-        Q_UNUSED(stop);
-        m_block.reserve(largeBlockCapacity(blockEnd - start, sizeof(char16_t)));
-        m_block.resize(blockEnd - start);
+        const char *blockEnd = end;
+        if (m_memory == CardMemory::Heap && end - start > 32 * 1024) {
+            blockEnd = start + 32 * 1024;
+            while (blockEnd > stop + 1 && !isLineEnd(blockEnd[-1]))
+                --blockEnd;
+            blockEnd = std::min(std::max(blockEnd, stop + 1), end);
+        }
+        if (m_memory == CardMemory::LargePages) {
+            m_block = QString();
+            m_block.reserve(largeBlockCapacity(blockEnd - start, sizeof(char16_t)));
+            m_block.resize(blockEnd - start);
+        } else {
+            m_block = QString(blockEnd - start, Qt::Uninitialized);
+        }
         m_chars = reinterpret_cast<char16_t *>(m_block.data());
-        adviseLargePages(m_chars, std::size_t(blockEnd - start) * sizeof(char16_t),
-                         std::size_t(m_block.capacity()) * sizeof(char16_t));
+        if (m_memory == CardMemory::LargePages)
+            adviseLargePages(m_chars, std::size_t(blockEnd - start) * sizeof(char16_t),
+                             std::size_t(m_block.capacity()) * sizeof(char16_t));
         m_data = m_block.data_ptr().d_ptr();
         m_blockStart = start;
         m_blockEnd = blockEnd;
@@ -209,6 +225,7 @@ private:
     }
 
     QByteArrayView m_bytes;
+    const CardMemory m_memory;
     QString m_block;
     char16_t *m_chars = nullptr;
     QTypedArrayData<char16_t> *m_data = nullptr;
@@ -220,7 +237,7 @@ private:
 
 } // namespace
 
-CardFileContent readCardFile(QByteArrayView bytes)
+CardFileContent readCardFile(QByteArrayView bytes, CardMemory memory)
 {
     static const QString boxCodes[7] = {
         QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
@@ -230,7 +247,7 @@ CardFileContent readCardFile(QByteArrayView bytes)
     CardFileContent content;
     if (bytes.isEmpty())
         return content;
-    DecodedText text(bytes);
+    DecodedText text(bytes, memory);
     FieldReader fields(bytes);
     // room for a card a line, taken at once (within reason: a card takes at
     // least four bytes, and a damaged file of millions of lines grows the
@@ -239,9 +256,13 @@ CardFileContent readCardFile(QByteArrayView bytes)
     if (lineEnds == 0)
         lineEnds = countByte(bytes, '\r'); // a file of lone CRs
     const qsizetype lines = std::min({lineEnds + 1, bytes.size() / 4 + 1, qsizetype(1) << 20});
-    content.cards.reserve(largeBlockCapacity(lines, sizeof(CardEntry)));
-    adviseLargePages(content.cards.data(), std::size_t(lines) * sizeof(CardEntry),
-                     std::size_t(content.cards.capacity()) * sizeof(CardEntry));
+    if (memory == CardMemory::LargePages) {
+        content.cards.reserve(largeBlockCapacity(lines, sizeof(CardEntry)));
+        adviseLargePages(content.cards.data(), std::size_t(lines) * sizeof(CardEntry),
+                         std::size_t(content.cards.capacity()) * sizeof(CardEntry));
+    } else {
+        content.cards.reserve(lines);
+    }
     for (;;) {
         QString card[4];
         int n = 0;

@@ -25,7 +25,12 @@ struct CardFileContent {
 // are one card. Empty lines are passed over. A field is taken as it stands,
 // quotes and trailing blanks included. The fields of an incomplete last card
 // are kept as one more card, its missing fields empty.
-CardFileContent readCardFile(QByteArrayView bytes);
+//
+// Where the cards' memory comes from: the heap, in blocks that come and go
+// again (a running program), or large pages taken whole (a fresh start,
+// where every page would be faulted in anyway).
+enum class CardMemory { Heap, LargePages };
+CardFileContent readCardFile(QByteArrayView bytes, CardMemory memory = CardMemory::Heap);
 
 // The cards of a file that a window reads by itself (the games, the word
 // show): the file found in any case of its name and decoded as the card

@@ -74,7 +74,7 @@ void adviseLargePages(void *data, std::size_t size, std::size_t capacity)
 #endif
 }
 
-bool readWholeFile(const QString &path, QByteArray &bytes)
+bool readWholeFile(const QString &path, QByteArray &bytes, bool largePages)
 {
     // plain system calls: the start calls this on a thread of its own before
     // the application object exists, where no Qt object may be made
@@ -85,9 +85,11 @@ bool readWholeFile(const QString &path, QByteArray &bytes)
     struct stat info {};
     bool ok = ::fstat(fd, &info) == 0;
     if (ok && info.st_size > 0 && info.st_size < std::numeric_limits<int>::max()) {
-        bytes.reserve(largeBlockCapacity(qsizetype(info.st_size), 1));
+        if (largePages)
+            bytes.reserve(largeBlockCapacity(qsizetype(info.st_size), 1));
         bytes.resize(qsizetype(info.st_size));
-        adviseLargePages(bytes.data(), std::size_t(info.st_size), std::size_t(bytes.capacity()));
+        if (largePages)
+            adviseLargePages(bytes.data(), std::size_t(info.st_size), std::size_t(bytes.capacity()));
     }
     qsizetype got = 0;
     while (ok) {

@@ -20,8 +20,8 @@ void adviseLargePages(void *data, std::size_t size, std::size_t capacity);
 // pages: for a large block, enough to reach the end of its last large page.
 qsizetype largeBlockCapacity(qsizetype count, std::size_t elementSize);
 
-// The whole file, read in one piece into memory advised as above; false when
-// it cannot be read (the bytes are then empty).
-bool readWholeFile(const QString &path, QByteArray &bytes);
+// The whole file, read in one piece (with largePages, into memory advised as
+// above); false when it cannot be read (the bytes are then empty).
+bool readWholeFile(const QString &path, QByteArray &bytes, bool largePages = false);
 
 } // namespace zek

@@ -45,9 +45,9 @@ Prefetched readInBackground(const QString &path)
     Prefetched result;
     result.identity = identityOf(path);
     QByteArray bytes;
-    if (!result.identity.exists || !readWholeFile(path, bytes) || identityOf(path) != result.identity)
+    if (!result.identity.exists || !readWholeFile(path, bytes, true) || identityOf(path) != result.identity)
         return {};
-    result.content = readCardFile(bytes);
+    result.content = readCardFile(bytes, CardMemory::LargePages);
     return result;
 }
 
