@@ -14,8 +14,6 @@
 #include <QTime>
 #include <QTranslator>
 
-#include <fontconfig/fontconfig.h>
-
 namespace zek::ui {
 
 QString screenText(const QString &text)
@@ -121,16 +119,6 @@ void installFontSubstitutes()
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"));
-}
-
-std::future<void> prepareFontsInBackground()
-{
-    try {
-        // the configuration is made once a process; whoever asks first makes it
-        return std::async(std::launch::async, [] { FcInit(); });
-    } catch (const std::system_error &) {
-        return {}; // no thread: the first text reads it
-    }
 }
 
 void installGermanTranslation(QApplication &app)

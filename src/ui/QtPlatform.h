@@ -1,6 +1,5 @@
 #pragma once
 
-#include <future>
 
 #include "platform/Platform.h"
 
@@ -82,11 +81,5 @@ QString screenText(const QString &text);
 // The look-alikes of the fonts the windows name, and Qt's own texts in German.
 void installFontSubstitutes();
 void installGermanTranslation(QApplication &app);
-
-// Reads the system's font configuration on a thread of its own while the
-// window system is set up, so the first text of the main window finds it
-// ready instead of reading it then. Keep the result until the window is up;
-// it waits for the thread when it goes.
-std::future<void> prepareFontsInBackground();
 
 } // namespace zek::ui

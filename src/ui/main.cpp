@@ -56,7 +56,6 @@ QIcon programIcon()
 int main(int argc, char **argv)
 {
     readFirstCardsEarly(argc, argv);
-    const std::future<void> fonts = zek::ui::prepareFontsInBackground();
     QApplication app(argc, argv);
     // the program ends only through the exit question of the main window
     app.setQuitOnLastWindowClosed(false);
