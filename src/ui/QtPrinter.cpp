@@ -18,6 +18,7 @@
 #include <cups/cups.h>
 
 #include <cstring>
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -138,6 +139,26 @@ PrintOutcome deliver(const QString &pdf, const QString &docName, const QString &
     return {PrintOutcome::SavedAsPdf, reason, name};
 }
 
+// One print job: the pages painted into a PDF on the default printer's
+// settings, then delivered to the printer, or kept in folder.
+PrintOutcome printJob(const QString &what, const QString &folder,
+                      const std::function<void(QPrinter &, QPainter &)> &paint)
+{
+    QTemporaryDir scratch;
+    const QString pdf = scratch.filePath(QStringLiteral("job.pdf"));
+    QPrinter printer(QPrinter::HighResolution);
+    configure(printer);
+    printer.setOutputFileName(pdf);
+    printer.setDocName(QStringLiteral("ZEK-Rechtschreibkartei ") + what);
+    QPainter painter;
+    if (!scratch.isValid() || !painter.begin(&printer))
+        return {PrintOutcome::Failed, QStringLiteral("Die Druckdatei lässt sich nicht anlegen"), {}};
+    paint(printer, painter);
+    if (!painter.end())
+        return {PrintOutcome::Failed, QStringLiteral("Die Druckdatei lässt sich nicht schreiben"), {}};
+    return deliver(pdf, printer.docName(), what, folder);
+}
+
 } // namespace
 
 PrinterMetrics QtPlatform::printerMetrics(const QString &font, double points)
@@ -182,51 +203,30 @@ PrinterMetrics QtPlatform::printerMetrics(const QString &font, double points)
 PrintOutcome QtPlatform::print(const QList<PrintedPage> &pages, const QString &font, double points, const QString &what,
                                const QString &folder)
 {
-    QTemporaryDir scratch;
-    const QString pdf = scratch.filePath(QStringLiteral("job.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    configure(printer);
-    printer.setOutputFileName(pdf);
-    printer.setDocName(QStringLiteral("ZEK-Rechtschreibkartei ") + what);
-    QPainter painter;
-    if (!scratch.isValid() || !painter.begin(&printer))
-        return {PrintOutcome::Failed, QStringLiteral("Die Druckdatei lässt sich nicht anlegen"), {}};
-    const double perTwip = printer.resolution() / twipsPerInch;
-    // The print position is the top of a line; Qt draws at the baseline.
-    double scale = 0, ascent = 0;
-    for (qsizetype i = 0; i < pages.size(); ++i) {
-        if (i > 0)
-            printer.newPage();
-        for (const PrintedText &t : pages[i]) {
-            if (t.scale != scale) {
-                scale = t.scale;
-                painter.setFont(printerFont(font, points * scale));
-                ascent = painter.fontMetrics().ascent();
+    return printJob(what, folder, [&](QPrinter &printer, QPainter &painter) {
+        const double perTwip = printer.resolution() / twipsPerInch;
+        // The print position is the top of a line; Qt draws at the baseline.
+        double scale = 0, ascent = 0;
+        for (qsizetype i = 0; i < pages.size(); ++i) {
+            if (i > 0)
+                printer.newPage();
+            for (const PrintedText &t : pages[i]) {
+                if (t.scale != scale) {
+                    scale = t.scale;
+                    painter.setFont(printerFont(font, points * scale));
+                    ascent = painter.fontMetrics().ascent();
+                }
+                painter.drawText(QPointF(t.x * perTwip, t.y * perTwip + ascent), t.text);
             }
-            painter.drawText(QPointF(t.x * perTwip, t.y * perTwip + ascent), t.text);
         }
-    }
-    if (!painter.end())
-        return {PrintOutcome::Failed, QStringLiteral("Die Druckdatei lässt sich nicht schreiben"), {}};
-
-    return deliver(pdf, printer.docName(), what, folder);
+    });
 }
 
 PrintOutcome QtPlatform::printDrawing(const PageDrawing &draw, const QString &what, const QString &folder)
 {
-    QTemporaryDir scratch;
-    const QString pdf = scratch.filePath(QStringLiteral("job.pdf"));
-    QPrinter printer(QPrinter::HighResolution);
-    configure(printer);
-    printer.setOutputFileName(pdf);
-    printer.setDocName(QStringLiteral("ZEK-Rechtschreibkartei ") + what);
-    QPainter painter;
-    if (!scratch.isValid() || !painter.begin(&printer))
-        return {PrintOutcome::Failed, QStringLiteral("Die Druckdatei lässt sich nicht anlegen"), {}};
-    draw(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
-    if (!painter.end())
-        return {PrintOutcome::Failed, QStringLiteral("Die Druckdatei lässt sich nicht schreiben"), {}};
-    return deliver(pdf, printer.docName(), what, folder);
+    return printJob(what, folder, [&](QPrinter &printer, QPainter &painter) {
+        draw(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    });
 }
 
 } // namespace zek::ui
