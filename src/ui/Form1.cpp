@@ -5,6 +5,7 @@
 #include "Widgets.h"
 #include "QtPlatform.h"
 #include "Leseschrift.h"
+#include "Picture.h"
 #include "ReadingFont.h"
 
 #include "cards/Presentation.h"
@@ -293,13 +294,13 @@ void Form1::refresh()
     const QString icon = m_main.settings().dictation ? QStringLiteral("dictation_on") : QStringLiteral("dictation_off");
     if (icon != m_dictationIcon) {
         m_dictationIcon = icon;
-        m_dictation->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+        m_dictation->setIcon(picture(icon));
     }
     m_dictation->setAccessibleName(m_dictation->toolTip());
     m_caption->setText(screenText(language.caption()));
     if (language.code() != m_shownLanguage) {
         m_shownLanguage = language.code();
-        m_language->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(flagOf(m_shownLanguage))));
+        m_language->setIcon(picture(flagOf(m_shownLanguage)));
     }
     if (language.currentCharacterSet() != m_shownCharacterSet) {
         m_shownCharacterSet = language.currentCharacterSet();

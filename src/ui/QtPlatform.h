@@ -9,6 +9,8 @@
 #include <QObject>
 #include <QTimer>
 
+#include <functional>
+
 class QApplication;
 class QThread;
 class QWidget;
@@ -47,6 +49,9 @@ public:
     // engine and the speech daemon it may start never compete with the
     // first frame.
     void startSpeechAfterFirstPaint(QWidget *window, SpeechEngine *engine = nullptr);
+    // Runs a command once the window's first frame is on the screen: for what
+    // nobody sees in that frame.
+    void afterFirstPaint(QWidget *window, std::function<void()> command);
     Answer messageBox(const Message &message) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
     int secondsSinceMidnight() const override;

@@ -123,7 +123,12 @@ void QtPlatform::startSpeech(SpeechEngine *engine)
 
 void QtPlatform::startSpeechAfterFirstPaint(QWidget *window, SpeechEngine *engine)
 {
-    window->installEventFilter(new FirstPaint(window, this, [this, engine] { startSpeech(engine); }));
+    afterFirstPaint(window, [this, engine] { startSpeech(engine); });
+}
+
+void QtPlatform::afterFirstPaint(QWidget *window, std::function<void()> command)
+{
+    window->installEventFilter(new FirstPaint(window, this, std::move(command)));
 }
 
 void QtPlatform::voicesFound(const QList<QLocale> &locales)

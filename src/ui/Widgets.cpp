@@ -1,5 +1,7 @@
 #include "Widgets.h"
 
+#include "Picture.h"
+
 #include "drill/Drill.h"
 
 #include <QApplication>
@@ -179,7 +181,7 @@ QToolButton *addPictureButton(QWidget *parent, const char *name, const QString &
     button->setToolTip(toolTip);
     button->setAccessibleName(toolTip);
     button->setGeometry(geometry);
-    button->setIcon(QIcon(QStringLiteral(":/icons/%1.svg").arg(icon)));
+    button->setIcon(picture(icon));
     button->setIconSize(button->size() - QSize(6, 6));
     button->setFocusPolicy(Qt::NoFocus);
     setBackground(button, buttonGrey);

@@ -1,5 +1,6 @@
 #include "ZEKLABEL.h"
 
+#include "Picture.h"
 #include "QtPlatform.h"
 #include "Twips.h"
 #include "Widgets.h"
@@ -63,7 +64,7 @@ ZEKLABEL::ZEKLABEL(Info &info, QWidget *parent) : QWidget(parent), m_info(info)
     styled(okay, 18, true, QColor(255, 0, 0));
     ClickableLabel *picture = addClickableLabel(this, "Bild1", twipsRect(2400, 2400, 855, 495));
     styled(picture, 8, false, Qt::black);
-    picture->setPixmap(QIcon(QStringLiteral(":/icons/info.svg")).pixmap(twips(420)));
+    picture->setPixmap(zek::ui::picture(QStringLiteral("info")).pixmap(twips(420)));
     setBackground(picture, grey);
     setBackground(label("Bezeichnung8", twipsRect(120, 3120, 3255, 255), Info::webAddress(), 8, false, Qt::black),
                   yellow);

@@ -42,7 +42,8 @@ void readFirstCardsEarly(int argc, char **argv)
 }
 
 // The program's picture as ready-made pictures of the sizes a desktop asks
-// for: drawing it from the SVG at each size slowed the first window.
+// for: drawing it from the SVG at each size slowed the first window. Reading
+// them looks up Qt's picture plugins, so it waits for the first frame.
 QIcon programIcon()
 {
     QIcon icon;
@@ -73,7 +74,6 @@ int main(int argc, char **argv)
     zek::Random random;
     if (choice.classMode) {
         QApplication::setDesktopFileName(QStringLiteral("org.example.ZekRechtschreibkartei.Klasse"));
-        QApplication::setWindowIcon(programIcon());
         zek::ui::ClassProgram klasse(choice.folder, templateFolder(), platform, random);
         QObject::connect(&klasse, &zek::ui::ClassProgram::quitRequested, &app, [] { QCoreApplication::exit(0); });
         klasse.endOnSignals();
@@ -88,11 +88,11 @@ int main(int argc, char **argv)
                                               &zek::WordShow::changed);
                          });
         platform.startSpeechAfterFirstPaint(&klasse.form());
+        platform.afterFirstPaint(&klasse.form(), [] { QApplication::setWindowIcon(programIcon()); });
         klasse.start();
         return app.exec();
     }
     zek::ui::Program program(choice.folder, platform, random);
-    QApplication::setWindowIcon(programIcon());
     QObject::connect(&program, &zek::ui::Program::quitRequested, &app, [] { QCoreApplication::exit(0); });
     program.endOnSignals();
     // reading aloud comes when the speech engine answers, started once the first frame is drawn
@@ -100,6 +100,8 @@ int main(int argc, char **argv)
                      &zek::TrainerSession::speechChanged);
     QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &program.wordShow(), &zek::WordShow::changed);
     platform.startSpeechAfterFirstPaint(&program.form1());
+    // the task bar's picture: nothing in the first frame
+    platform.afterFirstPaint(&program.form1(), [] { QApplication::setWindowIcon(programIcon()); });
     if (!program.start())
         return 0;
     return app.exec();
