@@ -2,7 +2,6 @@
 
 #include "Cp1252.h"
 #include "Folder.h"
-#include "Memory.h"
 
 #include <QFile>
 
@@ -110,6 +109,13 @@ qsizetype decodeFields(QByteArrayView bytes, char16_t *out)
 class FieldReader {
 public:
     explicit FieldReader(QByteArrayView bytes) : m_p(bytes.data()), m_end(m_p + bytes.size()) {}
+    // The same stream from start on, where the field before ended with a
+    // comma (afterComma) or a line end.
+    FieldReader(QByteArrayView bytes, qsizetype start, bool afterComma)
+        : m_p(bytes.data() + start), m_end(bytes.data() + bytes.size()), m_atLineStart(!afterComma),
+          m_afterComma(afterComma)
+    {}
+    bool afterComma() const { return m_afterComma; }
 
     const char *position() const { return m_p; }
 
@@ -150,17 +156,13 @@ private:
 // followed by a 0 (its separator), so utf16() is 0-terminated as for any
 // QString.
 //
-// In a running program the text is decoded in blocks of whole lines of about
-// 32 KB, each a storage of its own, just ahead of the fields read from it:
-// the bytes are still in the cache, and blocks of that size come from the
-// heap and go back to it, without mapping fresh pages from the system at
-// every load. At the start, where every page is fresh anyway, it is decoded
-// in one piece into memory advised for large pages: a file of 32,767 cards
-// decodes to some six megabytes, and faulting those in page by page costs
-// more than decoding them.
+// The text is decoded in blocks of whole lines of about 32 KB, each a storage
+// of its own, just ahead of the fields read from it: the bytes are still in
+// the cache, and blocks of that size come from the heap and go back to it,
+// without mapping fresh pages from the system at every load.
 class DecodedText {
 public:
-    DecodedText(QByteArrayView bytes, CardMemory memory) : m_bytes(bytes), m_memory(memory) {}
+    explicit DecodedText(QByteArrayView bytes) : m_bytes(bytes) {}
     ~DecodedText() { close(); }
     DecodedText(const DecodedText &) = delete;
     DecodedText &operator=(const DecodedText &) = delete;
@@ -184,23 +186,14 @@ private:
         close();
         const char *const end = m_bytes.data() + m_bytes.size();
         const char *blockEnd = end;
-        if (m_memory == CardMemory::Heap && end - start > 32 * 1024) {
+        if (end - start > 32 * 1024) {
             blockEnd = start + 32 * 1024;
             while (blockEnd > stop + 1 && !isLineEnd(blockEnd[-1]))
                 --blockEnd;
             blockEnd = std::min(std::max(blockEnd, stop + 1), end);
         }
-        if (m_memory == CardMemory::LargePages) {
-            m_block = QString();
-            m_block.reserve(largeBlockCapacity(blockEnd - start, sizeof(char16_t)));
-            m_block.resize(blockEnd - start);
-        } else {
-            m_block = QString(blockEnd - start, Qt::Uninitialized);
-        }
+        m_block = QString(blockEnd - start, Qt::Uninitialized);
         m_chars = reinterpret_cast<char16_t *>(m_block.data());
-        if (m_memory == CardMemory::LargePages)
-            adviseLargePages(m_chars, std::size_t(blockEnd - start) * sizeof(char16_t),
-                             std::size_t(m_block.capacity()) * sizeof(char16_t));
         m_data = m_block.data_ptr().d_ptr();
         m_blockStart = start;
         m_blockEnd = blockEnd;
@@ -225,7 +218,6 @@ private:
     }
 
     QByteArrayView m_bytes;
-    const CardMemory m_memory;
     QString m_block;
     char16_t *m_chars = nullptr;
     QTypedArrayData<char16_t> *m_data = nullptr;
@@ -235,19 +227,26 @@ private:
     qsizetype m_used = 0;
 };
 
-} // namespace
-
-CardFileContent readCardFile(QByteArrayView bytes, CardMemory memory)
+// The box text of a card: the seven box codes are shared and cost nothing.
+QString boxText(const char *start, const char *stop)
 {
     static const QString boxCodes[7] = {
         QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
         QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6"),
     };
+    if (stop - start == 1 && *start >= '0' && *start <= '6')
+        return boxCodes[*start - '0'];
+    return cp1252::decode(QByteArrayView(start, stop));
+}
 
+} // namespace
+
+CardFileContent readCardFile(QByteArrayView bytes)
+{
     CardFileContent content;
     if (bytes.isEmpty())
         return content;
-    DecodedText text(bytes, memory);
+    DecodedText text(bytes);
     FieldReader fields(bytes);
     // room for a card a line, taken at once (within reason: a card takes at
     // least four bytes, and a damaged file of millions of lines grows the
@@ -256,19 +255,13 @@ CardFileContent readCardFile(QByteArrayView bytes, CardMemory memory)
     if (lineEnds == 0)
         lineEnds = countByte(bytes, '\r'); // a file of lone CRs
     const qsizetype lines = std::min({lineEnds + 1, bytes.size() / 4 + 1, qsizetype(1) << 20});
-    if (memory == CardMemory::LargePages) {
-        content.cards.reserve(largeBlockCapacity(lines, sizeof(CardEntry)));
-        adviseLargePages(content.cards.data(), std::size_t(lines) * sizeof(CardEntry),
-                         std::size_t(content.cards.capacity()) * sizeof(CardEntry));
-    } else {
-        content.cards.reserve(lines);
-    }
+    content.cards.reserve(lines);
     for (;;) {
         QString card[4];
         int n = 0;
         for (const char *start, *stop; n < 4 && fields.next(start, stop); ++n) {
-            if (n == 0 && stop - start == 1 && *start >= '0' && *start <= '6')
-                card[0] = boxCodes[*start - '0']; // shared, costs nothing
+            if (n == 0)
+                card[0] = boxText(start, stop);
             else if (stop != start)
                 card[n] = text.piece(start, stop);
             ++content.fieldCounts[n];
@@ -282,6 +275,49 @@ CardFileContent readCardFile(QByteArrayView bytes, CardMemory memory)
     }
     return content;
 }
+
+CardFileIndex::CardFileIndex(QByteArray bytes) : m_bytes(std::move(bytes))
+{
+    if (m_bytes.size() > qsizetype(std::numeric_limits<quint32>::max())) {
+        m_whole = false; // found as a whole list only
+        return;
+    }
+    const QByteArrayView view(m_bytes);
+    FieldReader fields(view);
+    // room for a card of every 64 bytes (a card holds a phrase), more as needed
+    m_cards.reserve(view.size() / 64 + 16);
+    for (;;) {
+        const bool afterComma = fields.afterComma();
+        const char *const begin = fields.position();
+        Card card{quint32(begin - view.data()), -1, false, afterComma};
+        int n = 0;
+        for (const char *start, *stop; n < 4 && fields.next(start, stop); ++n) {
+            if (n == 0 && stop - start == 1 && *start >= '0' && *start <= '6')
+                card.box = qint8(*start - '0');
+            else if (n == 1)
+                card.hasBaseWord = stop != start;
+            ++m_fieldCounts[n];
+        }
+        if (n == 0)
+            break;
+        m_cards.append(card);
+        if (n < 4)
+            break;
+    }
+}
+
+CardEntry CardFileIndex::card(qsizetype position) const
+{
+    const Card &card = m_cards[position];
+    FieldReader fields(m_bytes, card.start, card.afterComma);
+    QString texts[4];
+    const char *start, *stop;
+    for (int n = 0; n < 4 && fields.next(start, stop); ++n)
+        texts[n] = n == 0 ? boxText(start, stop) : cp1252::decode(QByteArrayView(start, stop));
+    return {std::move(texts[0]), std::move(texts[1]), std::move(texts[2]), std::move(texts[3])};
+}
+
+CardFileContent CardFileIndex::content() const { return readCardFile(m_bytes); }
 
 bool writeCardFile(const CardList &cards, QByteArray &out, QChar *bad)
 {

@@ -26,11 +26,44 @@ struct CardFileContent {
 // quotes and trailing blanks included. The fields of an incomplete last card
 // are kept as one more card, its missing fields empty.
 //
-// Where the cards' memory comes from: the heap, in blocks that come and go
-// again (a running program), or large pages taken whole (a fresh start,
-// where every page would be faulted in anyway).
-enum class CardMemory { Heap, LargePages };
-CardFileContent readCardFile(QByteArrayView bytes, CardMemory memory = CardMemory::Heap);
+CardFileContent readCardFile(QByteArrayView bytes);
+
+// A card file read only as far as drawing a card needs it: where each card
+// begins, its box and whether it has a base word, and the fields counted as
+// readCardFile counts them. The file's bytes are kept; a card's texts are
+// decoded when that card is asked for, all cards' when the whole list is.
+// Finding that much is a few times a raw read of the file, where decoding
+// every text of 32,767 cards costs twenty times that.
+class CardFileIndex {
+public:
+    CardFileIndex() = default;
+    explicit CardFileIndex(QByteArray bytes);
+
+    qsizetype size() const { return m_cards.size(); }
+    // The box number of the card at position, as boxNumber() gives it.
+    int boxNumber(qsizetype position) const { return m_cards[position].box; }
+    bool hasBaseWord(qsizetype position) const { return m_cards[position].hasBaseWord; }
+    // The card at position, the same as readCardFile() reads it.
+    CardEntry card(qsizetype position) const;
+    const std::array<qsizetype, 4> &fieldCounts() const { return m_fieldCounts; }
+    // Every card, decoded.
+    CardFileContent content() const;
+    // False for a file too long to be indexed (beyond 4 GB): it is read
+    // whole, through content().
+    bool whole() const { return m_whole; }
+
+private:
+    struct Card {
+        quint32 start; // the byte of its first field, blanks in front included
+        qint8 box; // -1 for a box text other than "0" to "6"
+        bool hasBaseWord;
+        bool afterComma; // the card before ended with a comma, not a line end
+    };
+    QByteArray m_bytes;
+    QList<Card> m_cards;
+    std::array<qsizetype, 4> m_fieldCounts{};
+    bool m_whole = true; // false for a file too long to be found by 32-bit places
+};
 
 // The cards of a file that a window reads by itself (the games, the word
 // show): the file found in any case of its name and decoded as the card

@@ -75,11 +75,13 @@ bool CardStore::loadCardList(const QString &fileName, bool blockError)
 {
     m_cards.clear();
     m_saved.clear();
+    m_index = CardFileIndex();
+    m_decoded = true;
     m_loaded = false;
     m_savedFile = fileName;
 
-    if (std::optional<CardFileContent> early = takePrefetchedCardFile(filePath(m_folder, fileName)))
-        return takeContent(std::move(*early), blockError);
+    if (std::optional<CardFileIndex> early = takePrefetchedCardFile(filePath(m_folder, fileName)))
+        return takeIndex(std::move(*early), blockError);
     QByteArray bytes;
     if (fileName.isEmpty() || !readWholeFile(filePath(m_folder, fileName), bytes)) {
         m_platform.messageBox({QStringLiteral("Dateifehler"),
@@ -89,17 +91,53 @@ bool CardStore::loadCardList(const QString &fileName, bool blockError)
         return false;
     }
 
-    return takeContent(readCardFile(bytes), blockError);
+    return takeIndex(CardFileIndex(std::move(bytes)), blockError);
 }
 
-bool CardStore::takeContent(CardFileContent content, bool blockError)
+bool CardStore::takeIndex(CardFileIndex index, bool blockError)
 {
-    m_cards = std::move(content.cards);
-    m_saved = m_cards;
+    const std::array<qsizetype, 4> counts = index.fieldCounts();
+    m_index = std::move(index);
+    m_decoded = false;
     m_loaded = true;
-    if (blockError && !content.complete())
-        m_platform.messageBox({QStringLiteral("Dateifehler"), blockErrorText(content.fieldCounts)});
+    if (!m_index.whole())
+        cards();
+    if (blockError && !(counts[0] == counts[1] && counts[1] == counts[2] && counts[2] == counts[3]))
+        m_platform.messageBox({QStringLiteral("Dateifehler"), blockErrorText(counts)});
     return true;
+}
+
+const CardList &CardStore::cards() const
+{
+    if (!m_decoded) {
+        CardFileContent content = m_index.content();
+        m_cards = std::move(content.cards);
+        m_saved = m_cards;
+        m_index = CardFileIndex();
+        m_decoded = true;
+    }
+    return m_cards;
+}
+
+int CardStore::boxNumberAt(qsizetype position) const
+{
+    return m_decoded ? boxNumber(m_cards[position].box) : m_index.boxNumber(position);
+}
+
+bool CardStore::hasBaseWordAt(qsizetype position) const
+{
+    return m_decoded ? !m_cards[position].baseWord.isEmpty() : m_index.hasBaseWord(position);
+}
+
+CardEntry CardStore::cardAt(qsizetype position) const
+{
+    return m_decoded ? m_cards[position] : m_index.card(position);
+}
+
+void CardStore::setCards(CardList cards)
+{
+    this->cards(); // the list as loaded stays the one saved against
+    m_cards = std::move(cards);
 }
 
 bool CardStore::saveCardList(const QString &name, OnFailure onFailure)
@@ -138,8 +176,9 @@ bool CardStore::saveCardList(const QString &name, OnFailure onFailure)
 
 void CardStore::setBox(qsizetype position, const QString &box)
 {
-    if (position >= 0 && position < m_cards.size())
-        m_cards[position].box = box;
+    CardList &list = decoded();
+    if (position >= 0 && position < list.size())
+        list[position].box = box;
 }
 
 } // namespace zek

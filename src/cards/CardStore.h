@@ -1,12 +1,11 @@
 #pragma once
 
+#include "CardFile.h"
 #include "CardList.h"
 
 #include <QString>
 
 namespace zek {
-
-struct CardFileContent;
 
 class Platform;
 
@@ -38,25 +37,38 @@ public:
     enum class OnFailure { Tell, RevertThenTell, Quiet };
     bool saveCardList(const QString &fileName, OnFailure onFailure = OnFailure::Tell);
 
-    const CardList &cards() const { return m_cards; }
-    bool isChanged() const { return m_cards != m_saved; }
+    // A load finds only where the cards are and in which box; their texts
+    // are decoded when the whole list is first asked for. Drawing a card
+    // asks for that card alone.
+    const CardList &cards() const;
+    qsizetype cardCount() const { return m_decoded ? m_cards.size() : m_index.size(); }
+    // The box number of the card at position (boxNumber() of its box text).
+    int boxNumberAt(qsizetype position) const;
+    bool hasBaseWordAt(qsizetype position) const;
+    CardEntry cardAt(qsizetype position) const;
+
+    bool isChanged() const { return m_decoded && m_cards != m_saved; }
     const QString &folder() const { return m_folder; }
 
     // The drill writes a new box code into the card at position.
     void setBox(qsizetype position, const QString &box);
     // The editor's changes; each is saved by the editor at once.
-    void insertCard(qsizetype position, const CardEntry &card) { m_cards.insert(position, card); }
-    void setCard(qsizetype position, const CardEntry &card) { m_cards[position] = card; }
-    void removeCard(qsizetype position) { m_cards.remove(position); }
-    void setCards(CardList cards) { m_cards = std::move(cards); }
+    void insertCard(qsizetype position, const CardEntry &card) { decoded().insert(position, card); }
+    void setCard(qsizetype position, const CardEntry &card) { decoded()[position] = card; }
+    void removeCard(qsizetype position) { decoded().remove(position); }
+    void setCards(CardList cards);
 
 private:
-    bool takeContent(CardFileContent content, bool blockError);
+    bool takeIndex(CardFileIndex index, bool blockError);
+    CardList &decoded() { return const_cast<CardList &>(cards()); }
 
     QString m_folder;
     Platform &m_platform;
-    CardList m_cards;
-    CardList m_saved; // the list as last loaded or saved
+    // Until the list is first asked for, the cards are only indexed.
+    mutable CardFileIndex m_index;
+    mutable bool m_decoded = true;
+    mutable CardList m_cards;
+    mutable CardList m_saved; // the list as last loaded or saved
     QString m_savedFile; // the file m_saved belongs to
     bool m_loaded = false;
 };

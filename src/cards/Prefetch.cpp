@@ -37,7 +37,7 @@ FileIdentity identityOf(const QString &path)
 
 struct Prefetched {
     FileIdentity identity; // before the read; not existing when the file changed during it
-    std::optional<CardFileContent> content;
+    std::optional<CardFileIndex> index;
 };
 
 Prefetched readInBackground(const QString &path)
@@ -47,7 +47,7 @@ Prefetched readInBackground(const QString &path)
     QByteArray bytes;
     if (!result.identity.exists || !readWholeFile(path, bytes, true) || identityOf(path) != result.identity)
         return {};
-    result.content = readCardFile(bytes, CardMemory::LargePages);
+    result.index.emplace(std::move(bytes));
     return result;
 }
 
@@ -70,7 +70,7 @@ void prefetchCardFile(const QString &path)
     }
 }
 
-std::optional<CardFileContent> takePrefetchedCardFile(const QString &path)
+std::optional<CardFileIndex> takePrefetchedCardFile(const QString &path)
 {
     std::future<Prefetched> pending;
     {
@@ -82,9 +82,9 @@ std::optional<CardFileContent> takePrefetchedCardFile(const QString &path)
             return std::nullopt; // another file: the read is waited for and dropped
     }
     Prefetched done = pending.get();
-    if (!done.content || identityOf(path) != done.identity)
+    if (!done.index || identityOf(path) != done.identity)
         return std::nullopt;
-    return std::move(done.content);
+    return std::move(done.index);
 }
 
 QString likelyCardFolder(const QStringList &arguments, const QString &workingFolder, const QString &home)

@@ -36,24 +36,28 @@ Drill::Drill(SharedState &shared, CardStore &store, Platform &platform, Random &
     : m_shared(shared), m_store(store), m_platform(platform), m_random(random)
 {}
 
-namespace {
-
 // A card with an empty base word (hand-edited, or an incomplete last card)
 // cannot be typed; the draw passes over it and it stays in the file.
-bool drawable(const CardEntry &card, const QString &box) { return card.box == box && !card.baseWord.isEmpty(); }
-
-} // namespace
+bool Drill::drawable(qsizetype position, int box) const
+{
+    return m_store.boxNumberAt(position) == box && m_store.hasBaseWordAt(position);
+}
 
 void Drill::countBoxes()
 {
-    const CardList &cards = m_store.cards();
-    m_counts = zek::countBoxes(cards);
+    // from the store's index: counting decodes no card
+    m_counts = BoxCounts();
     m_drawable.fill(0);
-    for (const CardEntry &card : cards) {
-        const int box = boxNumber(card.box);
-        if (box >= 0 && !card.baseWord.isEmpty())
+    for (qsizetype i = 0, n = m_store.cardCount(); i < n; ++i) {
+        const int box = m_store.boxNumberAt(i);
+        if (box < 0)
+            continue;
+        ++m_counts.perBox[box];
+        if (m_store.hasBaseWordAt(i))
             ++m_drawable[box];
     }
+    for (qsizetype n : m_counts.perBox)
+        m_counts.total += n;
     emit changed();
 }
 
@@ -76,19 +80,19 @@ void Drill::chooseBox(int box)
 
 qsizetype Drill::findCard() const
 {
-    const CardList &cards = m_store.cards();
-    const QString box = QString::number(m_shared.currentBox);
+    const int box = m_shared.currentBox;
+    const qsizetype cards = m_store.cardCount();
     if (m_order == WordOrder::Alphabetical) {
-        for (qsizetype i = 0; i < cards.size(); ++i)
-            if (drawable(cards[i], box))
+        for (qsizetype i = 0; i < cards; ++i)
+            if (drawable(i, box))
                 return i;
         return -1;
     }
     // The drawable cards of the box are counted from this same list and are
     // not 0, so the draw ends.
     for (;;) {
-        const auto position = qsizetype(m_random.next() * double(cards.size()));
-        if (drawable(cards[position], box))
+        const auto position = qsizetype(m_random.next() * double(cards));
+        if (drawable(position, box))
             return position;
     }
 }
@@ -112,7 +116,7 @@ void Drill::drawCard()
         return;
     }
 
-    const CardEntry &entry = m_store.cards()[position];
+    const CardEntry entry = m_store.cardAt(position);
     m_card = {entry.box, entry.baseWord, entry.relatedWord, entry.phrase, position};
     m_shared.targetText = entry.baseWord;
     m_hiddenCopy = spacedOut(presentWord(m_shared.mode, entry.baseWord, m_random));

@@ -109,6 +109,7 @@ private:
     void stepDone();
     QString stepText(int step) const;
     qsizetype findCard() const;
+    bool drawable(qsizetype position, int box) const;
     // What the display shows while nothing is typed: the word, or in
     // dictation the hint.
     QString restingDisplay() const { return m_dictating ? dictationHint() : m_hiddenCopy; }

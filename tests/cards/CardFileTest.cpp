@@ -39,6 +39,39 @@ TEST(CardFile, ReadsTheStreamOfFields)
     EXPECT_EQ(twoFields.cards.back(), CardEntry("4", "Rest", "", ""));
 }
 
+// The index of a file says of every card what reading the whole file says:
+// its box, whether it has a base word, the card itself, the field counts.
+TEST(CardFile, TheIndexAgreesWithTheWholeRead)
+{
+    const struct {
+        const char *name;
+        QByteArray file;
+    } rows[] = {
+        {"empty file", ""},
+        {"one card", "2, Ball, B\xe4lle, der Ball rollt\r\n"},
+        {"box texts that are no box", "7, a, b, c\r\n 1, d, e, f\r\n10, g, h, i\r\n, j, k, l\r\nx, m, n, o\r\n"},
+        {"empty base words", "1, , b, c\r\n2,,,\r\n"},
+        {"a card spanning lines, then one after a comma", "1, a\r\nb, c, 2, d, e, f\r\n"},
+        {"empty and blank lines between cards", "\r\n\r\n  \r\n1, a, b, c\r\n\r\n3, d, e, f"},
+        {"an incomplete last card", "1, a, b, c\r\n4, Rest\r\n"},
+        {"a last comma", "1, a, b,"},
+        {"lone CRs and LFs", "1, a, b, c\r2, d, e, f\n0, g, h, i"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        const CardFileContent whole = readCardFile(row.file);
+        const CardFileIndex index(row.file);
+        ASSERT_EQ(index.size(), whole.cards.size());
+        EXPECT_EQ(index.fieldCounts(), whole.fieldCounts);
+        for (qsizetype i = 0; i < index.size(); ++i) {
+            EXPECT_EQ(index.card(i), whole.cards[i]) << i;
+            EXPECT_EQ(index.boxNumber(i), boxNumber(whole.cards[i].box)) << i;
+            EXPECT_EQ(index.hasBaseWord(i), !whole.cards[i].baseWord.isEmpty()) << i;
+        }
+        EXPECT_EQ(index.content().cards, whole.cards);
+    }
+}
+
 // The fields are read as pieces of the file's one decoded text: each stays
 // whole and 0-terminated after the list is gone, and changing one, also as
 // the text's last holder, leaves the others as they were.

@@ -52,10 +52,10 @@ TEST(Prefetch, TakenOnlyWhenItIsWhatTheFileHoldsNow)
         prefetchCardFile(file);
         row.meanwhile(file);
         const QString loaded = QDir(dir.path()).filePath(QLatin1String(row.loaded));
-        const std::optional<CardFileContent> early = takePrefetchedCardFile(loaded);
+        const std::optional<CardFileIndex> early = takePrefetchedCardFile(loaded);
         // never an old state: the read may have seen the change already, then it is taken
         if (early) {
-            EXPECT_EQ(early->cards, readCardFile(readBytes(loaded)).cards);
+            EXPECT_EQ(early->content().cards, readCardFile(readBytes(loaded)).cards);
         }
         if (row.taken) {
             EXPECT_TRUE(early.has_value());
