@@ -6,6 +6,8 @@
 #include <QFile>
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <limits>
 
@@ -37,24 +39,6 @@ inline const char *skipLineEnd(const char *p, const char *end)
     if (*p == '\r' && p + 1 < end && p[1] == '\n')
         return p + 2;
     return p + 1;
-}
-
-// The first comma or line end from p on, or end.
-inline const char *nextSeparator(const char *p, const char *end)
-{
-#ifdef __SSE2__
-    const __m128i comma = _mm_set1_epi8(','), cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
-    for (; end - p >= 16; p += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(p));
-        const int hits = _mm_movemask_epi8(
-            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, comma), _mm_cmpeq_epi8(v, cr)), _mm_cmpeq_epi8(v, lf)));
-        if (hits)
-            return p + __builtin_ctz(unsigned(hits));
-    }
-#endif
-    while (p < end && *p != ',' && !isLineEnd(*p))
-        ++p;
-    return p;
 }
 
 // Decodes the bytes into out, one character each, every comma and line end
@@ -103,17 +87,71 @@ qsizetype decodeFields(QByteArrayView bytes, char16_t *out)
     return separators;
 }
 
+// Where the commas and line ends are, 64 bytes at a time: one bit a byte,
+// found for a whole stretch at once, so that a field's end is a count of
+// bits rather than a search that starts again at every field.
+class SeparatorScanner {
+public:
+    explicit SeparatorScanner(const char *end) : m_end(end) {}
+
+    // The first comma or line end from p on, or end. p never goes back.
+    const char *next(const char *p)
+    {
+        for (;;) {
+            if (!m_base || p < m_base)
+                load(p);
+            else if (p - m_base >= 64)
+                load(p - m_base < 128 ? m_base + 64 : p);
+            if (m_base >= m_end)
+                return m_end;
+            const std::uint64_t ahead = m_bits & (~std::uint64_t(0) << (p - m_base));
+            if (ahead)
+                return std::min(m_base + std::countr_zero(ahead), m_end);
+            p = m_base + 64;
+        }
+    }
+
+private:
+    void load(const char *base)
+    {
+        m_base = base;
+        m_bits = 0;
+        if (m_end - base >= 64) {
+#ifdef __SSE2__
+            const __m128i comma = _mm_set1_epi8(','), cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
+            for (int i = 0; i < 4; ++i) {
+                const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i *>(base + 16 * i));
+                const int hits = _mm_movemask_epi8(
+                    _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, comma), _mm_cmpeq_epi8(v, cr)), _mm_cmpeq_epi8(v, lf)));
+                m_bits |= std::uint64_t(unsigned(hits) & 0xFFFFu) << (16 * i);
+            }
+            return;
+#endif
+        }
+        const int n = int(std::min<qsizetype>(m_end - base, 64));
+        for (int i = 0; i < n; ++i)
+            if (base[i] == ',' || isLineEnd(base[i]))
+                m_bits |= std::uint64_t(1) << i;
+        if (n < 64)
+            m_bits |= std::uint64_t(1) << n; // the end ends the last field
+    }
+
+    const char *const m_end;
+    const char *m_base = nullptr;
+    std::uint64_t m_bits = 0;
+};
+
 // The stream of fields of a card file: a comma or a line end (CR LF, LF or
 // CR) ends a field, blanks in front of a field are skipped, an empty line
 // holds no field.
 class FieldReader {
 public:
-    explicit FieldReader(QByteArrayView bytes) : m_p(bytes.data()), m_end(m_p + bytes.size()) {}
+    explicit FieldReader(QByteArrayView bytes) : m_p(bytes.data()), m_end(m_p + bytes.size()), m_separators(m_end) {}
     // The same stream from start on, where the field before ended with a
     // comma (afterComma) or a line end.
     FieldReader(QByteArrayView bytes, qsizetype start, bool afterComma)
-        : m_p(bytes.data() + start), m_end(bytes.data() + bytes.size()), m_atLineStart(!afterComma),
-          m_afterComma(afterComma)
+        : m_p(bytes.data() + start), m_end(bytes.data() + bytes.size()), m_separators(m_end),
+          m_atLineStart(!afterComma), m_afterComma(afterComma)
     {}
     bool afterComma() const { return m_afterComma; }
 
@@ -132,7 +170,7 @@ public:
             m_p = skipLineEnd(m_p, m_end); // an empty line holds no field
         }
         start = m_p;
-        stop = m_p = nextSeparator(m_p, m_end);
+        stop = m_p = m_separators.next(m_p);
         m_afterComma = m_p < m_end && *m_p == ',';
         m_atLineStart = !m_afterComma;
         if (m_p < m_end)
@@ -143,6 +181,7 @@ public:
 private:
     const char *m_p;
     const char *const m_end;
+    SeparatorScanner m_separators;
     bool m_atLineStart = true; // the last field ended with a line end
     bool m_afterComma = false; // the last field ended with a comma
 };
