@@ -6,6 +6,10 @@
 // (SIGTERM, as a logout does), and the time until it has ended is printed as
 // well: leaving must stay quick, whatever the start left running.
 //
+// Each program starts on a quiet machine: what the run before left working
+// (a speech daemon answering the voices asked for, which lives on after its
+// client) is waited out first, so that it counts against neither program.
+//
 //   zek_start_timer PAIRS TITLE PROGRAM_A [ARGS...] -- PROGRAM_B [ARGS...]
 #include <xcb/xcb.h>
 
@@ -14,6 +18,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -71,8 +76,38 @@ double endChild(pid_t child)
     return -1;
 }
 
+// The machine's idle and total time so far, in clock ticks of all its cores.
+std::pair<long long, long long> cpuTicks()
+{
+    std::ifstream stat("/proc/stat");
+    std::string cpu;
+    long long idle = 0, total = 0, value = 0;
+    stat >> cpu;
+    for (int field = 0; field < 10 && stat >> value; ++field) {
+        total += value;
+        if (field == 3 || field == 4) // idle, waiting for the disk
+            idle += value;
+    }
+    return {idle, total};
+}
+
+// Waits until the machine has been at least 90 % idle for a tenth of a
+// second, at most three seconds.
+void waitForQuiet()
+{
+    const Clock::time_point giveUp = Clock::now() + std::chrono::seconds(3);
+    while (Clock::now() < giveUp) {
+        const auto [idle0, total0] = cpuTicks();
+        usleep(100000);
+        const auto [idle1, total1] = cpuTicks();
+        if (total1 > total0 && double(idle1 - idle0) >= 0.9 * double(total1 - total0))
+            return;
+    }
+}
+
 Timing timeOne(xcb_connection_t *x, const std::string &title, std::vector<char *> argv)
 {
+    waitForQuiet();
     while (xcb_generic_event_t *e = xcb_poll_for_event(x))
         std::free(e); // what earlier runs left
     argv.push_back(nullptr);
