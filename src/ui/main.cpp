@@ -4,6 +4,7 @@
 // A class folder (a card box per child) and "--klasse [FOLDER]" open the
 // class: the children choose their own box.
 #include "ClassProgram.h"
+#include "EarlyFonts.h"
 #include "Form1.h"
 #include "FormKlasse.h"
 #include "Program.h"
@@ -62,6 +63,7 @@ int main(int argc, char **argv)
     app.setQuitOnLastWindowClosed(false);
     QApplication::setDesktopFileName(QStringLiteral("org.example.ZekRechtschreibkartei"));
     zek::ui::installFontSubstitutes();
+    const zek::ui::EarlyFonts fonts;
     zek::ui::installGermanTranslation(app);
 
     zek::ui::QtPlatform platform;
