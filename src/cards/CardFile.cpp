@@ -315,7 +315,8 @@ CardFileContent readCardFile(QByteArrayView bytes)
     return content;
 }
 
-CardFileIndex::CardFileIndex(QByteArray bytes) : m_bytes(std::move(bytes))
+CardFileIndex::CardFileIndex(QByteArray bytes, std::shared_ptr<const void> keep)
+    : m_keep(std::move(keep)), m_bytes(std::move(bytes))
 {
     if (m_bytes.size() > qsizetype(std::numeric_limits<quint32>::max())) {
         m_whole = false; // found as a whole list only

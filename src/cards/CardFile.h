@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
+#include <memory>
+
 namespace zek {
 
 // What the reader made of a card file.
@@ -37,7 +39,8 @@ CardFileContent readCardFile(QByteArrayView bytes);
 class CardFileIndex {
 public:
     CardFileIndex() = default;
-    explicit CardFileIndex(QByteArray bytes);
+    // keep holds the memory that bytes refers into, where it is not their own.
+    explicit CardFileIndex(QByteArray bytes, std::shared_ptr<const void> keep = {});
 
     qsizetype size() const { return m_cards.size(); }
     // The box number of the card at position, as boxNumber() gives it.
@@ -59,6 +62,7 @@ private:
         bool hasBaseWord;
         bool afterComma; // the card before ended with a comma, not a line end
     };
+    std::shared_ptr<const void> m_keep; // the memory m_bytes may refer into
     QByteArray m_bytes;
     QList<Card> m_cards;
     std::array<qsizetype, 4> m_fieldCounts{};

@@ -29,52 +29,30 @@ constexpr int populateWrite = 23;
 namespace zek {
 
 namespace {
-constexpr std::uintptr_t largePage = std::uintptr_t(2) << 20;
+
+constexpr std::size_t largePage = std::size_t(2) << 20;
+
+// Reads from fd into [data, data + size) until the end of the file or the
+// block is full; the bytes read, or -1.
+qsizetype readInto(int fd, char *data, qsizetype size)
+{
+    qsizetype got = 0;
+    while (got < size) {
+        const ssize_t n = ::read(fd, data + got, std::size_t(size - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        got += n;
+    }
+    return got;
+}
+
 } // namespace
 
-qsizetype largeBlockCapacity(qsizetype count, std::size_t elementSize)
-{
-    const std::size_t bytes = std::size_t(count) * elementSize;
-    if (bytes < largePage / 2)
-        return count;
-    // A whole number of large pages, less a little for the bookkeeping in
-    // front of the block: the system places a mapping of that length at the
-    // start of a large page, so every page of the block can be a large one.
-    constexpr std::size_t bookkeeping = 2048;
-    const std::size_t pages = (bytes + 2 * bookkeeping + largePage - 1) / largePage;
-    return qsizetype((pages * largePage - bookkeeping) / elementSize);
-}
-
-void adviseLargePages(void *data, std::size_t size, std::size_t capacity)
-{
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-    const auto at = reinterpret_cast<std::uintptr_t>(data);
-    // A block of this size is mapped for itself, starting at a page: where
-    // that page begins a large page (as the system places large mappings),
-    // the large page starts with the block's own few bytes of bookkeeping
-    // and may be taken whole; else only from the next large page on.
-    auto begin = at & ~(largePage - 1);
-    if (at - begin > 64)
-        begin += largePage;
-    // the end within the room the block owns, which reaches to the end of
-    // its last page
-    constexpr std::uintptr_t page = 4096;
-    const auto owned = (at + capacity + page - 1) & ~(page - 1);
-    const auto end = std::min((at + size + largePage - 1) & ~(largePage - 1), owned & ~(largePage - 1));
-    if (end > begin)
-        ::madvise(reinterpret_cast<void *>(begin), end - begin, MADV_HUGEPAGE);
-    // and all of it mapped in one call rather than one fault a page (ignored
-    // by a system that cannot)
-    const auto first = at & ~(page - 1);
-    ::madvise(reinterpret_cast<void *>(first), at + size - first, populateWrite);
-#else
-    Q_UNUSED(data);
-    Q_UNUSED(size);
-    Q_UNUSED(capacity);
-#endif
-}
-
-bool readWholeFile(const QString &path, QByteArray &bytes, bool largePages)
+bool readWholeFile(const QString &path, QByteArray &bytes)
 {
     // plain system calls: the start calls this on a thread of its own before
     // the application object exists, where no Qt object may be made
@@ -84,13 +62,8 @@ bool readWholeFile(const QString &path, QByteArray &bytes, bool largePages)
         return false;
     struct stat info {};
     bool ok = ::fstat(fd, &info) == 0;
-    if (ok && info.st_size > 0 && info.st_size < std::numeric_limits<int>::max()) {
-        if (largePages)
-            bytes.reserve(largeBlockCapacity(qsizetype(info.st_size), 1));
+    if (ok && info.st_size > 0 && info.st_size < std::numeric_limits<int>::max())
         bytes.resize(qsizetype(info.st_size));
-        if (largePages)
-            adviseLargePages(bytes.data(), std::size_t(info.st_size), std::size_t(bytes.capacity()));
-    }
     qsizetype got = 0;
     while (ok) {
         // the file as long as it was said to be, then whatever it has grown by
@@ -114,6 +87,53 @@ bool readWholeFile(const QString &path, QByteArray &bytes, bool largePages)
     }
     bytes.truncate(got);
     return true;
+}
+
+bool readWholeFileInLargePages(const QString &path, QByteArray &bytes, std::shared_ptr<const void> &keep)
+{
+    keep.reset();
+    bytes.clear();
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || info.st_size <= 0 || info.st_size >= std::numeric_limits<int>::max()) {
+        ::close(fd);
+        return readWholeFile(path, bytes);
+    }
+    // one byte more than the file holds, so that its end is seen; in whole
+    // large pages, placed at the start of one
+    const std::size_t size = std::size_t(info.st_size) + 1;
+    const std::size_t length = (size + largePage - 1) & ~(largePage - 1);
+    void *const mapped = ::mmap(nullptr, length + largePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (mapped == MAP_FAILED) {
+        ::close(fd);
+        return readWholeFile(path, bytes);
+    }
+    const auto at = reinterpret_cast<std::uintptr_t>(mapped);
+    const std::uintptr_t aligned = (at + largePage - 1) & ~std::uintptr_t(largePage - 1);
+    if (aligned > at)
+        ::munmap(mapped, aligned - at);
+    if (aligned + length < at + length + largePage)
+        ::munmap(reinterpret_cast<void *>(aligned + length), at + length + largePage - (aligned + length));
+    char *const block = reinterpret_cast<char *>(aligned);
+    // advised before anything touches it; then mapped in one call (ignored by
+    // a system that cannot)
+    ::madvise(block, length, MADV_HUGEPAGE);
+    ::madvise(block, size, populateWrite);
+    const qsizetype got = readInto(fd, block, qsizetype(size));
+    ::close(fd);
+    if (got < 0 || got == qsizetype(size)) {
+        ::munmap(block, length); // unreadable, or grown: read as any file
+        return got >= 0 && readWholeFile(path, bytes);
+    }
+    keep = std::shared_ptr<const void>(block, [length](const void *p) { ::munmap(const_cast<void *>(p), length); });
+    bytes = QByteArray::fromRawData(block, got);
+    return true;
+#else
+    return readWholeFile(path, bytes);
+#endif
 }
 
 } // namespace zek

@@ -45,9 +45,11 @@ Prefetched readInBackground(const QString &path)
     Prefetched result;
     result.identity = identityOf(path);
     QByteArray bytes;
-    if (!result.identity.exists || !readWholeFile(path, bytes, true) || identityOf(path) != result.identity)
+    std::shared_ptr<const void> keep;
+    if (!result.identity.exists || !readWholeFileInLargePages(path, bytes, keep)
+        || identityOf(path) != result.identity)
         return {};
-    result.index.emplace(std::move(bytes));
+    result.index.emplace(std::move(bytes), std::move(keep));
     return result;
 }
 

@@ -87,35 +87,29 @@ TEST(Memory, WholeFilesReadAsTheyAre)
     QByteArray large(3 * 1024 * 1024 + 17, 'x'); // large pages
     for (qsizetype i = 0; i < large.size(); i += 4099)
         large[i] = char(i % 251);
-    for (const QByteArray &bytes : {QByteArray(), twoCards, large}) {
+    const struct {
+        const char *name;
+        QByteArray bytes;
+    } rows[] = {{"an empty file", {}}, {"two cards", twoCards}, {"three megabytes", large}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
         const QString file = QDir(dir.path()).filePath(QStringLiteral("f"));
-        writeBytes(file, bytes);
+        writeBytes(file, row.bytes);
         QByteArray read("old");
         EXPECT_TRUE(readWholeFile(file, read));
-        EXPECT_EQ(read, bytes);
+        EXPECT_EQ(read, row.bytes);
+        std::shared_ptr<const void> keep;
+        QByteArray inLargePages("old");
+        EXPECT_TRUE(readWholeFileInLargePages(file, inLargePages, keep));
+        EXPECT_EQ(inLargePages, row.bytes);
+        EXPECT_EQ(bool(keep), !row.bytes.isEmpty()) << "an empty file takes no block";
     }
-    QByteArray read("old");
-    EXPECT_FALSE(readWholeFile(QDir(dir.path()).filePath(QStringLiteral("missing")), read));
-    EXPECT_TRUE(read.isEmpty());
-    EXPECT_FALSE(readWholeFile(dir.path(), read)) << "a folder";
-    EXPECT_TRUE(read.isEmpty());
-}
-
-TEST(Memory, LargeBlocksEndOnALargePage)
-{
-    constexpr std::size_t largePage = 2 << 20;
-    EXPECT_EQ(largeBlockCapacity(1000, 96), 1000) << "a small block as it is";
-    for (const qsizetype count : {qsizetype(32767), qsizetype(3 << 20)}) {
-        const qsizetype capacity = largeBlockCapacity(count, 96);
-        EXPECT_GE(capacity, count);
-        // with the bookkeeping in front, whole large pages and no more than one spare
-        const std::size_t bytes = std::size_t(capacity) * 96 + 2048;
-        EXPECT_LT((largePage - bytes % largePage) % largePage, 96u);
-        EXPECT_LT(bytes - std::size_t(count) * 96, largePage + 4096);
+    for (const QString &path : {QDir(dir.path()).filePath(QStringLiteral("missing")), dir.path()}) {
+        QByteArray read("old");
+        EXPECT_FALSE(readWholeFile(path, read)) << path.toStdString();
+        EXPECT_TRUE(read.isEmpty());
+        std::shared_ptr<const void> keep;
+        EXPECT_FALSE(readWholeFileInLargePages(path, read, keep)) << path.toStdString();
+        EXPECT_TRUE(read.isEmpty());
     }
-    QString text;
-    text.reserve(largeBlockCapacity(3 << 20, 2));
-    text.fill(u'ä', 3 << 20);
-    adviseLargePages(text.data(), std::size_t(text.size()) * 2, std::size_t(text.capacity()) * 2);
-    EXPECT_EQ(text, QString(3 << 20, u'ä')) << "the advice keeps what is there";
 }
