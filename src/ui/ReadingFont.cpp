@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <algorithm>
+#include <cmath>
 
 namespace zek::ui {
 
@@ -56,14 +57,32 @@ QFont fittedFont(const QString &text, const QFont &font, qreal spacingShare, con
         const QRectF needed = QFontMetricsF(sized, device).boundingRect(room, flags, text);
         return needed.width() <= room.width() && needed.height() <= room.height();
     };
+    // The largest of the sizes largest, largest - 0.5, … down to smallest at
+    // which the text fits; found by halving the steps, as a text needs at
+    // least as much room at a larger size. Every size tried makes a font of
+    // its own, which costs milliseconds: a long word tried step by step held
+    // up the window for a tenth of a second. False when it fits at none.
     const qreal largest = font.pointSizeF();
-    if (wrap == Wrap::AfterShrinking)
-        for (qreal points = largest; points >= std::max(minimumPoints, largest / 2); points -= 0.5)
-            if (fitsAt(points, false))
-                return sized;
-    for (qreal points = largest; points >= minimumPoints; points -= 0.5)
-        if (fitsAt(points, wrap != Wrap::Never))
-            return sized;
+    const auto fitsAtSomeSize = [&](qreal smallest, bool wrapped) {
+        if (fitsAt(largest, wrapped))
+            return true;
+        const int steps = int(std::floor((largest - smallest) * 2 + 1e-9));
+        int found = -1;
+        for (int low = 1, high = steps; low <= high;) {
+            const int middle = (low + high) / 2;
+            if (fitsAt(largest - 0.5 * middle, wrapped)) {
+                found = middle;
+                high = middle - 1;
+            } else {
+                low = middle + 1;
+            }
+        }
+        return found > 0 && fitsAt(largest - 0.5 * found, wrapped);
+    };
+    if (wrap == Wrap::AfterShrinking && fitsAtSomeSize(std::max(minimumPoints, largest / 2), false))
+        return sized;
+    if (fitsAtSomeSize(minimumPoints, wrap != Wrap::Never))
+        return sized;
     fitsAt(minimumPoints, wrap != Wrap::Never);
     return sized;
 }
