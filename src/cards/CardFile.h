@@ -16,10 +16,12 @@ struct CardFileContent {
     // phrase. They differ only when the file ends inside a card.
     std::array<qsizetype, 4> fieldCounts{};
 
-    bool complete() const
+    // Four fields read for every card: the file ends after a whole card.
+    static bool complete(const std::array<qsizetype, 4> &counts)
     {
-        return fieldCounts[0] == fieldCounts[1] && fieldCounts[1] == fieldCounts[2] && fieldCounts[2] == fieldCounts[3];
+        return counts[0] == counts[1] && counts[1] == counts[2] && counts[2] == counts[3];
     }
+    bool complete() const { return complete(fieldCounts); }
 };
 
 // Reads the file as a stream of fields: a comma or a line end (CR LF, LF or
@@ -49,6 +51,7 @@ public:
     // The card at position, the same as readCardFile() reads it.
     CardEntry card(qsizetype position) const;
     const std::array<qsizetype, 4> &fieldCounts() const { return m_fieldCounts; }
+    bool complete() const { return CardFileContent::complete(m_fieldCounts); }
     // Every card, decoded.
     CardFileContent content() const;
     // False for a file too long to be indexed (beyond 4 GB): it is read

@@ -96,13 +96,14 @@ bool CardStore::loadCardList(const QString &fileName, bool blockError)
 
 bool CardStore::takeIndex(CardFileIndex index, bool blockError)
 {
+    const bool complete = index.complete();
     const std::array<qsizetype, 4> counts = index.fieldCounts();
     m_index = std::move(index);
     m_decoded = false;
     m_loaded = true;
     if (!m_index.whole())
         cards();
-    if (blockError && !(counts[0] == counts[1] && counts[1] == counts[2] && counts[2] == counts[3]))
+    if (blockError && !complete)
         m_platform.messageBox({QStringLiteral("Dateifehler"), blockErrorText(counts)});
     return true;
 }

@@ -60,7 +60,11 @@ public:
 
 private:
     bool takeIndex(CardFileIndex index, bool blockError);
-    CardList &decoded() { return const_cast<CardList &>(cards()); }
+    CardList &decoded()
+    {
+        cards();
+        return m_cards;
+    }
 
     QString m_folder;
     Platform &m_platform;
