@@ -312,6 +312,21 @@ void Drill::voicesChanged()
         speakTarget();
 }
 
+QString Drill::instruction() const
+{
+    if (!m_dictating)
+        return QStringLiteral("Text lesen und schreiben, nach dem ersten Buchstaben wird der Text gelöscht.");
+    static const char *const asked[3] = {"das Wort", "das verwandte Wort", "den Satz"};
+    return QStringLiteral("Hör gut zu und schreibe %1! Noch einmal hören: F2").arg(QString::fromUtf8(asked[m_step]));
+}
+
+QString Drill::sampleDisplay() const
+{
+    if (m_dictating) // the card's word would give the answer away
+        return spacedOut(QStringLiteral("Beispiel"));
+    return m_shared.targetText.isEmpty() ? spacedOut(QStringLiteral("Haus")) : m_hiddenCopy;
+}
+
 void Drill::speakTarget()
 {
     if (!m_shared.targetText.isEmpty() && m_platform.hasVoice(m_voiceLanguage))

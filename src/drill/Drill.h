@@ -95,6 +95,14 @@ public:
     qsizetype answerLimit() const;
 
     static QString dictationHint() { return QStringLiteral("Hör gut zu und schreibe!"); }
+    // The line under the word field: how to read and write, or in dictation
+    // what to write now and how to hear it again.
+    QString instruction() const;
+    // What the preview of the reading aids shows, as the word field would
+    // show it: the word as it is drawn, a sample word where the word is
+    // shown nowhere yet (dictation), "Haus" without a card.
+    QString sampleDisplay() const;
+    bool sampleIsWord() const { return m_dictating || m_step == 0 || m_shared.targetText.isEmpty(); }
 
 signals:
     void changed();

@@ -7,6 +7,7 @@
 #include "Leseschrift.h"
 #include "Picture.h"
 #include "ReadingFont.h"
+#include "WordField.h"
 
 #include "cards/Presentation.h"
 #include "drill/Drill.h"
@@ -102,10 +103,11 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     setForeground(m_userName, Qt::white);
     // the name stands right of the "Schrift" button, which lies on its left end
     m_userName->setContentsMargins(twips(6360 + 495 + 60 - 6000), 0, 0, 0);
-    // under the user name, only while the practice record cannot be written
-    m_recordNote = addLabel(this, "Verlaufshinweis", twipsRect(6000, 390, 2895, 300));
-    m_recordNote->setFont(QFont(QStringLiteral("Arial"), 8));
-    m_recordNote->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // under the user name, right of the "Schrift" button, on two lines where
+    // one is too short; only while the practice record cannot be written
+    m_recordNote = new WordField(this);
+    m_recordNote->setObjectName(QStringLiteral("Verlaufshinweis"));
+    m_recordNote->setGeometry(twipsRect(6360 + 495 + 60, 360, 8895 - 6915, 375));
     setForeground(m_recordNote, Qt::white);
     m_recordNote->hide();
 
@@ -131,9 +133,10 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
         m_counters[box] = counter;
     }
 
-    m_display = addLabel(this, "Bezeichnung10", twipsRect(1440, 1800, 6855, 2055));
+    m_display = new WordField(this);
+    m_display->setObjectName(QStringLiteral("Bezeichnung10"));
+    m_display->setGeometry(twipsRect(1440, 1800, 6855, 2055));
     m_display->setAlignment(Qt::AlignCenter);
-    m_display->setWordWrap(true);
     setBackground(m_display, Qt::white);
     setForeground(m_display, darkBlue);
     // the speaker belongs to the word: in the top right corner of its white field
@@ -143,13 +146,12 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     m_dictation = addButton("Hoerdiktat", QStringLiteral("Hördiktat"), QStringLiteral("dictation_off"), 7185, 1860,
                             [this] { m_main.toggleDictation(); });
     m_dictation->setCheckable(true);
+    m_display->keepClearOf({m_readAloud, m_dictation}); // the word is never under a button
     addButton("Schrift", QStringLiteral("Schrift"), QStringLiteral("font"), 6360, 120, [this] { openReadingAids(); });
 
-    QLabel *instruction =
-        addLabel(this, "Bezeichnung7", twipsRect(1320, 3960, 7095, 255),
-                 QStringLiteral("Text lesen und schreiben, nach dem ersten Buchstaben wird der Text gelöscht."));
-    instruction->setAlignment(Qt::AlignCenter);
-    setForeground(instruction, darkBlue);
+    m_instruction = addLabel(this, "Bezeichnung7", twipsRect(1320, 3960, 7095, 255));
+    m_instruction->setAlignment(Qt::AlignCenter);
+    setForeground(m_instruction, darkBlue);
 
     m_answer = new QLineEdit(this);
     m_answer->setObjectName(QStringLiteral("Text3"));
@@ -254,7 +256,7 @@ void Form1::refresh()
             setBackground(w, colour);
     }
 
-    m_display->setText(m_drill.wordDisplay());
+    m_instruction->setText(m_drill.instruction());
     if (m_answer->text() != m_drill.answerText()) {
         const QSignalBlocker blocker(m_answer);
         m_answer->setText(m_drill.answerText());
@@ -283,7 +285,7 @@ void Form1::refresh()
 
     const Language &language = m_main.language();
     showFitted(m_userName, m_main.userName(), QFont(QStringLiteral("Arial"), 11, QFont::Bold));
-    m_recordNote->setText(m_main.recordNote());
+    m_recordNote->showText(m_main.recordNote(), QFont(QStringLiteral("Arial"), 8), 0, Wrap::Always, 7);
     m_recordNote->setVisible(!m_main.recordNote().isEmpty());
     showReadAloud(m_readAloud, m_main.voiceAvailable());
     // the picture shows whether dictation is on
@@ -321,17 +323,16 @@ void Form1::showReadingAids()
 {
     const ReadingAids &aids = m_main.settings().aids;
     const qreal spacing = letterSpacingShare(aids.spacing);
-    fitFont(m_display, m_drill.wordDisplay(), readingFont(aids, 24), spacing,
-            m_drill.displayIsWord() ? Wrap::AfterShrinking : Wrap::Always);
+    m_display->showText(m_drill.wordDisplay(), readingFont(aids, 24), spacing,
+                        m_drill.displayIsWord() ? Wrap::AfterShrinking : Wrap::Always);
     // the line edit keeps a few pixels of frame and margin on each side
     fitFont(m_answer, m_drill.answerText(), readingFont(aids, 24), spacing, Wrap::Never, 6);
 }
 
 void Form1::openReadingAids()
 {
-    auto *window =
-        new Leseschrift(m_main.settings().aids,
-                        m_drill.card().baseWord.isEmpty() ? QStringLiteral("Haus") : m_drill.card().baseWord, this);
+    auto *window = new Leseschrift(m_main.settings().aids, m_drill.sampleDisplay(),
+                                   m_drill.sampleIsWord() ? Wrap::AfterShrinking : Wrap::Always, *m_display, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::WindowModal);
     connect(window, &QDialog::accepted, this, [this, window] { m_main.applyReadingAids(window->chosen()); });

@@ -21,6 +21,7 @@ class Drill;
 namespace zek::ui {
 
 class ClickableLabel;
+class WordField;
 
 // The main window: the drill, the box counters, the language switch and the
 // tool bar. It shows the state of its models and hands every click on.
@@ -51,10 +52,11 @@ private:
     QHash<Window, QToolButton *> m_windowButtons;
 
     QLineEdit *m_answer = nullptr;
-    QLabel *m_display = nullptr;
+    WordField *m_display = nullptr;
+    QLabel *m_instruction = nullptr;
     ClickableLabel *m_levelDigit = nullptr;
     QLabel *m_userName = nullptr;
-    QLabel *m_recordNote = nullptr;
+    WordField *m_recordNote = nullptr;
     QLabel *m_caption = nullptr;
     QLabel *m_wordTotal = nullptr;
     QLabel *m_wordTotalLabel = nullptr;

@@ -3,6 +3,7 @@
 #include "Twips.h"
 #include "Widgets.h"
 #include "ReadingFont.h"
+#include "WordField.h"
 
 #include "games/WordShow.h"
 
@@ -41,9 +42,10 @@ Form2::Form2(WordShow &show, QWidget *parent) : QWidget(parent), m_show(show)
                   {"Bezeichnung2", 1440, 720, {128, 255, 255}},
                   {"Bezeichnung3", 2280, 1080, {0, 255, 255}}};
     for (int i = 0; i < 3; ++i) {
-        m_lines[i] = label(lines[i].name, twipsRect(360, lines[i].top, 8280, lines[i].height));
+        m_lines[i] = new WordField(this);
+        m_lines[i]->setObjectName(QLatin1String(lines[i].name));
+        m_lines[i]->setGeometry(twipsRect(360, lines[i].top, 8280, lines[i].height));
         m_lines[i]->setAlignment(Qt::AlignCenter);
-        m_lines[i]->setWordWrap(true);
         setBackground(m_lines[i], lines[i].colour);
     }
     m_cards = new QScrollBar(Qt::Horizontal, this);
@@ -96,10 +98,9 @@ void Form2::refresh()
     const QString texts[3] = {card.baseWord, card.relatedWord, card.phrase};
     static constexpr qreal points[3] = {24, 24, 17.25};
     for (int i = 0; i < 3; ++i) {
-        m_lines[i]->setText(texts[i]);
-        // each line shrinks until it fits its field
-        fitFont(m_lines[i], texts[i], readingFont(m_aids, points[i], true), letterSpacingShare(m_aids.spacing),
-                i < 2 ? Wrap::AfterShrinking : Wrap::Always);
+        // each line shrinks until it fits its field, spaced as the reading aids ask
+        m_lines[i]->showText(texts[i], readingFont(m_aids, points[i], true), letterSpacingShare(m_aids.spacing),
+                             i < 2 ? Wrap::AfterShrinking : Wrap::Always);
     }
     m_number->setText(m_show.numberText());
     m_count->setText(m_show.countText());

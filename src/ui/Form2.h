@@ -15,6 +15,8 @@ class WordShow;
 
 namespace zek::ui {
 
+class WordField;
+
 // The word show window: the three lines of a card, the card and pause
 // scrollers and the show timer, which runs while the model says so.
 class Form2 : public QWidget {
@@ -32,7 +34,7 @@ private:
     void refresh();
 
     WordShow &m_show;
-    QLabel *m_lines[3] = {};
+    WordField *m_lines[3] = {};
     QLabel *m_number = nullptr, *m_count = nullptr, *m_pause = nullptr;
     QScrollBar *m_cards = nullptr, *m_pauses = nullptr;
     QTimer *m_timer = nullptr; // Zeit1

@@ -105,7 +105,8 @@ Form7::Form7(Editor &editor, QWidget *parent) : QWidget(parent), m_editor(editor
     static const char *const filterCaptions[8] = {"Alle",   "Fehler", "Fach 1", "Fach 2",
                                                   "Fach 3", "Fach 4", "Fach 5", "Gelernt"};
     for (int i = 0; i < 8; ++i) {
-        ClickableLabel *label = addClickableLabel(this, filterNames[i], twipsRect(1560 + 1230 * i, 240, 1215, 300),
+        // the eight side by side over the frame of the columns, none past its right edge
+        ClickableLabel *label = addClickableLabel(this, filterNames[i], twipsRect(1560 + 1200 * i, 240, 1185, 300),
                                                   QString::fromUtf8(filterCaptions[i]));
         label->setAlignment(Qt::AlignCenter);
         label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));

@@ -1,8 +1,8 @@
 #include "Leseschrift.h"
 
 #include "ReadingFont.h"
-#include "Twips.h"
 #include "Widgets.h"
+#include "WordField.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -21,8 +21,9 @@ constexpr qreal wordPoints = 24; // as the word display
 
 } // namespace
 
-Leseschrift::Leseschrift(const ReadingAids &current, const QString &word, QWidget *parent)
-    : QDialog(parent), m_chosen(current), m_word(word)
+Leseschrift::Leseschrift(const ReadingAids &current, const QString &shown, Wrap wrap, const WordField &field,
+                         QWidget *parent)
+    : QDialog(parent), m_chosen(current), m_shown(shown), m_wrap(wrap)
 {
     setObjectName(QStringLiteral("Leseschrift"));
     setWindowTitle(QStringLiteral("Leseschrift"));
@@ -51,12 +52,12 @@ Leseschrift::Leseschrift(const ReadingAids &current, const QString &word, QWidge
         showPreview();
     });
 
-    m_preview = new QLabel(this);
+    m_preview = new WordField(this);
     m_preview->setObjectName(QStringLiteral("Vorschau"));
-    m_preview->setTextFormat(Qt::PlainText);
     m_preview->setAlignment(Qt::AlignCenter);
-    // as wide as the word display, a line high
-    m_preview->setFixedSize(twips(6855), twips(1455));
+    // as large as the word field, the text in the same rooms
+    m_preview->setFixedSize(field.size());
+    m_preview->takeRoomsOf(field);
     setBackground(m_preview, Qt::white);
     setForeground(m_preview, darkBlue);
     m_preview->setFrameShape(QFrame::Box);
@@ -98,9 +99,7 @@ QButtonGroup *Leseschrift::addChoices(const char *name, const QString &title, co
 
 void Leseschrift::showPreview()
 {
-    m_preview->setText(m_word);
-    fitFont(m_preview, m_word, readingFont(m_chosen, wordPoints), letterSpacingShare(m_chosen.spacing),
-            Wrap::AfterShrinking, 2);
+    m_preview->showText(m_shown, readingFont(m_chosen, wordPoints), letterSpacingShare(m_chosen.spacing), m_wrap);
 }
 
 } // namespace zek::ui

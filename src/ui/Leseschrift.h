@@ -1,21 +1,26 @@
 #pragma once
 
+#include "ReadingFont.h"
+
 #include "cards/Settings.h"
 
 #include <QDialog>
 
 class QButtonGroup;
-class QLabel;
 
 namespace zek::ui {
 
+class WordField;
+
 // "Leseschrift": the reading aids to choose, font, letter spacing and size,
-// with a line that shows the word as it will look. "OK" accepts the choice,
+// with a field that shows the word as the word field will show it, at its
+// size, with its blanks and its breaks. "OK" accepts the choice,
 // "Abbrechen" and Esc leave everything as it was.
 class Leseschrift : public QDialog {
     Q_OBJECT
 public:
-    Leseschrift(const ReadingAids &current, const QString &word, QWidget *parent = nullptr);
+    Leseschrift(const ReadingAids &current, const QString &shown, Wrap wrap, const WordField &field,
+                QWidget *parent = nullptr);
 
     ReadingAids chosen() const { return m_chosen; }
 
@@ -24,8 +29,9 @@ private:
     void showPreview();
 
     ReadingAids m_chosen;
-    QString m_word;
-    QLabel *m_preview = nullptr;
+    QString m_shown;
+    Wrap m_wrap;
+    WordField *m_preview = nullptr;
 };
 
 } // namespace zek::ui

@@ -9,8 +9,6 @@
 
 namespace zek::ui {
 
-namespace {
-
 // The letter spacing is given in pixels of the device: a share of the
 // font's size in those pixels (not QFont::PercentageSpacing, which scales
 // each letter's own width and so gives a narrow "i" almost nothing).
@@ -21,8 +19,6 @@ void spaceLetters(QFont &font, qreal share, const QPaintDevice *device)
     const qreal dpi = device ? device->logicalDpiY() : 96;
     font.setLetterSpacing(QFont::AbsoluteSpacing, share * font.pointSizeF() * dpi / 72.0);
 }
-
-} // namespace
 
 QString readingFamily(ReadingFont font)
 {

@@ -16,6 +16,9 @@ namespace zek::ui {
 // defaults give "Comic Sans MS" (shown as Comic Neue) at points, unspaced.
 QFont readingFont(const ReadingAids &aids, qreal points, bool bold = false);
 
+// Puts share times the font's size, in pixels of device, between two letters.
+void spaceLetters(QFont &font, qreal share, const QPaintDevice *device);
+
 // The family that stands for a reading font on screen.
 QString readingFamily(ReadingFont font);
 

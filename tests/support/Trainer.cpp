@@ -144,6 +144,7 @@ const QHash<QString, Key> &keys()
         // the main window and the drill
         KEY("started", yes(t.started)), KEY("lock", yes(QFile::exists(t.path("ZEK-Rechtschreibkartei.lock")))),
         KEY("caption", t.main.language().caption()), KEY("charset", t.main.language().currentCharacterSet()), KEY("target", t.shared.targetText), KEY("display", t.drill.wordDisplay()),
+        KEY("instruction", t.drill.instruction()), KEY("sample", t.drill.sampleDisplay() + (t.drill.sampleIsWord() ? " (word)" : "")),
         KEY("boxes", boxCodes(t.store.cards())),
         KEY("file", QFile::exists(t.path("ZEKCARD1.LST")) ? boxCodes(readCardFile(readBytes(t.path("ZEKCARD1.LST"))).cards) : "none"),
         KEY("red", yes(t.drill.answerIsRed())), KEY("answer", t.drill.answerText()), KEY("level", t.drill.levelDigit()),

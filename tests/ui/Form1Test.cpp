@@ -8,6 +8,7 @@
 #include <QFontInfo>
 
 #include "ui/Form2.h"
+#include "ui/WordField.h"
 
 using namespace zek;
 using namespace zek::test;
@@ -140,6 +141,11 @@ TEST_F(FormTest, HoerdiktatSitsBesideVorlesenAndShowsWhetherItIsOn)
     click("Hoerdiktat");
     EXPECT_TRUE(button->isChecked());
     EXPECT_EQ(text("Bezeichnung10"), QStringLiteral("Hör gut zu und schreibe!"));
+    EXPECT_EQ(text("Bezeichnung7"), program->drill().instruction());
+    click("Schrift"); // the preview keeps the word to itself
+    auto *aids = form().findChild<QDialog *>(QStringLiteral("Leseschrift"));
+    EXPECT_EQ(text("Vorschau", aids), program->drill().sampleDisplay());
+    click("Abbrechen", aids);
     QTest::keyClick(answerBox(), Qt::Key_F2);
     EXPECT_EQ(platform.spoken, QStringList({"D:Bär", "D:Bär"}));
     EXPECT_TRUE(answerBox()->hasFocus());
@@ -160,7 +166,7 @@ TEST_F(FormTest, LeseschriftChangesTheFontOnlyOnOkAndEveryTextStillFits)
         auto *window = form().findChild<QDialog *>(QStringLiteral("Leseschrift"));
         ASSERT_NE(window, nullptr);
         EXPECT_EQ(window->windowTitle(), QStringLiteral("Leseschrift"));
-        EXPECT_EQ(text("Vorschau", window), QStringLiteral("Donaudampfschifffahrt"));
+        EXPECT_EQ(text("Vorschau", window), text("Bezeichnung10")); // the word as the field shows it
         for (const char *option : {"Schriftart2", "Buchstabenabstand2", "Schriftgroesse1"})
             click(option, window);
         EXPECT_EQ(widget("Vorschau", window)->font().family(), QStringLiteral("OpenDyslexic"));
@@ -188,4 +194,88 @@ TEST_F(FormTest, LeseschriftChangesTheFontOnlyOnOkAndEveryTextStillFits)
     EXPECT_EQ(phrase->font().family(), QStringLiteral("OpenDyslexic"));
     EXPECT_LE(phrase->fontMetrics().boundingRect(phrase->contentsRect(), Qt::TextWordWrap, phrase->text()).height(),
               phrase->contentsRect().height());
+}
+
+// The longest card a box holds: a word of 60 letters, a related word that
+// a large spaced-out font must break, and a phrase of five sentences.
+static const QString longWord = QStringLiteral("Rinderkennzeichnungsfleischetikettierungsüberwachungsaufgabe");
+static const QString longPhrase = QStringLiteral(
+    "Am Samstag gehen wir mit der ganzen Klasse auf den großen Abenteuerspielplatz hinter der alten Schule. "
+    "Dort gibt es eine lange Rutsche und zwei Schaukeln und ein Klettergerüst aus Holz und einen tiefen Sandkasten. "
+    "Die Lehrerin hat Äpfel und Brote und Wasser und Kekse für alle Kinder in einem großen Korb mitgebracht. "
+    "Nach dem Spielen setzen wir uns auf die Wiese und essen zusammen und erzählen uns lustige Geschichten. "
+    "Am Abend sind alle müde aber glücklich und wir freuen uns schon auf den nächsten Ausflug im Mai.");
+
+// Every glyph of the field lies in its free room, clear of the controls over
+// the field, in the reading font itself; every letter is drawn, a word is
+// broken only at the smallest size and never into single letters.
+static void expectFits(const ui::WordField *field, const QString &family, const QList<QWidget *> &over = {})
+{
+    const ui::FittedLines &fitted = field->fitted();
+    const QString context = field->objectName() + u' ' + fitted.font.toString() + u' ' + fitted.lines.join(u'|');
+    EXPECT_FALSE(fitted.cut) << context.toStdString();
+    EXPECT_EQ(QFontInfo(fitted.font).family(), family);
+    QString drawn;
+    for (const QString &line : fitted.lines) {
+        const bool broken = line.endsWith(u'-');
+        drawn += broken ? line.chopped(1) : line + u' ';
+        if (broken) {
+            EXPECT_EQ(fitted.font.pointSizeF(), 8) << context.toStdString();
+            EXPECT_GE(QString(line).remove(u' ').size(), 3) << context.toStdString();
+        }
+    }
+    EXPECT_EQ(drawn.remove(u' '), QString(field->text()).remove(u' '));
+    int outside = 0;
+    for (const QRectF &glyph : field->glyphBounds()) {
+        bool clear = fitted.room.contains(glyph) && QRectF(field->contentsRect()).contains(glyph);
+        for (const QWidget *control : over)
+            clear = clear && !QRectF(control->geometry()).intersects(glyph.translated(field->pos()));
+        outside += clear ? 0 : 1;
+    }
+    EXPECT_EQ(outside, 0) << context.toStdString();
+}
+
+TEST_F(FormTest, LongWordsAndPhrasesFitTheirFieldsInEveryFontSpacingAndSize)
+{
+    platform.voices = QStringLiteral("D");
+    startWith((QStringLiteral("1, ") + longWord + QStringLiteral(", Abenteuerspielplatz, ") + longPhrase + QStringLiteral("\r\n"))
+                  .toLatin1());
+    auto *display = widget<ui::WordField>("Bezeichnung10");
+    const QList<QWidget *> buttons{widget("Vorlesen"), widget("Hoerdiktat")};
+    click("Bezeichnung20");
+    click("Bezeichnung20"); // level 3: the word, the related word, the phrase
+    Drill &drill = program->drill();
+    const auto everyChoice = [&](const std::function<void(const ReadingAids &)> &check) {
+        for (int font = 0; font < 3; ++font)
+            for (int spacing = 0; spacing < 3; ++spacing)
+                for (int size = 0; size < 2; ++size)
+                    check({ReadingFont(font), LetterSpacing(spacing), TextSize(size)});
+    };
+    const auto family = [](const ReadingAids &aids) {
+        return aids.font == ReadingFont::ComicNeue ? QStringLiteral("Comic Neue") : ui::readingFamily(aids.font);
+    };
+    everyChoice([&](const ReadingAids &aids) {
+        program->session().applyReadingAids(aids);
+        drill.drawCard();
+        for (const QString &typed : {longWord, QStringLiteral("Abenteuerspielplatz"), QString()}) {
+            expectFits(display, family(aids), buttons);
+            if (!typed.isEmpty())
+                drill.checkAnswer(typed);
+        }
+    });
+    // the preview of "Leseschrift" breaks the word as the field does
+    drill.drawCard();
+    click("Schrift");
+    auto *preview = widget<ui::WordField>("Vorschau", form().findChild<QDialog *>(QStringLiteral("Leseschrift")));
+    EXPECT_EQ(preview->text(), display->text());
+    EXPECT_EQ(preview->fitted().lines, display->fitted().lines);
+    EXPECT_EQ(preview->fitted().font, display->fitted().font);
+    click("Abbrechen", preview->window());
+    // the word show: the word, the related word and the phrase
+    click("Bild5");
+    everyChoice([&](const ReadingAids &aids) {
+        program->form2()->setReadingAids(aids);
+        for (const char *line : {"Bezeichnung1", "Bezeichnung2", "Bezeichnung3"})
+            expectFits(widget<ui::WordField>(line, program->form2()), family(aids));
+    });
 }

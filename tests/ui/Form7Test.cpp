@@ -104,6 +104,10 @@ TEST_F(EditorTest, TheFormMirrorsItsModel)
     EXPECT_EQ(widget<QListView>("Liste1", editor)->model()->rowCount(), 1);
     click("Bezeichnung12", editor);
     EXPECT_EQ(background(widget("kasten", editor)), QColor(192, 192, 192));
+    const QRect frame = widget("kasten", editor)->geometry(); // "Alle" to "Gelernt" over the grey frame
+    for (const char *name : {"Bezeichnung12", "Bezeichnung19"})
+        EXPECT_TRUE(widget(name, editor)->x() >= frame.left() && widget(name, editor)->geometry().right() <= frame.right())
+            << name;
 
     platform.expectMessage(); // the comma
     platform.expectMessage(); // the Omega

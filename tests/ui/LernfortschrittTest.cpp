@@ -8,6 +8,7 @@
 #include "ui/Form7.h"
 #include "ui/Lernfortschritt.h"
 #include "ui/Widgets.h"
+#include "ui/WordField.h"
 
 #include <QAreaSeries>
 #include <QApplication>
@@ -117,5 +118,12 @@ TEST_F(FormTest, ARecordThatCannotBeWrittenIsAQuietNote)
     type(QStringLiteral("Zug"));
     QCoreApplication::sendPostedEvents();
     EXPECT_TRUE(widget("Verlaufshinweis")->isVisible());
+    // whole, beside the "Schrift" button and not under it
+    auto *note = widget<ui::WordField>("Verlaufshinweis");
+    EXPECT_EQ(note->text(), QStringLiteral("Der Verlauf wird nicht gespeichert."));
+    EXPECT_FALSE(note->fitted().cut);
+    EXPECT_FALSE(note->geometry().intersects(widget("Schrift")->geometry()));
+    for (const QRectF &glyph : note->glyphBounds())
+        EXPECT_TRUE(QRectF(note->rect()).contains(glyph));
     EXPECT_TRUE(platform.messages().empty());
 }
