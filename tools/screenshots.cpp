@@ -238,7 +238,9 @@ int main(int argc, char **argv)
         zek::ui::ImportDialog preview(
             {QStringLiteral("Wortliste importieren"),
              QStringLiteral("4 neue Karten, 2 schon vorhanden, 2 abgelehnt"),
-             {QStringLiteral("Zeile 5: kein Grundwort"), QStringLiteral("Zeile 8: ein Feld enthält ein Komma")},
+             {QStringLiteral("Zeile 5: kein UTF-8 (Zeichensatz gemischt)"),
+              QStringLiteral(
+                  "Zeile 8: ein unsichtbares Steuerzeichen (U+200B) lässt sich nicht in der Kartei speichern")},
              {{QStringLiteral("Apfel"), QStringLiteral("Äpfel"), QStringLiteral("Der Apfel ist rot.")},
               {QStringLiteral("Fahrrad"), QStringLiteral("Fahrräder"), QStringLiteral("Das Fahrrad hat eine Klingel.")},
               {QStringLiteral("Straße"), QStringLiteral("Straßen"), QStringLiteral("Die Straße ist nass.")},
@@ -361,5 +363,21 @@ int main(int argc, char **argv)
     });
     qt.messageBox({QStringLiteral("ZEK-Rechtschreibkartei"), QStringLiteral("Die ZEK-Rechtschreibkartei beenden?\r"),
                    zek::Buttons::YesNo, zek::Icon::Critical, zek::Answer::No});
+
+    // the spelling question before a card is saved
+    QTimer::singleShot(100, [&] {
+        QWidget *box = QApplication::activeModalWidget();
+        if (!box)
+            return;
+        box->grab().save(out.filePath(QStringLiteral("spelling-question.png")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("spelling-question.png"))));
+        box->close();
+    });
+    zek::Choice spelling;
+    spelling.title = QStringLiteral("Rechtschreibung");
+    spelling.text = QStringLiteral("„Fahrad“ steht nicht im Wörterbuch. Meinten Sie: Fahrrad, Fahrada, Fachrad?");
+    spelling.buttons = {QStringLiteral("„Fahrrad“ nehmen"), QStringLiteral("So speichern"), QStringLiteral("Zurück")};
+    spelling.defaultButton = 2;
+    qt.choiceBox(spelling);
     return 0;
 }

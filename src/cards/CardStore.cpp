@@ -71,7 +71,7 @@ bool writeReplacing(const QString &path, const QByteArray &bytes)
 
 CardStore::CardStore(const QString &folder, Platform &platform) : m_folder(folder), m_platform(platform) {}
 
-bool CardStore::loadCardList(const QString &fileName, bool blockError)
+bool CardStore::loadCardList(const QString &fileName, bool blockError, QString *unreadable)
 {
     m_cards.clear();
     m_saved.clear();
@@ -84,10 +84,13 @@ bool CardStore::loadCardList(const QString &fileName, bool blockError)
         return takeIndex(std::move(*early), blockError);
     QByteArray bytes;
     if (fileName.isEmpty() || !readWholeFile(filePath(m_folder, fileName), bytes)) {
-        m_platform.messageBox({QStringLiteral("Dateifehler"),
-                               QStringLiteral("Die Kartei '%1' kann nicht gelesen werden.\r"
-                                              "Die Datei wird nicht überschrieben.\r")
-                                   .arg(fileName)});
+        const QString text = QStringLiteral("Die Kartei '%1' kann nicht gelesen werden.\r"
+                                            "Die Datei wird nicht überschrieben.\r")
+                                 .arg(fileName);
+        if (unreadable)
+            *unreadable = text;
+        else
+            m_platform.messageBox({QStringLiteral("Dateifehler"), text});
         return false;
     }
 
@@ -130,10 +133,7 @@ bool CardStore::hasBaseWordAt(qsizetype position) const
     return m_decoded ? !m_cards[position].baseWord.isEmpty() : m_index.hasBaseWord(position);
 }
 
-CardEntry CardStore::cardAt(qsizetype position) const
-{
-    return m_decoded ? m_cards[position] : m_index.card(position);
-}
+CardEntry CardStore::cardAt(qsizetype position) const { return m_decoded ? m_cards[position] : m_index.card(position); }
 
 void CardStore::setCards(CardList cards)
 {
@@ -145,20 +145,27 @@ bool CardStore::saveCardList(const QString &name, OnFailure onFailure)
 {
     if (!isChanged())
         return true;
-    const auto fail = [&](const QString &reason) {
+    // a file that is gone cannot stay as it was
+    const auto fail = [&](const QString &reason, bool fileThere = true) {
         if (onFailure == OnFailure::Quiet)
             return false;
         if (onFailure == OnFailure::RevertThenTell)
             m_cards = m_saved;
         m_platform.messageBox({QStringLiteral("Speicherfehler"),
                                QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r") + reason
-                                   + QStringLiteral("Die Datei bleibt, wie sie war.\r")});
+                                   + (fileThere ? QStringLiteral("Die Datei bleibt, wie sie war.\r") : QString())});
         return false;
     };
     // A list that was never read, or one read from another file, must not
     // be written over the current file.
-    if (!m_loaded || m_savedFile != name)
+    if (!m_loaded || m_savedFile != name) {
+        if (!QFileInfo::exists(filePath(m_folder, name)))
+            return fail(QStringLiteral("Die Datei '%1' ist nicht mehr da (gelöscht, umbenannt oder der Ordner "
+                                       "nicht erreichbar).\r")
+                            .arg(name),
+                        false);
         return fail(QStringLiteral("Die Datei '%1' konnte nicht gelesen werden.\r").arg(name));
+    }
 
     QByteArray bytes;
     QChar bad;

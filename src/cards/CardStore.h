@@ -24,8 +24,9 @@ public:
     // Empties the list and reads the card file into it. A file that ends
     // inside a card shows the block error (unless blockError is false); its
     // fields are kept as one more card. False, with a message, when the file
-    // cannot be read.
-    bool loadCardList(const QString &fileName, bool blockError = true);
+    // cannot be read; with unreadable given, the message is put there
+    // instead of shown, for the caller to show once its window is up to date.
+    bool loadCardList(const QString &fileName, bool blockError = true, QString *unreadable = nullptr);
 
     // Writes the list to the card file when it differs from what was last
     // loaded or saved. False when that failed; the old file stays as it was.

@@ -1,5 +1,6 @@
 #include "Settings.h"
 
+#include "ExtraFile.h"
 #include "Folder.h"
 
 #include <QFile>
@@ -89,10 +90,11 @@ QByteArray settingsBytes(const Settings &settings)
 
 Settings readSettings(const QString &folder)
 {
-    QFile file(filePath(folder, settingsFileName));
-    if (!file.open(QIODevice::ReadOnly) || file.size() > largestFile)
+    // one byte more than a settings file may have is enough to refuse a bigger one
+    const std::optional<QByteArray> bytes = readRegularFile(filePath(folder, settingsFileName), largestFile + 1);
+    if (!bytes || bytes->size() > largestFile)
         return {};
-    return parseSettings(file.read(largestFile));
+    return parseSettings(*bytes);
 }
 
 bool writeSettings(const QString &folder, const Settings &settings)

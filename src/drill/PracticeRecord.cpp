@@ -1,5 +1,6 @@
 #include "PracticeRecord.h"
 
+#include "cards/ExtraFile.h"
 #include "cards/Folder.h"
 #include "cards/Languages.h"
 
@@ -245,8 +246,8 @@ QList<RecordLine> readRecord(QByteArrayView bytes)
 
 QList<RecordLine> readRecordFile(const QString &folder)
 {
-    QFile file(filePath(folder, QString::fromUtf16(recordFileName)));
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    if (!openRegularFile(file, filePath(folder, QString::fromUtf16(recordFileName))))
         return {};
     // a block at a time, so that a big record is not held twice
     QList<RecordLine> lines;

@@ -3,6 +3,7 @@
 #include "WordList.h"
 
 #include "cards/CardStore.h"
+#include "cards/ExtraFile.h"
 #include "cards/Folder.h"
 #include "cards/Language.h"
 #include "cards/Settings.h"
@@ -84,7 +85,8 @@ void Editor::switchEditorLanguage(const QString &code)
 // The card file shown, read anew, and the cards of the filter picked out.
 void Editor::readCards(bool blockError)
 {
-    m_store.loadCardList(m_file, blockError);
+    QString unreadable; // said once the window shows the list as it is now
+    m_store.loadCardList(m_file, blockError, &unreadable);
     m_rows.clear();
     if (m_filter >= 0) {
         const CardList &cards = m_store.cards();
@@ -94,6 +96,8 @@ void Editor::readCards(bool blockError)
     }
     m_current = std::min(m_current, rowCount() - 1); // never a row that is gone
     emit rowsChanged();
+    if (!unreadable.isEmpty())
+        message(QStringLiteral("Dateifehler"), unreadable);
 }
 
 // The one current card: the scroller's value, the position label and the
@@ -179,11 +183,18 @@ void Editor::setFieldText(int field, const QString &text, qsizetype cursor)
         message(inputError, QStringLiteral("Der Text darf kein Komma enthalten!\r\r"));
         clean.remove(u',');
     }
-    if (!refused.isEmpty()) {
+    // Return in the phrase field, or a text of several lines pasted
+    if (text.contains(u'\r') || text.contains(u'\n') || text.contains(u'\u2028') || text.contains(u'\u2029'))
         message(inputError,
-                QStringLiteral("Das Zeichen %1 lässt sich nicht in der Kartei speichern!\r"
-                               "Es wird aus dem Text entfernt.\r\r")
-                    .arg(characterNames(refused)));
+                QStringLiteral("Eine Karte hat keine Zeilenumbrüche!\r"
+                               "Der Zeilenumbruch wird zu einem Leerzeichen.\r\r"));
+    if (!refused.isEmpty()) {
+        QString sentence = refusedCharacters(refused);
+        sentence[0] = sentence[0].toUpper();
+        message(inputError,
+                sentence
+                    + (refused.toUcs4().size() > 1 ? QStringLiteral("!\rSie werden aus dem Text entfernt.\r\r")
+                                                   : QStringLiteral("!\rEs wird aus dem Text entfernt.\r\r")));
     }
     shown = clean;
     m_selection = {};
@@ -195,12 +206,11 @@ void Editor::setFieldText(int field, const QString &text, qsizetype cursor)
 
 void Editor::clearField(int field) { setFieldText(field, QString()); }
 
-bool Editor::ensureAllCards(const QString &text)
+bool Editor::ensureAllCards(const QString &text, const QString &title)
 {
     if (m_filter < 0)
         return true;
-    message(QStringLiteral("Eingabe"),
-            text + QStringLiteral("\rDie Anzeige wird jetzt automatisch umgestellt ...\r\r"));
+    message(title, text + QStringLiteral("\rDie Anzeige wird jetzt automatisch umgestellt ...\r\r"));
     showAllCards();
     return false;
 }
@@ -260,7 +270,7 @@ void Editor::insertNewCard()
         message(inputError,
                 QStringLiteral("Die Kartei ist voll: Sie fasst höchstens %1 Karten.\r"
                                "Die neue Karte wird nicht eingefügt.\r\r")
-                    .arg(maxCards));
+                    .arg(germanNumber(maxCards)));
         return;
     }
     if (!spellingAgreed())
@@ -277,13 +287,17 @@ void Editor::changeCurrentCard()
     if (m_current < 0)
         return;
     const std::array<QString, 3> text = trimmed(m_fields);
-    if (text[0].isEmpty() || m_fields[1].isEmpty() || m_fields[2].isEmpty()) {
+    // a card keeps the shape it has: a related word or phrase it never had
+    // (a word list's line with the word alone) may stay empty
+    const qsizetype position = positionOf(m_current);
+    const CardEntry &card = m_store.cards()[position];
+    if (text[0].isEmpty() || (m_fields[1].isEmpty() && !card.relatedWord.trimmed().isEmpty())
+        || (m_fields[2].isEmpty() && !card.phrase.trimmed().isEmpty())) {
         message(inputError, QStringLiteral("Es sind Leerzeilen vorhanden!\rBitte die Einträge ergänzen ...\r"));
         return;
     }
     if (!spellingAgreed())
         return;
-    const qsizetype position = positionOf(m_current);
     m_store.setCard(position, {m_store.cards()[position].box, text[0], text[1], text[2]});
     commitChanges();
 }
@@ -432,12 +446,18 @@ void Editor::printCards(const CardList &cards, bool onePage)
     emit changed();
     Answer answer;
     if (onePage) {
-        // one page: the cards that fit on it
-        pages.resize(1);
-        answer = m_platform.messageBox({QStringLiteral("1 Druckseite"),
-                                        QString::fromUtf8(words.page) + QLatin1Char(' ')
-                                            + QString::number(m_current + 1) + QStringLiteral(" ausdrucken?\r\r"),
-                                        Buttons::YesNo, Icon::Question, Answer::No});
+        // the cards of one page, on as many sheets as they need: a long text
+        // goes on over the next, and the question says how many
+        const bool more = pages.size() > 1;
+        answer = m_platform.messageBox(
+            {more ? QStringLiteral("%1 Druckseiten").arg(pages.size()) : QStringLiteral("1 Druckseite"),
+             QString::fromUtf8(words.page) + QLatin1Char(' ') + QString::number(m_current + 1)
+                 + QStringLiteral(" ausdrucken?\r")
+                 + (more ? QStringLiteral("Ihre Karten sind so lang, dass sie %1 Druckseiten brauchen.\r")
+                               .arg(pages.size())
+                         : QString())
+                 + u'\r',
+             Buttons::YesNo, Icon::Question, Answer::No});
     } else {
         answer =
             m_platform.messageBox({QLatin1Char(' ') + QString::number(pages.size()) + QStringLiteral(" Druckseiten"),
@@ -474,18 +494,17 @@ const QString wordListFilter = QStringLiteral("Wortlisten (*.csv *.txt)");
 void Editor::importWordList()
 {
     const QString title = QStringLiteral("Wortliste importieren");
-    ensureAllCards(QStringLiteral("Zum Importieren müssen alle Einträge sichtbar sein!"));
+    ensureAllCards(QStringLiteral("Zum Importieren müssen alle Einträge sichtbar sein!"),
+                   QStringLiteral("Wortliste importieren: alle Einträge anzeigen"));
     emit changed();
     const QString path = m_platform.openFileName({title, m_store.folder(), wordListFilter});
     if (path.isEmpty())
         return;
     const QString unchanged = QStringLiteral("Die Kartei bleibt, wie sie war.\r");
-    QFile file(path);
-    QByteArray bytes;
     // one byte more than a list may have is enough to refuse a bigger file
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(maxWordListBytes + 1);
-    if (!file.isOpen() || file.error() != QFileDevice::NoError) {
+    const std::optional<QByteArray> read = readRegularFile(path, maxWordListBytes + 1);
+    const QByteArray bytes = read.value_or(QByteArray());
+    if (!read) {
         message(title,
                 QStringLiteral("Die Datei '%1' kann nicht gelesen werden.\r").arg(QFileInfo(path).fileName())
                     + unchanged);
@@ -563,8 +582,11 @@ QString Editor::spellingToolTip() const
 }
 
 // Before a card is saved, each word of its three fields that the dictionary
-// does not know is asked about, once, in order: "Ja" takes it as it is,
-// "Nein" goes back to the field with the word selected and saves nothing.
+// does not know is asked about, once, in order. Each button says what it
+// does: "„Fahrrad“ nehmen" puts the first suggestion in place of the word
+// and saves nothing yet, "So speichern" takes the word as it is, "Zurück"
+// (the default) goes back to the field with the word selected and saves
+// nothing.
 bool Editor::spellingAgreed()
 {
     m_selection = {};
@@ -578,18 +600,31 @@ bool Editor::spellingAgreed()
             if (asked.contains(word))
                 continue;
             asked.append(word);
-            QString question = QStringLiteral("„%1“ steht nicht im Wörterbuch.").arg(word);
-            if (const QStringList suggestions = m_spelling.suggestions(word, 3); !suggestions.isEmpty())
-                question += QStringLiteral(" Meinten Sie: %1?").arg(suggestions.join(QStringLiteral(", ")));
+            Choice question;
+            question.title = QStringLiteral("Rechtschreibung");
+            question.text = QStringLiteral("„%1“ steht nicht im Wörterbuch.").arg(word);
+            const QStringList suggestions = m_spelling.suggestions(word, 3);
+            const QString taken = fieldText(suggestions.value(0)).remove(u',');
+            if (!suggestions.isEmpty())
+                question.text += QStringLiteral(" Meinten Sie: %1?").arg(suggestions.join(QStringLiteral(", ")));
+            if (!taken.isEmpty())
+                question.buttons << QStringLiteral("„%1“ nehmen").arg(taken);
+            question.buttons << QStringLiteral("So speichern") << QStringLiteral("Zurück");
+            question.defaultButton = question.buttons.size() - 1;
             emit changed();
-            if (m_platform.messageBox(
-                    {QStringLiteral("Rechtschreibung"), question, Buttons::YesNo, Icon::Question, Answer::No})
-                != Answer::Yes) {
+            const qsizetype chosen = m_platform.choiceBox(question);
+            if (question.buttons[chosen] == QStringLiteral("So speichern"))
+                continue;
+            if (chosen == 0 && !taken.isEmpty()) {
+                m_fields[field - 1] = text.left(span.start) + taken + text.mid(span.start + span.length);
+                m_cursors[field - 1] = -1;
+                m_selection = {field, span.start, taken.size()};
+            } else {
                 m_selection = {field, span.start, span.length};
-                emit changed();
-                emit focusField(field);
-                return false;
             }
+            emit changed();
+            emit focusField(field);
+            return false;
         }
     }
     return true;

@@ -136,7 +136,7 @@ signals:
 private:
     void readCards(bool blockError);
     void setCurrent(qsizetype row);
-    bool ensureAllCards(const QString &text);
+    bool ensureAllCards(const QString &text, const QString &title = QStringLiteral("Eingabe"));
     bool commitChanges();
     void message(const QString &title, const QString &text);
     void printCards(const CardList &cards, bool onePage);
@@ -167,6 +167,5 @@ private:
     QList<SpellingFinding> m_findings;
     mutable QHash<QString, QString> m_firstSuggestions; // by word
 };
-
 
 } // namespace zek

@@ -1,5 +1,6 @@
 #include "Spelling.h"
 
+#include "cards/ExtraFile.h"
 #include "cards/Folder.h"
 #include "cards/Languages.h"
 
@@ -62,12 +63,17 @@ QList<WordSpan> splitWords(const QString &text)
 
 QStringList readOwnWords(const QByteArray &bytes)
 {
-    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-    const QString text = decoder.decode(bytes); // skips a byte order mark
+    // read as a word list is read: a Windows editor's file stays right, and
+    // a line saved in another character set than the rest is passed over
+    const DecodedText decoded = decodeText(bytes);
+    if (decoded.damaged)
+        return {};
     QStringList words;
-    for (const QString &line : text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
+    qsizetype number = 0;
+    for (const QString &line : decoded.text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")))) {
+        ++number;
         const QString word = line.trimmed().normalized(QString::NormalizationForm_C);
-        if (word.isEmpty() || word.size() > longestWord || word.contains(QChar::ReplacementCharacter))
+        if (word.isEmpty() || word.size() > longestWord || decoded.foreignLines.contains(number))
             continue;
         const QList<WordSpan> spans = splitWords(word);
         if (spans.size() == 1 && spans[0].length == word.size())
@@ -147,9 +153,9 @@ Spelling::Spelling(const QString &cardFolder, QStringList dictionaryFolders)
 void Spelling::readOwnWordList()
 {
     QStringList words;
-    QFile file(filePath(m_folder, QString::fromUtf16(ownWordsFileName)));
-    if (file.open(QIODevice::ReadOnly))
-        words = readOwnWords(file.read(largestWordList));
+    if (const std::optional<QByteArray> bytes =
+            readRegularFile(filePath(m_folder, QString::fromUtf16(ownWordsFileName)), largestWordList))
+        words = readOwnWords(*bytes);
     if (words == m_ownWords)
         return;
     // the dictionaries read hold the old list: they are read anew
@@ -283,10 +289,14 @@ bool Spelling::addOwnWord(const QString &word, QString *error)
     };
     QByteArray bytes;
     if (QFileInfo::exists(path)) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
+        QFile file;
+        if (!openRegularFile(file, path))
             return fail(QStringLiteral("Die Datei '%1' konnte nicht gelesen werden.\r").arg(name));
         bytes = file.readAll();
+        // a list a Windows editor saved goes on in UTF-8 as a whole, so that
+        // its words and the new one are read in one character set
+        if (const DecodedText decoded = decodeText(bytes); !bytes.isValidUtf8() && !decoded.damaged)
+            bytes = decoded.text.toUtf8();
     }
     if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
         bytes += "\r\n";

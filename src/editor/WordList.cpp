@@ -1,7 +1,7 @@
 #include "WordList.h"
 
 #include "FieldText.h"
-#include "cards/Cp1252.h"
+#include "cards/ExtraFile.h"
 
 #include <QHash>
 #include <QSet>
@@ -13,39 +13,32 @@
 namespace zek {
 namespace {
 
-// The file as text, or why it is none.
-bool decodeWordList(QByteArrayView bytes, QString &text, QString &error)
+// The file as text, or why it is none; the lines that are not in the
+// character set of the rest in foreignLines.
+bool decodeWordList(QByteArrayView bytes, QString &text, QList<qsizetype> &foreignLines, QString &error)
 {
     if (bytes.isEmpty()) {
         error = QStringLiteral("Die Datei ist leer: Sie enthält keine Wörter.\r");
         return false;
     }
-    const auto damaged = [&] {
+    const bool utf16 = bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff");
+    // no text file holds a NUL: a picture, a zipped table, a word processor's file
+    DecodedText decoded;
+    if (utf16 || !bytes.contains('\0'))
+        decoded = decodeText(bytes);
+    if (decoded.damaged) {
         error = QStringLiteral("Die Datei ist beschädigt: Ihre Zeichen lassen sich nicht lesen.\r"
                                "Bitte die Tabelle noch einmal als CSV speichern.\r");
         return false;
-    };
-    const bool utf16le = bytes.startsWith("\xff\xfe"), utf16be = bytes.startsWith("\xfe\xff");
-    if (utf16le || utf16be) {
-        QStringDecoder decoder(utf16le ? QStringConverter::Utf16LE : QStringConverter::Utf16BE,
-                               QStringConverter::Flag::Stateless);
-        text = decoder.decode(bytes.sliced(2));
-        if (decoder.hasError() || bytes.size() % 2 != 0)
-            return damaged();
-    } else if (bytes.startsWith("\xef\xbb\xbf")) {
-        if (!bytes.sliced(3).isValidUtf8())
-            return damaged(); // the mark says UTF-8, the bytes are not
-        text = QString::fromUtf8(bytes.sliced(3));
-    } else if (!bytes.contains('\0')) {
-        text = bytes.isValidUtf8() ? QString::fromUtf8(bytes) : cp1252::decode(bytes);
     }
-    // no text file holds a NUL: a picture, a zipped table, a word processor's file
-    if ((bytes.contains('\0') && text.isEmpty()) || text.contains(QChar(u'\0'))) {
+    if ((bytes.contains('\0') && decoded.text.isEmpty()) || decoded.text.contains(QChar(u'\0'))) {
         error = QStringLiteral("Die Datei ist keine Wortliste: Sie enthält keinen Text, sondern andere Daten\r"
                                "(zum Beispiel eine Tabelle im Format des Tabellenprogramms).\r"
                                "Bitte die Tabelle als CSV speichern.\r");
         return false;
     }
+    text = std::move(decoded.text);
+    foreignLines = std::move(decoded.foreignLines);
     return true;
 }
 
@@ -93,7 +86,7 @@ QChar findSeparator(const QString &text)
 
 // One line of the table: its fields as they stand in the file.
 struct Row {
-    qsizetype line = 0;
+    qsizetype line = 0, lastLine = 0;
     QStringList fields;
     bool unclosedQuote = false;
 };
@@ -152,6 +145,7 @@ QList<Row> splitRows(const QString &text, QChar separator, qsizetype limit)
             }
             break;
         }
+        row.lastLine = line;
         if (i < n)
             passLineEnd();
         if (std::any_of(row.fields.begin(), row.fields.end(), [](const QString &f) { return !f.trimmed().isEmpty(); }))
@@ -160,24 +154,65 @@ QList<Row> splitRows(const QString &text, QChar separator, qsizetype limit)
     return rows;
 }
 
-// A header names the columns: one of them is "Grundwort", "Lernwort" or
-// "Wort".
-bool isHeader(const Row &row)
+// What a column of the table holds: a card's three texts, or what the
+// import passes over (a number, a box).
+enum class Column { Base, Related, Phrase, PassedOver, Unused };
+
+// The column a header word names, in German, English or French; Unused for
+// a word that names none.
+Column columnNamed(const QString &field)
 {
-    return std::any_of(row.fields.begin(), row.fields.end(), [](const QString &f) {
-        QString name = f.trimmed();
-        if (name.endsWith(u':'))
-            name.chop(1);
-        for (const char *word : {"Grundwort", "Lernwort", "Wort"})
-            if (name.compare(QLatin1String(word), Qt::CaseInsensitive) == 0)
-                return true;
-        return false;
-    });
+    QString name = field.trimmed().toLower();
+    if (name.endsWith(u':'))
+        name.chop(1);
+    static const struct {
+        Column column;
+        const char16_t *names;
+    } words[] = {
+        {Column::Base, u"grundwort|grundwörter|wort|wörter|lernwort|lernwörter|word|words|base word|mot|mots"},
+        {Column::Related,
+         u"verwandtes wort|verwandte wörter|wortfamilie|familie|related word|related words|word family|"
+         u"mot apparenté|mots apparentés|famille|famille de mots"},
+        {Column::Phrase, u"phrase|phrasen|satz|sätze|beispiel|wortbeispiel|beispielsatz|sentence|example|exemple"},
+        {Column::PassedOver, u"nr|nr.|nummer|no|no.|number|n°|numéro|#|fach|box|boîte"},
+    };
+    for (const auto &w : words)
+        if (QStringView(w.names).split(u'|').contains(QStringView(name)))
+            return w.column;
+    return Column::Unused;
+}
+
+// A first line whose every field is a header word (and one of them names the
+// base word) names the columns; then the columns are read by their names. A
+// name given twice reads its first column; a word the base word's column
+// has already goes to the related word's where that is free ("Wort;Wörter").
+// Columns behind the named ones hold the texts not named, in their order.
+// Without a header the columns are the base word, the related word and the
+// phrase.
+QList<Column> headerColumns(const Row &row)
+{
+    QList<Column> columns;
+    bool named[3] = {};
+    for (const QString &field : row.fields) {
+        Column c = field.trimmed().isEmpty() ? Column::Unused : columnNamed(field);
+        if (c == Column::Unused && !field.trimmed().isEmpty())
+            return {};
+        if (c == Column::Base && named[0])
+            c = Column::Related;
+        if (c <= Column::Phrase) {
+            if (named[int(c)])
+                c = Column::Unused;
+            else
+                named[int(c)] = true;
+        }
+        columns << c;
+    }
+    return named[0] ? columns : QList<Column>();
 }
 
 QString countOf(qsizetype n, const char *one, const char *more)
 {
-    return QString::number(n) + QLatin1Char(' ') + QString::fromUtf8(n == 1 ? one : more);
+    return germanNumber(n) + QLatin1Char(' ') + QString::fromUtf8(n == 1 ? one : more);
 }
 
 } // namespace
@@ -194,8 +229,8 @@ CardList WordListImport::newCards() const
 
 QString WordListImport::countsText() const
 {
-    return countOf(newCount, "neue Karte", "neue Karten") + QStringLiteral(", ") + QString::number(presentCount)
-        + QStringLiteral(" schon vorhanden, ") + QString::number(refusedCount) + QStringLiteral(" abgelehnt");
+    return countOf(newCount, "neue Karte", "neue Karten") + QStringLiteral(", ") + germanNumber(presentCount)
+        + QStringLiteral(" schon vorhanden, ") + germanNumber(refusedCount) + QStringLiteral(" abgelehnt");
 }
 
 QStringList WordListImport::refusedTexts() const
@@ -203,7 +238,7 @@ QStringList WordListImport::refusedTexts() const
     QStringList texts;
     for (const WordListLine &line : lines)
         if (line.verdict == WordListLine::Verdict::Refused)
-            texts << QStringLiteral("Zeile %1: %2").arg(line.number).arg(line.reason);
+            texts << QStringLiteral("Zeile %1: %2").arg(germanNumber(line.number), line.reason);
     return texts;
 }
 
@@ -216,16 +251,24 @@ WordListImport readWordList(QByteArrayView bytes, const CardList &cards)
                            .arg(maxWordListBytes / (1024 * 1024));
         return result;
     }
-    if (!decodeWordList(bytes, text, result.error))
+    QList<qsizetype> foreignLines;
+    if (!decodeWordList(bytes, text, foreignLines, result.error))
         return result;
     const QChar separator = findSeparator(text);
     // a header and as many words as a list holds, and one line more to see
     // that there are too many
     QList<Row> rows = splitRows(text, separator, maxCards + 1);
-    qsizetype shift = 0;
-    if (!rows.isEmpty() && isHeader(rows.front())) {
-        shift = rows.front().fields.front().trimmed().compare(QLatin1String("Fach"), Qt::CaseInsensitive) == 0;
+    QStringList header;
+    QList<Column> columns = rows.isEmpty() ? QList<Column>() : headerColumns(rows.front());
+    if (!columns.isEmpty()) {
+        header = rows.front().fields;
         rows.removeFirst();
+        // columns behind the header's names hold the texts it does not name, in order
+        for (const Column c : {Column::Base, Column::Related, Column::Phrase})
+            if (!columns.contains(c))
+                columns << c;
+    } else {
+        columns = {Column::Base, Column::Related, Column::Phrase};
     }
     if (rows.isEmpty()) {
         result.error = QStringLiteral("Die Datei ist leer: Sie enthält keine Wörter.\r");
@@ -234,7 +277,7 @@ WordListImport readWordList(QByteArrayView bytes, const CardList &cards)
     if (rows.size() > maxCards) {
         result.error = QStringLiteral("Die Datei hat mehr als %1 Zeilen mit Wörtern.\r"
                                       "Eine Kartei fasst höchstens %1 Karten.\r")
-                           .arg(maxCards);
+                           .arg(germanNumber(maxCards));
         return result;
     }
 
@@ -250,33 +293,44 @@ WordListImport readWordList(QByteArrayView bytes, const CardList &cards)
         line.number = row.line;
         QString refused;
         std::array<QString, 3> texts;
-        for (qsizetype k = 0; k < 3; ++k)
-            texts[std::size_t(k)] = fieldText(row.fields.value(shift + k), &refused).trimmed();
-        line.card = {QStringLiteral("1"), texts[0], texts[1], texts[2]};
-        const bool moreColumns = std::any_of(row.fields.begin() + std::min(row.fields.size(), shift + 3),
-                                             row.fields.end(), [](const QString &f) { return !f.trimmed().isEmpty(); });
         QString &reason = line.reason;
-        if (row.unclosedQuote)
+        for (qsizetype k = 0; k < row.fields.size(); ++k) {
+            const Column column = columns.value(k, Column::Unused);
+            if (column <= Column::Phrase) {
+                texts[std::size_t(column)] = fieldText(row.fields[k], &refused).trimmed();
+            } else if (column == Column::Unused && reason.isEmpty() && !row.fields[k].trimmed().isEmpty()) {
+                if (header.isEmpty())
+                    reason = QStringLiteral("mehr als drei Spalten mit Text");
+                else if (k < header.size())
+                    reason = QStringLiteral("die Spalte „%1“ steht zweimal in der Kopfzeile").arg(header[k].trimmed());
+                else
+                    reason = QStringLiteral("Text in einer Spalte ohne Namen in der Kopfzeile");
+            }
+        }
+        line.card = {QStringLiteral("1"), texts[0], texts[1], texts[2]};
+        const bool foreign = std::any_of(foreignLines.begin(), foreignLines.end(),
+                                         [&](qsizetype n) { return n >= row.line && n <= row.lastLine; });
+        if (foreign)
+            reason = QStringLiteral("kein UTF-8 (Zeichensatz gemischt)");
+        else if (row.unclosedQuote)
             reason = QStringLiteral("ein Anführungszeichen wird nicht geschlossen");
-        else if (moreColumns)
-            reason = QStringLiteral("mehr als drei Spalten mit Text");
-        else if (texts[0].isEmpty())
+        else if (reason.isEmpty() && texts[0].isEmpty()) // else: a column with text that is not read
             reason = QStringLiteral("kein Grundwort");
-        else if (std::any_of(texts.begin(), texts.end(), [](const QString &t) { return t.contains(u','); }))
+        else if (reason.isEmpty()
+                 && std::any_of(texts.begin(), texts.end(), [](const QString &t) { return t.contains(u','); }))
             reason = QStringLiteral("ein Feld enthält ein Komma");
-        else if (!refused.isEmpty())
-            reason =
-                QStringLiteral("das Zeichen %1 lässt sich nicht in der Kartei speichern").arg(characterNames(refused));
+        else if (reason.isEmpty() && !refused.isEmpty())
+            reason = refusedCharacters(refused);
         if (!reason.isEmpty()) {
             line.verdict = WordListLine::Verdict::Refused;
         } else if (present.contains(texts[0])) {
             line.verdict = WordListLine::Verdict::Present;
         } else if (const auto seen = firstLine.constFind(texts[0]); seen != firstLine.cend()) {
             line.verdict = WordListLine::Verdict::Refused;
-            reason = QStringLiteral("das Wort steht schon in Zeile %1").arg(*seen);
+            reason = QStringLiteral("das Wort steht schon in Zeile %1").arg(germanNumber(*seen));
         } else if (result.newCount >= room) {
             line.verdict = WordListLine::Verdict::Refused;
-            reason = QStringLiteral("die Kartei ist voll (höchstens %1 Karten)").arg(maxCards);
+            reason = QStringLiteral("die Kartei ist voll (höchstens %1 Karten)").arg(germanNumber(maxCards));
         } else {
             firstLine.insert(texts[0], line.number);
         }

@@ -26,6 +26,17 @@ struct Message {
     Answer defaultButton = Answer::Ok;
 };
 
+// A box whose buttons say what each does ("„Fahrrad“ nehmen", "So
+// speichern", "Zurück"), for a question that Ja and Nein would leave open.
+// Esc and the window's frame give the default button.
+struct Choice {
+    QString title;
+    QString text;
+    QStringList buttons; // the captions, left to right
+    qsizetype defaultButton = 0;
+    Icon icon = Icon::Question;
+};
+
 // A file dialog: its title, the folder it starts in or the file it
 // suggests, and the filter of the files it lists ("Wortlisten (*.csv *.txt)").
 struct FileDialog {
@@ -48,6 +59,10 @@ public:
 
     // Modal; the buttons read "OK", or "Ja" and "Nein".
     virtual Answer messageBox(const Message &message) = 0;
+
+    // Modal; the index of the button chosen. Where no box can be shown, the
+    // default.
+    virtual qsizetype choiceBox(const Choice &choice) { return choice.defaultButton; }
 
     // Modal input box with "OK" and "Abbrechen"; Cancel gives the empty text.
     virtual QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) = 0;

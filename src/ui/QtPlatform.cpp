@@ -67,6 +67,28 @@ Answer QtPlatform::messageBox(const Message &message)
     return box.clickedButton() == yes ? Answer::Yes : Answer::No;
 }
 
+qsizetype QtPlatform::choiceBox(const Choice &choice)
+{
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(screenText(choice.title));
+    box.setText(screenText(choice.text));
+    box.setTextFormat(Qt::PlainText);
+    if (choice.icon == Icon::Question)
+        box.setIcon(QMessageBox::Question);
+    else if (choice.icon == Icon::Critical)
+        box.setIcon(QMessageBox::Critical);
+    // ActionRole keeps the buttons in the order given on every desktop
+    QList<QPushButton *> buttons;
+    for (const QString &caption : choice.buttons)
+        buttons << box.addButton(QString(caption).replace(u'&', QStringLiteral("&&")), QMessageBox::ActionRole);
+    QPushButton *standard = buttons.value(choice.defaultButton);
+    box.setDefaultButton(standard);
+    box.setEscapeButton(standard);
+    execKeepingFocus(box);
+    const qsizetype chosen = buttons.indexOf(box.clickedButton());
+    return chosen < 0 ? choice.defaultButton : chosen;
+}
+
 QString QtPlatform::inputBox(const QString &prompt, const QString &title, const QString &defaultText)
 {
     QInputDialog dialog(QApplication::activeWindow());

@@ -1,6 +1,5 @@
 #pragma once
 
-
 #include "platform/Platform.h"
 
 #include <QHash>
@@ -53,6 +52,7 @@ public:
     // nobody sees in that frame.
     void afterFirstPaint(QWidget *window, std::function<void()> command);
     Answer messageBox(const Message &message) override;
+    qsizetype choiceBox(const Choice &choice) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
     int secondsSinceMidnight() const override;
     PrinterMetrics printerMetrics(const QString &font, double points) override;

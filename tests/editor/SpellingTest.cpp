@@ -44,6 +44,7 @@ TEST(Spelling, ReadsTheOwnWordListWhateverItsBytes)
         {"byte order mark, CR LF", "\xef\xbb\xbfTomasz\r\nAnouk\r\n", "Tomasz|Anouk"},
         {"LF, CR, blanks and empty lines", "  Tomasz \n\n\rAnouk", "Tomasz|Anouk"},
         {"a damaged line is skipped", "Tomasz\r\nAn\xffouk\r\nM\xc3\xbcller", "Tomasz|Müller"},
+        {"Windows-1252 from a Windows editor", "M\xfcller\r\nZo\xeb\r\n", "Müller|Zoë"},
         {"several words, a number: skipped", "Anouk Meier\r\n2024\r\nJean-Luc", "Jean-Luc"},
         {"binary", QByteArray("\x00\x01\x02\xfe\xff\x00", 6), ""},
     };

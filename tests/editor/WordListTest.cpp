@@ -49,6 +49,8 @@ TEST(WordList, ReadsAndJudgesEachLine)
         {"UTF-8 with byte order mark and semicolons", "\xef\xbb\xbfGrundwort;Verwandtes Wort;Phrase\r\nB\xc3\xa4r;B\xc3\xa4ren;Der B\xc3\xa4r brummt.\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Bär/Bären/Der Bär brummt."},
         {"UTF-8 without mark", "K\xc3\xa4se;Stra\xc3\x9f" "e\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Käse/Straße/"},
         {"Windows-1252 where the bytes are no UTF-8", "Wort;Familie;Satz\r\nB\xe4r;B\xe4ren;Der B\xe4r brummt \x84laut\x93.\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Bär/Bären/Der Bär brummt „laut“."},
+        {"UTF-8 but for one line: that line refused", "Gem\xc3\xbcse;Gem\xc3\xbcsesuppe\r\nK\xe4se;K\xe4sebrot\r\nM\xc3\xb6hre\r\n",
+         "2 neue Karten, 0 schon vorhanden, 1 abgelehnt\nZeile 2: kein UTF-8 (Zeichensatz gemischt)\n1:Gemüse/Gemüsesuppe/\n1:Möhre//"},
         {"UTF-16 after its mark, tabs", utf16le("Grundwort\tVerwandtes Wort\r\nÖl\tölig\r\n"), "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Öl/ölig/"},
         {"damaged UTF-8 after the mark", "\xef\xbb\xbf" "B\xe4r\r\n", "Die Datei ist beschädigt: Ihre Zeichen lassen sich nicht lesen.\rBitte die Tabelle noch einmal als CSV speichern.\r"},
         {"NUL bytes: no text", QByteArray("PK\x03\x04\x00\x00", 6), "Die Datei ist keine Wortliste: Sie enthält keinen Text, sondern andere Daten\r(zum Beispiel eine Tabelle im Format des Tabellenprogramms).\rBitte die Tabelle als CSV speichern.\r"},
@@ -74,19 +76,23 @@ TEST(WordList, ReadsAndJudgesEachLine)
         // the header
         {"Lernwort names the columns", "Lernwort;Familie\r\nMaus\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Maus//"},
         {"a first word that names none is a card", "Wortschatz;Wortsch\xc3\xa4tze\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Wortschatz/Wortschätze/"},
+        {"the header's names choose the columns", "Nr;Grundwort;Verwandtes Wort;Phrase\r\n7;Maus;M\xc3\xa4use;Die Maus piept.\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Maus/Mäuse/Die Maus piept."},
+        {"in any order and case", " satz ;WORD\r\nDie Maus piept.;Maus\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Maus//Die Maus piept."},
+        {"a first line not wholly header words is a card", "Wort;W\xc3\xb6rter;Das Wort ist lang.\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Wort/Wörter/Das Wort ist lang."},
         {"Fach first: an export's columns", "Fach;Grundwort;Verwandtes Wort;Phrase\r\n3;Maus;M\xc3\xa4use;Die Maus piept.\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Maus/Mäuse/Die Maus piept."},
         // cleaned as typed, judged as the editor judges
-        {"blanks trimmed, no-break spaces and tabs blanks, letters composed", " Mu\xcc\x88ll ;a\xc2\xa0" "b;\"c\td \"\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Müll/a b/c d"},
+        {"blanks trimmed, spaces of word processors and tabs blanks, letters composed", " Mu\xcc\x88ll ;a\xc2\xa0" "b;\"c\td\xe2\x80\xaf! \"\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Müll/a b/c d !"},
         {"the same base word is there already, another case is not", "Hund;Hunde\r\nhund\r\n", "1 neue Karte, 1 schon vorhanden, 0 abgelehnt\n1:hund//"},
         {"refused: no base word", ";Hunde;Der Hund\r\n", "0 neue Karten, 0 schon vorhanden, 1 abgelehnt\nZeile 1: kein Grundwort"},
         {"refused: a comma in a field", "Maus\tM\xc3\xa4use\tklein, grau\r\n", "0 neue Karten, 0 schon vorhanden, 1 abgelehnt\nZeile 1: ein Feld enthält ein Komma"},
-        {"refused: a character Windows-1252 cannot hold", "\xce\xa9mega;Haus\xc2\xadt\xc3\xbcr\r\n", "0 neue Karten, 0 schon vorhanden, 1 abgelehnt\nZeile 1: das Zeichen 'Ω', U+00AD lässt sich nicht in der Kartei speichern"},
+        {"refused: a character Windows-1252 cannot hold", "\xce\xa9mega;Haus\xc2\xadt\xc3\xbcr\r\n", "0 neue Karten, 0 schon vorhanden, 1 abgelehnt\nZeile 1: das Zeichen 'Ω', ein unsichtbarer Trennstrich (U+00AD) lassen sich nicht in der Kartei speichern"},
+        {"refused: an invisible character, named", "Haus\xe2\x80\x8bt\xc3\xbcr\r\n", "0 neue Karten, 0 schon vorhanden, 1 abgelehnt\nZeile 1: ein unsichtbares Steuerzeichen (U+200B) lässt sich nicht in der Kartei speichern"},
         {"refused: twice in the file", "Maus\r\n\r\nMaus;x\r\n", "1 neue Karte, 0 schon vorhanden, 1 abgelehnt\nZeile 3: das Wort steht schon in Zeile 1\n1:Maus//"},
         // limits
         {"a header and as many lines as a list holds: as many as there is room for", lines(maxCards, "Wort\r\n"),
-         "32765 neue Karten, 0 schon vorhanden, 2 abgelehnt\nZeile 32767: die Kartei ist voll (höchstens 32767 Karten)\n"
-         "Zeile 32768: die Kartei ist voll (höchstens 32767 Karten)\n1:Wort0/x/y\n1:Wort1/x/y\n1:Wort2/x/y"},
-        {"100,000 lines", lines(100000), "Die Datei hat mehr als 32767 Zeilen mit Wörtern.\rEine Kartei fasst höchstens 32767 Karten.\r"},
+         "32.765 neue Karten, 0 schon vorhanden, 2 abgelehnt\nZeile 32.767: die Kartei ist voll (höchstens 32.767 Karten)\n"
+         "Zeile 32.768: die Kartei ist voll (höchstens 32.767 Karten)\n1:Wort0/x/y\n1:Wort1/x/y\n1:Wort2/x/y"},
+        {"100,000 lines", lines(100000), "Die Datei hat mehr als 32.767 Zeilen mit Wörtern.\rEine Kartei fasst höchstens 32.767 Karten.\r"},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);

@@ -7,6 +7,7 @@ namespace zek::test {
 FakePlatform::~FakePlatform()
 {
     EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " expected message box(es) never shown";
+    EXPECT_TRUE(m_choices.empty()) << m_choices.size() << " expected choice box(es) never shown";
     EXPECT_TRUE(m_inputs.empty()) << m_inputs.size() << " expected input box(es) never shown";
     EXPECT_TRUE(m_files.empty()) << m_files.size() << " expected file dialog(s) never shown";
     EXPECT_TRUE(m_imports.empty()) << m_imports.size() << " expected import preview(s) never shown";
@@ -23,6 +24,23 @@ Answer FakePlatform::messageBox(const Message &message)
         return message.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
     }
     return m_answers.takeFirst();
+}
+
+qsizetype FakePlatform::choiceBox(const Choice &choice)
+{
+    choices << choice;
+    m_messages.push_back({choice.title, choice.text, Buttons::Ok, choice.icon, Answer::Ok});
+    behind << (whileAsked ? whileAsked() : QString());
+    if (m_choices.empty()) {
+        ADD_FAILURE() << "unexpected choice box: " << choice.title.toStdString() << ": " << choice.text.toStdString();
+        return choice.defaultButton;
+    }
+    const qsizetype chosen = choice.buttons.indexOf(m_choices.takeFirst());
+    if (chosen < 0) {
+        ADD_FAILURE() << "no such button in: " << choice.buttons.join(u'|').toStdString();
+        return choice.defaultButton;
+    }
+    return chosen;
 }
 
 QString FakePlatform::inputBox(const QString &, const QString &title, const QString &defaultText)

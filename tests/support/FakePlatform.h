@@ -23,6 +23,8 @@ public:
     ~FakePlatform() override;
 
     void expectMessage(Answer answer = Answer::Ok) { m_answers.push_back(answer); }
+    // The caption of the button chosen in the next choice box.
+    void expectChoice(const QString &caption) { m_choices.push_back(caption); }
     void expectInput(const QString &text) { m_inputs.push_back(text); } // empty: Cancel
     // The file dialogs' answers in turn (empty: cancelled); the import
     // previews' (true: "Importieren").
@@ -30,6 +32,9 @@ public:
     void expectImport(bool import) { m_imports.push_back(import); }
 
     Answer messageBox(const Message &message) override;
+    // Recorded as a message too (title, text, icon), so the titles keep their order.
+    qsizetype choiceBox(const Choice &choice) override;
+    QList<Choice> choices;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
     int secondsSinceMidnight() const override { return seconds; }
     // A printer with round measures: every character 100 twips wide but the
@@ -78,6 +83,7 @@ public:
 private:
     QString fileDialog(const FileDialog &dialog);
     QList<Answer> m_answers;
+    QStringList m_choices;
     QStringList m_files;
     QList<bool> m_imports;
     QStringList m_inputs;

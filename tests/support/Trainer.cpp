@@ -6,6 +6,8 @@
 #include <QCoreApplication>
 #include <QHash>
 
+#include <sys/stat.h>
+
 #include <map>
 #include <string>
 
@@ -96,6 +98,8 @@ const QHash<QString, Step> &steps()
         // the spelling check
         STEP("nodict", t.editor.spelling().setDictionaryFolders({t.path("keine")})),
         STEP("ownwords", writeBytes(t.path("ZEKWORTE.TXT"), arg.toUtf8().replace('/', "\r\n"))),
+        STEP("choose", t.platform.expectChoice(arg)), // the caption of the button chosen in the next choice box
+        STEP("fifo", EXPECT_EQ(::mkfifo(QFile::encodeName(t.path(arg.toLatin1())).constData(), 0600), 0)),
         STEP("askspelling", t.editor.toggleAskSpelling()), STEP("spell", t.editor.checkSpelling()), STEP("finding", t.editor.showFinding(arg.toInt())),
         STEP("accept", t.editor.acceptWord(arg.section(u' ', 0, 0).toInt(), arg.section(u' ', 1))),
         // hangman
@@ -166,6 +170,9 @@ const QHash<QString, Key> &keys()
                 + QStringList{"OK", "Ja", "Nein"}[int(m.defaultButton)];
             return kinds.join(u'|'); }()),
         KEY("behind", t.platform.behind.back()), // the rows in view behind the last box
+        KEY("ebehind", t.mirroredAtBox.join(u'/')), // the editor's count and position shown behind each box
+        KEY("buttons", [&] { const Choice c = t.platform.choices.value(t.platform.choices.size() - 1); QStringList b = c.buttons; // the default in brackets
+            if (!b.isEmpty()) b[c.defaultButton] = u'[' + b[c.defaultButton] + u']'; return b.join(u'|'); }()),
         KEY("cards", cp1252::decode(readBytes(t.path("ZEKCARD1.LST"))).replace(QStringLiteral("\r\n"), QStringLiteral("/"))),
         KEY("words", [&] { QStringList w; for (const CardEntry &c : readCardFile(readBytes(t.path("ZEKCARD1.LST"))).cards) w << c.baseWord; return w.join(u','); }()),
         // the editor
@@ -185,6 +192,9 @@ const QHash<QString, Key> &keys()
         KEY("suggestion", t.editor.firstSuggestion(0)), KEY("spelltip", t.editor.spellingToolTip()), KEY("list", yes(t.editor.spellingListShown())), KEY("asking", yes(t.editor.askSpelling())),
         KEY("ownwords", QFile::exists(t.path("ZEKWORTE.TXT")) ? QString::fromUtf8(readBytes(t.path("ZEKWORTE.TXT"))).replace(QStringLiteral("\r\n"), QStringLiteral("/")) : "none"),
         KEY("job", [&] { QStringList pages; for (const PrintedPage &p : t.platform.jobs.value(t.platform.jobs.size() - 1)) pages << cardTexts(p).join(u','); return pages.join(u'/'); }()),
+        KEY("jobpages", QString::number(t.platform.jobs.value(t.platform.jobs.size() - 1).size())),
+        KEY("jobwords", [&] { QStringList w; for (const PrintedPage &p : t.platform.jobs.value(t.platform.jobs.size() - 1)) // the base words Wort1… of the last job
+            for (const QString &text : cardTexts(p)) if (text.startsWith(QStringLiteral("Wort1"))) w << text; return w.join(u','); }()),
         KEY("preview", t.platform.previews.value(t.platform.previews.size() - 1).counts),
         KEY("refused", t.platform.previews.value(t.platform.previews.size() - 1).refused.join(u'|')),
         KEY("dialog", [&] { const FileDialog d = t.platform.fileDialogs.value(t.platform.fileDialogs.size() - 1);
@@ -266,7 +276,11 @@ void Trainer::play(const QByteArray &german, const QString &script)
     // a window shows the current card whenever the rows change: it must be one of them
     QObject::connect(&editor, &Editor::rowsChanged, [this] { EXPECT_LT(editor.currentRow(), editor.rowCount()); });
     platform.answersOk = true;
-    platform.whileAsked = [this] { return state(QStringLiteral("rows")); };
+    // what the editor's window shows: its count and position as of its last signal
+    const auto mirror = [this] { mirrored = editor.countText() + u'|' + editor.positionText(); };
+    QObject::connect(&editor, &Editor::changed, mirror);
+    QObject::connect(&editor, &Editor::rowsChanged, mirror);
+    platform.whileAsked = [this] { mirroredAtBox << mirrored; return state(QStringLiteral("rows")); };
     writeBox(dir.path(), german);
     run(script.split(QStringLiteral("; ")).contains(QStringLiteral("start")) ? script : QStringLiteral("start; ") + script);
 }

@@ -37,7 +37,7 @@ struct Trainer {
     // (another window's values), "activate", "exit", "end" (of the desktop
     // session), "term" (ended from outside), "idle" (the keystroke is done and
     // the event loop runs), "gone" (the folder vanishes), "remove <file>",
-    // "full"/"room" (the disk), "folder-ro", "file-ro" (the German cards),
+    // "full"/"room" (the disk), "fifo <file>" (a named pipe of that name), "folder-ro", "file-ro" (the German cards),
     // "rw" (both back), "at 2026-03-02T08:15:00" (the clock).
     // The editor: "editor" (opened by the main window), "leave" (back to the
     // main window), "elang E", "all", "filter 3", "row 4" (the scroller),
@@ -50,7 +50,7 @@ struct Trainer {
     // "/" for each CR LF), "file <name>" (the next file dialog's answer;
     // none: cancelled), "preview ja|nein" (the import preview's), "import",
     // "export"; the spelling check: "nodict" (no dictionary found), "ownwords
-    // Tomasz/Anouk" (ZEKWORTE.TXT, "/" for each line end), "askspelling" (the question before a save on or off), "spell" (Bild13),
+    // Tomasz/Anouk" (ZEKWORTE.TXT, "/" for each line end), "askspelling" (the question before a save on or off), "choose So speichern" (the button of the next choice box), "spell" (Bild13),
     // "finding 1" (a double click on that row of the list), "accept 0
     // Tomasz" (into the word list).
     // The games: "hangman <characters of the table>", "pick 2" (a click on
@@ -73,7 +73,8 @@ struct Trainer {
     // rows (the base words in view), eposition, ecount, efile, elang,
     // fields (joined by "|"), panel (none, edit, rebox, print), newbox,
     // filter, jobs (how many went to the printer), job (the card texts of
-    // the last one, "/" between pages), underlined (the unknown words of each
+    // the last one, "/" between pages), jobpages (its pages), jobwords (its
+    // base words of cards(): "Wort100,Wort101"), underlined (the unknown words of each
     // field, "|" between fields), selection ("1:Fahrad": the field and the
     // word selected), findings ("2 Fahrad,Rat" a row), suggestion (row 0's),
     // spelltip (Bild13's tool tip), list (shown), ownwords (the word list, "/"
@@ -90,7 +91,9 @@ struct Trainer {
     // last (the text of the first and the last box), behind (the rows in view
     // while the last box was shown), preview and refused (the counts and
     // refused lines of the last import preview), dialog (the last file
-    // dialog: title|path|filter), export (export.csv as text, "/" for each CR LF).
+    // dialog: title|path|filter), buttons (of the last choice box, the
+    // default in brackets), ebehind (the editor's count and position shown
+    // behind each box, "/" between boxes), export (export.csv as text, "/" for each CR LF).
     QString state(const QString &key) const;
     // Checks "key=value; key=value" against state().
     void expect(const QString &expectations) const;
@@ -122,6 +125,8 @@ struct Trainer {
     QSignalSpy opened{&main, &TrainerSession::windowRequested};
     QSignalSpy quit{&main, &TrainerSession::quitRequested};
     bool started = false;
+    QString mirrored; // the editor's count and position as last signalled
+    QStringList mirroredAtBox; // … when each box was shown
 };
 
 // n German cards in box 1: "1, Wort100, Worte, Ein Wort.", "1, Wort101, …

@@ -161,7 +161,7 @@ static int redPixels(QWidget *field)
     return n;
 }
 
-TEST_F(EditorTest, UnknownWordsAreUnderlinedAndNeinSelectsTheWord)
+TEST_F(EditorTest, UnknownWordsAreUnderlinedAndEachAnswerDoesWhatItSays)
 {
     startWith(cards);
     openEditor();
@@ -179,10 +179,15 @@ TEST_F(EditorTest, UnknownWordsAreUnderlinedAndNeinSelectsTheWord)
     type(QStringLiteral(" Sie krabelt."), phrase);
     EXPECT_GT(redPixels(phrase), 0);
 
-    platform.expectMessage(Answer::No);
+    platform.expectChoice(QStringLiteral("Zurück"));
     click("Command5", editor);
     EXPECT_TRUE(word->hasFocus());
     EXPECT_EQ(word->selectedText(), QStringLiteral("Fahrad"));
+    EXPECT_EQ(german(), cards);
+    // the suggestion taken stands in the field, selected, and nothing is saved
+    platform.expectChoice(QStringLiteral("„Fahrrad“ nehmen"));
+    click("Command5", editor);
+    EXPECT_EQ(word->text() + u'|' + word->selectedText(), QStringLiteral("Fahrrad|Fahrrad"));
     EXPECT_EQ(german(), cards);
 }
 
