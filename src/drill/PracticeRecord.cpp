@@ -16,6 +16,7 @@ namespace {
 
 constexpr char richtig[] = "richtig";
 constexpr char falsch[] = "falsch";
+constexpr char lehrkraft[] = "Lehrkraft";
 
 // A field as CSV writes it: quoted, its quotes doubled, when it holds the
 // separator or a quote. Line breaks cannot be in a card's word; should one
@@ -44,15 +45,20 @@ QByteArray recordLineBytes(const RecordLine &line)
         + ':' + twoDigits(line.second % 60);
     out += ';' + csvField(language ? language->nameText() : QString(line.language));
     out += ';' + csvField(line.baseWord);
-    out += ';' + QByteArray::number(line.boxBefore) + ';' + QByteArray::number(line.boxAfter);
+    const auto box = [](int b) { return b < 0 ? QByteArray() : QByteArray::number(b); };
+    out += ';' + box(line.boxBefore) + ';' + box(line.boxAfter);
     out += ';';
-    out += line.right ? richtig : falsch;
+    out += line.byTeacher ? lehrkraft : line.right ? richtig : falsch;
     out += "\r\n";
     return out;
 }
 
-bool appendToRecord(const QString &folder, const RecordLine &line)
+bool appendToRecord(const QString &folder, const RecordLine &line) { return appendToRecord(folder, QList{line}); }
+
+bool appendToRecord(const QString &folder, const QList<RecordLine> &lines)
 {
+    if (lines.isEmpty())
+        return true;
     QFile file(filePath(folder, QString::fromUtf16(recordFileName)));
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
         return false;
@@ -71,7 +77,9 @@ bool appendToRecord(const QString &folder, const RecordLine &line)
         else if (last != '\n')
             bytes = "\r\n";
     }
-    bytes += recordLineBytes(line);
+    bytes.reserve(bytes.size() + lines.size() * 48);
+    for (const RecordLine &line : lines)
+        bytes += recordLineBytes(line);
     const bool written = file.write(bytes) == bytes.size() && file.flush();
     file.close();
     return written && file.error() == QFileDevice::NoError;
@@ -193,11 +201,20 @@ bool readLine(QByteArrayView text, RecordLine &line, Words &words)
     if (!splitLine(text, fields, quotedWord) || !readTime(fields[0], line))
         return false;
     line.language = readLanguage(fields[1]);
-    line.boxBefore = readBox(fields[3]);
-    line.boxAfter = readBox(fields[4]);
     const bool right = fields[5] == QByteArrayView(richtig);
-    if (line.language.isNull() || line.boxBefore < 0 || line.boxAfter < 0
-        || (!right && fields[5] != QByteArrayView(falsch)))
+    line.byTeacher = fields[5] == QByteArrayView(lehrkraft);
+    // only the teacher's lines leave a box empty, and never both (-2: unreadable)
+    const auto box = [&](QByteArrayView field) {
+        if (line.byTeacher && field.isEmpty())
+            return -1;
+        const int b = readBox(field);
+        return b >= 0 ? b : -2;
+    };
+    line.boxBefore = box(fields[3]);
+    line.boxAfter = box(fields[4]);
+    if (line.language.isNull() || line.boxBefore == -2 || line.boxAfter == -2
+        || (line.boxBefore < 0 && line.boxAfter < 0)
+        || (!right && !line.byTeacher && fields[5] != QByteArrayView(falsch)))
         return false;
     line.right = right;
     if (!quotedWord.isNull()) {
