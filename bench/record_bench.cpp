@@ -113,7 +113,8 @@ QList<RecordLine> reboxLines()
 {
     QList<RecordLine> moved;
     for (int n = 0; n < 32767; ++n)
-        moved.append({QDate(2026, 3, 9), 14 * 3600, u'D', QStringLiteral("Wort%1").arg(100 + n), n % 7, 1, false, true});
+        moved.append(
+            {QDate(2026, 3, 9), 14 * 3600, u'D', QStringLiteral("Wort%1").arg(100 + n), n % 7, 1, false, true});
     return moved;
 }
 

@@ -171,5 +171,4 @@ private:
     mutable QHash<QString, QString> m_firstSuggestions; // by word
 };
 
-
 } // namespace zek

@@ -132,7 +132,8 @@ void Progress::open()
     }
     // the language answered last, else the first with cards
     m_shown = m_languages.isEmpty() ? -1 : 0;
-    const auto answered = std::find_if(m_record.crbegin(), m_record.crend(), [](const RecordLine &l) { return !l.byTeacher; });
+    const auto answered =
+        std::find_if(m_record.crbegin(), m_record.crend(), [](const RecordLine &l) { return !l.byTeacher; });
     if (answered != m_record.crend())
         m_shown = int(m_languages.indexOf(answered->language));
     show();
@@ -202,8 +203,9 @@ void Progress::print(const PageDrawing &drawView)
     switch (outcome.kind) {
     case PrintOutcome::Printed: text = QStringLiteral("Der Lernfortschritt wird gedruckt.\r"); break;
     case PrintOutcome::SavedAsPdf:
-        text = QStringLiteral("Es wurde nichts gedruckt: %1.\rDie Seite steht in der Datei\r%2\rim Ordner\r%3\r")
-                   .arg(outcome.reason, outcome.pdfName, QDir::toNativeSeparators(QFileInfo(m_folder).absoluteFilePath()));
+        text =
+            QStringLiteral("Es wurde nichts gedruckt: %1.\rDie Seite steht in der Datei\r%2\rim Ordner\r%3\r")
+                .arg(outcome.reason, outcome.pdfName, QDir::toNativeSeparators(QFileInfo(m_folder).absoluteFilePath()));
         break;
     case PrintOutcome::Failed:
         text = QStringLiteral("Es wurde nichts gedruckt und nichts gespeichert: %1.\r").arg(outcome.reason);
