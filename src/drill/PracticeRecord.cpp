@@ -5,6 +5,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -21,35 +23,66 @@ constexpr char lehrkraft[] = "Lehrkraft";
 // A field as CSV writes it: quoted, its quotes doubled, when it holds the
 // separator or a quote. Line breaks cannot be in a card's word; should one
 // come, it becomes a blank, so that every record line is one line.
-QByteArray csvField(QString text)
+QByteArray csvField(const QString &text)
 {
-    text.replace(u'\r', u' ').replace(u'\n', u' ');
     QByteArray bytes = text.toUtf8();
+    bytes.replace('\r', ' ').replace('\n', ' ');
     if (!bytes.contains(';') && !bytes.contains('"'))
         return bytes;
     bytes.replace("\"", "\"\"");
     return '"' + bytes + '"';
 }
 
-QByteArray twoDigits(int n) { return QByteArray::number(n).rightJustified(2, '0'); }
+} // namespace
+
+namespace {
+
+// The language's field: its name, made once.
+const QByteArray &languageField(QChar code)
+{
+    static const std::array<QByteArray, languages.size()> names = [] {
+        std::array<QByteArray, languages.size()> n;
+        for (std::size_t i = 0; i < languages.size(); ++i)
+            n[i] = csvField(languages[i].nameText());
+        return n;
+    }();
+    static QByteArray other;
+    for (std::size_t i = 0; i < languages.size(); ++i)
+        if (code == QChar(languages[i].code))
+            return names[i];
+    other = csvField(QString(code));
+    return other;
+}
+
+// The line added to out, as the writer writes it (a re-box writes tens of
+// thousands of them at once).
+void appendLineBytes(QByteArray &out, const RecordLine &line)
+{
+    char time[64];
+    const int n =
+        std::snprintf(time, sizeof time, "%04d-%02d-%02dT%02d:%02d:%02d;", line.date.year(), line.date.month(),
+                      line.date.day(), line.second / 3600, line.second / 60 % 60, line.second % 60);
+    out.append(time, std::clamp(n, 0, int(sizeof time) - 1));
+    out += languageField(line.language);
+    out += ';';
+    out += csvField(line.baseWord);
+    for (const int box : {line.boxBefore, line.boxAfter}) {
+        out += ';';
+        if (box >= 0)
+            out += QByteArray::number(box);
+    }
+    out += ';';
+    out += line.byTeacher ? lehrkraft : line.right ? richtig : falsch;
+    out += "\r\n";
+}
 
 } // namespace
 
 QByteArray recordLineBytes(const RecordLine &line)
 {
-    const LanguageRecord *language = findLanguage(QString(line.language));
     QByteArray out;
     out.reserve(64 + line.baseWord.size());
-    out += QByteArray::number(line.date.year()).rightJustified(4, '0') + '-' + twoDigits(line.date.month()) + '-'
-        + twoDigits(line.date.day()) + 'T' + twoDigits(line.second / 3600) + ':' + twoDigits(line.second / 60 % 60)
-        + ':' + twoDigits(line.second % 60);
-    out += ';' + csvField(language ? language->nameText() : QString(line.language));
-    out += ';' + csvField(line.baseWord);
-    const auto box = [](int b) { return b < 0 ? QByteArray() : QByteArray::number(b); };
-    out += ';' + box(line.boxBefore) + ';' + box(line.boxAfter);
-    out += ';';
-    out += line.byTeacher ? lehrkraft : line.right ? richtig : falsch;
-    out += "\r\n";
+    appendLineBytes(out, line);
     return out;
 }
 
@@ -79,7 +112,7 @@ bool appendToRecord(const QString &folder, const QList<RecordLine> &lines)
     }
     bytes.reserve(bytes.size() + lines.size() * 48);
     for (const RecordLine &line : lines)
-        bytes += recordLineBytes(line);
+        appendLineBytes(bytes, line);
     const bool written = file.write(bytes) == bytes.size() && file.flush();
     file.close();
     return written && file.error() == QFileDevice::NoError;
