@@ -1,6 +1,7 @@
 // The practice record: the statistics of a record of a million lines, read
-// from the disk (under a second), and one line appended (under a
-// millisecond), each beside the raw cost of the same bytes.
+// from the disk (under a second), one line appended (under a millisecond),
+// and the 32,767 lines of a re-box of the largest card box appended with one
+// write, each beside the raw cost of the same bytes.
 #include "drill/PracticeRecord.h"
 #include "info/Progress.h"
 
@@ -106,8 +107,52 @@ void RawAppend(benchmark::State &state)
     }
 }
 
+// "Ganze Liste" of the largest card box: a line "Lehrkraft" for each of
+// its 32,767 cards, appended to the record with one write.
+QList<RecordLine> reboxLines()
+{
+    QList<RecordLine> moved;
+    for (int n = 0; n < 32767; ++n)
+        moved.append(
+            {QDate(2026, 3, 9), 14 * 3600, u'D', QStringLiteral("Wort%1").arg(100 + n), n % 7, 1, false, true});
+    return moved;
+}
+
+void AppendRebox(benchmark::State &state)
+{
+    const QList<RecordLine> moved = reboxLines();
+    QTemporaryDir dir;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(QDir(dir.path()).filePath(QStringLiteral("Verlauf.csv")));
+        state.ResumeTiming();
+        if (!appendToRecord(dir.path(), moved))
+            state.SkipWithError("append failed");
+    }
+}
+
+// The same bytes, made beforehand, written to a new file, nothing more.
+void RawAppendRebox(benchmark::State &state)
+{
+    QByteArray bytes = recordHeader;
+    for (const RecordLine &line : reboxLines())
+        bytes += recordLineBytes(line);
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath(QStringLiteral("Verlauf.csv"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(path);
+        state.ResumeTiming();
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Append) || f.write(bytes) != bytes.size())
+            state.SkipWithError("append failed");
+    }
+}
+
 } // namespace
 
+BENCHMARK(AppendRebox)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
+BENCHMARK(RawAppendRebox)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(RecordStatistics)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(RawReadLines)->Unit(benchmark::kMillisecond)->Repetitions(3)->ReportAggregatesOnly(true);
 BENCHMARK(AppendLine)->Unit(benchmark::kMicrosecond)->Repetitions(3)->ReportAggregatesOnly(true);

@@ -106,6 +106,23 @@ void shootProgress(const QDir &out, zek::Platform &platform)
     QApplication::processEvents();
     window.grab().save(out.filePath(QStringLiteral("lernfortschritt.png")));
     std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("lernfortschritt.png"))));
+    window.hide();
+
+    // "Drucken" as the program does it; with no printer the PDF stays in the
+    // folder and is copied beside the pictures
+    struct QuietPrinter : zek::ui::QtPlatform {
+        zek::Answer messageBox(const zek::Message &) override { return zek::Answer::Ok; }
+    } printer;
+    zek::ui::Lernfortschritt printed(folder, printer);
+    printed.open();
+    QApplication::processEvents();
+    QTest::mouseClick(printed.findChild<QWidget *>(QStringLiteral("Drucken")), Qt::LeftButton);
+    for (const QString &pdf : QDir(folder).entryList({QStringLiteral("Druck_*.pdf")})) {
+        QFile::remove(out.filePath(QStringLiteral("lernfortschritt-druck.pdf")));
+        QFile::copy(QDir(folder).filePath(pdf), out.filePath(QStringLiteral("lernfortschritt-druck.pdf")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("lernfortschritt-druck.pdf"))));
+    }
+    printed.hide();
 }
 
 } // namespace
@@ -347,6 +364,39 @@ int main(int argc, char **argv)
         QApplication::processEvents();
         classProgram.form().grab().save(out.filePath(QStringLiteral("klasse.png")));
         std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("klasse.png"))));
+        classProgram.form().hide();
+    }
+    // a class of 36 with long names, the keyboard on the fifth name
+    {
+        QTemporaryDir klasse;
+        QStringList children = {QStringLiteral("Maximilian Alexander von Hohenzollern-Sigmaringen Schneider"),
+                                QStringLiteral("Anna-Lena Sophie Marie Müller-Lüdenscheidt und Schmidtbauer"),
+                                QStringLiteral("Özlem"), QStringLiteral("Bartholomäus-Friedrich Wilhelmsen"),
+                                QStringLiteral("Donaudampfschifffahrtsgesellschaftskapitänswitwe Luise")};
+        for (int i = 0; children.size() < 36; ++i)
+            children << QStringLiteral("Kind %1").arg(i + 1);
+        for (const QString &child : children) {
+            const QDir box(QDir(klasse.path()).filePath(child));
+            QDir().mkpath(box.path());
+            for (const char *name : {"ZEKCARDS.INI", "ZEKCARD1.LST", "ZEKCARD2.LST", "ZEKCARD3.LST"})
+                QFile::copy(QDir(QStringLiteral(ZEK_SAMPLE_DIR)).filePath(QLatin1String(name)),
+                            box.filePath(QLatin1String(name)));
+        }
+        zek::ui::ClassProgram classProgram(klasse.path(), QStringLiteral(ZEK_SAMPLE_DIR), platform, random);
+        classProgram.start();
+        QApplication::processEvents();
+        QWidget *focused = QApplication::focusWidget();
+        if (focused)
+            for (int i = 0; i < 4; ++i)
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QApplication::processEvents();
+        classProgram.form().grab().save(out.filePath(QStringLiteral("klasse-36.png")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("klasse-36.png"))));
+        if (focused) // "m": the name with M, scrolled into view
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_M);
+        QApplication::processEvents();
+        classProgram.form().grab().save(out.filePath(QStringLiteral("klasse-36-m.png")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("klasse-36-m.png"))));
         classProgram.form().hide();
     }
     shootProgress(out, platform);

@@ -118,17 +118,21 @@ CardFolderChoice chooseCardFolder(const QStringList &arguments, const QString &w
                                   const QString &templateFolder)
 {
     if (!arguments.isEmpty() && arguments.first() == u"--klasse") {
-        if (arguments.size() > 1) {
-            CardFolderChoice given = chooseCardFolder(arguments.mid(1), workingFolder, home, templateFolder);
-            given.classMode = !given.folder.isEmpty();
-            return given;
-        }
-        const QString klasse = QDir(home).filePath(QStringLiteral("ZEK-Klasse"));
-        if (!QDir().mkpath(klasse))
+        // a class folder that is not there yet is made, empty, as the
+        // default one is: the teacher adds the children
+        const QString klasse = arguments.size() > 1 ? QDir(workingFolder).absoluteFilePath(arguments[1])
+                                                    : QDir(home).filePath(QStringLiteral("ZEK-Klasse"));
+        const QString named = arguments.size() > 1 ? arguments[1] : klasse;
+        if (!QFileInfo::exists(klasse) && !QDir().mkpath(klasse))
             return {{},
                     QStringLiteral("Der Klassen-Ordner \u201e%1\u201c lässt sich nicht anlegen.\r"
                                    "Die ZEK-Rechtschreibkartei wird beendet.")
-                        .arg(klasse)};
+                        .arg(named)};
+        if (arguments.size() > 1) {
+            CardFolderChoice given = chooseCardFolder(arguments.mid(1, 1), workingFolder, home, templateFolder);
+            given.classMode = !given.folder.isEmpty();
+            return given;
+        }
         return {klasse, {}, true};
     }
     CardFolderChoice choice = chooseBoxFolder(arguments, workingFolder, home, templateFolder);

@@ -72,7 +72,8 @@ struct CardFolderChoice {
 // over afterwards. A folder given that does not exist or cannot be read is
 // refused, and nothing is written anywhere.
 // A given or own folder that is a class folder opens the class; so does
-// "--klasse [FOLDER]", by default on ~/ZEK-Klasse, made once, empty.
+// "--klasse [FOLDER]", by default on ~/ZEK-Klasse; the class folder is made,
+// empty, when it does not exist yet.
 CardFolderChoice chooseCardFolder(const QStringList &arguments, const QString &workingFolder, const QString &home,
                                   const QString &templateFolder);
 

@@ -1,9 +1,12 @@
 #include "ChildChoice.h"
 
 #include "cards/ClassFolder.h"
+#include "cards/Folder.h"
 #include "platform/Platform.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 namespace zek {
 
@@ -38,6 +41,16 @@ void ChildChoice::chooseChild(int index)
     const QString folder = childFolder(index);
     if (folder.isEmpty())
         return;
+    if (cardBoxFilesIn(folder) == 0) {
+        emit changed();
+        m_platform.messageBox({QStringLiteral("Wer übt heute?"),
+                               QStringLiteral("Den Ordner von \u201e%1\u201c gibt es nicht mehr:\r"
+                                              "Er wurde gelöscht oder umbenannt.\r"
+                                              "Die Liste der Kinder wird neu eingelesen.")
+                                   .arg(m_children[index])});
+        activate();
+        return;
+    }
     if (m_choosingProgress) {
         m_choosingProgress = false;
         emit changed();
@@ -45,6 +58,32 @@ void ChildChoice::chooseChild(int index)
         return;
     }
     emit childChosen(folder, m_children[index]);
+}
+
+int ChildChoice::childAfterKey(int index, int key, const QString &typed) const
+{
+    const int count = int(m_children.size());
+    if (index < 0 || index >= count)
+        return index;
+    const int lastRow = (count - 1) / columns;
+    switch (key) {
+    case Qt::Key_Left: return std::max(index - 1, 0);
+    case Qt::Key_Right: return std::min(index + 1, count - 1);
+    case Qt::Key_Up: return index >= columns ? index - columns : index;
+    case Qt::Key_Down: return index / columns < lastRow ? std::min(index + columns, count - 1) : index;
+    case Qt::Key_Home: return 0;
+    case Qt::Key_End: return count - 1;
+    default: break;
+    }
+    if (typed.size() != 1 || !typed[0].isLetterOrNumber())
+        return index;
+    for (int step = 1; step <= count; ++step) {
+        const int next = (index + step) % count;
+        const QString name = m_children[next].normalized(QString::NormalizationForm_C);
+        if (QStringView(name).left(1).compare(typed, Qt::CaseInsensitive) == 0)
+            return next;
+    }
+    return index;
 }
 
 void ChildChoice::newChild()

@@ -28,8 +28,20 @@ public:
     // The line above the buttons.
     QString hint() const;
 
-    // A child's button: the child's turn, or their progress shown.
+    // A child's button: the child's turn, or their progress shown. A child
+    // whose folder is gone (removed while the window was open) is named in a
+    // message, and the list is read anew.
     void chooseChild(int index);
+
+    // The names stand in a grid of this many columns, row by row.
+    static constexpr int columns = 3;
+    // The name the keyboard goes to from the name at index: the arrow keys
+    // move by the grid (Left and Right in reading order, Up and Down to the
+    // name above or below, to the last one where the row below is short),
+    // Home and End to the first and last name; a typed letter goes to the
+    // next name that starts with it, in any case, wrapping round ("ä" is
+    // "Ä", never "A"). Where nothing fits: index.
+    int childAfterKey(int index, int key, const QString &typed) const;
     // "Neues Kind …": asks for the name until it can be a folder's, or the
     // teacher cancels; then makes the child's box.
     void newChild();

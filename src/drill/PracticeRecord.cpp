@@ -6,6 +6,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -17,43 +19,80 @@ namespace {
 
 constexpr char richtig[] = "richtig";
 constexpr char falsch[] = "falsch";
+constexpr char lehrkraft[] = "Lehrkraft";
 
 // A field as CSV writes it: quoted, its quotes doubled, when it holds the
 // separator or a quote. Line breaks cannot be in a card's word; should one
 // come, it becomes a blank, so that every record line is one line.
-QByteArray csvField(QString text)
+QByteArray csvField(const QString &text)
 {
-    text.replace(u'\r', u' ').replace(u'\n', u' ');
     QByteArray bytes = text.toUtf8();
+    bytes.replace('\r', ' ').replace('\n', ' ');
     if (!bytes.contains(';') && !bytes.contains('"'))
         return bytes;
     bytes.replace("\"", "\"\"");
     return '"' + bytes + '"';
 }
 
-QByteArray twoDigits(int n) { return QByteArray::number(n).rightJustified(2, '0'); }
+} // namespace
+
+namespace {
+
+// The language's field: its name, made once.
+const QByteArray &languageField(QChar code)
+{
+    static const std::array<QByteArray, languages.size()> names = [] {
+        std::array<QByteArray, languages.size()> n;
+        for (std::size_t i = 0; i < languages.size(); ++i)
+            n[i] = csvField(languages[i].nameText());
+        return n;
+    }();
+    static QByteArray other;
+    for (std::size_t i = 0; i < languages.size(); ++i)
+        if (code == QChar(languages[i].code))
+            return names[i];
+    other = csvField(QString(code));
+    return other;
+}
+
+// The line added to out, as the writer writes it (a re-box writes tens of
+// thousands of them at once).
+void appendLineBytes(QByteArray &out, const RecordLine &line)
+{
+    char time[64];
+    const int n =
+        std::snprintf(time, sizeof time, "%04d-%02d-%02dT%02d:%02d:%02d;", line.date.year(), line.date.month(),
+                      line.date.day(), line.second / 3600, line.second / 60 % 60, line.second % 60);
+    out.append(time, std::clamp(n, 0, int(sizeof time) - 1));
+    out += languageField(line.language);
+    out += ';';
+    out += csvField(line.baseWord);
+    for (const int box : {line.boxBefore, line.boxAfter}) {
+        out += ';';
+        if (box >= 0)
+            out += QByteArray::number(box);
+    }
+    out += ';';
+    out += line.byTeacher ? lehrkraft : line.right ? richtig : falsch;
+    out += "\r\n";
+}
 
 } // namespace
 
 QByteArray recordLineBytes(const RecordLine &line)
 {
-    const LanguageRecord *language = findLanguage(QString(line.language));
     QByteArray out;
     out.reserve(64 + line.baseWord.size());
-    out += QByteArray::number(line.date.year()).rightJustified(4, '0') + '-' + twoDigits(line.date.month()) + '-'
-        + twoDigits(line.date.day()) + 'T' + twoDigits(line.second / 3600) + ':' + twoDigits(line.second / 60 % 60)
-        + ':' + twoDigits(line.second % 60);
-    out += ';' + csvField(language ? language->nameText() : QString(line.language));
-    out += ';' + csvField(line.baseWord);
-    out += ';' + QByteArray::number(line.boxBefore) + ';' + QByteArray::number(line.boxAfter);
-    out += ';';
-    out += line.right ? richtig : falsch;
-    out += "\r\n";
+    appendLineBytes(out, line);
     return out;
 }
 
-bool appendToRecord(const QString &folder, const RecordLine &line)
+bool appendToRecord(const QString &folder, const RecordLine &line) { return appendToRecord(folder, QList{line}); }
+
+bool appendToRecord(const QString &folder, const QList<RecordLine> &lines)
 {
+    if (lines.isEmpty())
+        return true;
     QFile file(filePath(folder, QString::fromUtf16(recordFileName)));
     if (!file.open(QIODevice::ReadWrite | QIODevice::Append))
         return false;
@@ -72,7 +111,9 @@ bool appendToRecord(const QString &folder, const RecordLine &line)
         else if (last != '\n')
             bytes = "\r\n";
     }
-    bytes += recordLineBytes(line);
+    bytes.reserve(bytes.size() + lines.size() * 48);
+    for (const RecordLine &line : lines)
+        appendLineBytes(bytes, line);
     const bool written = file.write(bytes) == bytes.size() && file.flush();
     file.close();
     return written && file.error() == QFileDevice::NoError;
@@ -194,11 +235,20 @@ bool readLine(QByteArrayView text, RecordLine &line, Words &words)
     if (!splitLine(text, fields, quotedWord) || !readTime(fields[0], line))
         return false;
     line.language = readLanguage(fields[1]);
-    line.boxBefore = readBox(fields[3]);
-    line.boxAfter = readBox(fields[4]);
     const bool right = fields[5] == QByteArrayView(richtig);
-    if (line.language.isNull() || line.boxBefore < 0 || line.boxAfter < 0
-        || (!right && fields[5] != QByteArrayView(falsch)))
+    line.byTeacher = fields[5] == QByteArrayView(lehrkraft);
+    // only the teacher's lines leave a box empty, and never both (-2: unreadable)
+    const auto box = [&](QByteArrayView field) {
+        if (line.byTeacher && field.isEmpty())
+            return -1;
+        const int b = readBox(field);
+        return b >= 0 ? b : -2;
+    };
+    line.boxBefore = box(fields[3]);
+    line.boxAfter = box(fields[4]);
+    if (line.language.isNull() || line.boxBefore == -2 || line.boxAfter == -2
+        || (line.boxBefore < 0 && line.boxAfter < 0)
+        || (!right && !line.byTeacher && fields[5] != QByteArrayView(falsch)))
         return false;
     line.right = right;
     if (!quotedWord.isNull()) {

@@ -20,18 +20,29 @@ namespace zek {
 // "Fach 1" to "Fach 5", 6 "Gelernt"), Ergebnis "richtig" when the card was
 // typed without a wrong character and "falsch" otherwise. A field holding ";"
 // or a double quote is quoted as CSV quotes it.
+//
+// The teacher's changes in the editor are lines of their own, Ergebnis
+// "Lehrkraft", one per card whose box changed; a box field is empty where the
+// card is not in the file before or after:
+//
+//   2026-03-09T14:02:11;Deutsch;Igel;;1;Lehrkraft     inserted or imported
+//   2026-03-09T14:03:40;Deutsch;Haus;3;;Lehrkraft     deleted
+//   2026-03-09T14:05:02;Deutsch;Hund;6;1;Lehrkraft    moved to another box
+//
+// A re-box writes lines only for the cards it moves.
 inline constexpr char16_t recordFileName[] = u"Verlauf.csv";
 inline constexpr char recordHeader[] = "Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis\r\n";
 
-// One answered card.
+// One answered card, or one card changed by the teacher.
 struct RecordLine {
     QDate date;
     int second = 0; // of the day, local time
     QChar language; // 'D', 'E', 'F'
     QString baseWord;
-    int boxBefore = 0; // 0 to 6
-    int boxAfter = 0;
+    int boxBefore = 0; // 0 to 6; -1 (teacher only): the card was not there
+    int boxAfter = 0; // 0 to 6; -1 (teacher only): the card is gone
     bool right = false;
+    bool byTeacher = false; // "Lehrkraft"; right is then false
 
     friend bool operator==(const RecordLine &, const RecordLine &) = default;
 };
@@ -45,6 +56,11 @@ QByteArray recordLineBytes(const RecordLine &line);
 // line, so what was answered is on disk at once. False when it cannot be
 // written; the record then stays as it was.
 bool appendToRecord(const QString &folder, const RecordLine &line);
+
+// Appends the lines with one write, the header first when the file is new
+// (a re-box of a whole list is one write, not one per card). Nothing to
+// append is a success.
+bool appendToRecord(const QString &folder, const QList<RecordLine> &lines);
 
 // The lines of a record, read tolerantly: the header and any line that is not
 // a complete record line (cut off, a field missing or unreadable, an unknown

@@ -7,6 +7,7 @@
 #include "cards/Folder.h"
 #include "cards/Language.h"
 #include "cards/Settings.h"
+#include "drill/PracticeRecord.h"
 #include "platform/Platform.h"
 
 #include <QDir>
@@ -215,17 +216,39 @@ bool Editor::ensureAllCards(const QString &text, const QString &title)
     return false;
 }
 
+// A card whose box the teacher changed, as a line of the practice record
+// (-1: not in the file before or after); none where the box stays.
+void Editor::recordMove(QList<RecordLine> &moves, const QString &baseWord, int before, int after) const
+{
+    if (before == after)
+        return;
+    if (!moves.isEmpty()) { // one change, one time
+        RecordLine line = moves.constFirst();
+        line.baseWord = baseWord;
+        line.boxBefore = before;
+        line.boxAfter = after;
+        moves.append(line);
+        return;
+    }
+    const QDateTime now = m_platform.localTime();
+    moves.append({now.date(), now.time().msecsSinceStartOfDay() / 1000, m_code.isEmpty() ? QChar() : m_code[0],
+                  baseWord, before, after, false, true});
+}
+
 // Saves the list and reads it back; the first card is then the current one.
 // A save that fails goes back to the list the file holds before it says so,
 // so the columns never show a change that is not saved; the scroller and the
 // fields stay, so nothing typed is lost.
-bool Editor::commitChanges()
+bool Editor::commitChanges(const QList<RecordLine> &moves)
 {
     if (!m_store.saveCardList(m_file, CardStore::OnFailure::RevertThenTell)) {
         emit rowsChanged();
         emit changed();
         return false;
     }
+    // the practice record keeps the change, so the days before it stay true;
+    // the cards are saved whether or not it can be written
+    appendToRecord(m_store.folder(), moves);
     readCards(true);
     setCurrent(0);
     if (m_spellingListShown) // the positions of the list follow the cards
@@ -279,7 +302,9 @@ void Editor::insertNewCard()
     while (at < cards.size() && compareBaseWords(cards[at].baseWord, text[0]) <= 0)
         ++at;
     m_store.insertCard(at, {QStringLiteral("1"), text[0], text[1], text[2]});
-    commitChanges();
+    QList<RecordLine> moves;
+    recordMove(moves, text[0], -1, 1);
+    commitChanges(moves);
 }
 
 void Editor::changeCurrentCard()
@@ -316,8 +341,10 @@ void Editor::deleteCurrentCard()
                                                  Buttons::YesNo, Icon::Question, Answer::No});
     if (answer != Answer::Yes)
         return;
+    QList<RecordLine> moves;
+    recordMove(moves, card.baseWord, boxNumber(card.box), -1);
     m_store.removeCard(positionOf(m_current));
-    commitChanges();
+    commitChanges(moves);
 }
 
 void Editor::openReboxPanel()
@@ -341,8 +368,10 @@ void Editor::reboxCard()
 {
     if (m_current < 0)
         return;
+    QList<RecordLine> moves;
+    recordMove(moves, cardAt(m_current).baseWord, boxNumber(cardAt(m_current).box), m_newBox);
     m_store.setBox(positionOf(m_current), QString::number(m_newBox));
-    if (commitChanges())
+    if (commitChanges(moves))
         closeReboxPanel();
 }
 
@@ -352,10 +381,13 @@ void Editor::reboxBox()
         return;
     const QString box = cardAt(m_current).box;
     const CardList &cards = m_store.cards();
+    QList<RecordLine> moves;
     for (qsizetype i = 0; i < cards.size(); ++i)
-        if (cards[i].box == box)
+        if (cards[i].box == box) {
+            recordMove(moves, cards[i].baseWord, boxNumber(box), m_newBox);
             m_store.setBox(i, QString::number(m_newBox));
-    if (commitChanges())
+        }
+    if (commitChanges(moves))
         closeReboxPanel();
 }
 
@@ -363,9 +395,13 @@ void Editor::reboxAll()
 {
     if (m_current < 0)
         return;
-    for (qsizetype i = 0; i < m_store.cards().size(); ++i)
+    QList<RecordLine> moves;
+    moves.reserve(m_store.cards().size());
+    for (qsizetype i = 0; i < m_store.cards().size(); ++i) {
+        recordMove(moves, m_store.cards()[i].baseWord, boxNumber(m_store.cards()[i].box), m_newBox);
         m_store.setBox(i, QString::number(m_newBox));
-    if (commitChanges())
+    }
+    if (commitChanges(moves))
         closeReboxPanel();
 }
 
@@ -523,8 +559,12 @@ void Editor::importWordList()
     emit changed();
     if (!m_platform.confirmImport(preview) || added.isEmpty())
         return;
+    QList<RecordLine> moves;
+    moves.reserve(added.size());
+    for (const CardEntry &card : added)
+        recordMove(moves, card.baseWord, -1, boxNumber(card.box));
     m_store.setCards(insertSorted(m_store.cards(), added));
-    commitChanges();
+    commitChanges(moves);
 }
 
 void Editor::exportWordList()

@@ -18,12 +18,14 @@ namespace zek {
 class CardStore;
 class Language;
 class Platform;
+struct RecordLine;
 
 enum class EditorPanel { None, Edit, Rebox, Print };
 
 // The card editor (Form7): the teacher browses the cards of one language,
 // filters them by box, adds, changes, re-boxes and deletes cards. Every change
-// is saved at once. A box filter is only a view: the card list in memory is
+// is saved at once; a card inserted, imported, deleted or moved to another
+// box is also a line "Lehrkraft" of the practice record. A box filter is only a view: the card list in memory is
 // always the whole file, so every save writes every card.
 class Editor : public QObject {
     Q_OBJECT
@@ -137,7 +139,8 @@ private:
     void readCards(bool blockError);
     void setCurrent(qsizetype row);
     bool ensureAllCards(const QString &text, const QString &title = QStringLiteral("Eingabe"));
-    bool commitChanges();
+    bool commitChanges(const QList<RecordLine> &moves = {});
+    void recordMove(QList<RecordLine> &moves, const QString &baseWord, int before, int after) const;
     void message(const QString &title, const QString &text);
     void printCards(const CardList &cards, bool onePage);
     bool spellingAgreed();

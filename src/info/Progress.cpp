@@ -30,11 +30,14 @@ struct DayTally {
 // The last recorded day ends with the boxes of the card files; each day
 // before ends with the boxes of the day after, each card of the day after
 // taken back from its "Fach nachher" to its "Fach vorher". Days without a
-// line are left out (their boxes are those of the day before). Changes made
-// in the editor are not in the record: cards added there count as if they
-// had always been in their box, and a box that would fall below zero through
-// them is shown as empty. Counting forwards instead would need the boxes of
-// the first day, which no file keeps.
+// line are left out (their boxes are those of the day before). The teacher's
+// changes in the editor are lines too ("Lehrkraft"): a card inserted, deleted
+// or moved is taken back the same way, so the days before a change keep
+// their boxes; they count as no answer, and a day with them alone is shown
+// but not practised. Changes of a record written before such lines existed
+// are not known: a box that would fall below zero through them is shown as
+// empty. Counting forwards instead would need the boxes of the first day,
+// which no file keeps.
 LanguageProgress progressOf(const QList<RecordLine> &record, QChar language, const CardList &cardsNow, QDate today)
 {
     LanguageProgress progress;
@@ -46,9 +49,13 @@ LanguageProgress progressOf(const QList<RecordLine> &record, QChar language, con
         if (line.language != language)
             continue;
         DayTally &day = days[line.date];
+        if (line.boxAfter >= 0)
+            ++day.arrived[std::size_t(line.boxAfter)];
+        if (line.boxBefore >= 0)
+            --day.arrived[std::size_t(line.boxBefore)];
+        if (line.byTeacher)
+            continue;
         ++day.answered;
-        ++day.arrived[std::size_t(line.boxAfter)];
-        --day.arrived[std::size_t(line.boxBefore)];
         if (line.right)
             ++day.right;
         else
@@ -74,8 +81,8 @@ LanguageProgress progressOf(const QList<RecordLine> &record, QChar language, con
         }
         progress.answered += day->answered;
         progress.right += day->right;
+        progress.daysPractised += day->answered > 0 ? 1 : 0;
     }
-    progress.daysPractised = days.size();
 
     QList<WrongWord> words;
     words.reserve(wrong.size());
@@ -125,8 +132,10 @@ void Progress::open()
     }
     // the language answered last, else the first with cards
     m_shown = m_languages.isEmpty() ? -1 : 0;
-    if (!m_record.isEmpty())
-        m_shown = int(m_languages.indexOf(m_record.constLast().language));
+    const auto answered =
+        std::find_if(m_record.crbegin(), m_record.crend(), [](const RecordLine &l) { return !l.byTeacher; });
+    if (answered != m_record.crend())
+        m_shown = int(m_languages.indexOf(answered->language));
     show();
 }
 
@@ -195,8 +204,8 @@ void Progress::print(const PageDrawing &drawView)
     case PrintOutcome::Printed: text = QStringLiteral("Der Lernfortschritt wird gedruckt.\r"); break;
     case PrintOutcome::SavedAsPdf:
         text =
-            QStringLiteral("Es wurde nichts gedruckt: %1.\rDie Seite steht in der Datei\r%2\rim Ordner der Kartei.\r")
-                .arg(outcome.reason, outcome.pdfName);
+            QStringLiteral("Es wurde nichts gedruckt: %1.\rDie Seite steht in der Datei\r%2\rim Ordner\r%3\r")
+                .arg(outcome.reason, outcome.pdfName, QDir::toNativeSeparators(QFileInfo(m_folder).absoluteFilePath()));
         break;
     case PrintOutcome::Failed:
         text = QStringLiteral("Es wurde nichts gedruckt und nichts gespeichert: %1.\r").arg(outcome.reason);

@@ -14,6 +14,8 @@ class ChildChoice;
 
 namespace zek::ui {
 
+class KeyRepeat;
+
 // "Wer übt heute?": a large button per child in a grid that scrolls for a
 // big class, and "Neues Kind …", "Lernfortschritt …", "Beenden" below.
 class FormKlasse : public QWidget {
@@ -23,12 +25,14 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void refresh();
     void rebuildChildren();
 
     ChildChoice &m_choice;
+    KeyRepeat *m_keys;
     QLabel *m_hint;
     QScrollArea *m_scroll;
     QWidget *m_grid;

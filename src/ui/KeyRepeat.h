@@ -24,6 +24,11 @@ public:
     // Call once for each key press the window acts on.
     bool isRepeat(const QKeyEvent *press);
 
+    // The key of press picked something that brings another window (a
+    // child's name opens the child's main window): while it is held on, its
+    // repeats reach no window of the program; its next press by hand does.
+    static void ignoreWhileHeld(const QKeyEvent *press);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 

@@ -111,17 +111,8 @@ Lernfortschritt::Lernfortschritt(const QString &folder, Platform &platform, QWid
     };
     QPushButton *print = addCommand("Drucken", QStringLiteral("Drucken"), 7320);
     QPushButton *close = addCommand("Schliessen", QStringLiteral("Schließen"), 9180);
-    connect(print, &QPushButton::clicked, this, [this] {
-        m_progress->print([this](QPainter &painter, const QRectF &page) {
-            // the view as on screen, as large as the page takes it
-            const double scale = std::min(page.width() / m_view->width(), page.height() / m_view->height());
-            painter.save();
-            painter.translate(page.topLeft());
-            painter.scale(scale, scale);
-            m_view->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren | QWidget::DrawWindowBackground);
-            painter.restore();
-        });
-    });
+    connect(print, &QPushButton::clicked, this,
+            [this] { m_progress->print([this](QPainter &painter, const QRectF &page) { printView(painter, page); }); });
     connect(close, &QPushButton::clicked, m_progress.get(), &Progress::close);
     connect(m_progress.get(), &Progress::closed, this, &QWidget::hide);
     connect(m_progress.get(), &Progress::changed, this, &Lernfortschritt::refresh);
@@ -169,6 +160,32 @@ void Lernfortschritt::refresh()
     }
     m_figures->setText(model.figures().join(u'\n'));
     drawChart();
+}
+
+// The view as on screen, as large as the page takes it, drawn as text and
+// lines: the texts stay text that can be searched and the page stays small
+// (a widget rendered onto a printer becomes one picture of the screen).
+void Lernfortschritt::printView(QPainter &painter, const QRectF &page)
+{
+    const double scale = std::min(page.width() / m_view->width(), page.height() / m_view->height());
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+    // a font keeps its size on the screen in the view's units
+    const double fontScale = double(m_view->logicalDpiY()) / painter.device()->logicalDpiY();
+    for (const QLabel *label : m_view->findChildren<QLabel *>()) {
+        if (!label->isVisibleTo(m_view) || label->text().isEmpty())
+            continue;
+        QFont font = label->font();
+        font.setPointSizeF(font.pointSizeF() * fontScale);
+        painter.setFont(font);
+        painter.setPen(label->palette().color(QPalette::WindowText));
+        painter.drawText(QRectF(label->geometry()),
+                         int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
+    }
+    m_chartView->render(&painter, QRectF(m_chartView->geometry()), m_chartView->viewport()->rect(),
+                        Qt::IgnoreAspectRatio);
+    painter.restore();
 }
 
 // The boxes day by day, stacked: "Gelernt" at the bottom, "Fehler" on top.

@@ -7,7 +7,9 @@
 
 class QComboBox;
 class QLabel;
+class QPainter;
 class QPushButton;
+class QRectF;
 
 class QChart;
 class QChartView;
@@ -41,6 +43,7 @@ protected:
 private:
     void refresh();
     void drawChart();
+    void printView(QPainter &painter, const QRectF &page);
 
     std::unique_ptr<Progress> m_progress;
     QWidget *m_view = nullptr; // what "Drucken" prints

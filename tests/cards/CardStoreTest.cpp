@@ -77,7 +77,7 @@ TEST(CardFolder, GivenWorkingOrTheUsersOwnMadeOnce)
         {{}, "work", own, {}},
         {{"class"}, "", dir.filePath("class"), {}, true},
         {{"--klasse", "given"}, "", dir.filePath("given"), {}, true},
-        {{"--klasse", "missing"}, "", {}, "Den Ordner \u201emissing\u201c gibt es nicht.\rDie ZEK-Rechtschreibkartei wird beendet."},
+        {{"--klasse", "neu/Klasse 3b"}, "", dir.filePath("neu/Klasse 3b"), {}, true}, // made, as ~/ZEK-Klasse is
         {{"--klasse"}, "box", dir.filePath("home/ZEK-Klasse"), {}, true},
     };
     for (const auto &c : cases) {

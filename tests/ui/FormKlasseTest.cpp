@@ -10,7 +10,9 @@
 #include "FakePlatform.h"
 #include "TestFiles.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -100,4 +102,60 @@ TEST_F(ClassWindow, ABigClassScrollsToTheNewChildAndShowsProgress)
     click("Lernfortschritt");
     click("Kind41");
     EXPECT_TRUE(shown == QStringList{folder("Zora")} && !button("Lernfortschritt")->isChecked() && !klasse.child());
+}
+
+// The keys on the names: the arrows by the grid, a letter to its name,
+// Return to the child; a thick frame on the name the keys are on; a space
+// bar held on a name opens the child once and types no blank there.
+TEST_F(ClassWindow, KeysChooseANameAndAHeldKeyOpensOnce)
+{
+    startWith({"Anna", "Ben", "Carla", "Dora", "Emil"});
+    ASSERT_TRUE(button("Kind1")->hasFocus());
+    QTest::keyClick(button("Kind1"), Qt::Key_Down);
+    QTest::keyClick(button("Kind4"), Qt::Key_Right);
+    ASSERT_TRUE(button("Kind5")->hasFocus());
+    QTest::keyClick(button("Kind5"), Qt::Key_B);
+    ASSERT_TRUE(button("Kind2")->hasFocus());
+
+    const QImage focused = button("Kind2")->grab().toImage(), other = button("Kind1")->grab().toImage();
+    const int middle = focused.height() / 2;
+    for (int x = 0; x < 3; ++x)
+        EXPECT_EQ(focused.pixelColor(x, middle), QColor(Qt::black)) << x;
+    EXPECT_NE(other.pixelColor(1, middle), QColor(Qt::black));
+
+    QTest::keyClick(button("Kind2"), Qt::Key_Return);
+    ASSERT_TRUE(klasse.child() && locked("Ben"));
+    platform.expectMessage(Answer::Yes); // the exit question ("Beenden" waits out a double click)
+    klasse.child()->session().exit();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_EQ(klasse.child(), nullptr);
+
+    // held: the press, then repeats as X11 sends them (a release and a press
+    // of one time stamp; a press flagged as a repeat), then the release
+    const auto key = [this](QEvent::Type type, ulong time, bool repeat) {
+        QKeyEvent event(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+        event.setTimestamp(time);
+        QWidget *to = klasse.child() ? klasse.child()->form1().findChild<QWidget *>("Text3") : button("Kind1");
+        QApplication::sendEvent(to, &event);
+    };
+    button("Kind1")->setFocus();
+    key(QEvent::KeyPress, 1000, false);
+    key(QEvent::KeyRelease, 1500, false);
+    key(QEvent::KeyPress, 1500, false);
+    key(QEvent::KeyPress, 1530, true);
+    key(QEvent::KeyRelease, 1600, false);
+    ASSERT_TRUE(klasse.child() && locked("Anna"));
+    EXPECT_EQ(klasse.child()->form1().findChild<QLineEdit *>("Text3")->text(), QString());
+}
+
+// A long name is broken into lines before its font shrinks, and shown whole
+// down to 12 pt, up to the 60 characters a name may have.
+TEST_F(ClassWindow, LongNamesTakeLinesBeforeTheyShrink)
+{
+    // in the order of the list: the largest font on two lines, then 60 characters
+    startWith({"Anna-Lena Schmidtbauer", "Maximilian Alexander von Hohenzollern-Sigmaringen Schneiders"});
+    for (const auto &[name, points] : {std::pair{"Kind1", 20.0}, std::pair{"Kind2", 12.0}}) {
+        EXPECT_GE(button(name)->font().pointSizeF(), points) << name;
+        EXPECT_EQ(button(name)->toolTip(), QString()) << name; // nothing cut
+    }
 }

@@ -18,6 +18,9 @@
 #include <QImage>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPrinter>
+#include <QProcess>
+#include <QStandardPaths>
 
 using namespace zek;
 using namespace zek::test;
@@ -66,6 +69,7 @@ TEST_F(ProgressTest, ShowsTheRecordAndPrintsTheView)
     EXPECT_TRUE(text("Kopfzeile", window.get()).contains(QStringLiteral("Englisch")));
     EXPECT_TRUE(widget("KeinVerlauf", window.get())->isVisible());
 
+    QCoreApplication::processEvents(); // the chart lays out its legend anew
     platform.answersOk = true;
     click("Drucken", window.get());
     ASSERT_EQ(platform.drawings, 1);
@@ -75,6 +79,25 @@ TEST_F(ProgressTest, ShowsTheRecordAndPrintsTheView)
     platform.drawing(painter, QRectF(0, 0, 400, 600));
     painter.end();
     EXPECT_NE(page.copy(0, 0, 400, 300), QImage(400, 300, QImage::Format_RGB32).copy()); // something is drawn
+
+    // on the printer: text and lines, no picture of the screen
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(path("Druck.pdf"));
+    QPainter onPaper(&printer);
+    platform.drawing(onPaper, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
+    onPaper.end();
+    EXPECT_LT(QFileInfo(path("Druck.pdf")).size(), 200 * 1024);
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (!pdftotext.isEmpty()) {
+        QProcess text;
+        text.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path("Druck.pdf"), QStringLiteral("-")});
+        ASSERT_TRUE(text.waitForFinished(30000));
+        const QString words = QString::fromUtf8(text.readAllStandardOutput());
+        for (const char *shown : {"Englisch", "Am häufigsten falsch geschrieben", "Gelernt", "Karten"})
+            EXPECT_TRUE(words.contains(QString::fromUtf8(shown))) << shown << "\n" << words.toStdString();
+    }
     click("Schliessen", window.get());
     EXPECT_FALSE(window->isVisible());
 }
