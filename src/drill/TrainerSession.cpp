@@ -124,6 +124,16 @@ void TrainerSession::loadLanguage()
 
 bool TrainerSession::voiceAvailable() const { return m_platform.hasVoice(m_language.code()); }
 
+QString TrainerSession::readAloudTip() const
+{
+    return speechButtonTip(m_platform, QStringLiteral("Vorlesen"), m_language.code());
+}
+
+QString TrainerSession::dictationTip() const
+{
+    return speechButtonTip(m_platform, QStringLiteral("H\u00f6rdiktat"), m_language.code());
+}
+
 void TrainerSession::readAloud()
 {
     if (voiceAvailable() && !m_shared.targetText.isEmpty())

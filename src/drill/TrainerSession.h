@@ -40,6 +40,9 @@ public:
     // language's voice. Changes nothing of the drill.
     void readAloud();
     bool voiceAvailable() const;
+    // The tool tips of "Vorlesen" and "Hördiktat": why they are grey.
+    QString readAloudTip() const;
+    QString dictationTip() const;
     // The speech engine has answered: the button shows whether it speaks.
     void speechChanged();
     // Checks what the window needs, stores the settings, saves the cards and

@@ -21,6 +21,7 @@ class Drill;
 namespace zek::ui {
 
 class ClickableLabel;
+class KeyRepeat;
 
 // The main window: the drill, the box counters, the language switch and the
 // tool bar. It shows the state of its models and hands every click on.
@@ -51,6 +52,7 @@ private:
     QHash<Window, QToolButton *> m_windowButtons;
 
     QLineEdit *m_answer = nullptr;
+    KeyRepeat *m_answerKeys = nullptr; // a held F2 reads once
     QLabel *m_display = nullptr;
     ClickableLabel *m_levelDigit = nullptr;
     QLabel *m_userName = nullptr;

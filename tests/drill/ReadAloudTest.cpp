@@ -22,6 +22,11 @@ SCENARIOS(ReadAloud, Scenarios)
         {"level 3: the phrase", apple, "voices D; start; level; level; type Apfel; type Äpfel; read", "", "spoken=D:Der Apfel ist rot."},
         {"in English", apple, "voices DEF; start; lang; read", "", "spoken=E:dog"},
         {"no voice: nothing", apple, "start; read", "", "spoken=; voice=no"},
+        {"the tips: a voice", apple, "voices D; start", "", "tips=Vorlesen|Hördiktat|Vorlesen"},
+        {"the tips: the engine on its way", apple, "starting; start", "",
+         "voice=no; tips=Vorlesen (Sprachausgabe startet …)|Hördiktat (Sprachausgabe startet …)|Vorlesen (Sprachausgabe startet …)"},
+        {"the tips: no engine answers", apple, "start", "",
+         "tips=Vorlesen (keine Sprachausgabe gefunden)|Hördiktat (keine Sprachausgabe gefunden)|Vorlesen (keine Sprachausgabe gefunden)"},
         {"the switch asks again", apple, "voices D; start; lang", "", "voice=no"},
         {"the word show: the three lines", apple, "voices D; start; show; sread", "", "spoken=D:Apfel. Äpfel. Der Apfel ist rot."},
         // dictation
