@@ -100,6 +100,7 @@ private:
     QString cardFile() const { return cardFileName(m_language.code()); }
     // After a language switch: dictation without a voice is turned off.
     void dictationNeedsVoice();
+    bool anyVoice() const; // a voice speaks one of the card languages
 
     QString m_folder;
     SharedState &m_shared;

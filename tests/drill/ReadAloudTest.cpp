@@ -48,6 +48,8 @@ SCENARIOS(ReadAloud, Scenarios)
         {"no voice: the button does nothing", apple, "voices E; start; dictation", "", "display= A  p  f  e  l ; dictation=no; files=5"},
         {"a language without a voice turns it off", apple, "voices D; start; dictation; lang", "Hördiktat",
          "last=Für diese Sprache gibt es keine Sprachausgabe.\rDas Hördiktat ist jetzt ausgeschaltet.\r; dictation=no; lang=E; display= d  o  g "},
+        {"no voice at all (the daemon has gone): a switch keeps it", apple, "voices D; start; dictation; voices -; lang", "",
+         "dictation=yes; lang=E; display= d  o  g "},
         {"a folder that takes no file: on for the session", apple, "folder-ro; voices D; start; dictation; rw", "", "dictation=yes, dictating; files=4"},
         // the reading aids
         {"no file: today's look", apple, "", "", "aids=Comic Neue,normal,normal; dictation=no"},
