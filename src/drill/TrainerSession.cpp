@@ -5,6 +5,9 @@
 #include "cards/CardStore.h"
 #include "cards/Messages.h"
 #include "platform/Platform.h"
+#include "cards/Languages.h"
+
+#include <algorithm>
 
 namespace zek {
 
@@ -123,6 +126,22 @@ void TrainerSession::loadLanguage()
 }
 
 bool TrainerSession::voiceAvailable() const { return m_platform.hasVoice(m_language.code()); }
+
+bool TrainerSession::anyVoice() const
+{
+    return std::any_of(languages.begin(), languages.end(),
+                       [this](const LanguageRecord &l) { return m_platform.hasVoice(l.codeText()); });
+}
+
+QString TrainerSession::readAloudTip() const
+{
+    return speechButtonTip(m_platform, QStringLiteral("Vorlesen"), m_language.code());
+}
+
+QString TrainerSession::dictationTip() const
+{
+    return speechButtonTip(m_platform, QStringLiteral("H\u00f6rdiktat"), m_language.code());
+}
 
 void TrainerSession::readAloud()
 {
@@ -246,8 +265,9 @@ void TrainerSession::toggleDictation()
 
 void TrainerSession::dictationNeedsVoice()
 {
-    // before the engine has answered no voice is known, and none is missing
-    if (!m_settings.dictation || !m_voicesKnown || voiceAvailable())
+    // before the engine has answered no voice is known, and none is missing;
+    // a daemon that has gone silences every language and takes nothing away
+    if (!m_settings.dictation || !m_voicesKnown || voiceAvailable() || !anyVoice())
         return;
     m_settings.dictation = false;
     storeSettings();

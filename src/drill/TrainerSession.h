@@ -40,6 +40,9 @@ public:
     // language's voice. Changes nothing of the drill.
     void readAloud();
     bool voiceAvailable() const;
+    // The tool tips of "Vorlesen" and "Hördiktat": why they are grey.
+    QString readAloudTip() const;
+    QString dictationTip() const;
     // The speech engine has answered: the button shows whether it speaks.
     void speechChanged();
     // Checks what the window needs, stores the settings, saves the cards and
@@ -97,6 +100,7 @@ private:
     QString cardFile() const { return cardFileName(m_language.code()); }
     // After a language switch: dictation without a voice is turned off.
     void dictationNeedsVoice();
+    bool anyVoice() const; // a voice speaks one of the card languages
 
     QString m_folder;
     SharedState &m_shared;

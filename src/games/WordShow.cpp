@@ -62,6 +62,11 @@ void WordShow::cancelShow()
 
 bool WordShow::voiceAvailable() const { return m_platform.hasVoice(languageOfCardFile(m_shared.currentCardFile)); }
 
+QString WordShow::readAloudTip() const
+{
+    return speechButtonTip(m_platform, QStringLiteral("Vorlesen"), languageOfCardFile(m_shared.currentCardFile));
+}
+
 void WordShow::readAloud()
 {
     QStringList lines;

@@ -27,6 +27,7 @@ public:
     void timerTick(); // every pause while the show runs
     void readAloud(); // "Vorlesen": the three lines, one after the other
     bool voiceAvailable() const;
+    QString readAloudTip() const; // why "Vorlesen" is grey
 
     int cardCount() const { return int(m_cards.size()); }
     int number() const { return m_number; } // the card shown, from 1; 0: none

@@ -124,6 +124,20 @@ public:
         Q_UNUSED(text);
         Q_UNUSED(languageCode);
     }
+    // The speech engine is on its way and has not answered yet: no voice
+    // yet, but none is missing either.
+    virtual bool speechStarting() { return false; }
 };
+
+// The tool tip of a button that speaks ("Vorlesen", "Hördiktat"): its name
+// while a voice speaks the language, else the name and why it is grey.
+inline QString speechButtonTip(Platform &platform, const QString &button, const QString &languageCode)
+{
+    if (platform.hasVoice(languageCode))
+        return button;
+    return button
+        + (platform.speechStarting() ? QStringLiteral(" (Sprachausgabe startet \u2026)")
+                                     : QStringLiteral(" (keine Sprachausgabe gefunden)"));
+}
 
 } // namespace zek

@@ -1,6 +1,7 @@
 #include "Form1.h"
 
 #include "FitText.h"
+#include "KeyRepeat.h"
 #include "Twips.h"
 #include "Widgets.h"
 #include "QtPlatform.h"
@@ -161,6 +162,7 @@ Form1::Form1(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(pare
     setForeground(m_answer, darkBlue);
     connect(m_answer, &QLineEdit::textChanged, &m_drill, &Drill::checkAnswer);
     m_answer->installEventFilter(this);
+    m_answerKeys = new KeyRepeat(m_answer);
 
     m_wordTotal = addLabel(this, "Bezeichnung6", twipsRect(6240, 5880, 1215, 255));
     m_wordTotalLabel = addLabel(this, "Bezeichnung14", twipsRect(7560, 5880, 855, 255), QStringLiteral("Wörter"));
@@ -230,7 +232,9 @@ bool Form1::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_answer && event->type() == QEvent::KeyPress
         && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F2) {
-        m_main.readAloud(); // F2 in the answer box: "Vorlesen"
+        // F2 in the answer box: "Vorlesen", once however long it is held
+        if (!m_answerKeys->isRepeat(static_cast<QKeyEvent *>(event)))
+            m_main.readAloud();
         return true;
     }
     return QWidget::eventFilter(watched, event);
@@ -287,11 +291,10 @@ void Form1::refresh()
     showFitted(m_userName, m_main.userName(), QFont(QStringLiteral("Arial"), 11, QFont::Bold));
     m_recordNote->showText(m_main.recordNote(), QFont(QStringLiteral("Arial"), 8), 0, Wrap::Always, 7);
     m_recordNote->setVisible(!m_main.recordNote().isEmpty());
-    showReadAloud(m_readAloud, m_main.voiceAvailable());
+    showReadAloud(m_readAloud, m_main.voiceAvailable(), m_main.readAloudTip());
     // the picture shows whether dictation is on
     m_dictation->setEnabled(m_main.voiceAvailable());
-    m_dictation->setToolTip(m_main.voiceAvailable() ? QStringLiteral("Hördiktat")
-                                                    : QStringLiteral("Hördiktat (keine Sprachausgabe gefunden)"));
+    m_dictation->setToolTip(m_main.dictationTip());
     m_dictation->setChecked(m_main.settings().dictation);
     const QString icon = m_main.settings().dictation ? QStringLiteral("dictation_on") : QStringLiteral("dictation_off");
     if (icon != m_dictationIcon) {

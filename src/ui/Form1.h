@@ -21,6 +21,7 @@ class Drill;
 namespace zek::ui {
 
 class ClickableLabel;
+class KeyRepeat;
 class WordField;
 
 // The main window: the drill, the box counters, the language switch and the
@@ -52,6 +53,7 @@ private:
     QHash<Window, QToolButton *> m_windowButtons;
 
     QLineEdit *m_answer = nullptr;
+    KeyRepeat *m_answerKeys = nullptr; // a held F2 reads once
     WordField *m_display = nullptr;
     QLabel *m_instruction = nullptr;
     ClickableLabel *m_levelDigit = nullptr;

@@ -105,7 +105,7 @@ void Form2::refresh()
     m_number->setText(m_show.numberText());
     m_count->setText(m_show.countText());
     m_pause->setText(m_show.pauseText());
-    showReadAloud(m_readAloud, m_show.voiceAvailable());
+    showReadAloud(m_readAloud, m_show.voiceAvailable(), m_show.readAloudTip());
     {
         const QSignalBlocker cards(m_cards), pauses(m_pauses);
         m_cards->setRange(m_show.cardCount() > 0 ? 1 : 0, m_show.cardCount()); // no card: the scroller rests

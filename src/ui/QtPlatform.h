@@ -2,9 +2,6 @@
 
 #include "platform/Platform.h"
 
-#include <QHash>
-#include <QList>
-#include <QLocale>
 #include <QObject>
 #include <QTimer>
 
@@ -18,15 +15,23 @@ namespace zek::ui {
 
 // The speech engine behind reading aloud. It lives in a thread of its own,
 // where start() and say() may take as long as the system's speech daemon
-// takes; start() ends with ready(), say() with said().
+// takes (each call into the daemon has a deadline). start() and every
+// change of the connection end with voicesChanged(); say() ends with
+// said(). leave() may be called from any thread: every wait in the engine
+// ends, and it calls into the daemon no more; stop() then closes in the
+// engine's own thread.
 class SpeechEngine : public QObject {
     Q_OBJECT
 public:
     virtual void start() = 0;
-    virtual void say(const QString &text, const QLocale &voice) = 0;
+    // languageCode: the voice's language, "de", "en", "fr"
+    virtual void say(const QString &text, const QString &languageCode) = 0;
+    virtual void leave() {}
+    virtual void stop() {}
 
 signals:
-    void ready(const QList<QLocale> &voices);
+    // whether the engine speaks now: a daemon answers
+    void voicesChanged(bool speaking);
     void said();
 };
 
@@ -40,13 +45,15 @@ public:
     ~QtPlatform() override;
 
     // Starts the speech engine (the system's, or the one given, which it
-    // takes) in a thread of its own; until it has answered, no voice is there. A text it has not
-    // taken within two seconds silences every voice until it answers again.
-    // speechChanged() says when the voices come or go.
+    // takes) in a thread of its own; until it has answered, no voice is
+    // there and speechStarting() says so. A text it has not taken within
+    // two seconds silences every voice until it answers again; a daemon that
+    // goes silences them until one answers again. speechChanged() says when
+    // the voices come or go.
     void startSpeech(SpeechEngine *engine = nullptr);
     // The same once the window has been painted for the first time: the
     // engine and the speech daemon it may start never compete with the
-    // first frame.
+    // first frame. Speech counts as starting from now on.
     void startSpeechAfterFirstPaint(QWidget *window, SpeechEngine *engine = nullptr);
     // Runs a command once the window's first frame is on the screen: for what
     // nobody sees in that frame.
@@ -64,19 +71,21 @@ public:
     PrintOutcome printDrawing(const PageDrawing &draw, const QString &what, const QString &folder) override;
     bool hasVoice(const QString &languageCode) override;
     void speak(const QString &text, const QString &languageCode) override;
+    bool speechStarting() override { return m_starting; }
 
 signals:
     void speechChanged();
 
 private:
-    void voicesFound(const QList<QLocale> &locales);
+    void voicesFound(bool speaking);
     void answered();
     void answerOverdue();
 
-    QThread *m_speechThread = nullptr; // never joined: it ends with the process
+    QThread *m_speechThread = nullptr; // stopped with a deadline at exit
     SpeechEngine *m_speechEngine = nullptr; // lives in m_speechThread
-    QHash<QString, QLocale> m_voices; // language code → the voice's locale
     QTimer m_answerWait; // "speechAnswer": a text is waiting for the engine
+    bool m_starting = false; // started, and not answered yet
+    bool m_speaking = false; // the engine has a daemon that answers
     bool m_silent = false; // the engine let a text wait too long
 };
 

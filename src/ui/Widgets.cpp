@@ -77,10 +77,8 @@ PressGuard *pressGuard()
 
 } // namespace
 
-void showReadAloud(QToolButton *button, bool voiceAvailable)
+void showReadAloud(QToolButton *button, bool voiceAvailable, const QString &tip)
 {
-    const QString tip =
-        voiceAvailable ? QStringLiteral("Vorlesen") : QStringLiteral("Vorlesen (keine Sprachausgabe gefunden)");
     button->setEnabled(voiceAvailable);
     button->setToolTip(tip);
     button->setAccessibleName(tip);

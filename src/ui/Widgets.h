@@ -55,7 +55,7 @@ QToolButton *addPictureButton(QWidget *parent, const char *name, const QString &
 
 // The "Vorlesen" button: usable only where a voice speaks the language, and
 // its tool tip says why not.
-void showReadAloud(QToolButton *button, bool voiceAvailable);
+void showReadAloud(QToolButton *button, bool voiceAvailable, const QString &tip);
 
 // Puts a window in the middle of the screen.
 void centreOnScreen(QWidget *window);

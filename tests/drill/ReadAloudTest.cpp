@@ -22,6 +22,11 @@ SCENARIOS(ReadAloud, Scenarios)
         {"level 3: the phrase", apple, "voices D; start; level; level; type Apfel; type Äpfel; read", "", "spoken=D:Der Apfel ist rot."},
         {"in English", apple, "voices DEF; start; lang; read", "", "spoken=E:dog"},
         {"no voice: nothing", apple, "start; read", "", "spoken=; voice=no"},
+        {"the tips: a voice", apple, "voices D; start", "", "tips=Vorlesen|Hördiktat|Vorlesen"},
+        {"the tips: the engine on its way", apple, "starting; start", "",
+         "voice=no; tips=Vorlesen (Sprachausgabe startet …)|Hördiktat (Sprachausgabe startet …)|Vorlesen (Sprachausgabe startet …)"},
+        {"the tips: no engine answers", apple, "start", "",
+         "tips=Vorlesen (keine Sprachausgabe gefunden)|Hördiktat (keine Sprachausgabe gefunden)|Vorlesen (keine Sprachausgabe gefunden)"},
         {"the switch asks again", apple, "voices D; start; lang", "", "voice=no"},
         {"the word show: the three lines", apple, "voices D; start; show; sread", "", "spoken=D:Apfel. Äpfel. Der Apfel ist rot."},
         // dictation
@@ -53,6 +58,8 @@ SCENARIOS(ReadAloud, Scenarios)
         {"no voice: the button does nothing", apple, "voices E; start; dictation", "", "display= A  p  f  e  l ; dictation=no; files=5"},
         {"a language without a voice turns it off", apple, "voices D; start; dictation; lang", "Hördiktat",
          "last=Für diese Sprache gibt es keine Sprachausgabe.\rDas Hördiktat ist jetzt ausgeschaltet.\r; dictation=no; lang=E; display= d  o  g "},
+        {"no voice at all (the daemon has gone): a switch keeps it", apple, "voices D; start; dictation; voices -; lang", "",
+         "dictation=yes; lang=E; display= d  o  g "},
         {"a folder that takes no file: on for the session", apple, "folder-ro; voices D; start; dictation; rw", "", "dictation=yes, dictating; files=4"},
         // the reading aids
         {"no file: today's look", apple, "", "", "aids=Comic Neue,normal,normal; dictation=no"},

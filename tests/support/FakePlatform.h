@@ -60,7 +60,9 @@ public:
     // Voices for these language codes; what was spoken, "code:text".
     bool hasVoice(const QString &languageCode) override { return !languageCode.isEmpty() && voices.contains(languageCode); }
     void speak(const QString &text, const QString &languageCode) override { spoken << languageCode + u':' + text; }
+    bool speechStarting() override { return starting; }
     QString voices;
+    bool starting = false; // the engine has not answered yet
     QStringList spoken;
     PrintOutcome outcome{PrintOutcome::Printed, {}, {}};
 

@@ -65,7 +65,8 @@ const QHash<QString, Step> &steps()
         STEP("at", t.platform.time = QDateTime::fromString(arg, Qt::ISODate)), // the clock
         STEP("term", t.main.endFromOutside()),
         STEP("traces", t.shared.currentBox = 4, t.shared.level = 1, t.shared.mode = 2), // another window's values
-        STEP("voices", t.platform.voices = arg; t.main.speechChanged()), STEP("read", t.main.readAloud()),
+        STEP("voices", t.platform.voices = arg; t.platform.starting = false; t.main.speechChanged()),
+        STEP("starting", t.platform.starting = true), STEP("read", t.main.readAloud()),
         // dictation and the reading aids: "aids 1 2 1" (font, spacing, size), "settings <lines joined by |>"
         STEP("dictation", t.main.toggleDictation()),
         STEP("aids", const QStringList n = arg.split(u' '); t.main.applyReadingAids({ReadingFont(n[0].toInt()), LetterSpacing(n[1].toInt()), TextSize(n[2].toInt())})),
@@ -158,6 +159,7 @@ const QHash<QString, Key> &keys()
         KEY("opened", QString::number(t.opened.size())), KEY("quit", QString::number(t.quit.size())),
         KEY("total", QString::number(t.drill.counts().total)), KEY("files", QString::number(QDir(t.dir.path()).entryList(QDir::Files).size())),
         KEY("spoken", t.platform.spoken.join(u'|')), KEY("voice", yes(t.main.voiceAvailable())),
+        KEY("tips", t.main.readAloudTip() + u'|' + t.main.dictationTip() + u'|' + t.wordShow.readAloudTip()),
         KEY("dictation", yes(t.main.settings().dictation) + (t.drill.dictating() ? ", dictating" : "")),
         KEY("aids", [&] { const ReadingAids &a = t.main.settings().aids; return readingFontNames()[int(a.font)] + u',' + letterSpacingNames()[int(a.spacing)] + u',' + textSizeNames()[int(a.size)]; }()),
         KEY("settings", QString::fromUtf8(readBytes(t.path("ZEK-Einstellungen.ini"))).replace(u'\n', u'|')),

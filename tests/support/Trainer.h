@@ -60,7 +60,8 @@ struct Trainer {
     // "pkey a", "wish", "hint", "ende"; "memory", "mfield 3", "mhelp",
     // "mleave"; "show" (the word show), "scroll 3", "pause 5", "on" and
     // "off" (the show), "tick", "cancel"; "voices DE" (the languages with a
-    // voice, as the speech engine tells it), "read" ("Vorlesen"), "sread"
+    // voice, as the speech engine tells it), "starting" (the engine is on its
+    // way, before it answers), "read" ("Vorlesen"), "sread"
     // (in the show); "dictation" ("Hördiktat"), "aids 1 2 1" (font,
     // spacing, size chosen in "Leseschrift"), "settings <lines joined by |>"
     // (the settings file).
@@ -84,7 +85,8 @@ struct Trainer {
     // ("row,column"), next, moves, wishes, open (the memory fields shown),
     // solved, deal ("ok" when every pair is a card's two words), number,
     // count, pausetext, running, lines, spoken ("code:text" joined by "|"),
-    // voice, dictation ("yes" or "no", ", dictating" while it dictates),
+    // voice, tips (the tool tips of "Vorlesen", "Hördiktat" and the show's
+    // "Vorlesen", joined by "|"), dictation ("yes" or "no", ", dictating" while it dictates),
     // aids (font, spacing, size), settings (the settings file, "|" for each
     // line end), record (the practice record as text, "/" for each CR LF),
     // note (the main window's note on it), files (in the folder), first and

@@ -119,6 +119,33 @@ TEST_F(FormTest, VorlesenSitsInTheWordFieldAndGreysWhileTheEngineDoesNotAnswer)
     EXPECT_EQ(button->toolTip(), QStringLiteral("Vorlesen (keine Sprachausgabe gefunden)"));
 }
 
+// F2 held down, as X11 sends it: one press, then pairs of a release and a
+// press with one time stamp, none flagged as repeated. It reads once.
+TEST_F(FormTest, AHeldF2ReadsOnce)
+{
+    platform.voices = QStringLiteral("D");
+    startWith(cards);
+    QWidget *answer = widget("Text3");
+    quint64 at = 1000;
+    const auto send = [&](QEvent::Type type) {
+        QKeyEvent event(type, Qt::Key_F2, Qt::NoModifier);
+        event.setTimestamp(at);
+        QApplication::sendEvent(answer, &event);
+    };
+    send(QEvent::KeyPress);
+    for (int i = 0; i < 25; ++i) {
+        at += 33;
+        send(QEvent::KeyRelease);
+        send(QEvent::KeyPress);
+    }
+    at += 20;
+    send(QEvent::KeyRelease);
+    EXPECT_EQ(platform.spoken.size(), 1);
+    at += 400;
+    send(QEvent::KeyPress); // pressed again: read again
+    EXPECT_EQ(platform.spoken.size(), 2);
+}
+
 TEST_F(FormTest, HoerdiktatSitsBesideVorlesenAndShowsWhetherItIsOn)
 {
     startWith(cards);
