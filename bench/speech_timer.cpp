@@ -251,6 +251,7 @@ int main(int argc, char **argv)
     }
     const std::string title = argv[2];
     const std::vector<char *> program(argv + 3, argv + argc);
+    signal(SIGPIPE, SIG_IGN); // a side of the relay that has gone is seen by read()
 
     char folderName[] = "/tmp/zek-speech-XXXXXX";
     if (!mkdtemp(folderName))
