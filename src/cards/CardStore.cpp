@@ -1,5 +1,6 @@
 #include "CardStore.h"
 
+#include "AtomicFile.h"
 #include "CardFile.h"
 #include "Folder.h"
 #include "Memory.h"
@@ -8,7 +9,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <unistd.h>
 
@@ -24,47 +24,6 @@ QString blockErrorText(const std::array<qsizetype, 4> &counts)
     for (int i : {1, 2, 3, 0})
         text += QLatin1Char(' ') + QString::number(counts[i]);
     return text + QStringLiteral(" )\r\r");
-}
-
-// Writes all of bytes into file from its start and cuts it there; the data is
-// on the disk when this returns true.
-bool writeAll(QFile &file, const QByteArray &bytes)
-{
-    return file.seek(0) && file.write(bytes) == bytes.size() && file.resize(bytes.size())
-        && ::fsync(file.handle()) == 0;
-}
-
-// A folder in which no new file can be made (a shared class folder set up
-// that way) still lets a writable card file be written in place. Should that
-// write fail half-way, the previous bytes go back.
-bool writeInPlace(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return false;
-    const QByteArray previous = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return false;
-    if (writeAll(file, bytes))
-        return true;
-    writeAll(file, previous);
-    return false;
-}
-
-// The card file is replaced atomically: a temporary file beside it, renamed
-// over it when all bytes are in. Only where the folder takes no temporary
-// file is the card file written in place.
-bool writeReplacing(const QString &path, const QByteArray &bytes)
-{
-    // Unbuffered, so a short write (full disk) is seen here and not lost in a
-    // flush.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return QFileInfo::exists(path) && writeInPlace(path, bytes);
-    if (file.write(bytes) == bytes.size() && file.size() == bytes.size() && file.commit())
-        return true;
-    file.cancelWriting();
-    return false;
 }
 
 } // namespace
@@ -171,7 +130,7 @@ bool CardStore::saveCardList(const QString &name, OnFailure onFailure)
     QChar bad;
     if (!writeCardFile(m_cards, bytes, &bad))
         return fail(QStringLiteral("Das Zeichen '%1' lässt sich in der Datei '%2' nicht speichern.\r").arg(bad, name));
-    if (!writeReplacing(filePath(m_folder, name), bytes))
+    if (!writeFileAtomically(filePath(m_folder, name), bytes))
         return fail(QStringLiteral("Die Datei '%1' konnte nicht geschrieben werden\r"
                                    "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\r")
                         .arg(name));

@@ -1,10 +1,10 @@
 #include "Settings.h"
 
+#include "AtomicFile.h"
 #include "ExtraFile.h"
 #include "Folder.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace zek {
 
@@ -100,10 +100,7 @@ Settings readSettings(const QString &folder)
 bool writeSettings(const QString &folder, const Settings &settings)
 {
     const QByteArray bytes = settingsBytes(settings);
-    QSaveFile file(filePath(folder, settingsFileName));
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    return writeFileAtomically(filePath(folder, settingsFileName), bytes);
 }
 
 } // namespace zek
