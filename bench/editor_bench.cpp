@@ -7,8 +7,8 @@
 #include "cards/CardStore.h"
 #include "editor/Editor.h"
 #include "platform/Random.h"
-#include "ui/Form7.h"
-#include "ui/Program.h"
+#include "windows/EditorWindow.h"
+#include "app/Program.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -5,8 +5,8 @@
 
 #include "cards/ClassFolder.h"
 #include "platform/Random.h"
-#include "ui/ClassProgram.h"
-#include "ui/FormKlasse.h"
+#include "app/ClassProgram.h"
+#include "windows/ChildChoiceWindow.h"
 
 #include <QApplication>
 #include <QDirIterator>

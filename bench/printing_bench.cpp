@@ -8,7 +8,7 @@
 
 #include "cards/CardFile.h"
 #include "printing/Sheets.h"
-#include "ui/QtPlatform.h"
+#include "qtplatform/QtPlatform.h"
 
 #include <QApplication>
 

@@ -2,8 +2,8 @@
 // from the disk (under a second), one line appended (under a millisecond),
 // and the 32,767 lines of a re-box of the largest card box appended with one
 // write, each beside the raw cost of the same bytes.
-#include "drill/PracticeRecord.h"
-#include "info/Progress.h"
+#include "record/PracticeRecord.h"
+#include "record/Progress.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,8 +7,8 @@
 #include "editor/Editor.h"
 #include "editor/Spelling.h"
 #include "platform/Random.h"
-#include "ui/Form7.h"
-#include "ui/Program.h"
+#include "windows/EditorWindow.h"
+#include "app/Program.h"
 
 #include <QApplication>
 #include <QFile>

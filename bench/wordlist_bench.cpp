@@ -7,7 +7,7 @@
 #include "cards/CardStore.h"
 #include "cards/Language.h"
 #include "editor/Editor.h"
-#include "editor/WordList.h"
+#include "wordlist/WordList.h"
 
 #include <QSaveFile>
 

@@ -1,7 +1,7 @@
 // Any bytes read as a practice record: no crash, no hang; every line read
 // writes back to a line that reads the same; the statistics take them all.
-#include "drill/PracticeRecord.h"
-#include "info/Progress.h"
+#include "record/PracticeRecord.h"
+#include "record/Progress.h"
 
 #include <cstdint>
 #include <cstdlib>

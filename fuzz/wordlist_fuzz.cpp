@@ -2,7 +2,7 @@
 // fits a card file, and the new cards exported and read back are all there
 // already.
 #include "cards/CardFile.h"
-#include "editor/WordList.h"
+#include "wordlist/WordList.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -1,21 +1,21 @@
 // Renders the main window to PNG files: narrow and wide, German and French.
 // Usage: zek_screenshots OUTPUT_FOLDER
-#include "ui/Form1.h"
-#include "ui/Form2.h"
-#include "ui/Form3.h"
-#include "ui/Form5.h"
-#include "ui/Form7.h"
-#include "ui/ClassProgram.h"
-#include "ui/FormKlasse.h"
-#include "ui/ImportDialog.h"
-#include "ui/Memo.h"
-#include "ui/ZEKLABEL.h"
-#include "ui/Lernfortschritt.h"
-#include "ui/Program.h"
-#include "ui/QtPlatform.h"
+#include "windows/DrillWindow.h"
+#include "windows/WordShowWindow.h"
+#include "windows/WordPrisonWindow.h"
+#include "windows/HangmanWindow.h"
+#include "windows/EditorWindow.h"
+#include "app/ClassProgram.h"
+#include "windows/ChildChoiceWindow.h"
+#include "qtplatform/ImportDialog.h"
+#include "windows/MemoryWindow.h"
+#include "windows/InfoWindow.h"
+#include "modules/progress/ProgressChartWindow.h"
+#include "app/Program.h"
+#include "qtplatform/QtPlatform.h"
 
 #include "cards/CardFile.h"
-#include "drill/PracticeRecord.h"
+#include "record/PracticeRecord.h"
 #include "printing/Sheets.h"
 
 #include "platform/Random.h"
@@ -101,7 +101,7 @@ void shootProgress(const QDir &out, zek::Platform &platform)
     file.write(bytes);
     file.close();
 
-    zek::ui::Lernfortschritt window(folder, platform);
+    zek::ui::ProgressChartWindow window(folder, platform);
     window.open();
     QApplication::processEvents();
     window.grab().save(out.filePath(QStringLiteral("lernfortschritt.png")));
@@ -113,7 +113,7 @@ void shootProgress(const QDir &out, zek::Platform &platform)
     struct QuietPrinter : zek::ui::QtPlatform {
         zek::Answer messageBox(const zek::Message &) override { return zek::Answer::Ok; }
     } printer;
-    zek::ui::Lernfortschritt printed(folder, printer);
+    zek::ui::ProgressChartWindow printed(folder, printer);
     printed.open();
     QApplication::processEvents();
     QTest::mouseClick(printed.findChild<QWidget *>(QStringLiteral("Drucken")), Qt::LeftButton);

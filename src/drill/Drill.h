@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cards/BoxColours.h"
 #include "cards/CardList.h"
 #include "cards/SharedState.h"
 
@@ -14,18 +15,7 @@ class Random;
 
 enum class WordOrder { Alphabetical, Random };
 
-// A colour as red, green, blue.
-struct Rgb {
-    int r, g, b;
-    friend bool operator==(const Rgb &, const Rgb &) = default;
-};
-
-// The colour of box 0 (error box) to 5: its label, its counter and, when
-// chosen, the card area and the word total.
-Rgb boxColour(int box);
 inline constexpr Rgb answerRed{255, 0, 0};
-// The learnt cards (box 6), where the editor and the teacher's view show them.
-inline constexpr Rgb learnedColour{255, 255, 192};
 
 // The card being drilled (Liste1): a copy of the card at position.
 struct CurrentCard {

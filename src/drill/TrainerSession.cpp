@@ -1,9 +1,9 @@
 #include "TrainerSession.h"
 
 #include "Drill.h"
-#include "PracticeRecord.h"
+#include "record/PracticeRecord.h"
 #include "cards/CardStore.h"
-#include "cards/Messages.h"
+#include "games/Messages.h"
 #include "platform/Platform.h"
 #include "cards/Languages.h"
 

@@ -1,19 +1,19 @@
 #include "Editor.h"
 
-#include "WordList.h"
+#include "wordlist/WordList.h"
 
 #include "cards/CardStore.h"
+#include "cards/AtomicFile.h"
 #include "cards/ExtraFile.h"
 #include "cards/Folder.h"
 #include "cards/Language.h"
 #include "cards/Settings.h"
-#include "drill/PracticeRecord.h"
+#include "record/PracticeRecord.h"
 #include "platform/Platform.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cmath>
 
@@ -599,9 +599,7 @@ void Editor::exportWordList()
         }
     }
     const QByteArray bytes = writeWordList(cards);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size()
-        || !file.commit()) {
+    if (!writeFileAtomically(path, bytes)) {
         message(QStringLiteral("Speicherfehler"),
                 QStringLiteral("Die Wortliste wurde nicht gespeichert!\r"
                                "Die Datei '%1' konnte nicht geschrieben werden\r"

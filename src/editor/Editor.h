@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FieldText.h"
+#include "wordlist/FieldText.h"
 
 #include "cards/CardList.h"
 #include "cards/Languages.h"
@@ -22,7 +22,7 @@ struct RecordLine;
 
 enum class EditorPanel { None, Edit, Rebox, Print };
 
-// The card editor (Form7): the teacher browses the cards of one language,
+// The card editor (EditorWindow): the teacher browses the cards of one language,
 // filters them by box, adds, changes, re-boxes and deletes cards. Every change
 // is saved at once; a card inserted, imported, deleted or moved to another
 // box is also a line "Lehrkraft" of the practice record. A box filter is only a view: the card list in memory is

@@ -1,5 +1,6 @@
 #include "Spelling.h"
 
+#include "cards/AtomicFile.h"
 #include "cards/ExtraFile.h"
 #include "cards/Folder.h"
 #include "cards/Languages.h"
@@ -8,13 +9,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
 #include <hunspell.hxx>
 
+#include <condition_variable>
+#include <mutex>
 #include <optional>
+#include <thread>
 
 namespace zek {
 namespace {
@@ -146,6 +149,18 @@ private:
     QByteArray m_encodingName;
 };
 
+// One dictionary being read on a thread of its own. The thread fills it and
+// tells the spelling check through the event loop, as long as the check
+// still wants it (receiver is cleared, under the lock, when it goes).
+struct DictionaryLoad {
+    std::mutex lock;
+    std::condition_variable done;
+    bool finished = false;
+    std::shared_ptr<Dictionary> dictionary; // null: none usable
+    QStringList wordsAdded; // own words added while it was read
+    QObject *receiver = nullptr;
+};
+
 Spelling::Spelling(const QString &cardFolder, QStringList dictionaryFolders)
     : m_folder(cardFolder), m_dictionaryFolders(std::move(dictionaryFolders))
 {}
@@ -161,16 +176,26 @@ void Spelling::readOwnWordList()
     // the dictionaries read hold the old list: they are read anew
     m_ownWords = words;
     m_ownSet = QSet<QString>(m_ownWords.begin(), m_ownWords.end());
-    m_loading.clear();
+    dropLoads();
     m_known.clear();
     setLanguage(m_code);
 }
 
-Spelling::~Spelling() = default; // waits for a dictionary still being read
+Spelling::~Spelling() { dropLoads(); }
+
+void Spelling::dropLoads()
+{
+    // a load still running finishes unseen: nothing waits for it
+    for (auto &[code, load] : m_loading) {
+        const std::lock_guard guard(load->lock);
+        load->receiver = nullptr;
+    }
+    m_loading.clear();
+}
 
 void Spelling::setDictionaryFolders(const QStringList &folders)
 {
-    m_loading.clear();
+    dropLoads();
     m_known.clear();
     m_dictionaryFolders = folders;
     setLanguage(m_code);
@@ -199,20 +224,28 @@ void Spelling::setLanguage(const QString &code)
     const QString base = m_base;
     if (base.isEmpty() || m_loading.count(code))
         return;
-    m_loading[code] = std::async(std::launch::async, [this, base, code, own = m_ownWords] {
-                          auto dictionary = std::make_shared<Dictionary>(base, own);
-                          QMetaObject::invokeMethod(
-                              this,
-                              [this, code] {
-                                  // the future is set a moment after this is posted
-                                  if (const auto found = m_loading.find(code); found != m_loading.end())
-                                      found->second.wait();
-                                  if (code == m_code)
-                                      emit ready();
-                              },
-                              Qt::QueuedConnection);
-                          return dictionary->usable() ? dictionary : nullptr;
-                      }).share();
+    auto load = std::make_shared<DictionaryLoad>();
+    load->receiver = this;
+    m_loading[code] = load;
+    std::thread([load, base, code, own = m_ownWords] {
+        auto dictionary = std::make_shared<Dictionary>(base, own);
+        const std::lock_guard guard(load->lock);
+        for (const QString &word : std::as_const(load->wordsAdded))
+            dictionary->add(word);
+        load->dictionary = dictionary->usable() ? std::move(dictionary) : nullptr;
+        load->finished = true;
+        load->done.notify_all();
+        if (load->receiver)
+            QMetaObject::invokeMethod(
+                load->receiver,
+                [receiver = static_cast<Spelling *>(load->receiver), load, code] {
+                    // only the load of the language asked for now counts
+                    const auto found = receiver->m_loading.find(code);
+                    if (found != receiver->m_loading.end() && found->second == load && code == receiver->m_code)
+                        emit receiver->ready();
+                },
+                Qt::QueuedConnection);
+    }).detach();
 }
 
 bool Spelling::isOn() const { return !m_base.isEmpty(); }
@@ -227,13 +260,21 @@ QString Spelling::offReason() const
 bool Spelling::isReady() const
 {
     const auto found = m_loading.find(m_code);
-    return found == m_loading.end() || found->second.wait_for(std::chrono::seconds(0)) == std::future_status::ready;
+    if (found == m_loading.end())
+        return true;
+    const std::lock_guard guard(found->second->lock);
+    return found->second->finished;
 }
 
 Dictionary *Spelling::dictionary() const
 {
     const auto found = m_loading.find(m_code);
-    return found == m_loading.end() ? nullptr : found->second.get().get();
+    if (found == m_loading.end())
+        return nullptr;
+    DictionaryLoad &load = *found->second;
+    std::unique_lock guard(load.lock);
+    load.done.wait(guard, [&] { return load.finished; });
+    return load.dictionary.get();
 }
 
 bool Spelling::isKnown(const QString &word, bool followedByDot) const
@@ -301,16 +342,20 @@ bool Spelling::addOwnWord(const QString &word, QString *error)
     if (!bytes.isEmpty() && !bytes.endsWith('\n') && !bytes.endsWith('\r'))
         bytes += "\r\n";
     bytes += word.toUtf8() + "\r\n";
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || file.write(bytes) != bytes.size() || !file.commit())
+    if (!writeFileAtomically(path, bytes))
         return fail(QStringLiteral("Die Datei '%1' konnte nicht geschrieben werden\r"
                                    "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\r")
                         .arg(name));
     m_ownWords.append(word);
     m_ownSet.insert(word);
-    for (auto &[code, loading] : m_loading)
-        if (const std::shared_ptr<Dictionary> &d = loading.get())
-            d->add(word); // its suggestions know it too
+    for (auto &[code, load] : m_loading) {
+        // its suggestions know it too, also when it is still being read
+        const std::lock_guard guard(load->lock);
+        if (!load->finished)
+            load->wordsAdded.append(word);
+        else if (load->dictionary)
+            load->dictionary->add(word);
+    }
     m_known.clear();
     return true;
 }

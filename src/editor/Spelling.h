@@ -9,7 +9,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <future>
 #include <map>
 #include <memory>
 
@@ -39,12 +38,15 @@ QStringList readOwnWords(const QByteArray &bytes);
 QStringList systemDictionaryFolders();
 
 class Dictionary;
+struct DictionaryLoad;
 
 // The spelling check of one card box: the Hunspell dictionary of the card
 // file's language and the box's own word list. A dictionary is read on first
 // use, in the background, so that neither the program's start nor the first
 // keystroke waits for it; the operations that must have an answer (the
 // question before a save, the check of all cards) wait until it is read.
+// Nothing else waits for a load: a new own word list or other folders start
+// new loads and leave the old ones to end on their own.
 class Spelling : public QObject {
     Q_OBJECT
 public:
@@ -96,6 +98,7 @@ signals:
 
 private:
     Dictionary *dictionary() const; // waits; nullptr without one
+    void dropLoads(); // forgets every dictionary; loads still running end unseen
     QString dictionaryBase(const QString &code) const; // the path without ".aff"/".dic"; empty: none
 
     QString m_folder;
@@ -104,7 +107,10 @@ private:
     QString m_base; // the dictionary of the language, without ".aff"/".dic"; empty: none
     QStringList m_ownWords;
     QSet<QString> m_ownSet;
-    std::map<QString, std::shared_future<std::shared_ptr<Dictionary>>> m_loading; // by language code
+    // The dictionaries being read or read, by language code. A load runs on a
+    // thread of its own and is never waited for but by dictionary(); a load
+    // dropped (the own word list changed) finishes unseen.
+    std::map<QString, std::shared_ptr<DictionaryLoad>> m_loading;
     mutable QHash<QString, bool> m_known; // the words of the language asked before
 };
 

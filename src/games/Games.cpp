@@ -1,7 +1,7 @@
 #include "Games.h"
 
 #include "cards/CardFile.h"
-#include "cards/Messages.h"
+#include "games/Messages.h"
 #include "cards/SharedState.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"

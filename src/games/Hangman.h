@@ -10,7 +10,7 @@ class Platform;
 class Random;
 struct SharedState;
 
-// The hangman game (Form5): the child guesses a learning word letter by
+// The hangman game (HangmanWindow): the child guesses a learning word letter by
 // letter; the tenth wrong pick loses, the last hidden letter found wins.
 class Hangman : public QObject {
     Q_OBJECT

@@ -18,7 +18,7 @@ struct SharedState;
 // few hundred words, however the words clash.
 QList<qsizetype> findDistinctPairs(const QList<const CardEntry *> &cards, int wanted);
 
-// The memory game (Memo): nine word pairs, a card's base word and related
+// The memory game (MemoryWindow): nine word pairs, a card's base word and related
 // word, hidden under 18 fields; two open fields of one pair stay open.
 class MemoryGame : public QObject {
     Q_OBJECT

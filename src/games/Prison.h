@@ -11,7 +11,7 @@ class Platform;
 class Random;
 struct SharedState;
 
-// The word prison (Form3): the player "+" eats a way out of a 17 x 17 field
+// The word prison (WordPrisonWindow): the player "+" eats a way out of a 17 x 17 field
 // of the word's letters, spelling the word again and again.
 class Prison : public QObject {
     Q_OBJECT

@@ -9,7 +9,7 @@ namespace zek {
 class Platform;
 struct SharedState;
 
-// The timed word show (Form2): one card of the current card file at a time,
+// The timed word show (WordShowWindow): one card of the current card file at a time,
 // stepped by hand or every few seconds.
 class WordShow : public QObject {
     Q_OBJECT

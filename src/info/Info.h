@@ -5,7 +5,7 @@
 
 namespace zek {
 
-// The small information window (ZEKLABEL) beside the main window.
+// The small information window (InfoWindow) beside the main window.
 class Info : public QObject {
     Q_OBJECT
 public:

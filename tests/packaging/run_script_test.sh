@@ -9,12 +9,12 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAILED: $*"; exit 1; }
 
-mkdir -p "$work/tree/scripts" "$work/tree/build/src/ui" "$work/bin" "$work/home" "$work/typed/data"
+mkdir -p "$work/tree/scripts" "$work/tree/build/src/app" "$work/bin" "$work/home" "$work/typed/data"
 cp "$1/scripts/run" "$work/tree/scripts/run"
 printf '#!/bin/sh\nexit 0\n' >"$work/tree/scripts/setup"
 cp "$work/tree/scripts/setup" "$work/bin/cmake"
-printf '#!/bin/sh\nprintf "%%s|" "$PWD" "$@" >"$ZEK_GIVEN"\n' >"$work/tree/build/src/ui/zek-rechtschreibkartei"
-chmod +x "$work/tree/scripts/setup" "$work/bin/cmake" "$work/tree/build/src/ui/zek-rechtschreibkartei"
+printf '#!/bin/sh\nprintf "%%s|" "$PWD" "$@" >"$ZEK_GIVEN"\n' >"$work/tree/build/src/app/zek-rechtschreibkartei"
+chmod +x "$work/tree/scripts/setup" "$work/bin/cmake" "$work/tree/build/src/app/zek-rechtschreibkartei"
 
 given() { (cd "$work/typed" && HOME="$work/home" PATH="$work/bin:$PATH" DISPLAY=:0 ZEK_GIVEN="$work/given" \
              "$work/tree/scripts/run" "$@" >/dev/null); cat "$work/given"; }

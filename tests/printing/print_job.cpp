@@ -1,7 +1,7 @@
 // Prints the cards of ZEKCARD1.LST in FOLDER as one job of the program's own
 // print path and says what became of it: "printed", "pdf NAME" or "failed".
 // Usage: zek_print_job FOLDER [wordlist|familysheet|cardsheet]
-#include "ui/QtPlatform.h"
+#include "qtplatform/QtPlatform.h"
 
 #include "cards/CardFile.h"
 #include "printing/Sheets.h"

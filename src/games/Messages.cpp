@@ -1,0 +1,10 @@
+#include "games/Messages.h"
+
+namespace zek {
+
+Message notEnoughWords(const QString &title)
+{
+    return {title, QStringLiteral("Es sind nicht genügend Wörter vorhanden!\r\r")};
+}
+
+} // namespace zek

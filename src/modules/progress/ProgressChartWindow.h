@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QWidget>
+
+#include <array>
+#include <memory>
+
+class QComboBox;
+class QLabel;
+class QPainter;
+class QPushButton;
+class QRectF;
+
+class QChart;
+class QChartView;
+
+namespace zek {
+class Platform;
+class Progress;
+} // namespace zek
+
+namespace zek::ui {
+
+// "Lernfortschritt": the teacher's view of the practice record of one card
+// folder. It shows the state of its model (the boxes day by day as a chart in
+// the boxes' colours, the words typed wrong most often, the figures) and
+// hands the language choice and the two buttons on.
+class ProgressChartWindow : public QWidget {
+    Q_OBJECT
+public:
+    ProgressChartWindow(const QString &folder, Platform &platform, QWidget *parent = nullptr);
+    ~ProgressChartWindow() override;
+
+    // Reads the folder's record and cards again and shows the window in
+    // front, centred, modal to the program's other windows.
+    void open();
+
+    Progress &model() { return *m_progress; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void refresh();
+    void drawChart();
+    void printView(QPainter &painter, const QRectF &page);
+
+    std::unique_ptr<Progress> m_progress;
+    QWidget *m_view = nullptr; // what "Drucken" prints
+    QLabel *m_heading = nullptr;
+    QComboBox *m_language = nullptr;
+    QLabel *m_noRecord = nullptr;
+    QChartView *m_chartView = nullptr;
+    QChart *m_chart = nullptr;
+    std::array<QLabel *, 10> m_words{}, m_counts{}, m_boxes{};
+    QLabel *m_figures = nullptr;
+};
+
+} // namespace zek::ui

@@ -1,0 +1,51 @@
+#include "widgets/WavyLineEdit.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QTextLayout>
+
+namespace zek::ui {
+
+void WavyLineEdit::setWavyLines(const QList<QPair<int, int>> &stretches)
+{
+    if (stretches == m_stretches)
+        return;
+    m_stretches = stretches;
+    update();
+}
+
+void WavyLineEdit::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    if (m_stretches.isEmpty() || text().isEmpty())
+        return;
+    // Where a character stands: the cursor's place on the screen, moved by
+    // the width of the text between the cursor and the character (the line
+    // edit may have scrolled its text).
+    QTextLayout layout(text(), font());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid())
+        return;
+    const qreal cursorX = cursorRect().center().x() - line.cursorToX(cursorPosition());
+    const QFontMetricsF metrics(font());
+    const QRect box = contentsRect();
+    const qreal baseline = box.center().y() + (metrics.ascent() - metrics.descent()) / 2 + 2;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::red, 1));
+    painter.setClipRect(box);
+    for (const auto &[start, length] : std::as_const(m_stretches)) {
+        const qreal from = cursorX + line.cursorToX(start);
+        const qreal to = cursorX + line.cursorToX(start + length);
+        QPainterPath wave;
+        wave.moveTo(from, baseline);
+        bool up = true;
+        for (qreal x = from + 2; x <= to + 0.5; x += 2, up = !up)
+            wave.lineTo(x, baseline + (up ? -1.5 : 1.5));
+        painter.drawPath(wave);
+    }
+}
+
+} // namespace zek::ui

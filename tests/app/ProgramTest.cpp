@@ -1,0 +1,89 @@
+// The trainer from outside: box labels and exit on the sample card box, and two
+// copies of the program on one folder.
+#include "windows/WindowFixture.h"
+
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTimer>
+
+#include <csignal>
+#include <cstdio>
+#include <optional>
+
+using namespace zek;
+using namespace zek::test;
+
+// Each box label chooses its box, and the exit button ends the program.
+TEST_F(FormTest, EachBoxLabelChoosesItsBoxAndBild1Exits)
+{
+    copySampleBox(dir.path());
+    start();
+    const char *boxLabels[] = {"fehler1", "Bezeichnung15", "Bezeichnung16", "Bezeichnung17", "Bezeichnung18", "Bezeichnung19"};
+    for (int box = 5; box >= 0; --box) {
+        click(boxLabels[box]);
+        EXPECT_EQ(program->drill().currentBox(), box);
+    }
+    QSignalSpy quit(program.get(), &ui::Program::quitRequested);
+    platform.expectMessage(Answer::Yes);
+    click("Bild1");
+    EXPECT_EQ(quit.size(), 1);
+}
+
+// Two copies on one folder, and the first one ended from outside. The first
+// copy is this test program started again: it answers a card (the first one
+// of box 1, "1, Abend") and waits. The second one ends and touches nothing;
+// however the first one ends, the answered card is in the file; it ends
+// cleanly on a signal, and a crashed one's lock file is taken over. In a
+// folder that takes no new file the lock is an OS lock on the language file.
+TEST_F(FormTest, ASecondCopyEndsAndTheFirstKeepsItsAnswerHoweverItEnds)
+{
+    if (qEnvironmentVariableIsSet("ZEK_ANSWER_AND_WAIT")) {
+        program = std::make_unique<ui::Program>(QDir::currentPath(), platform, random);
+        ASSERT_TRUE(program->start());
+        program->endOnSignals();
+        QObject::connect(program.get(), &ui::Program::quitRequested, [] { QCoreApplication::exit(0); });
+        type(program->drill().card().baseWord);
+        QTimer::singleShot(0, [] { std::puts("answered"); std::fflush(stdout); }); // after the save queued
+        QCoreApplication::exec();
+        return;
+    }
+    const struct {
+        int signal;
+        bool takesNewFiles;
+    } cases[] = {{SIGTERM, true}, {SIGHUP, false}, {SIGINT, true}, {SIGKILL, true}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.signal);
+        QTemporaryDir box;
+        QDir folder(box.path());
+        copySampleBox(box.path());
+        const QByteArray answered = '2' + readBytes(folder.filePath("ZEKCARD1.LST")).mid(1);
+        std::optional<ReadOnly> readOnly;
+        if (!c.takesNewFiles) {
+            ASSERT_TRUE(readOnly.emplace(box.path()).made());
+        }
+        const auto snapshot = [&] {
+            QByteArray all;
+            for (const QString &name : folder.entryList(QDir::Files, QDir::Name))
+                all += name.toUtf8() + '\n' + readBytes(folder.filePath(name));
+            return all;
+        };
+        QProcess first;
+        first.setEnvironment(QProcess::systemEnvironment() << QStringLiteral("ZEK_ANSWER_AND_WAIT=1"));
+        first.setWorkingDirectory(box.path());
+        first.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=FormTest.ASecondCopy*")});
+        ASSERT_TRUE(QTest::qWaitFor([&] { return first.readAllStandardOutput().contains("answered"); }, 20000));
+        const QByteArray before = snapshot();
+
+        platform.expectMessage();
+        EXPECT_FALSE(ui::Program(box.path(), platform, random).start());
+        EXPECT_EQ(platform.messages().back().text, QStringLiteral("Die ZEK-Rechtschreibkartei ist in diesem Ordner schon geöffnet."));
+        EXPECT_EQ(snapshot(), before);
+
+        ::kill(pid_t(first.processId()), c.signal);
+        ASSERT_TRUE(first.waitForFinished(20000));
+        EXPECT_EQ(first.exitStatus() == QProcess::NormalExit && first.exitCode() == 0, c.signal != SIGKILL);
+        EXPECT_EQ(readBytes(folder.filePath("ZEKCARD1.LST")), answered);
+        EXPECT_EQ(folder.exists(FolderLock::fileName()), c.signal == SIGKILL);
+        EXPECT_TRUE(ui::Program(box.path(), platform, random).start());
+    }
+}
