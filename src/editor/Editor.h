@@ -5,6 +5,7 @@
 #include "cards/CardList.h"
 #include "cards/Languages.h"
 #include "printing/Sheets.h"
+#include "record/PracticeRecord.h"
 #include "Spelling.h"
 
 #include <QList>
@@ -18,7 +19,6 @@ namespace zek {
 class CardStore;
 class Language;
 class Platform;
-struct RecordLine;
 
 enum class EditorPanel { None, Edit, Rebox, Print };
 
