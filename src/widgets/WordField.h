@@ -1,6 +1,6 @@
 #pragma once
 
-#include "widgets/ReadingFont.h"
+#include "widgets/FitText.h"
 
 #include <QLabel>
 #include <QList>
@@ -14,33 +14,6 @@
 class QTextLayout;
 
 namespace zek::ui {
-
-// Where a word too long for its line is broken: how many of its letters
-// stay on the line, when at most `fitting` of them fit there. One place
-// decides it, so that breaking at syllables can come in here. Neither part
-// is a single letter; 0 when the word cannot be broken so.
-qsizetype wordBreak(const QString &word, qsizetype fitting);
-
-// A text laid out to be drawn: the font at its size and letter spacing, the
-// lines as drawn (a broken word's first part ends with "-"), centred in
-// `room`. `cut` when the text fits nowhere even so and its last line ends
-// with "…".
-struct FittedLines {
-    QFont font;
-    QStringList lines;
-    QRectF room;
-    bool cut = false;
-};
-
-// The text laid out in the largest font, down to minimumPoints, at which it
-// fits one of the free rooms (on device; the earlier room wins at the same
-// size). It is measured as it is drawn: the real font, its letter spacing
-// (a share of its size, shrinking with it) and every blank. Lines break
-// between words as wrap allows, a word display ("  H  u  n  d  ") only where
-// its word had a blank; only at the smallest size a word that fits no line
-// is broken (wordBreak), and only a text that fits at no size is cut.
-FittedLines fitLines(const QString &text, const QFont &font, qreal spacingShare, const QList<QRectF> &rooms,
-                     const QPaintDevice *device, Wrap wrap, qreal minimumPoints = 8);
 
 // A label that shows its text fitted into the room left free by the
 // controls lying over it (the speaker buttons of the word field). Its
@@ -59,7 +32,8 @@ public:
     // and below the controls over it.
     QList<QRectF> rooms() const;
 
-    void showText(const QString &text, const QFont &font, qreal spacingShare, Wrap wrap, qreal minimumPoints = 8);
+    void showText(const QString &text, const QFont &font, qreal spacingShare, Wrap wrap,
+                  qreal minimumPoints = readablePoints);
     const FittedLines &fitted() const { return m_fitted; }
     // Where each glyph drawn lies, its ink in the field's coordinates.
     QList<QRectF> glyphBounds() const;

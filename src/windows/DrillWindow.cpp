@@ -44,22 +44,47 @@ QString flagOf(const QString &code)
 
 } // namespace
 
-DrillWindow::DrillWindow(TrainerSession &main, Drill &drill, QWidget *parent) : QWidget(parent), m_main(main), m_drill(drill)
+DrillWindow::DrillWindow(TrainerSession &main, Drill &drill, QWidget *parent)
+    : QWidget(parent), m_main(main), m_drill(drill)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("ZEK-Rechtschreibkartei"));
     setBackground(this, Qt::white);
     setFixedSize(twips(narrowWidth), twips(clientHeight));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
+    // the order of the parts is the order of the controls: later ones lie
+    // above earlier ones, and Tab walks through them in this order
+    buildFrame();
+    buildToolBars();
+    buildHeader();
+    buildBoxes();
+    buildWordField();
+    buildAnswerBox();
+    buildLists();
 
-    // the frame bars lie behind everything else
+    for (auto it = m_windowButtons.cbegin(); it != m_windowButtons.cend(); ++it)
+        it.value()->setEnabled(false);
+
+    connect(&m_drill, &Drill::changed, this, &DrillWindow::refresh);
+    connect(&m_main, &TrainerSession::changed, this, &DrillWindow::refresh);
+    connect(&m_drill, &Drill::focusAnswer, this, &DrillWindow::focusAnswerBox);
+    connect(&m_main, &TrainerSession::focusAnswer, this, &DrillWindow::focusAnswerBox);
+    refresh();
+}
+
+// the frame bars lie behind everything else
+void DrillWindow::buildFrame()
+{
     for (const auto &[name, rect] :
          {std::pair{"Figur4", twipsRect(0, 0, 735, 6615)}, std::pair{"Figur5", twipsRect(720, 0, 8175, 735)},
           std::pair{"Figur7", twipsRect(8880, 0, 2655, 6615)}, std::pair{"Figur8", twipsRect(0, 6600, 11535, 255)}})
         setBackground(addShape(name, rect), frameBlue);
     m_cardArea = addShape("Figur1", twipsRect(1200, 1560, 7335, 4695));
+}
 
-    // the top tool bar, then the left one
+// the top tool bar, then the left one
+void DrillWindow::buildToolBars()
+{
     addButton("Bild1", QStringLiteral("Beenden"), QStringLiteral("exit"), 120, 120, [this] { m_main.exit(); });
     addButton("Bild11", QStringLiteral("Schwierigkeitsgrad"), QStringLiteral("levels"), 950, 120,
               [this] { m_drill.explainLevels(); });
@@ -90,7 +115,11 @@ DrillWindow::DrillWindow(TrainerSession &main, Drill &drill, QWidget *parent) : 
                                               [this] { m_main.openWindow(Window::Info); });
     addButton("Picture1", QStringLiteral("Benutzer"), QStringLiteral("user"), 120, 6000,
               [this] { m_main.changeUserName(); });
+}
 
+// the level digit, the user name and, under it, the note on the practice record
+void DrillWindow::buildHeader()
+{
     m_levelDigit = addClickableLabel(this, "Bezeichnung20", twipsRect(1440, 240, 375, 375));
     setBackground(m_levelDigit, levelYellow);
     m_levelDigit->setFont(QFont(QStringLiteral("Arial"), 14, QFont::Bold));
@@ -111,8 +140,11 @@ DrillWindow::DrillWindow(TrainerSession &main, Drill &drill, QWidget *parent) : 
     m_recordNote->setGeometry(twipsRect(6360 + 495 + 60, 360, 8895 - 6915, 375));
     setForeground(m_recordNote, Qt::white);
     m_recordNote->hide();
+}
 
-    // the box labels and their counters; a click on either chooses the box
+// the box labels and their counters; a click on either chooses the box
+void DrillWindow::buildBoxes()
+{
     static const char *const labelNames[6] = {"fehler1",       "Bezeichnung15", "Bezeichnung16",
                                               "Bezeichnung17", "Bezeichnung18", "Bezeichnung19"};
     static const char *const counterNames[6] = {"fehler2",      "Bezeichnung1", "Bezeichnung2",
@@ -133,7 +165,11 @@ DrillWindow::DrillWindow(TrainerSession &main, Drill &drill, QWidget *parent) : 
         }
         m_counters[box] = counter;
     }
+}
 
+// the word on its white field, the speaker and dictation buttons over it
+void DrillWindow::buildWordField()
+{
     m_display = new WordField(this);
     m_display->setObjectName(QStringLiteral("Bezeichnung10"));
     m_display->setGeometry(twipsRect(1440, 1800, 6855, 2055));
@@ -149,7 +185,11 @@ DrillWindow::DrillWindow(TrainerSession &main, Drill &drill, QWidget *parent) : 
     m_dictation->setCheckable(true);
     m_display->keepClearOf({m_readAloud, m_dictation}); // the word is never under a button
     addButton("Schrift", QStringLiteral("Schrift"), QStringLiteral("font"), 6360, 120, [this] { openReadingAids(); });
+}
 
+// the instruction, the answer box under it and the number of words
+void DrillWindow::buildAnswerBox()
+{
     m_instruction = addLabel(this, "Bezeichnung7", twipsRect(1320, 3960, 7095, 255));
     m_instruction->setAlignment(Qt::AlignCenter);
     setForeground(m_instruction, darkBlue);
@@ -171,7 +211,11 @@ DrillWindow::DrillWindow(TrainerSession &main, Drill &drill, QWidget *parent) : 
         setForeground(l, darkBlue);
     }
     m_wordTotal->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+}
 
+// the list of presentation modes (shown on request) and the special characters
+void DrillWindow::buildLists()
+{
     m_modes = new QListWidget(this);
     m_modes->setObjectName(QStringLiteral("Liste2"));
     m_modes->setGeometry(twipsRect(600, 960, 1455, 2910));
@@ -201,15 +245,6 @@ DrillWindow::DrillWindow(TrainerSession &main, Drill &drill, QWidget *parent) : 
         m_characters->setCurrentItem(nullptr);
         m_drill.insertCharacter(character);
     });
-
-    for (auto it = m_windowButtons.cbegin(); it != m_windowButtons.cend(); ++it)
-        it.value()->setEnabled(false);
-
-    connect(&m_drill, &Drill::changed, this, &DrillWindow::refresh);
-    connect(&m_main, &TrainerSession::changed, this, &DrillWindow::refresh);
-    connect(&m_drill, &Drill::focusAnswer, this, &DrillWindow::focusAnswerBox);
-    connect(&m_main, &TrainerSession::focusAnswer, this, &DrillWindow::focusAnswerBox);
-    refresh();
 }
 
 QFrame *DrillWindow::addShape(const char *name, const QRect &geometry)
@@ -221,7 +256,7 @@ QFrame *DrillWindow::addShape(const char *name, const QRect &geometry)
 }
 
 QToolButton *DrillWindow::addButton(const char *name, const QString &toolTip, const QString &icon, int left, int top,
-                              std::function<void()> action)
+                                    std::function<void()> action)
 {
     QToolButton *button = addPictureButton(this, name, toolTip, icon, twipsRect(left, top, 495, 495));
     connect(button, &QToolButton::clicked, this, std::move(action));
@@ -334,8 +369,9 @@ void DrillWindow::showReadingAids()
 
 void DrillWindow::openReadingAids()
 {
-    auto *window = new ReadingFontDialog(m_main.settings().aids, m_drill.sampleDisplay(),
-                                   m_drill.sampleIsWord() ? Wrap::AfterShrinking : Wrap::Always, *m_display, this);
+    auto *window =
+        new ReadingFontDialog(m_main.settings().aids, m_drill.sampleDisplay(),
+                              m_drill.sampleIsWord() ? Wrap::AfterShrinking : Wrap::Always, *m_display, this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::WindowModal);
     connect(window, &QDialog::accepted, this, [this, window] { m_main.applyReadingAids(window->chosen()); });

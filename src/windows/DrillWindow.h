@@ -41,6 +41,13 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void buildFrame();
+    void buildToolBars();
+    void buildHeader();
+    void buildBoxes();
+    void buildWordField();
+    void buildAnswerBox();
+    void buildLists();
     QFrame *addShape(const char *name, const QRect &geometry);
     QToolButton *addButton(const char *name, const QString &toolTip, const QString &icon, int left, int top,
                            std::function<void()> action);

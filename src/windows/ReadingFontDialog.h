@@ -1,5 +1,6 @@
 #pragma once
 
+#include "widgets/FitText.h"
 #include "widgets/ReadingFont.h"
 
 #include "cards/Settings.h"
@@ -20,7 +21,7 @@ class ReadingFontDialog : public QDialog {
     Q_OBJECT
 public:
     ReadingFontDialog(const ReadingAids &current, const QString &shown, Wrap wrap, const WordField &field,
-                QWidget *parent = nullptr);
+                      QWidget *parent = nullptr);
 
     ReadingAids chosen() const { return m_chosen; }
 

@@ -8,6 +8,7 @@
 #include <QFontInfo>
 
 #include "windows/WordShowWindow.h"
+#include "widgets/ReadingFont.h"
 #include "widgets/WordField.h"
 
 using namespace zek;
