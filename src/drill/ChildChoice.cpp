@@ -63,8 +63,21 @@ void ChildChoice::chooseChild(int index)
 int ChildChoice::childAfterKey(int index, int key, const QString &typed) const
 {
     const int count = int(m_children.size());
-    if (index < 0 || index >= count)
+    if (index < 0 || index > count || count == 0)
         return index;
+    if (index == count) {
+        // from the buttons below the names: up to the last name, Home and
+        // End to the first and last, a letter from the first name on
+        switch (key) {
+        case Qt::Key_Up:
+        case Qt::Key_End: return count - 1;
+        case Qt::Key_Home: return 0;
+        default: break;
+        }
+        if (typed.size() != 1 || !typed[0].isLetterOrNumber())
+            return index;
+        index = count - 1; // the search below starts at the first name
+    }
     const int lastRow = (count - 1) / columns;
     switch (key) {
     case Qt::Key_Left: return std::max(index - 1, 0);

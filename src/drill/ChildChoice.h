@@ -40,7 +40,9 @@ public:
     // name above or below, to the last one where the row below is short),
     // Home and End to the first and last name; a typed letter goes to the
     // next name that starts with it, in any case, wrapping round ("ä" is
-    // "Ä", never "A"). Where nothing fits: index.
+    // "Ä", never "A"). index may be the number of names: the buttons below
+    // them, from where Up and End go to the last name, Home to the first and
+    // a letter to the first name with it. Where nothing fits: index.
     int childAfterKey(int index, int key, const QString &typed) const;
     // "Neues Kind …": asks for the name until it can be a folder's, or the
     // teacher cancels; then makes the child's box.

@@ -33,6 +33,36 @@ const QColor frameLight(255, 255, 255);
 constexpr qreal largestPoints = 20;
 constexpr qreal smallestPoints = 12; // a child must still read their name
 
+// The thick frame, black and white, on the button in focus: seen on every
+// colour.
+constexpr int focusFrame = 4; // pixels
+void drawFocusFrame(QPainter &painter, const QRect &rect)
+{
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(frameDark, focusFrame, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(QRectF(rect).adjusted(focusFrame / 2.0, focusFrame / 2.0, -focusFrame / 2.0, -focusFrame / 2.0));
+    painter.setPen(QPen(frameLight, 1));
+    painter.drawRect(QRectF(rect).adjusted(focusFrame + 0.5, focusFrame + 0.5, -focusFrame - 0.5, -focusFrame - 0.5));
+}
+
+// The buttons below the names, with the same frame in focus.
+class FramedButton : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        QStyleOptionButton button;
+        initStyleOption(&button);
+        button.state &= ~QStyle::State_HasFocus; // the frame below instead
+        style()->drawControl(QStyle::CE_PushButton, &button, &painter, this);
+        if (hasFocus())
+            drawFocusFrame(painter, rect());
+    }
+};
+
 } // namespace
 
 // A child's name on a large button: the name in the largest font that shows
@@ -90,20 +120,11 @@ protected:
         QTextOption option(Qt::AlignCenter);
         option.setWrapMode(m_wrap);
         painter.drawText(QRectF(textRoom()), m_shown, option);
-        if (hasFocus()) {
-            painter.setBrush(Qt::NoBrush);
-            painter.setPen(QPen(frameDark, focusFrame, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-            painter.drawRect(
-                QRectF(rect()).adjusted(focusFrame / 2.0, focusFrame / 2.0, -focusFrame / 2.0, -focusFrame / 2.0));
-            painter.setPen(QPen(frameLight, 1));
-            painter.drawRect(
-                QRectF(rect()).adjusted(focusFrame + 0.5, focusFrame + 0.5, -focusFrame - 0.5, -focusFrame - 0.5));
-        }
+        if (hasFocus())
+            drawFocusFrame(painter, rect());
     }
 
 private:
-    static constexpr int focusFrame = 4; // pixels
-
     QRect textRoom() const { return rect().adjusted(twips(90), twips(45), -twips(90), -twips(45)); }
 
     // Whether text in font, broken as wrap breaks it, lies inside room.
@@ -142,7 +163,7 @@ namespace {
 
 QPushButton *addButton(QWidget *parent, const char *name, const QRect &geometry, const QString &text)
 {
-    auto *button = new QPushButton(text, parent);
+    auto *button = new FramedButton(text, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(geometry);
     button->setFont(QFont(QStringLiteral("Comic Sans MS"), 12));
@@ -178,6 +199,8 @@ ChildChoiceWindow::ChildChoiceWindow(ChildChoice &choice, QWidget *parent) : QWi
         addButton(this, "Lernfortschritt", twipsRect(3600, 6840, 3000, 600), QStringLiteral("Lernfortschritt \u2026"));
     m_progress->setCheckable(true);
     QPushButton *leave = addButton(this, "Beenden", twipsRect(6840, 6840, 3000, 600), QStringLiteral("Beenden"));
+    for (QPushButton *below : {m_new, m_progress, leave})
+        below->installEventFilter(this); // the keys that lead up to the names
     connect(m_new, &QPushButton::clicked, &m_choice, &ChildChoice::newChild);
     connect(m_progress, &QPushButton::clicked, &m_choice, &ChildChoice::chooseProgress);
     connect(leave, &QPushButton::clicked, &m_choice, &ChildChoice::quit);
@@ -236,10 +259,22 @@ void ChildChoiceWindow::refresh()
 // to the name the choice says.
 bool ChildChoiceWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    const int index = int(m_buttons.indexOf(qobject_cast<QPushButton *>(watched)));
-    if (index < 0 || (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+    int index = int(m_buttons.indexOf(qobject_cast<QPushButton *>(watched)));
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
         return QWidget::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
+    if (index < 0) {
+        // a button below the names: its own keys, but Up, Home, End and a
+        // letter lead to the names
+        const int next = event->type() == QEvent::KeyPress && key->key() != Qt::Key_Space
+                ? m_choice.childAfterKey(int(m_buttons.size()), key->key(), key->text())
+                : int(m_buttons.size());
+        if (next < 0 || next >= m_buttons.size())
+            return QWidget::eventFilter(watched, event);
+        m_buttons[next]->setFocus(Qt::OtherFocusReason);
+        m_scroll->ensureWidgetVisible(m_buttons[next]);
+        return true;
+    }
     const bool picks = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
     if (picks && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (event->type() == QEvent::KeyPress && !m_keys->isRepeat(key)) {

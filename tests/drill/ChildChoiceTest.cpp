@@ -87,6 +87,9 @@ TEST(ChildChoice, KeysMoveThroughTheGrid)
         {"a plain letter skips the umlaut", 6, Qt::Key_O, "o", 5},
         {"no name with it", 3, Qt::Key_Z, "z", 3},
         {"a blank is no letter", 3, Qt::Key_Space, " ", 3},
+        {"from the buttons below, Up to the last name", 7, Qt::Key_Up, "", 6},
+        {"from the buttons below, a letter from the first name on", 7, Qt::Key_A, "a", 0},
+        {"from the buttons below, Down stays", 7, Qt::Key_Down, "", 7},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.name);

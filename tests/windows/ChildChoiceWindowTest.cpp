@@ -122,6 +122,12 @@ TEST_F(ClassWindow, KeysChooseANameAndAHeldKeyOpensOnce)
     for (int x = 0; x < 3; ++x)
         EXPECT_EQ(focused.pixelColor(x, middle), QColor(Qt::black)) << x;
     EXPECT_NE(other.pixelColor(1, middle), QColor(Qt::black));
+    // the buttons below the names: the same frame, and Up leads back to the names
+    button("NeuesKind")->setFocus();
+    EXPECT_EQ(button("NeuesKind")->grab().toImage().pixelColor(1, button("NeuesKind")->height() / 2), QColor(Qt::black));
+    QTest::keyClick(button("NeuesKind"), Qt::Key_Up);
+    ASSERT_TRUE(button("Kind5")->hasFocus());
+    QTest::keyClick(button("Kind5"), Qt::Key_B);
 
     QTest::keyClick(button("Kind2"), Qt::Key_Return);
     ASSERT_TRUE(klasse.child() && locked("Ben"));
