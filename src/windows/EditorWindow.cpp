@@ -60,14 +60,14 @@ public:
     explicit CardColumns(const Editor &editor) : m_editor(editor) {}
     int rowCount(const QModelIndex &parent = {}) const override
     {
-        return parent.isValid() ? 0 : int(m_editor.rowCount());
+        return parent.isValid() ? 0 : int(m_editor.browser().rowCount());
     }
     int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 4; }
     QVariant data(const QModelIndex &index, int role) const override
     {
         switch (role) {
         case Qt::DisplayRole: {
-            const CardEntry &card = m_editor.cardAt(index.row());
+            const CardEntry &card = m_editor.browser().cardAt(index.row());
             const QString *fields[4] = {&card.baseWord, &card.relatedWord, &card.phrase, &card.box};
             return *fields[index.column()];
         }
@@ -111,9 +111,9 @@ EditorWindow::EditorWindow(Editor &editor, QWidget *parent) : QWidget(parent), m
         label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
         setBackground(label, filterColour(i - 1));
         if (i == 0)
-            connect(label, &ClickableLabel::clicked, &m_editor, &Editor::showAllCards);
+            connect(label, &ClickableLabel::clicked, &m_editor.browser(), &CardBrowser::showAllCards);
         else
-            connect(label, &ClickableLabel::clicked, this, [this, i] { m_editor.showBox(i - 1); });
+            connect(label, &ClickableLabel::clicked, this, [this, i] { m_editor.browser().showBox(i - 1); });
     }
 
     m_file = addLabel(this, "Bezeichnung2", twipsRect(1560, 900, 1695, 300));
@@ -159,7 +159,8 @@ EditorWindow::EditorWindow(Editor &editor, QWidget *parent) : QWidget(parent), m
     m_scroller->setObjectName(QStringLiteral("HScroll1"));
     m_scroller->setGeometry(twipsRect(1560, 8160, 6975, 255));
     m_scroller->setFocusPolicy(Qt::NoFocus);
-    connect(m_scroller, &QScrollBar::valueChanged, this, [this](int value) { m_editor.showCurrentCard(value); });
+    connect(m_scroller, &QScrollBar::valueChanged, this,
+            [this](int value) { m_editor.browser().showCurrentCard(value); });
     m_position = addLabel(this, "Bezeichnung11", twipsRect(1560, 8460, 1095, 300));
     m_position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_count = addLabel(this, "Bezeichnung6", twipsRect(2700, 8460, 1815, 300));
@@ -177,7 +178,7 @@ EditorWindow::EditorWindow(Editor &editor, QWidget *parent) : QWidget(parent), m
     connect(m_characters, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const QString character = item->text();
         m_characters->clearSelection();
-        m_editor.insertCharacter(character);
+        m_editor.editPanel().insertCharacter(character);
     });
 
     struct Tool {
@@ -186,10 +187,10 @@ EditorWindow::EditorWindow(Editor &editor, QWidget *parent) : QWidget(parent), m
     };
     const Tool tools[] = {
         {"Bild7", "Abbruch", "exit", [this] { m_editor.leaveEditor(); }},
-        {"Bild5", "Drucken", "print", [this] { m_editor.openPrintPanel(); }},
-        {"Bild8", "Bearbeiten", "edit", [this] { m_editor.openEditPanel(); }},
-        {"Bild6", "Einstufung", "rebox", [this] { m_editor.openReboxPanel(); }},
-        {"bild9", "Löschen", "delete", [this] { m_editor.deleteCurrentCard(); }},
+        {"Bild5", "Drucken", "print", [this] { m_editor.printPanel().open(); }},
+        {"Bild8", "Bearbeiten", "edit", [this] { m_editor.editPanel().open(); }},
+        {"Bild6", "Einstufung", "rebox", [this] { m_editor.reboxPanel().open(); }},
+        {"bild9", "Löschen", "delete", [this] { m_editor.editPanel().deleteCurrentCard(); }},
     };
     int slot = 0;
     const auto addTool = [&](const char *name, const QString &toolTip, const char *icon, std::function<void()> action) {
@@ -207,11 +208,11 @@ EditorWindow::EditorWindow(Editor &editor, QWidget *parent) : QWidget(parent), m
                 [this, code = language.codeText()] { m_editor.switchEditorLanguage(code); });
     // below the flags: the teacher's word lists in and out
     addTool("Bild11", QStringLiteral("Wortliste importieren"), "wordlist_import",
-            [this] { m_editor.importWordList(); });
+            [this] { m_editor.transfer().importWordList(); });
     addTool("Bild12", QStringLiteral("Wortliste exportieren"), "wordlist_export",
-            [this] { m_editor.exportWordList(); });
-    m_spellButton =
-        addTool("Bild13", QStringLiteral("Rechtschreibung prüfen"), "spelling", [this] { m_editor.checkSpelling(); });
+            [this] { m_editor.transfer().exportWordList(); });
+    m_spellButton = addTool("Bild13", QStringLiteral("Rechtschreibung prüfen"), "spelling",
+                            [this] { m_editor.review().checkSpelling(); });
     addTool("Bild14", QStringLiteral("Lernfortschritt"), "progress", [this] { m_editor.showProgress(); });
 
     buildEditPanel();
@@ -228,8 +229,8 @@ EditorWindow::EditorWindow(Editor &editor, QWidget *parent) : QWidget(parent), m
 
 EditorWindow::~EditorWindow() = default;
 
-QAbstractButton *EditorWindow::addCommand(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
-                                   std::function<void()> action)
+QAbstractButton *EditorWindow::addCommand(QWidget *parent, const char *name, const QString &caption,
+                                          const QRect &geometry, std::function<void()> action)
 {
     auto *button = new QPushButton(buttonCaption(caption), parent);
     button->setObjectName(QLatin1String(name));
@@ -280,22 +281,24 @@ void EditorWindow::buildEditPanel()
         // Tab goes from field to field: an "X" that took the focus would
         // empty its field at the next blank typed
         addCommand(m_editPanel, clears[i], QStringLiteral("X"), twipsRect(5985, tops[i], 330, 420), [this, i] {
-            m_editor.clearField(i + 1);
+            m_editor.editPanel().clearField(i + 1);
         })->setFocusPolicy(Qt::NoFocus);
     }
     connect(m_text1, &QLineEdit::textEdited, this,
-            [this](const QString &t) { m_editor.setFieldText(1, t, m_text1->cursorPosition()); });
+            [this](const QString &t) { m_editor.editPanel().setFieldText(1, t, m_text1->cursorPosition()); });
     connect(m_text2, &QLineEdit::textEdited, this,
-            [this](const QString &t) { m_editor.setFieldText(2, t, m_text2->cursorPosition()); });
+            [this](const QString &t) { m_editor.editPanel().setFieldText(2, t, m_text2->cursorPosition()); });
     connect(m_text3, &QPlainTextEdit::textChanged, this,
-            [this] { m_editor.setFieldText(3, m_text3->toPlainText(), m_text3->textCursor().position()); });
+            [this] { m_editor.editPanel().setFieldText(3, m_text3->toPlainText(), m_text3->textCursor().position()); });
 
     QAbstractButton *cancel = addCommand(m_editPanel, "Befehl1", QStringLiteral("Abbrechen"),
-                                         twipsRect(120, 2760, 1500, 495), [this] { m_editor.closeEditPanel(); });
-    QAbstractButton *insert = addCommand(m_editPanel, "Befehl2", QStringLiteral("Neue Karte einfügen"),
-                                         twipsRect(1740, 2760, 2300, 495), [this] { m_editor.insertNewCard(); });
-    QAbstractButton *change = addCommand(m_editPanel, "Command5", QStringLiteral("Karte ändern"),
-                                         twipsRect(4160, 2760, 2000, 495), [this] { m_editor.changeCurrentCard(); });
+                                         twipsRect(120, 2760, 1500, 495), [this] { m_editor.editPanel().close(); });
+    QAbstractButton *insert =
+        addCommand(m_editPanel, "Befehl2", QStringLiteral("Neue Karte einfügen"), twipsRect(1740, 2760, 2300, 495),
+                   [this] { m_editor.editPanel().insertNewCard(); });
+    QAbstractButton *change =
+        addCommand(m_editPanel, "Command5", QStringLiteral("Karte ändern"), twipsRect(4160, 2760, 2000, 495),
+                   [this] { m_editor.editPanel().changeCurrentCard(); });
     // after the phrase Tab reaches the commands that keep what was typed
     // before the one that throws it away
     QWidget *chain[] = {m_text1, m_text2, m_text3, insert, change, cancel};
@@ -337,16 +340,17 @@ void EditorWindow::buildReboxPanel()
     m_newBoxScroller->setRange(0, 6);
     m_newBoxScroller->setPageStep(1);
     m_newBoxScroller->setFocusPolicy(Qt::NoFocus);
-    connect(m_newBoxScroller, &QScrollBar::valueChanged, this, [this](int value) { m_editor.showNewBox(value); });
+    connect(m_newBoxScroller, &QScrollBar::valueChanged, this,
+            [this](int value) { m_editor.reboxPanel().showNewBox(value); });
 
     addCommand(m_reboxPanel, "Command1", QStringLiteral("Abbrechen"), twipsRect(120, 3300, 1500, 495),
-               [this] { m_editor.closeReboxPanel(); });
+               [this] { m_editor.reboxPanel().close(); });
     addCommand(m_reboxPanel, "Command2", QStringLiteral("Einzeleintrag"), twipsRect(1740, 3300, 1700, 495),
-               [this] { m_editor.reboxCard(); });
+               [this] { m_editor.reboxPanel().reboxCard(); });
     addCommand(m_reboxPanel, "Command3", QStringLiteral("Ganzes Fach"), twipsRect(3560, 3300, 1700, 495),
-               [this] { m_editor.reboxBox(); });
+               [this] { m_editor.reboxPanel().reboxBox(); });
     addCommand(m_reboxPanel, "Command4", QStringLiteral("Ganze Liste"), twipsRect(5380, 3300, 1600, 495),
-               [this] { m_editor.reboxAll(); });
+               [this] { m_editor.reboxPanel().reboxAll(); });
 }
 
 void EditorWindow::buildPrintPanel()
@@ -371,16 +375,16 @@ void EditorWindow::buildPrintPanel()
         option->setFocusPolicy(Qt::TabFocus);
         connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
             if (on)
-                m_editor.chooseSheetKind(SheetKind(i));
+                m_editor.printPanel().chooseSheetKind(SheetKind(i));
         });
         m_sheetOptions[i] = option;
     }
     addCommand(m_printPanel, "Command7", QStringLiteral("Fach drucken"), twipsRect(3600, 700, 2400, 495),
-               [this] { m_editor.printInView(); });
+               [this] { m_editor.printPanel().printInView(); });
     addCommand(m_printPanel, "Command8", QStringLiteral("Seite drucken"), twipsRect(3600, 1300, 2400, 495),
-               [this] { m_editor.printPageFromCurrent(); });
+               [this] { m_editor.printPanel().printPageFromCurrent(); });
     addCommand(m_printPanel, "Command6", QStringLiteral("Abbrechen"), twipsRect(3600, 1900, 2400, 495),
-               [this] { m_editor.closePrintPanel(); });
+               [this] { m_editor.printPanel().close(); });
 }
 
 void EditorWindow::rowsChanged()
@@ -392,13 +396,13 @@ void EditorWindow::rowsChanged()
 void EditorWindow::refresh()
 {
     setWindowTitle(m_editor.caption());
-    m_file->setText(m_editor.fileName());
-    m_language->setText(m_editor.languageCode());
-    m_count->setText(m_editor.countText());
-    m_position->setText(m_editor.positionText());
+    m_file->setText(m_editor.browser().fileName());
+    m_language->setText(m_editor.browser().languageCode());
+    m_count->setText(m_editor.browser().countText());
+    m_position->setText(m_editor.browser().positionText());
 
-    const qsizetype rows = m_editor.rowCount();
-    const int current = int(m_editor.currentRow());
+    const qsizetype rows = m_editor.browser().rowCount();
+    const int current = int(m_editor.browser().currentRow());
     {
         const QSignalBlocker blocker(m_scroller);
         m_scroller->setRange(0, int(std::max<qsizetype>(rows - 1, 0)));
@@ -412,15 +416,15 @@ void EditorWindow::refresh()
     if (current >= 0)
         m_columns[0]->scrollTo(m_columnsModel->index(current, 0));
 
-    if (m_editor.filter() != m_shownFilter) {
-        m_shownFilter = m_editor.filter();
+    if (m_editor.browser().filter() != m_shownFilter) {
+        m_shownFilter = m_editor.browser().filter();
         setBackground(m_indicator, filterColour(m_shownFilter));
         QPalette p = m_printFrame->palette();
         p.setColor(QPalette::WindowText, filterColour(m_shownFilter));
         m_printFrame->setPalette(p);
     }
-    if (m_editor.characterSet() != m_shownCharacters) {
-        m_shownCharacters = m_editor.characterSet();
+    if (m_editor.browser().characterSet() != m_shownCharacters) {
+        m_shownCharacters = m_editor.browser().characterSet();
         m_characters->clear();
         for (QChar c : m_shownCharacters)
             m_characters->addItem(QString(c));
@@ -429,41 +433,42 @@ void EditorWindow::refresh()
     // a field the model changed gets its text, the cursor where the model says
     for (int i = 0; i < 2; ++i) {
         QLineEdit *line = i == 0 ? m_text1 : m_text2;
-        if (line->text() != m_editor.field(i + 1)) {
+        if (line->text() != m_editor.editPanel().field(i + 1)) {
             const QSignalBlocker blocker(line);
-            line->setText(m_editor.field(i + 1));
-            if (m_editor.fieldCursor(i + 1) >= 0)
-                line->setCursorPosition(int(m_editor.fieldCursor(i + 1)));
+            line->setText(m_editor.editPanel().field(i + 1));
+            if (m_editor.editPanel().fieldCursor(i + 1) >= 0)
+                line->setCursorPosition(int(m_editor.editPanel().fieldCursor(i + 1)));
         }
     }
-    if (m_text3->toPlainText() != m_editor.field(3)) {
+    if (m_text3->toPlainText() != m_editor.editPanel().field(3)) {
         const QSignalBlocker blocker(m_text3);
-        m_text3->setPlainText(m_editor.field(3));
+        m_text3->setPlainText(m_editor.editPanel().field(3));
         QTextCursor cursor = m_text3->textCursor();
-        cursor.setPosition(m_editor.fieldCursor(3) >= 0 ? int(m_editor.fieldCursor(3)) : int(m_editor.field(3).size()));
+        cursor.setPosition(m_editor.editPanel().fieldCursor(3) >= 0 ? int(m_editor.editPanel().fieldCursor(3))
+                                                                    : int(m_editor.editPanel().field(3).size()));
         m_text3->setTextCursor(cursor);
     }
 
     const CardEntry none;
-    const CardEntry &card = current >= 0 ? m_editor.cardAt(current) : none;
+    const CardEntry &card = current >= 0 ? m_editor.browser().cardAt(current) : none;
     m_reboxValues[0]->setText(card.baseWord);
     m_reboxValues[1]->setText(card.relatedWord);
     m_reboxValues[2]->setText(card.phrase);
     m_reboxValues[3]->setText(card.box);
-    m_newBox->setText(QString::number(m_editor.newBox()));
+    m_newBox->setText(QString::number(m_editor.reboxPanel().newBox()));
     {
         const QSignalBlocker blocker(m_newBoxScroller);
-        m_newBoxScroller->setValue(m_editor.newBox());
+        m_newBoxScroller->setValue(m_editor.reboxPanel().newBox());
     }
 
     for (int i = 0; i < 3; ++i) {
         const QSignalBlocker blocker(m_sheetOptions[i]);
-        m_sheetOptions[i]->setChecked(int(m_editor.sheetKind()) == i);
+        m_sheetOptions[i]->setChecked(int(m_editor.printPanel().sheetKind()) == i);
     }
 
     showSpelling();
 
-    const EditorPanel panel = m_editor.panel();
+    const EditorPanel panel = m_editor.browser().panel();
     m_editPanel->setVisible(panel == EditorPanel::Edit);
     m_reboxPanel->setVisible(panel == EditorPanel::Rebox);
     m_printPanel->setVisible(panel == EditorPanel::Print);
@@ -486,9 +491,10 @@ void EditorWindow::showSpelling()
     wavy.setUnderlineColor(Qt::red);
     for (int i = 0; i < 3; ++i) {
         // the fields are checked while they are in view
-        const QList<WordSpan> unknown =
-            m_editor.panel() == EditorPanel::Edit ? m_editor.unknownWords(i + 1) : QList<WordSpan>();
-        const QString &text = m_editor.field(i + 1);
+        const QList<WordSpan> unknown = m_editor.browser().panel() == EditorPanel::Edit
+            ? m_editor.editPanel().unknownWords(i + 1)
+            : QList<WordSpan>();
+        const QString &text = m_editor.editPanel().field(i + 1);
         if (text == m_underlined[i] && unknown == m_underlines[i])
             continue;
         m_underlined[i] = text;
@@ -510,7 +516,7 @@ void EditorWindow::showSpelling()
         }
     }
 
-    const Editor::Selection &selection = m_editor.selection();
+    const EditPanel::Selection &selection = m_editor.editPanel().selection();
     const auto shown = std::pair{selection.field, std::pair{selection.start, selection.length}};
     if (shown != m_shownSelection) {
         m_shownSelection = shown;
@@ -545,7 +551,7 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
         const QObject *fields[3] = {m_text1, m_text2, m_text3};
         for (int i = 0; i < 3; ++i)
             if (watched == fields[i])
-                m_editor.rememberActiveField(i + 1);
+                m_editor.editPanel().rememberActiveField(i + 1);
     }
     return QWidget::eventFilter(watched, event);
 }
