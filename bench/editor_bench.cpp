@@ -58,8 +58,8 @@ void BareSaveAndLoad(benchmark::State &state)
     int i = 0;
     for (auto _ : state) {
         store.setBox(0, QString::number(++i % 2));
-        store.saveCardList(trainer().editor().fileName());
-        store.loadCardList(trainer().editor().fileName());
+        store.saveCardList(trainer().editor().browser().fileName());
+        store.loadCardList(trainer().editor().browser().fileName());
     }
 }
 
@@ -82,25 +82,25 @@ void BoxFilter(benchmark::State &state)
 {
     int box = 0;
     for (auto _ : state)
-        trainer().editor().showBox(box++ % 7);
-    trainer().editor().showAllCards();
+        trainer().editor().browser().showBox(box++ % 7);
+    trainer().editor().browser().showAllCards();
 }
 
 void Insert(benchmark::State &state)
 {
     Editor &editor = trainer().editor();
     editor.activateEditor(QStringLiteral("Freund"));
-    editor.openEditPanel();
+    editor.editPanel().open();
     for (auto _ : state) {
         state.PauseTiming();
-        editor.setFieldText(1, QStringLiteral("Wörter16000a")); // in the middle of the list
-        editor.setFieldText(2, QStringLiteral("x"));
-        editor.setFieldText(3, QStringLiteral("y"));
+        editor.editPanel().setFieldText(1, QStringLiteral("Wörter16000a")); // in the middle of the list
+        editor.editPanel().setFieldText(2, QStringLiteral("x"));
+        editor.editPanel().setFieldText(3, QStringLiteral("y"));
         state.ResumeTiming();
-        editor.insertNewCard();
+        editor.editPanel().insertNewCard();
         state.PauseTiming();
         trainer().store().removeCard(16001);
-        trainer().store().saveCardList(editor.fileName());
+        trainer().store().saveCardList(editor.browser().fileName());
         state.ResumeTiming();
     }
 }
@@ -109,13 +109,13 @@ void Change(benchmark::State &state)
 {
     Editor &editor = trainer().editor();
     editor.activateEditor(QStringLiteral("Freund"));
-    editor.openEditPanel();
+    editor.editPanel().open();
     int i = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        editor.setFieldText(3, QStringLiteral("Ein anderer Satz %1").arg(++i % 2));
+        editor.editPanel().setFieldText(3, QStringLiteral("Ein anderer Satz %1").arg(++i % 2));
         state.ResumeTiming();
-        editor.changeCurrentCard();
+        editor.editPanel().changeCurrentCard();
     }
 }
 
@@ -127,10 +127,10 @@ void Delete(benchmark::State &state)
         state.PauseTiming();
         trainer().store().insertCard(
             0, {QStringLiteral("1"), QStringLiteral("Aal"), QStringLiteral("x"), QStringLiteral("y")});
-        trainer().store().saveCardList(editor.fileName());
-        editor.showAllCards();
+        trainer().store().saveCardList(editor.browser().fileName());
+        editor.browser().showAllCards();
         state.ResumeTiming();
-        editor.deleteCurrentCard(); // "Ja"
+        editor.editPanel().deleteCurrentCard(); // "Ja"
     }
 }
 
@@ -141,10 +141,10 @@ void ReboxAll(benchmark::State &state)
     int i = 0;
     for (auto _ : state) {
         state.PauseTiming();
-        editor.openReboxPanel();
-        editor.showNewBox(++i % 7);
+        editor.reboxPanel().open();
+        editor.reboxPanel().showNewBox(++i % 7);
         state.ResumeTiming();
-        editor.reboxAll();
+        editor.reboxPanel().reboxAll();
     }
 }
 

@@ -120,7 +120,7 @@ struct EditPanel {
         if (!spellingOn)
             program->editor().spelling().setDictionaryFolders({});
         program->session().openWindow(Window::Editor);
-        program->editor().openEditPanel();
+        program->editor().editPanel().open();
         program->editor().spelling().waitUntilReady();
         QApplication::processEvents();
         field = program->form7()->findChild<QLineEdit *>(QStringLiteral("Text2"));
@@ -142,7 +142,7 @@ void typeAndErase(benchmark::State &state, bool spellingOn)
         QTest::keyClick(window.field, Qt::Key_A);
         QTest::keyClick(window.field, Qt::Key_Backspace);
     }
-    state.counters["underlined"] = double(window.program->editor().unknownWords(2).size());
+    state.counters["underlined"] = double(window.program->editor().editPanel().unknownWords(2).size());
 }
 void KeystrokeWithoutCheck(benchmark::State &state) { typeAndErase(state, false); }
 void KeystrokeWithUnderline(benchmark::State &state) { typeAndErase(state, true); }

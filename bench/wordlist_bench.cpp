@@ -84,7 +84,7 @@ void ImportIntoAnEmptyList(benchmark::State &state)
         writeFile(QDir(folder.dir.path()).filePath(QStringLiteral("ZEKCARD1.LST")), {});
         folder.editor.activateEditor(QStringLiteral("Freund"));
         state.ResumeTiming();
-        folder.editor.importWordList();
+        folder.editor.transfer().importWordList();
     }
     state.counters["cards"] = double(folder.store.cards().size());
 }

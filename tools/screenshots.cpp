@@ -214,7 +214,7 @@ int main(int argc, char **argv)
     auto clickEditor = [&](const char *name) {
         QTest::mouseClick(editor.findChild<QWidget *>(QLatin1String(name)), Qt::LeftButton);
     };
-    program.editor().showCurrentCard(4);
+    program.editor().browser().showCurrentCard(4);
     shootEditor("form7-all.png");
     clickEditor("Bezeichnung15");
     shootEditor("form7-box2.png");
@@ -222,7 +222,7 @@ int main(int argc, char **argv)
     clickEditor("Bild8");
     shootEditor("form7-edit.png");
     clickEditor("Bild6");
-    program.editor().showNewBox(3);
+    program.editor().reboxPanel().showNewBox(3);
     shootEditor("form7-rebox.png");
     clickEditor("Bezeichnung16");
     clickEditor("Bild5");
@@ -233,7 +233,7 @@ int main(int argc, char **argv)
     // changed in memory only)
     clickEditor("Bezeichnung12");
     clickEditor("Bild8");
-    program.editor().setFieldText(3, QStringLiteral("Am Abend lesen wir ein Buhc."));
+    program.editor().editPanel().setFieldText(3, QStringLiteral("Am Abend lesen wir ein Buhc."));
     program.editor().spelling().waitUntilReady();
     shootEditor("form7-spelling.png");
     zek::CardEntry affe = program.store().cards()[1], arzt = program.store().cards()[4];
@@ -247,7 +247,7 @@ int main(int argc, char **argv)
         list->grab().save(out.filePath(QStringLiteral("form7-spelling-list.png")));
         std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("form7-spelling-list.png"))));
     }
-    program.editor().closeSpellingList();
+    program.editor().review().close();
     clickEditor("Bild7");
 
     // the preview of a word list import

@@ -1,25 +1,21 @@
 #include "windows/EditorWindow.h"
 
+#include "windows/EditorLook.h"
 #include "windows/SpellingListWindow.h"
 #include "widgets/Twips.h"
 #include "widgets/Widgets.h"
 
 #include "cards/CardList.h"
-#include "drill/Drill.h"
 #include "editor/Editor.h"
 
 #include <QAbstractTableModel>
 #include <QCloseEvent>
-#include <QCoreApplication>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QToolButton>
@@ -27,29 +23,13 @@
 #include <functional>
 
 namespace zek::ui {
+
+using namespace editorlook;
+
 namespace {
 
 constexpr int clientWidth = 11430;
 constexpr int clientHeight = 8895;
-
-// The colours of the filter labels "Alle", "Fehler" … "Gelernt": the boxes
-// 0 to 5 in the colours the main window gives them, all cards and the
-// learned ones (box 6) in their own. The view indicator takes the colour of
-// the filter in force.
-const QColor allCardsGrey(192, 192, 192);
-const QColor learnedYellow = toColor(learnedColour);
-// The four columns; the fields of the panels take the colour of their column.
-const QColor columnColours[4] = {{192, 255, 255}, {128, 255, 255}, {0, 255, 255}, {0, 192, 192}};
-const QColor panelGrey(236, 236, 236);
-
-QColor filterColour(int filter)
-{
-    if (filter < 0)
-        return allCardsGrey;
-    return filter == 6 ? learnedYellow : toColor(boxColour(filter));
-}
-
-QString buttonCaption(QString text) { return text.replace(u'&', QStringLiteral("&&")); }
 
 } // namespace
 
@@ -60,14 +40,14 @@ public:
     explicit CardColumns(const Editor &editor) : m_editor(editor) {}
     int rowCount(const QModelIndex &parent = {}) const override
     {
-        return parent.isValid() ? 0 : int(m_editor.rowCount());
+        return parent.isValid() ? 0 : int(m_editor.browser().rowCount());
     }
     int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 4; }
     QVariant data(const QModelIndex &index, int role) const override
     {
         switch (role) {
         case Qt::DisplayRole: {
-            const CardEntry &card = m_editor.cardAt(index.row());
+            const CardEntry &card = m_editor.browser().cardAt(index.row());
             const QString *fields[4] = {&card.baseWord, &card.relatedWord, &card.phrase, &card.box};
             return *fields[index.column()];
         }
@@ -91,6 +71,26 @@ EditorWindow::EditorWindow(Editor &editor, QWidget *parent) : QWidget(parent), m
     setFixedSize(twips(clientWidth), twips(clientHeight));
     setFont(QFont(QStringLiteral("MS Sans Serif"), 8));
 
+    buildViewIndicator();
+    buildFilterLabels();
+    buildCardColumns();
+    buildCharacterList();
+    buildToolBar();
+    buildEditPanel();
+    buildReboxPanel();
+    buildPrintPanel();
+
+    connect(&m_editor, &Editor::changed, this, &EditorWindow::refresh);
+    connect(&m_editor, &Editor::rowsChanged, this, &EditorWindow::rowsChanged);
+    connect(&m_editor, &Editor::focusField, this, &EditorWindow::focusField);
+    m_spellingList = new SpellingListWindow(m_editor, this);
+    connect(&m_editor, &Editor::findingsChanged, m_spellingList, &SpellingListWindow::rowsChanged);
+    rowsChanged();
+}
+
+// The frame around the columns, in the colour of the filter in force.
+void EditorWindow::buildViewIndicator()
+{
     m_indicator = new QFrame(this);
     m_indicator->setObjectName(QStringLiteral("kasten"));
     m_indicator->setGeometry(twipsRect(240, 600, 10935, 7935));
@@ -98,7 +98,11 @@ EditorWindow::EditorWindow(Editor &editor, QWidget *parent) : QWidget(parent), m
     QPalette border = m_indicator->palette();
     border.setColor(QPalette::WindowText, QColor(128, 128, 128));
     m_indicator->setPalette(border);
+}
 
+// "Alle", "Fehler" … "Gelernt" over the columns, and the file and language shown.
+void EditorWindow::buildFilterLabels()
+{
     static const char *const filterNames[8] = {"Bezeichnung12", "Bezeichnung13", "Bezeichnung14", "Bezeichnung15",
                                                "Bezeichnung16", "Bezeichnung17", "Bezeichnung18", "Bezeichnung19"};
     static const char *const filterCaptions[8] = {"Alle",   "Fehler", "Fach 1", "Fach 2",
@@ -111,16 +115,20 @@ EditorWindow::EditorWindow(Editor &editor, QWidget *parent) : QWidget(parent), m
         label->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
         setBackground(label, filterColour(i - 1));
         if (i == 0)
-            connect(label, &ClickableLabel::clicked, &m_editor, &Editor::showAllCards);
+            connect(label, &ClickableLabel::clicked, &m_editor.browser(), &CardBrowser::showAllCards);
         else
-            connect(label, &ClickableLabel::clicked, this, [this, i] { m_editor.showBox(i - 1); });
+            connect(label, &ClickableLabel::clicked, this, [this, i] { m_editor.browser().showBox(i - 1); });
     }
 
     m_file = addLabel(this, "Bezeichnung2", twipsRect(1560, 900, 1695, 300));
     m_language = addLabel(this, "Bezeichnung1", twipsRect(3360, 900, 495, 300));
     for (QLabel *l : {m_file, m_language})
         l->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+}
 
+// The four columns of the card list, the card scroller and what it says under them.
+void EditorWindow::buildCardColumns()
+{
     m_columnsModel = new CardColumns(m_editor);
     m_columnsModel->setParent(this);
     static const char *const columnNames[4] = {"Liste1", "Liste2", "Liste3", "Liste4"};
@@ -159,13 +167,18 @@ EditorWindow::EditorWindow(Editor &editor, QWidget *parent) : QWidget(parent), m
     m_scroller->setObjectName(QStringLiteral("HScroll1"));
     m_scroller->setGeometry(twipsRect(1560, 8160, 6975, 255));
     m_scroller->setFocusPolicy(Qt::NoFocus);
-    connect(m_scroller, &QScrollBar::valueChanged, this, [this](int value) { m_editor.showCurrentCard(value); });
+    connect(m_scroller, &QScrollBar::valueChanged, this,
+            [this](int value) { m_editor.browser().showCurrentCard(value); });
     m_position = addLabel(this, "Bezeichnung11", twipsRect(1560, 8460, 1095, 300));
     m_position->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_count = addLabel(this, "Bezeichnung6", twipsRect(2700, 8460, 1815, 300));
     for (QLabel *l : {m_position, m_count})
         l->setFont(QFont(QStringLiteral("Arial"), 9, QFont::Bold));
+}
 
+// "Zeichensatz": a click puts the character into the field in use.
+void EditorWindow::buildCharacterList()
+{
     addLabel(this, "Bezeichnung3", twipsRect(9240, 1020, 1695, 300), QStringLiteral("Zeichensatz"))
         ->setAlignment(Qt::AlignCenter);
     m_characters = new QListWidget(this);
@@ -177,19 +190,24 @@ EditorWindow::EditorWindow(Editor &editor, QWidget *parent) : QWidget(parent), m
     connect(m_characters, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
         const QString character = item->text();
         m_characters->clearSelection();
-        m_editor.insertCharacter(character);
+        m_editor.editPanel().insertCharacter(character);
     });
+}
 
+// The buttons on the left: leave, print, edit, re-box, delete, the languages,
+// the word lists in and out, the spelling check and "Lernfortschritt".
+void EditorWindow::buildToolBar()
+{
     struct Tool {
         const char *name, *toolTip, *icon;
         std::function<void()> action;
     };
     const Tool tools[] = {
         {"Bild7", "Abbruch", "exit", [this] { m_editor.leaveEditor(); }},
-        {"Bild5", "Drucken", "print", [this] { m_editor.openPrintPanel(); }},
-        {"Bild8", "Bearbeiten", "edit", [this] { m_editor.openEditPanel(); }},
-        {"Bild6", "Einstufung", "rebox", [this] { m_editor.openReboxPanel(); }},
-        {"bild9", "Löschen", "delete", [this] { m_editor.deleteCurrentCard(); }},
+        {"Bild5", "Drucken", "print", [this] { m_editor.printPanel().open(); }},
+        {"Bild8", "Bearbeiten", "edit", [this] { m_editor.editPanel().open(); }},
+        {"Bild6", "Einstufung", "rebox", [this] { m_editor.reboxPanel().open(); }},
+        {"bild9", "Löschen", "delete", [this] { m_editor.editPanel().deleteCurrentCard(); }},
     };
     int slot = 0;
     const auto addTool = [&](const char *name, const QString &toolTip, const char *icon, std::function<void()> action) {
@@ -207,29 +225,18 @@ EditorWindow::EditorWindow(Editor &editor, QWidget *parent) : QWidget(parent), m
                 [this, code = language.codeText()] { m_editor.switchEditorLanguage(code); });
     // below the flags: the teacher's word lists in and out
     addTool("Bild11", QStringLiteral("Wortliste importieren"), "wordlist_import",
-            [this] { m_editor.importWordList(); });
+            [this] { m_editor.transfer().importWordList(); });
     addTool("Bild12", QStringLiteral("Wortliste exportieren"), "wordlist_export",
-            [this] { m_editor.exportWordList(); });
-    m_spellButton =
-        addTool("Bild13", QStringLiteral("Rechtschreibung prüfen"), "spelling", [this] { m_editor.checkSpelling(); });
+            [this] { m_editor.transfer().exportWordList(); });
+    m_spellButton = addTool("Bild13", QStringLiteral("Rechtschreibung prüfen"), "spelling",
+                            [this] { m_editor.review().checkSpelling(); });
     addTool("Bild14", QStringLiteral("Lernfortschritt"), "progress", [this] { m_editor.showProgress(); });
-
-    buildEditPanel();
-    buildReboxPanel();
-    buildPrintPanel();
-
-    connect(&m_editor, &Editor::changed, this, &EditorWindow::refresh);
-    connect(&m_editor, &Editor::rowsChanged, this, &EditorWindow::rowsChanged);
-    connect(&m_editor, &Editor::focusField, this, &EditorWindow::focusField);
-    m_spellingList = new SpellingListWindow(m_editor, this);
-    connect(&m_editor, &Editor::findingsChanged, m_spellingList, &SpellingListWindow::rowsChanged);
-    rowsChanged();
 }
 
 EditorWindow::~EditorWindow() = default;
 
-QAbstractButton *EditorWindow::addCommand(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
-                                   std::function<void()> action)
+QAbstractButton *EditorWindow::addCommand(QWidget *parent, const char *name, const QString &caption,
+                                          const QRect &geometry, std::function<void()> action)
 {
     auto *button = new QPushButton(buttonCaption(caption), parent);
     button->setObjectName(QLatin1String(name));
@@ -253,136 +260,6 @@ QFrame *EditorWindow::addPanel(const char *name, const QRect &geometry)
     return panel;
 }
 
-void EditorWindow::buildEditPanel()
-{
-    m_editPanel = addPanel("Bild4", twipsRect(2040, 2400, 6375, 3495));
-    addLabel(m_editPanel, "Bezeichnung10", twipsRect(120, 90, 3000, 300), QStringLiteral("Karte ändern:"))
-        ->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
-
-    static const char *const labels[3] = {"Bezeichnung7", "Bezeichnung8", "Bezeichnung9"};
-    static const char *const captions[3] = {"Grundwort:", "Verwandtes Wort:", "Phrase mit Wort:"};
-    static const char *const clears[3] = {"Befehl5", "Befehl6", "Befehl7"};
-    static const int tops[3] = {480, 1020, 1560};
-    m_text1 = new WavyLineEdit(m_editPanel);
-    m_text2 = new WavyLineEdit(m_editPanel);
-    m_text3 = new QPlainTextEdit(m_editPanel);
-    m_text3->setTabChangesFocus(true);
-    m_text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QWidget *fields[3] = {m_text1, m_text2, m_text3};
-    for (int i = 0; i < 3; ++i) {
-        addLabel(m_editPanel, labels[i], twipsRect(120, tops[i] + 60, 1695, 300), QString::fromUtf8(captions[i]));
-        fields[i]->setObjectName(QStringLiteral("Text%1").arg(i + 1));
-        // the phrase field wraps onto a second line
-        fields[i]->setGeometry(twipsRect(1860, tops[i], 4095, i == 2 ? 840 : 420));
-        fields[i]->setFont(QFont(QStringLiteral("Arial"), 10));
-        setBackground(fields[i], columnColours[i]);
-        fields[i]->installEventFilter(this);
-        // Tab goes from field to field: an "X" that took the focus would
-        // empty its field at the next blank typed
-        addCommand(m_editPanel, clears[i], QStringLiteral("X"), twipsRect(5985, tops[i], 330, 420), [this, i] {
-            m_editor.clearField(i + 1);
-        })->setFocusPolicy(Qt::NoFocus);
-    }
-    connect(m_text1, &QLineEdit::textEdited, this,
-            [this](const QString &t) { m_editor.setFieldText(1, t, m_text1->cursorPosition()); });
-    connect(m_text2, &QLineEdit::textEdited, this,
-            [this](const QString &t) { m_editor.setFieldText(2, t, m_text2->cursorPosition()); });
-    connect(m_text3, &QPlainTextEdit::textChanged, this,
-            [this] { m_editor.setFieldText(3, m_text3->toPlainText(), m_text3->textCursor().position()); });
-
-    QAbstractButton *cancel = addCommand(m_editPanel, "Befehl1", QStringLiteral("Abbrechen"),
-                                         twipsRect(120, 2760, 1500, 495), [this] { m_editor.closeEditPanel(); });
-    QAbstractButton *insert = addCommand(m_editPanel, "Befehl2", QStringLiteral("Neue Karte einfügen"),
-                                         twipsRect(1740, 2760, 2300, 495), [this] { m_editor.insertNewCard(); });
-    QAbstractButton *change = addCommand(m_editPanel, "Command5", QStringLiteral("Karte ändern"),
-                                         twipsRect(4160, 2760, 2000, 495), [this] { m_editor.changeCurrentCard(); });
-    // after the phrase Tab reaches the commands that keep what was typed
-    // before the one that throws it away
-    QWidget *chain[] = {m_text1, m_text2, m_text3, insert, change, cancel};
-    for (int i = 0; i + 1 < 6; ++i)
-        setTabOrder(chain[i], chain[i + 1]);
-}
-
-void EditorWindow::buildReboxPanel()
-{
-    m_reboxPanel = addPanel("bild10", twipsRect(2280, 2400, 7095, 4095));
-    struct Row {
-        const char *label, *caption, *value;
-        int top, width, height;
-        QColor colour;
-    };
-    const Row rows[5] = {
-        {"Label1", "Grundwort:", "Label3", 240, 4900, 300, columnColours[0]},
-        {"Label6", "Verwandtes Wort:", "Label4", 660, 4900, 300, columnColours[1]},
-        {"Label7", "Phrase mit Wort:", "Label5", 1080, 4900, 600, columnColours[2]},
-        {"Label9", "Fach-Einstufung:", "Label10", 1860, 600, 300, columnColours[3]},
-        {"Label2", "Neue Einstufung:", "Label8", 2280, 600, 300, QColor(255, 255, 0)},
-    };
-    for (int i = 0; i < 5; ++i) {
-        addLabel(m_reboxPanel, rows[i].label, twipsRect(120, rows[i].top, 1800, 300),
-                 QString::fromUtf8(rows[i].caption));
-        QLabel *value =
-            addLabel(m_reboxPanel, rows[i].value, twipsRect(2040, rows[i].top, rows[i].width, rows[i].height));
-        value->setWordWrap(true);
-        value->setAlignment(i >= 3 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
-        setBackground(value, rows[i].colour);
-        if (i < 4)
-            m_reboxValues[i] = value;
-        else
-            m_newBox = value;
-    }
-    m_newBoxScroller = new QScrollBar(Qt::Horizontal, m_reboxPanel);
-    m_newBoxScroller->setObjectName(QStringLiteral("HScroll2"));
-    m_newBoxScroller->setGeometry(twipsRect(2760, 2280, 2400, 300));
-    m_newBoxScroller->setRange(0, 6);
-    m_newBoxScroller->setPageStep(1);
-    m_newBoxScroller->setFocusPolicy(Qt::NoFocus);
-    connect(m_newBoxScroller, &QScrollBar::valueChanged, this, [this](int value) { m_editor.showNewBox(value); });
-
-    addCommand(m_reboxPanel, "Command1", QStringLiteral("Abbrechen"), twipsRect(120, 3300, 1500, 495),
-               [this] { m_editor.closeReboxPanel(); });
-    addCommand(m_reboxPanel, "Command2", QStringLiteral("Einzeleintrag"), twipsRect(1740, 3300, 1700, 495),
-               [this] { m_editor.reboxCard(); });
-    addCommand(m_reboxPanel, "Command3", QStringLiteral("Ganzes Fach"), twipsRect(3560, 3300, 1700, 495),
-               [this] { m_editor.reboxBox(); });
-    addCommand(m_reboxPanel, "Command4", QStringLiteral("Ganze Liste"), twipsRect(5380, 3300, 1600, 495),
-               [this] { m_editor.reboxAll(); });
-}
-
-void EditorWindow::buildPrintPanel()
-{
-    m_printPanel = addPanel("drucken", twipsRect(2520, 2400, 6255, 2775));
-    m_printFrame = new QFrame(m_printPanel);
-    m_printFrame->setObjectName(QStringLiteral("Shape4"));
-    m_printFrame->setGeometry(0, 0, m_printPanel->width(), m_printPanel->height());
-    m_printFrame->setFrameShape(QFrame::Box);
-    m_printFrame->setLineWidth(3);
-    addLabel(m_printPanel, "Label11", twipsRect(240, 180, 3000, 300), QStringLiteral("Fach drucken"))
-        ->setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
-    auto *options = new QGroupBox(QStringLiteral("Druckoptionen: "), m_printPanel);
-    options->setObjectName(QStringLiteral("Rahmen1"));
-    options->setGeometry(twipsRect(240, 600, 3000, 1800));
-    static const char *const optionNames[3] = {"Option1", "Option2", "Option3"};
-    static const char *const optionCaptions[3] = {"Karteikarte", "Lernwörter", "Wortfamilie"};
-    for (int i = 0; i < 3; ++i) {
-        auto *option = new QRadioButton(QString::fromUtf8(optionCaptions[i]), options);
-        option->setObjectName(QLatin1String(optionNames[i]));
-        option->setGeometry(twipsRect(240, 360 + 440 * i, 2600, 360));
-        option->setFocusPolicy(Qt::TabFocus);
-        connect(option, &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                m_editor.chooseSheetKind(SheetKind(i));
-        });
-        m_sheetOptions[i] = option;
-    }
-    addCommand(m_printPanel, "Command7", QStringLiteral("Fach drucken"), twipsRect(3600, 700, 2400, 495),
-               [this] { m_editor.printInView(); });
-    addCommand(m_printPanel, "Command8", QStringLiteral("Seite drucken"), twipsRect(3600, 1300, 2400, 495),
-               [this] { m_editor.printPageFromCurrent(); });
-    addCommand(m_printPanel, "Command6", QStringLiteral("Abbrechen"), twipsRect(3600, 1900, 2400, 495),
-               [this] { m_editor.closePrintPanel(); });
-}
-
 void EditorWindow::rowsChanged()
 {
     m_columnsModel->reset();
@@ -392,13 +269,37 @@ void EditorWindow::rowsChanged()
 void EditorWindow::refresh()
 {
     setWindowTitle(m_editor.caption());
-    m_file->setText(m_editor.fileName());
-    m_language->setText(m_editor.languageCode());
-    m_count->setText(m_editor.countText());
-    m_position->setText(m_editor.positionText());
+    m_file->setText(m_editor.browser().fileName());
+    m_language->setText(m_editor.browser().languageCode());
+    m_count->setText(m_editor.browser().countText());
+    m_position->setText(m_editor.browser().positionText());
 
-    const qsizetype rows = m_editor.rowCount();
-    const int current = int(m_editor.currentRow());
+    refreshColumns();
+
+    if (m_editor.browser().filter() != m_shownFilter) {
+        m_shownFilter = m_editor.browser().filter();
+        setBackground(m_indicator, filterColour(m_shownFilter));
+        QPalette p = m_printFrame->palette();
+        p.setColor(QPalette::WindowText, filterColour(m_shownFilter));
+        m_printFrame->setPalette(p);
+    }
+    if (m_editor.browser().characterSet() != m_shownCharacters) {
+        m_shownCharacters = m_editor.browser().characterSet();
+        m_characters->clear();
+        for (QChar c : m_shownCharacters)
+            m_characters->addItem(QString(c));
+    }
+
+    refreshPanels();
+    showSpelling();
+    showPanel();
+}
+
+// The scroller and the selected row follow the current card.
+void EditorWindow::refreshColumns()
+{
+    const qsizetype rows = m_editor.browser().rowCount();
+    const int current = int(m_editor.browser().currentRow());
     {
         const QSignalBlocker blocker(m_scroller);
         m_scroller->setRange(0, int(std::max<qsizetype>(rows - 1, 0)));
@@ -411,119 +312,6 @@ void EditorWindow::refresh()
     }
     if (current >= 0)
         m_columns[0]->scrollTo(m_columnsModel->index(current, 0));
-
-    if (m_editor.filter() != m_shownFilter) {
-        m_shownFilter = m_editor.filter();
-        setBackground(m_indicator, filterColour(m_shownFilter));
-        QPalette p = m_printFrame->palette();
-        p.setColor(QPalette::WindowText, filterColour(m_shownFilter));
-        m_printFrame->setPalette(p);
-    }
-    if (m_editor.characterSet() != m_shownCharacters) {
-        m_shownCharacters = m_editor.characterSet();
-        m_characters->clear();
-        for (QChar c : m_shownCharacters)
-            m_characters->addItem(QString(c));
-    }
-
-    // a field the model changed gets its text, the cursor where the model says
-    for (int i = 0; i < 2; ++i) {
-        QLineEdit *line = i == 0 ? m_text1 : m_text2;
-        if (line->text() != m_editor.field(i + 1)) {
-            const QSignalBlocker blocker(line);
-            line->setText(m_editor.field(i + 1));
-            if (m_editor.fieldCursor(i + 1) >= 0)
-                line->setCursorPosition(int(m_editor.fieldCursor(i + 1)));
-        }
-    }
-    if (m_text3->toPlainText() != m_editor.field(3)) {
-        const QSignalBlocker blocker(m_text3);
-        m_text3->setPlainText(m_editor.field(3));
-        QTextCursor cursor = m_text3->textCursor();
-        cursor.setPosition(m_editor.fieldCursor(3) >= 0 ? int(m_editor.fieldCursor(3)) : int(m_editor.field(3).size()));
-        m_text3->setTextCursor(cursor);
-    }
-
-    const CardEntry none;
-    const CardEntry &card = current >= 0 ? m_editor.cardAt(current) : none;
-    m_reboxValues[0]->setText(card.baseWord);
-    m_reboxValues[1]->setText(card.relatedWord);
-    m_reboxValues[2]->setText(card.phrase);
-    m_reboxValues[3]->setText(card.box);
-    m_newBox->setText(QString::number(m_editor.newBox()));
-    {
-        const QSignalBlocker blocker(m_newBoxScroller);
-        m_newBoxScroller->setValue(m_editor.newBox());
-    }
-
-    for (int i = 0; i < 3; ++i) {
-        const QSignalBlocker blocker(m_sheetOptions[i]);
-        m_sheetOptions[i]->setChecked(int(m_editor.sheetKind()) == i);
-    }
-
-    showSpelling();
-
-    const EditorPanel panel = m_editor.panel();
-    m_editPanel->setVisible(panel == EditorPanel::Edit);
-    m_reboxPanel->setVisible(panel == EditorPanel::Rebox);
-    m_printPanel->setVisible(panel == EditorPanel::Print);
-    if (panel == EditorPanel::Edit && !m_editPanel->isAncestorOf(focusWidget()))
-        m_text1->setFocus();
-}
-
-// The words the dictionary does not know get a red wavy line; the fields
-// stay plain text: a line edit draws the line over its text, the phrase
-// field takes it as an extra selection. The word a spelling
-// question went back to is selected.
-void EditorWindow::showSpelling()
-{
-    m_spellButton->setEnabled(m_editor.spellingOn());
-    m_spellButton->setToolTip(m_editor.spellingToolTip());
-    m_spellButton->setAccessibleDescription(m_editor.spellingToolTip());
-
-    QTextCharFormat wavy;
-    wavy.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-    wavy.setUnderlineColor(Qt::red);
-    for (int i = 0; i < 3; ++i) {
-        // the fields are checked while they are in view
-        const QList<WordSpan> unknown =
-            m_editor.panel() == EditorPanel::Edit ? m_editor.unknownWords(i + 1) : QList<WordSpan>();
-        const QString &text = m_editor.field(i + 1);
-        if (text == m_underlined[i] && unknown == m_underlines[i])
-            continue;
-        m_underlined[i] = text;
-        m_underlines[i] = unknown;
-        if (i < 2) {
-            QList<QPair<int, int>> stretches;
-            for (const WordSpan &span : unknown)
-                stretches.append({int(span.start), int(span.length)});
-            (i == 0 ? m_text1 : m_text2)->setWavyLines(stretches);
-        } else {
-            QList<QTextEdit::ExtraSelection> selections;
-            for (const WordSpan &span : unknown) {
-                QTextCursor cursor(m_text3->document());
-                cursor.setPosition(int(span.start));
-                cursor.setPosition(int(span.start + span.length), QTextCursor::KeepAnchor);
-                selections.append({cursor, wavy});
-            }
-            m_text3->setExtraSelections(selections);
-        }
-    }
-
-    const Editor::Selection &selection = m_editor.selection();
-    const auto shown = std::pair{selection.field, std::pair{selection.start, selection.length}};
-    if (shown != m_shownSelection) {
-        m_shownSelection = shown;
-        if (selection.field == 1 || selection.field == 2) {
-            (selection.field == 1 ? m_text1 : m_text2)->setSelection(int(selection.start), int(selection.length));
-        } else if (selection.field == 3) {
-            QTextCursor cursor = m_text3->textCursor();
-            cursor.setPosition(int(selection.start));
-            cursor.setPosition(int(selection.start + selection.length), QTextCursor::KeepAnchor);
-            m_text3->setTextCursor(cursor);
-        }
-    }
-    m_spellingList->refresh();
 }
 
 void EditorWindow::focusField(int field)
@@ -545,7 +333,7 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
         const QObject *fields[3] = {m_text1, m_text2, m_text3};
         for (int i = 0; i < 3; ++i)
             if (watched == fields[i])
-                m_editor.rememberActiveField(i + 1);
+                m_editor.editPanel().rememberActiveField(i + 1);
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -46,13 +46,23 @@ private:
     QAbstractButton *addCommand(QWidget *parent, const char *name, const QString &caption, const QRect &geometry,
                                 std::function<void()> action);
     QFrame *addPanel(const char *name, const QRect &geometry);
+    void buildViewIndicator();
+    void buildFilterLabels();
+    void buildCardColumns();
+    void buildCharacterList();
+    void buildToolBar();
+    // the panels, in EditorPanels.cpp
     void buildEditPanel();
     void buildReboxPanel();
     void buildPrintPanel();
+    void refreshPanels();
+    void showPanel();
+    void showSpelling();
+
     void refresh();
+    void refreshColumns();
     void rowsChanged();
     void focusField(int field);
-    void showSpelling();
 
     Editor &m_editor;
     CardColumns *m_columnsModel = nullptr;
@@ -66,12 +76,12 @@ private:
     QFrame *m_editPanel = nullptr, *m_reboxPanel = nullptr, *m_printPanel = nullptr;
     WavyLineEdit *m_text1 = nullptr, *m_text2 = nullptr;
     QPlainTextEdit *m_text3 = nullptr;
-    std::array<QLabel *, 4> m_reboxValues{}; // Label3, Label4, Label5, Label10
+    std::array<QLabel *, 4> m_reboxValues{}; // the card to re-box: its three fields and its box
     QLabel *m_newBox = nullptr;
     QScrollBar *m_newBoxScroller = nullptr;
     std::array<QRadioButton *, 3> m_sheetOptions{};
     int m_shownFilter = -2;
-    QToolButton *m_spellButton = nullptr; // Bild13
+    QToolButton *m_spellButton = nullptr; // the spelling check's button
     SpellingListWindow *m_spellingList = nullptr;
     std::array<QString, 3> m_underlined; // the text of each field as last underlined
     std::array<QList<WordSpan>, 3> m_underlines; // and the words underlined in it

@@ -23,7 +23,7 @@ public:
     explicit FindingRows(Editor &editor) : m_editor(editor) {}
     int rowCount(const QModelIndex &parent = {}) const override
     {
-        return parent.isValid() ? 0 : int(m_editor.findings().size());
+        return parent.isValid() ? 0 : int(m_editor.review().findings().size());
     }
     int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 4; }
     QVariant data(const QModelIndex &index, int role) const override
@@ -31,12 +31,12 @@ public:
         // a long text cut with "…" shows whole in the tool tip
         if (role != Qt::DisplayRole && !(role == Qt::ToolTipRole && index.column() < 3))
             return {};
-        const SpellingFinding &finding = m_editor.findings()[index.row()];
+        const SpellingFinding &finding = m_editor.review().findings()[index.row()];
         switch (index.column()) {
         case 0: return QString::number(finding.position + 1);
         case 1: return finding.baseWord;
         case 2: return finding.words.join(QStringLiteral(", "));
-        default: return m_editor.firstSuggestion(index.row());
+        default: return m_editor.review().firstSuggestion(index.row());
         }
     }
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override
@@ -84,7 +84,7 @@ SpellingListWindow::SpellingListWindow(Editor &editor, QWidget *parent) : QWidge
     for (int c = 0; c < 3; ++c)
         m_table->setColumnWidth(c, twips(widths[c]));
     connect(m_table, &QTableView::doubleClicked, this,
-            [this](const QModelIndex &index) { m_editor.showFinding(index.row()); });
+            [this](const QModelIndex &index) { m_editor.review().showFinding(index.row()); });
 
     addLabel(this, "Label13", twipsRect(240, 5160, 900, 300), QStringLiteral("Wort:"));
     m_words = new QComboBox(this);
@@ -98,20 +98,21 @@ SpellingListWindow::SpellingListWindow(Editor &editor, QWidget *parent) : QWidge
     ignoreDoubleClicks(accept);
     connect(accept, &QPushButton::clicked, this, [this] {
         if (chosenRow() >= 0 && !m_words->currentText().isEmpty())
-            m_editor.acceptWord(chosenRow(), m_words->currentText());
+            m_editor.review().acceptWord(chosenRow(), m_words->currentText());
     });
     auto *close = new QPushButton(QStringLiteral("Schließen"), this);
     close->setObjectName(QStringLiteral("Befehl9"));
     close->setGeometry(twipsRect(6900, 5040, 1860, 495));
     ignoreDoubleClicks(close);
-    connect(close, &QPushButton::clicked, &m_editor, &Editor::closeSpellingList);
+    connect(close, &QPushButton::clicked, &m_editor.review(), &SpellingReview::close);
 
     m_ask = new QCheckBox(QStringLiteral("Vor dem Speichern einer Karte nach unbekannten Wörtern fragen"), this);
     m_ask->setObjectName(QStringLiteral("Check1"));
     m_ask->setGeometry(twipsRect(240, 5700, 8520, 360));
-    connect(m_ask, &QCheckBox::toggled, &m_editor, [this] { m_editor.toggleAskSpelling(); });
+    connect(m_ask, &QCheckBox::toggled, &m_editor, [this] { m_editor.editPanel().toggleAskSpelling(); });
 
-    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this, &SpellingListWindow::showWordsOfRow);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &SpellingListWindow::showWordsOfRow);
 }
 
 SpellingListWindow::~SpellingListWindow() = default;
@@ -127,7 +128,7 @@ void SpellingListWindow::showWordsOfRow()
 {
     m_words->clear();
     if (chosenRow() >= 0)
-        m_words->addItems(m_editor.findings()[chosenRow()].words);
+        m_words->addItems(m_editor.review().findings()[chosenRow()].words);
 }
 
 void SpellingListWindow::rowsChanged()
@@ -143,10 +144,10 @@ void SpellingListWindow::rowsChanged()
 void SpellingListWindow::refresh()
 {
     const QSignalBlocker quiet(m_ask);
-    m_ask->setChecked(m_editor.askSpelling());
-    if (m_editor.spellingListShown() == isVisible())
+    m_ask->setChecked(m_editor.editPanel().askSpelling());
+    if (m_editor.review().shown() == isVisible())
         return;
-    if (m_editor.spellingListShown()) {
+    if (m_editor.review().shown()) {
         if (QWidget *editorWindow = parentWidget()) // over the editor, in its middle
             move(editorWindow->geometry().center() - rect().center());
         show();
@@ -160,7 +161,7 @@ void SpellingListWindow::refresh()
 void SpellingListWindow::closeEvent(QCloseEvent *event)
 {
     event->ignore(); // the editor hides it
-    m_editor.closeSpellingList();
+    m_editor.review().close();
 }
 
 } // namespace zek::ui

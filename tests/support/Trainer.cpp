@@ -80,29 +80,29 @@ const QHash<QString, Step> &steps()
         STEP("ini", writeBytes(t.path("ZEKCARDS.INI"), arg.toLatin1().replace(' ', "\r\n") + "\r\n")),
         // the editor
         STEP("editor", t.editor.activateEditor(t.main.userName())), STEP("leave", t.editor.leaveEditor(); t.main.activate()),
-        STEP("elang", t.editor.switchEditorLanguage(arg)), STEP("all", t.editor.showAllCards()), STEP("filter", t.editor.showBox(arg.toInt())),
-        STEP("row", t.editor.showCurrentCard(arg.toInt())), STEP("focus", t.editor.rememberActiveField(arg.toInt())),
-        STEP("field", t.editor.setFieldText(arg.left(1).toInt(), arg.mid(2))), STEP("clear", t.editor.clearField(arg.toInt())),
-        STEP("echar", t.editor.insertCharacter(arg)), STEP("edit", t.editor.openEditPanel()), STEP("close", t.editor.closeEditPanel()),
-        STEP("insert", t.editor.insertNewCard()), STEP("change", t.editor.changeCurrentCard()), STEP("delete", t.editor.deleteCurrentCard()),
-        STEP("rebox", t.editor.openReboxPanel()), STEP("newbox", t.editor.showNewBox(arg.toInt())), STEP("rebox-card", t.editor.reboxCard()),
-        STEP("rebox-box", t.editor.reboxBox()), STEP("rebox-all", t.editor.reboxAll()), STEP("close-rebox", t.editor.closeReboxPanel()),
-        STEP("print", t.editor.openPrintPanel()), STEP("close-print", t.editor.closePrintPanel()),
-        STEP("kind", t.editor.chooseSheetKind(SheetKind(arg.toInt()))),
-        STEP("print-all", t.editor.printInView()), STEP("print-page", t.editor.printPageFromCurrent()),
+        STEP("elang", t.editor.switchEditorLanguage(arg)), STEP("all", t.editor.browser().showAllCards()), STEP("filter", t.editor.browser().showBox(arg.toInt())),
+        STEP("row", t.editor.browser().showCurrentCard(arg.toInt())), STEP("focus", t.editor.editPanel().rememberActiveField(arg.toInt())),
+        STEP("field", t.editor.editPanel().setFieldText(arg.left(1).toInt(), arg.mid(2))), STEP("clear", t.editor.editPanel().clearField(arg.toInt())),
+        STEP("echar", t.editor.editPanel().insertCharacter(arg)), STEP("edit", t.editor.editPanel().open()), STEP("close", t.editor.editPanel().close()),
+        STEP("insert", t.editor.editPanel().insertNewCard()), STEP("change", t.editor.editPanel().changeCurrentCard()), STEP("delete", t.editor.editPanel().deleteCurrentCard()),
+        STEP("rebox", t.editor.reboxPanel().open()), STEP("newbox", t.editor.reboxPanel().showNewBox(arg.toInt())), STEP("rebox-card", t.editor.reboxPanel().reboxCard()),
+        STEP("rebox-box", t.editor.reboxPanel().reboxBox()), STEP("rebox-all", t.editor.reboxPanel().reboxAll()), STEP("close-rebox", t.editor.reboxPanel().close()),
+        STEP("print", t.editor.printPanel().open()), STEP("close-print", t.editor.printPanel().close()),
+        STEP("kind", t.editor.printPanel().chooseSheetKind(SheetKind(arg.toInt()))),
+        STEP("print-all", t.editor.printPanel().printInView()), STEP("print-page", t.editor.printPanel().printPageFromCurrent()),
         STEP("noprinter", t.platform.outcome = {PrintOutcome::SavedAsPdf, "Es ist kein Standarddrucker eingerichtet", "Druck_x.pdf"}),
         STEP("nopdf", t.platform.outcome = {PrintOutcome::Failed, "Es ist kein Standarddrucker eingerichtet", {}}),
         STEP("wordlist", writeBytes(t.path("liste.csv"), arg.toUtf8().replace('/', "\r\n"))),
         STEP("file", t.platform.expectFile(arg.isEmpty() ? QString() : t.path(arg.toUtf8().constData()))),
         STEP("preview", t.platform.expectImport(arg == u"ja")),
-        STEP("import", t.editor.importWordList()), STEP("export", t.editor.exportWordList()),
+        STEP("import", t.editor.transfer().importWordList()), STEP("export", t.editor.transfer().exportWordList()),
         // the spelling check
         STEP("nodict", t.editor.spelling().setDictionaryFolders({t.path("keine")})),
         STEP("ownwords", writeBytes(t.path("ZEKWORTE.TXT"), arg.toUtf8().replace('/', "\r\n"))),
         STEP("choose", t.platform.expectChoice(arg)), // the caption of the button chosen in the next choice box
         STEP("fifo", EXPECT_EQ(::mkfifo(QFile::encodeName(t.path(arg.toLatin1())).constData(), 0600), 0)),
-        STEP("askspelling", t.editor.toggleAskSpelling()), STEP("spell", t.editor.checkSpelling()), STEP("finding", t.editor.showFinding(arg.toInt())),
-        STEP("accept", t.editor.acceptWord(arg.section(u' ', 0, 0).toInt(), arg.section(u' ', 1))),
+        STEP("askspelling", t.editor.editPanel().toggleAskSpelling()), STEP("spell", t.editor.review().checkSpelling()), STEP("finding", t.editor.review().showFinding(arg.toInt())),
+        STEP("accept", t.editor.review().acceptWord(arg.section(u' ', 0, 0).toInt(), arg.section(u' ', 1))),
         // hangman
         STEP("hangman", if (t.main.openWindow(Window::Hangman)) t.hangman.newHangmanGame(arg)),
         STEP("pick", t.hangman.clickEntry(arg.toInt())), STEP("key", t.hangman.keyPress(arg)),
@@ -178,20 +178,20 @@ const QHash<QString, Key> &keys()
         KEY("cards", cp1252::decode(readBytes(t.path("ZEKCARD1.LST"))).replace(QStringLiteral("\r\n"), QStringLiteral("/"))),
         KEY("words", [&] { QStringList w; for (const CardEntry &c : readCardFile(readBytes(t.path("ZEKCARD1.LST"))).cards) w << c.baseWord; return w.join(u','); }()),
         // the editor
-        KEY("rows", [&] { QStringList w; for (qsizetype r = 0; r < t.editor.rowCount(); ++r) w << t.editor.cardAt(r).baseWord; return w.join(u','); }()),
-        KEY("eposition", t.editor.positionText()), KEY("ecount", t.editor.countText()),
-        KEY("efile", t.editor.fileName()), KEY("elang", t.editor.languageCode()),
-        KEY("fields", t.editor.field(1) + u'|' + t.editor.field(2) + u'|' + t.editor.field(3)),
-        KEY("panel", QStringList{"none", "edit", "rebox", "print"}[int(t.editor.panel())]),
-        KEY("newbox", QString::number(t.editor.newBox())), KEY("filter", QString::number(t.editor.filter())),
+        KEY("rows", [&] { QStringList w; for (qsizetype r = 0; r < t.editor.browser().rowCount(); ++r) w << t.editor.browser().cardAt(r).baseWord; return w.join(u','); }()),
+        KEY("eposition", t.editor.browser().positionText()), KEY("ecount", t.editor.browser().countText()),
+        KEY("efile", t.editor.browser().fileName()), KEY("elang", t.editor.browser().languageCode()),
+        KEY("fields", t.editor.editPanel().field(1) + u'|' + t.editor.editPanel().field(2) + u'|' + t.editor.editPanel().field(3)),
+        KEY("panel", QStringList{"none", "edit", "rebox", "print"}[int(t.editor.browser().panel())]),
+        KEY("newbox", QString::number(t.editor.reboxPanel().newBox())), KEY("filter", QString::number(t.editor.browser().filter())),
         KEY("jobs", QString::number(t.platform.jobs.size())),
         // the spelling check: the words underlined in each field, the word selected, the list, the word list
         KEY("underlined", [&] { t.editor.spelling().waitUntilReady(); QStringList f;
-            for (int n = 1; n <= 3; ++n) { QStringList w; for (const WordSpan &s : t.editor.unknownWords(n)) w << t.editor.field(n).mid(s.start, s.length); f << w.join(u','); }
+            for (int n = 1; n <= 3; ++n) { QStringList w; for (const WordSpan &s : t.editor.editPanel().unknownWords(n)) w << t.editor.editPanel().field(n).mid(s.start, s.length); f << w.join(u','); }
             return f.join(u'|'); }()),
-        KEY("selection", QString::number(t.editor.selection().field) + u':' + t.editor.field(std::max(t.editor.selection().field, 1)).mid(t.editor.selection().start, t.editor.selection().length)),
-        KEY("findings", [&] { QStringList r; for (const SpellingFinding &f : t.editor.findings()) r << QString::number(f.position) + u' ' + f.words.join(u','); return r.join(u'|'); }()),
-        KEY("suggestion", t.editor.firstSuggestion(0)), KEY("spelltip", t.editor.spellingToolTip()), KEY("list", yes(t.editor.spellingListShown())), KEY("asking", yes(t.editor.askSpelling())),
+        KEY("selection", QString::number(t.editor.editPanel().selection().field) + u':' + t.editor.editPanel().field(std::max(t.editor.editPanel().selection().field, 1)).mid(t.editor.editPanel().selection().start, t.editor.editPanel().selection().length)),
+        KEY("findings", [&] { QStringList r; for (const SpellingFinding &f : t.editor.review().findings()) r << QString::number(f.position) + u' ' + f.words.join(u','); return r.join(u'|'); }()),
+        KEY("suggestion", t.editor.review().firstSuggestion(0)), KEY("spelltip", t.editor.spellingToolTip()), KEY("list", yes(t.editor.review().shown())), KEY("asking", yes(t.editor.editPanel().askSpelling())),
         KEY("ownwords", QFile::exists(t.path("ZEKWORTE.TXT")) ? QString::fromUtf8(readBytes(t.path("ZEKWORTE.TXT"))).replace(QStringLiteral("\r\n"), QStringLiteral("/")) : "none"),
         KEY("job", [&] { QStringList pages; for (const PrintedPage &p : t.platform.jobs.value(t.platform.jobs.size() - 1)) pages << cardTexts(p).join(u','); return pages.join(u'/'); }()),
         KEY("jobpages", QString::number(t.platform.jobs.value(t.platform.jobs.size() - 1).size())),
@@ -276,10 +276,10 @@ QString Trainer::state(const QString &key) const
 void Trainer::play(const QByteArray &german, const QString &script)
 {
     // a window shows the current card whenever the rows change: it must be one of them
-    QObject::connect(&editor, &Editor::rowsChanged, [this] { EXPECT_LT(editor.currentRow(), editor.rowCount()); });
+    QObject::connect(&editor, &Editor::rowsChanged, [this] { EXPECT_LT(editor.browser().currentRow(), editor.browser().rowCount()); });
     platform.answersOk = true;
     // what the editor's window shows: its count and position as of its last signal
-    const auto mirror = [this] { mirrored = editor.countText() + u'|' + editor.positionText(); };
+    const auto mirror = [this] { mirrored = editor.browser().countText() + u'|' + editor.browser().positionText(); };
     QObject::connect(&editor, &Editor::changed, mirror);
     QObject::connect(&editor, &Editor::rowsChanged, mirror);
     platform.whileAsked = [this] { mirroredAtBox << mirrored; return state(QStringLiteral("rows")); };

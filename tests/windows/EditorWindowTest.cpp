@@ -145,7 +145,8 @@ TEST_F(EditorTest, TheWordListButtonsImportAndExport)
     platform.expectFile(path("fach3.csv"));
     click("Bild12", editor);
     EXPECT_EQ(platform.fileDialogs.back().path, path("ZEKCARD1.csv"));
-    EXPECT_EQ(readBytes(path("fach3.csv")), "\xef\xbb\xbf" "Fach;Grundwort;Verwandtes Wort;Phrase\r\n3;Hund;Hunde;Der Hund bellt.\r\n");
+    EXPECT_EQ(readBytes(path("fach3.csv")), "\xef\xbb\xbf"
+                                            "Fach;Grundwort;Verwandtes Wort;Phrase\r\n3;Hund;Hunde;Der Hund bellt.\r\n");
 }
 
 // The red wavy line under a word: reddish pixels in the field.
@@ -165,7 +166,7 @@ TEST_F(EditorTest, UnknownWordsAreUnderlinedAndEachAnswerDoesWhatItSays)
 {
     startWith(cards);
     openEditor();
-    program->editor().toggleAskSpelling(); // the question before a save, which the teacher turns on
+    program->editor().editPanel().toggleAskSpelling(); // the question before a save, which the teacher turns on
     click("Bild8", editor);
     auto *word = widget<QLineEdit>("Text1", editor);
     auto *phrase = widget<QPlainTextEdit>("Text3", editor);
@@ -208,7 +209,7 @@ TEST_F(EditorTest, TheSpellingListShowsTheCardsAndADoubleClickChoosesOne)
     EXPECT_EQ(readBytes(path("ZEKWORTE.TXT")), "Banan\r\n");
     EXPECT_EQ(table->model()->rowCount(), 0);
     click("Check1", list); // the question before a save
-    EXPECT_TRUE(program->editor().askSpelling());
+    EXPECT_TRUE(program->editor().editPanel().askSpelling());
     list->close();
     EXPECT_FALSE(list->isVisible());
 
