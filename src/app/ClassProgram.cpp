@@ -3,6 +3,7 @@
 #include "windows/DrillWindow.h"
 #include "windows/ChildChoiceWindow.h"
 #include "app/Program.h"
+#include "platform/Platform.h"
 #include "widgets/Widgets.h"
 
 namespace zek::ui {
