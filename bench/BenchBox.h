@@ -22,13 +22,22 @@ public:
         ++messages;
         return m.buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
+    qsizetype choiceBox(const Choice &choice) override { return choice.defaultButton; }
     QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
+    QString openFileName(const FileDialog &) override { return {}; }
+    QString saveFileName(const FileDialog &) override { return {}; }
+    bool confirmImport(const ImportPreview &) override { return false; }
     int secondsSinceMidnight() const override { return 0; }
+    QDateTime localTime() const override { return QDateTime::currentDateTime(); }
     PrinterMetrics printerMetrics(const QString &, double) override { return {}; }
     PrintOutcome print(const QList<PrintedPage> &, const QString &, double, const QString &, const QString &) override
     {
         return {};
     }
+    PrintOutcome printDrawing(const PageDrawing &, const QString &, const QString &) override { return {}; }
+    bool hasVoice(const QString &) override { return false; }
+    bool speechStarting() override { return false; }
+    void speak(const QString &, const QString &) override {}
     int messages = 0;
 };
 

@@ -35,16 +35,24 @@ namespace {
 class QuietPlatform : public zek::Platform {
 public:
     zek::Answer messageBox(const zek::Message &) override { return zek::Answer::Ok; }
+    qsizetype choiceBox(const zek::Choice &choice) override { return choice.defaultButton; }
     QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
+    QString openFileName(const zek::FileDialog &) override { return {}; }
+    QString saveFileName(const zek::FileDialog &) override { return {}; }
+    bool confirmImport(const zek::ImportPreview &) override { return false; }
     int secondsSinceMidnight() const override { return 0; }
+    QDateTime localTime() const override { return QDateTime::currentDateTime(); }
     zek::PrinterMetrics printerMetrics(const QString &, double) override { return {}; }
     zek::PrintOutcome print(const QList<zek::PrintedPage> &, const QString &, double, const QString &,
                             const QString &) override
     {
         return {};
     }
+    zek::PrintOutcome printDrawing(const zek::PageDrawing &, const QString &, const QString &) override { return {}; }
     // voices only where a picture needs them
     bool hasVoice(const QString &code) override { return voices && !code.isEmpty(); }
+    bool speechStarting() override { return false; }
+    void speak(const QString &, const QString &) override {}
     bool voices = false;
 };
 

@@ -3,6 +3,7 @@
 #include "windows/DrillWindow.h"
 #include "windows/ChildChoiceWindow.h"
 #include "app/Program.h"
+#include "platform/Platform.h"
 #include "widgets/Widgets.h"
 
 namespace zek::ui {
@@ -54,6 +55,8 @@ void ClassProgram::openChild(const QString &folder, const QString &name)
         return;
     m_child = std::make_unique<Program>(folder, m_platform, m_random);
     m_child->session().setStartUserName(name);
+    if (m_speech)
+        m_child->followSpeech(*m_speech);
     connect(m_child.get(), &Program::quitRequested, this, &ClassProgram::childLeft);
     if (!m_child->start()) {
         m_child.reset();
@@ -62,7 +65,6 @@ void ClassProgram::openChild(const QString &folder, const QString &name)
         return;
     }
     switchWindow(m_form.get(), &m_child->form1());
-    emit childStarted(m_child.get());
 }
 
 // The child left the main window, its cards saved: the next child's turn.

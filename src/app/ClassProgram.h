@@ -17,6 +17,7 @@ namespace zek::ui {
 
 class ChildChoiceWindow;
 class Program;
+class QtPlatform;
 
 // The trainer on a class folder: "Wer übt heute?" first; a child's choice
 // opens the main window on that child's card box with the child's name, and
@@ -35,6 +36,8 @@ public:
     // What "Lernfortschritt …" shows for a child's folder; without it the
     // button stays grey.
     void setProgressView(std::function<void(const QString &childFolder)> view);
+    // Each child's trainer follows the speech engine (Program::followSpeech).
+    void followSpeech(QtPlatform &platform) { m_speech = &platform; }
 
     ChildChoice &choice() { return m_choice; }
     ChildChoiceWindow &form() { return *m_form; }
@@ -42,8 +45,6 @@ public:
     Program *child() { return m_child.get(); }
 
 signals:
-    // A child's trainer has started: its main window is shown.
-    void childStarted(zek::ui::Program *program);
     // The program ends.
     void quitRequested();
 
@@ -57,6 +58,7 @@ private:
     std::unique_ptr<ChildChoiceWindow> m_form;
     std::unique_ptr<Program> m_child;
     std::function<void(const QString &)> m_progressView;
+    QtPlatform *m_speech = nullptr;
     std::unique_ptr<QSocketNotifier> m_signals;
     bool m_ending = false;
 };

@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "qtplatform/QtPlatform.h"
 #include "windows/DrillWindow.h"
 #include "windows/WordShowWindow.h"
 #include "windows/WordPrisonWindow.h"
@@ -69,6 +70,12 @@ void Program::endFromOutside()
 {
     m_ended = true;
     m_main.endFromOutside();
+}
+
+void Program::followSpeech(QtPlatform &platform)
+{
+    connect(&platform, &QtPlatform::speechChanged, &m_main, &TrainerSession::speechChanged);
+    connect(&platform, &QtPlatform::speechChanged, &m_wordShow, &WordShow::changed);
 }
 
 Program::Program(const QString &folder, Platform &platform, Random &random)

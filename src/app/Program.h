@@ -25,6 +25,7 @@ class Random;
 namespace zek::ui {
 
 class DrillWindow;
+class QtPlatform;
 class WordShowWindow;
 class WordPrisonWindow;
 class HangmanWindow;
@@ -49,6 +50,9 @@ public:
     void endOnSignals();
     // Ended from outside: the cards are saved and quitRequested follows.
     void endFromOutside();
+    // Reading aloud follows the speech engine: when its voices come or go,
+    // the main window and the word show ask again.
+    void followSpeech(QtPlatform &platform);
 
     DrillWindow &form1() { return *m_form1; }
     TrainerSession &session() { return m_main; }

@@ -82,13 +82,7 @@ int main(int argc, char **argv)
         klasse.setProgressView([&platform](const QString &childFolder) {
             zek::ui::openProgressChart(childFolder, platform);
         });
-        QObject::connect(&klasse, &zek::ui::ClassProgram::childStarted, &platform,
-                         [&platform](zek::ui::Program *child) {
-                             QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &child->session(),
-                                              &zek::TrainerSession::speechChanged);
-                             QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &child->wordShow(),
-                                              &zek::WordShow::changed);
-                         });
+        klasse.followSpeech(platform);
         platform.startSpeechAfterFirstPaint(&klasse.form());
         platform.afterFirstPaint(&klasse.form(), [] { QApplication::setWindowIcon(programIcon()); });
         klasse.start();
@@ -98,9 +92,7 @@ int main(int argc, char **argv)
     QObject::connect(&program, &zek::ui::Program::quitRequested, &app, [] { QCoreApplication::exit(0); });
     program.endOnSignals();
     // reading aloud comes when the speech engine answers, started once the first frame is drawn
-    QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &program.session(),
-                     &zek::TrainerSession::speechChanged);
-    QObject::connect(&platform, &zek::ui::QtPlatform::speechChanged, &program.wordShow(), &zek::WordShow::changed);
+    program.followSpeech(platform);
     platform.startSpeechAfterFirstPaint(&program.form1());
     // the task bar's picture: nothing in the first frame
     platform.afterFirstPaint(&program.form1(), [] { QApplication::setWindowIcon(programIcon()); });

@@ -5,7 +5,7 @@
 #include "Folder.h"
 #include "Memory.h"
 #include "Prefetch.h"
-#include "platform/Platform.h"
+#include "platform/Dialogs.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -28,7 +28,7 @@ QString blockErrorText(const std::array<qsizetype, 4> &counts)
 
 } // namespace
 
-CardStore::CardStore(const QString &folder, Platform &platform) : m_folder(folder), m_platform(platform) {}
+CardStore::CardStore(const QString &folder, Dialogs &dialogs) : m_folder(folder), m_dialogs(dialogs) {}
 
 bool CardStore::loadCardList(const QString &fileName, bool blockError, QString *unreadable)
 {
@@ -49,7 +49,7 @@ bool CardStore::loadCardList(const QString &fileName, bool blockError, QString *
         if (unreadable)
             *unreadable = text;
         else
-            m_platform.messageBox({QStringLiteral("Dateifehler"), text});
+            m_dialogs.messageBox({QStringLiteral("Dateifehler"), text});
         return false;
     }
 
@@ -66,7 +66,7 @@ bool CardStore::takeIndex(CardFileIndex index, bool blockError)
     if (!m_index.whole())
         cards();
     if (blockError && !complete)
-        m_platform.messageBox({QStringLiteral("Dateifehler"), blockErrorText(counts)});
+        m_dialogs.messageBox({QStringLiteral("Dateifehler"), blockErrorText(counts)});
     return true;
 }
 
@@ -110,9 +110,9 @@ bool CardStore::saveCardList(const QString &name, OnFailure onFailure)
             return false;
         if (onFailure == OnFailure::RevertThenTell)
             m_cards = m_saved;
-        m_platform.messageBox({QStringLiteral("Speicherfehler"),
-                               QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r") + reason
-                                   + (fileThere ? QStringLiteral("Die Datei bleibt, wie sie war.\r") : QString())});
+        m_dialogs.messageBox({QStringLiteral("Speicherfehler"),
+                              QStringLiteral("Die Karteikarten wurden nicht gespeichert!\r") + reason
+                                  + (fileThere ? QStringLiteral("Die Datei bleibt, wie sie war.\r") : QString())});
         return false;
     };
     // A list that was never read, or one read from another file, must not

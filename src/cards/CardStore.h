@@ -7,7 +7,7 @@
 
 namespace zek {
 
-class Platform;
+class Dialogs;
 
 // The one CardList in memory, read from and written to a card file in the
 // card folder, named without a folder.
@@ -19,7 +19,7 @@ class Platform;
 // nothing cannot overwrite the boxes another copy saved.
 class CardStore {
 public:
-    CardStore(const QString &folder, Platform &platform);
+    CardStore(const QString &folder, Dialogs &dialogs);
 
     // Empties the list and reads the card file into it. A file that ends
     // inside a card shows the block error (unless blockError is false); its
@@ -68,7 +68,7 @@ private:
     }
 
     QString m_folder;
-    Platform &m_platform;
+    Dialogs &m_dialogs;
     // Until the list is first asked for, the cards are only indexed.
     mutable CardFileIndex m_index;
     mutable bool m_decoded = true;

@@ -2,7 +2,7 @@
 
 #include "Folder.h"
 #include "Cp1252.h"
-#include "platform/Platform.h"
+#include "platform/Dialogs.h"
 
 #include <QFile>
 
@@ -26,7 +26,7 @@ QStringList readLanguageLines(QByteArrayView bytes)
 
 QString builtInCharacterSet() { return QStringLiteral("AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZß"); }
 
-void Language::readLanguageFile(const QString &folder, Platform &platform)
+void Language::readLanguageFile(const QString &folder, Dialogs &dialogs)
 {
     m_sets.clear();
     const QString name = QString::fromUtf16(languageFileName);
@@ -34,7 +34,7 @@ void Language::readLanguageFile(const QString &folder, Platform &platform)
     if (file.open(QIODevice::ReadOnly))
         m_sets = readLanguageLines(file.readAll());
     if (m_sets.size() < 3) {
-        platform.messageBox({QStringLiteral("Zeichen"), QStringLiteral("Die Sprachdatei 'ZEKCARDS.INI' fehlt.")});
+        dialogs.messageBox({QStringLiteral("Zeichen"), QStringLiteral("Die Sprachdatei 'ZEKCARDS.INI' fehlt.")});
         m_sets = QStringList(3, builtInCharacterSet());
     }
 }

@@ -8,7 +8,7 @@
 
 namespace zek {
 
-class Platform;
+class Dialogs;
 
 // The first three lines of a language file, each without its line end
 // (CR LF, LF or CR). Fewer when the file ends before the third line.
@@ -23,7 +23,7 @@ class Language {
 public:
     // Reads the three character sets; when the file is missing or has fewer
     // than three lines, says so and takes the built-in set for all three.
-    void readLanguageFile(const QString &folder, Platform &platform);
+    void readLanguageFile(const QString &folder, Dialogs &dialogs);
 
     // The next language of the cycle D -> E -> F -> D, with its character
     // set. Any other code changes nothing and gives false.

@@ -2,7 +2,7 @@
 
 #include "cards/ClassFolder.h"
 #include "cards/Folder.h"
-#include "platform/Platform.h"
+#include "platform/Dialogs.h"
 
 #include <QDir>
 
@@ -10,8 +10,8 @@
 
 namespace zek {
 
-ChildChoice::ChildChoice(const QString &classFolder, const QString &sampleFolder, Platform &platform)
-    : m_classFolder(classFolder), m_sampleFolder(sampleFolder), m_platform(platform)
+ChildChoice::ChildChoice(const QString &classFolder, const QString &sampleFolder, Dialogs &dialogs)
+    : m_classFolder(classFolder), m_sampleFolder(sampleFolder), m_dialogs(dialogs)
 {}
 
 void ChildChoice::activate()
@@ -43,11 +43,11 @@ void ChildChoice::chooseChild(int index)
         return;
     if (cardBoxFilesIn(folder) == 0) {
         emit changed();
-        m_platform.messageBox({QStringLiteral("Wer übt heute?"),
-                               QStringLiteral("Den Ordner von \u201e%1\u201c gibt es nicht mehr:\r"
-                                              "Er wurde gelöscht oder umbenannt.\r"
-                                              "Die Liste der Kinder wird neu eingelesen.")
-                                   .arg(m_children[index])});
+        m_dialogs.messageBox({QStringLiteral("Wer übt heute?"),
+                              QStringLiteral("Den Ordner von \u201e%1\u201c gibt es nicht mehr:\r"
+                                             "Er wurde gelöscht oder umbenannt.\r"
+                                             "Die Liste der Kinder wird neu eingelesen.")
+                                  .arg(m_children[index])});
         activate();
         return;
     }
@@ -105,17 +105,17 @@ void ChildChoice::newChild()
     emit changed();
     QString name;
     for (;;) {
-        name = m_platform.inputBox(QStringLiteral("Name des Kindes:"), QStringLiteral("Neues Kind"), name);
+        name = m_dialogs.inputBox(QStringLiteral("Name des Kindes:"), QStringLiteral("Neues Kind"), name);
         if (name.isEmpty())
             return;
         const QString refused = childNameError(m_classFolder, name);
         if (refused.isEmpty())
             break;
-        m_platform.messageBox({QStringLiteral("Neues Kind"), refused});
+        m_dialogs.messageBox({QStringLiteral("Neues Kind"), refused});
     }
     const NewChild made = makeChild(m_classFolder, name, m_sampleFolder);
     if (!made.error.isEmpty()) {
-        m_platform.messageBox({QStringLiteral("Neues Kind"), made.error});
+        m_dialogs.messageBox({QStringLiteral("Neues Kind"), made.error});
         return;
     }
     m_children = childrenOf(m_classFolder);

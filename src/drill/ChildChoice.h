@@ -6,7 +6,7 @@
 
 namespace zek {
 
-class Platform;
+class Dialogs;
 
 // The window "Wer übt heute?" of a class folder: a button per child, sorted
 // as a class list reads; "Neues Kind …" makes a child's card box, and
@@ -15,7 +15,7 @@ class Platform;
 class ChildChoice : public QObject {
     Q_OBJECT
 public:
-    ChildChoice(const QString &classFolder, const QString &sampleFolder, Platform &platform);
+    ChildChoice(const QString &classFolder, const QString &sampleFolder, Dialogs &dialogs);
 
     // Each time the window comes (at the start, and when a child's turn has
     // ended): the children as the folder holds them now.
@@ -65,7 +65,7 @@ signals:
 private:
     QString m_classFolder;
     QString m_sampleFolder;
-    Platform &m_platform;
+    Dialogs &m_dialogs;
     QStringList m_children;
     int m_newest = -1;
     bool m_choosingProgress = false;

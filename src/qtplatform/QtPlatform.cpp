@@ -135,6 +135,8 @@ bool QtPlatform::confirmImport(const ImportPreview &preview)
 
 int QtPlatform::secondsSinceMidnight() const { return QTime::currentTime().msecsSinceStartOfDay() / 1000; }
 
+QDateTime QtPlatform::localTime() const { return QDateTime::currentDateTime(); }
+
 void installFontSubstitutes()
 {
     QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));

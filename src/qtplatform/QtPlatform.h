@@ -58,20 +58,26 @@ public:
     // Runs a command once the window's first frame is on the screen: for what
     // nobody sees in that frame.
     void afterFirstPaint(QWidget *window, std::function<void()> command);
+
+    // Dialogs: Qt's boxes, modal over the active window.
     Answer messageBox(const Message &message) override;
     qsizetype choiceBox(const Choice &choice) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
-    int secondsSinceMidnight() const override;
-    PrinterMetrics printerMetrics(const QString &font, double points) override;
-    PrintOutcome print(const QList<PrintedPage> &pages, const QString &font, double points, const QString &what,
-                       const QString &folder) override;
     QString openFileName(const FileDialog &dialog) override;
     QString saveFileName(const FileDialog &dialog) override;
     bool confirmImport(const ImportPreview &preview) override;
+    // Clock
+    int secondsSinceMidnight() const override;
+    QDateTime localTime() const override;
+    // PrintService: the default printer through Qt and CUPS.
+    PrinterMetrics printerMetrics(const QString &font, double points) override;
+    PrintOutcome print(const QList<PrintedPage> &pages, const QString &font, double points, const QString &what,
+                       const QString &folder) override;
     PrintOutcome printDrawing(const PageDrawing &draw, const QString &what, const QString &folder) override;
+    // Speech: the speech engine's thread.
     bool hasVoice(const QString &languageCode) override;
-    void speak(const QString &text, const QString &languageCode) override;
     bool speechStarting() override { return m_starting; }
+    void speak(const QString &text, const QString &languageCode) override;
 
 signals:
     void speechChanged();

@@ -1,6 +1,7 @@
 // The Qt message and input boxes as a child sees them.
 #include "qtplatform/QtPlatform.h"
 #include "windows/DrillWindow.h"
+#include "app/ClassProgram.h"
 #include "app/Program.h"
 #include "qtplatform/SpeechDaemon.h"
 
@@ -124,6 +125,27 @@ TEST(QtPlatform, ASpeechEngineThatKeepsATextIsSilentUntilItAnswers)
     EXPECT_EQ(changed.size(), 3);
 }
 
+// Each child's trainer in a class folder follows the speech engine: its
+// "Vorlesen" comes when the engine answers.
+TEST(QtPlatform, AChildsTrainerHearsWhenTheVoicesCome)
+{
+    QTemporaryDir dir;
+    const QString ben = QDir(dir.path()).filePath(QStringLiteral("Ben"));
+    QDir().mkpath(ben);
+    test::copySampleBox(ben);
+    ui::QtPlatform platform;
+    Random random;
+    ui::ClassProgram klasse(dir.path(), test::sampleFolder(), platform, random);
+    klasse.followSpeech(platform);
+    klasse.start();
+    emit klasse.choice().childChosen(ben, QStringLiteral("Ben"));
+    ASSERT_NE(klasse.child(), nullptr);
+    auto *readAloud = klasse.child()->form1().findChild<QToolButton *>(QStringLiteral("Vorlesen"));
+    EXPECT_EQ(readAloud->toolTip(), QStringLiteral("Vorlesen (keine Sprachausgabe gefunden)"));
+    platform.startSpeech(new HeldSpeech);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return readAloud->toolTip() == u"Vorlesen"; }, 5000)) << readAloud->toolTip().toStdString();
+}
+
 // The import preview: the counts, the refused lines, the new cards as plain
 // text; no new card, no "Importieren".
 TEST(QtPlatform, TheImportPreview)
@@ -231,7 +253,7 @@ TEST(QtPlatform, ASpeechDaemonThatGoesAndComesBack)
     ui::QtPlatform platform;
     Random random;
     auto program = std::make_unique<ui::Program>(folder, platform, random);
-    QObject::connect(&platform, &ui::QtPlatform::speechChanged, &program->session(), &TrainerSession::speechChanged);
+    program->followSpeech(platform);
     platform.startSpeechAfterFirstPaint(&program->form1()); // as the program starts it
     ASSERT_TRUE(program->start());
     auto *readAloud = program->form1().findChild<QToolButton *>(QStringLiteral("Vorlesen"));
