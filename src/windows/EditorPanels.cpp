@@ -3,6 +3,7 @@
 // the re-box panel and the print panel; each built from its controls and
 // mirroring its part of the editor.
 #include "windows/EditorWindow.h"
+#include "widgets/KeyRepeat.h"
 
 #include "windows/EditorLook.h"
 #include "windows/SpellingListWindow.h"
@@ -37,6 +38,7 @@ void EditorWindow::buildEditPanel()
     m_text1 = new WavyLineEdit(m_editPanel);
     m_text2 = new WavyLineEdit(m_editPanel);
     m_text3 = new QPlainTextEdit(m_editPanel);
+    m_keys = new KeyRepeat(this);
     m_text3->setTabChangesFocus(true);
     m_text3->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QWidget *fields[3] = {m_text1, m_text2, m_text3};
@@ -48,6 +50,7 @@ void EditorWindow::buildEditPanel()
         fields[i]->setFont(QFont(QStringLiteral("Arial"), 10));
         setBackground(fields[i], columnColours[i]);
         fields[i]->installEventFilter(this);
+        fields[i]->installEventFilter(m_keys);
         // Tab goes from field to field: an "X" that took the focus would
         // empty its field at the next blank typed
         addCommand(m_editPanel, clears[i], QStringLiteral("X"), twipsRect(5985, tops[i], 330, 420), [this, i] {

@@ -2,6 +2,7 @@
 
 #include "windows/EditorLook.h"
 #include "windows/SpellingListWindow.h"
+#include "widgets/KeyRepeat.h"
 #include "widgets/Twips.h"
 #include "widgets/Widgets.h"
 
@@ -329,6 +330,16 @@ bool EditorWindow::eventFilter(QObject *watched, QEvent *event)
         && std::any_of(m_columns.begin(), m_columns.end(),
                        [watched](QListView *v) { return v->viewport() == watched; }))
         return true; // the rows are shown, not chosen
+    if (type == QEvent::KeyPress && watched == m_text3) {
+        // Return in the phrase: one line break, one message, however long
+        // the key is held (its repeats reach neither the message nor the field)
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (m_keys->isRepeat(key))
+                return true;
+            KeyRepeat::ignoreWhileHeld(key);
+        }
+    }
     if (type == QEvent::FocusIn) {
         const QObject *fields[3] = {m_text1, m_text2, m_text3};
         for (int i = 0; i < 3; ++i)

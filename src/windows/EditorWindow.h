@@ -25,6 +25,8 @@ class Editor;
 
 namespace zek::ui {
 
+class KeyRepeat;
+
 class CardColumns;
 class SpellingListWindow;
 
@@ -76,6 +78,7 @@ private:
     QFrame *m_editPanel = nullptr, *m_reboxPanel = nullptr, *m_printPanel = nullptr;
     WavyLineEdit *m_text1 = nullptr, *m_text2 = nullptr;
     QPlainTextEdit *m_text3 = nullptr;
+    KeyRepeat *m_keys = nullptr; // a held Return in the phrase breaks the line once
     std::array<QLabel *, 4> m_reboxValues{}; // the card to re-box: its three fields and its box
     QLabel *m_newBox = nullptr;
     QScrollBar *m_newBoxScroller = nullptr;

@@ -123,6 +123,16 @@ TEST_F(EditorTest, TheFormMirrorsItsModel)
     clickEntry("Liste5", 3, editor);
     EXPECT_EQ(phrase->toPlainText(), QStringLiteral("DxDie Ameise krabbelt.Ä"));
     EXPECT_TRUE(phrase->hasFocus());
+    // Return held in the phrase: one blank and one message, the repeats go nowhere
+    platform.expectMessage();
+    QTest::keyPress(phrase, Qt::Key_End);
+    for (bool repeat : {false, true, true, true}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), repeat);
+        QApplication::sendEvent(phrase, &press);
+    }
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QApplication::sendEvent(phrase, &release);
+    EXPECT_EQ(phrase->toPlainText(), QStringLiteral("DxDie Ameise krabbelt.Ä "));
     QTest::keyClick(phrase, Qt::Key_Tab); // on to the commands, never to an "X"
     EXPECT_EQ(QApplication::focusWidget()->objectName(), QStringLiteral("Befehl2"));
 }
