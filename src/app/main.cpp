@@ -4,7 +4,6 @@
 // A class folder (a card box per child) and "--klasse [FOLDER]" open the
 // class: the children choose their own box.
 #include "app/ClassProgram.h"
-#include "app/EarlyFonts.h"
 #include "windows/DrillWindow.h"
 #include "windows/ChildChoiceWindow.h"
 #include "app/Program.h"
@@ -63,7 +62,6 @@ int main(int argc, char **argv)
     app.setQuitOnLastWindowClosed(false);
     QApplication::setDesktopFileName(QStringLiteral("org.example.ZekRechtschreibkartei"));
     zek::ui::installFontSubstitutes();
-    const zek::ui::EarlyFonts fonts;
     zek::ui::installGermanTranslation(app);
 
     zek::ui::QtPlatform platform;
