@@ -1,9 +1,7 @@
 #include "Prefetch.h"
 
-#include "Folder.h"
 #include "Memory.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <future>
@@ -87,18 +85,6 @@ std::optional<CardFileIndex> takePrefetchedCardFile(const QString &path)
     if (!done.index || identityOf(path) != done.identity)
         return std::nullopt;
     return std::move(done.index);
-}
-
-QString likelyCardFolder(const QStringList &arguments, const QString &workingFolder, const QString &home)
-{
-    if (!arguments.isEmpty()) {
-        const QFileInfo given(QDir(workingFolder).absoluteFilePath(arguments.first()));
-        return given.isDir() ? given.absoluteFilePath() : QString();
-    }
-    if (cardBoxFilesIn(workingFolder) > 0)
-        return QDir(workingFolder).absolutePath();
-    const QString own = QDir(home).filePath(QStringLiteral("ZEK-Rechtschreibkartei"));
-    return QFileInfo(own).isDir() ? own : QString();
 }
 
 } // namespace zek

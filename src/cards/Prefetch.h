@@ -3,7 +3,6 @@
 #include "CardFile.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -23,11 +22,5 @@ void prefetchCardFile(const QString &path);
 // caller reads the file itself. Waits for a read still under way. Either way
 // the read is used up: only the next load can take it.
 std::optional<CardFileIndex> takePrefetchedCardFile(const QString &path);
-
-// The card box folder the start will open when that folder is already there:
-// the folder given as first argument, the working folder when it holds card
-// files, or the user's own box; empty when it is none of these. Makes
-// nothing and says nothing: the start itself decides and reports.
-QString likelyCardFolder(const QStringList &arguments, const QString &workingFolder, const QString &home);
 
 } // namespace zek

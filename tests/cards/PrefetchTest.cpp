@@ -64,23 +64,6 @@ TEST(Prefetch, TakenOnlyWhenItIsWhatTheFileHoldsNow)
     }
 }
 
-TEST(Prefetch, TheEarlyGuessOfTheFolderMakesNothing)
-{
-    QTemporaryDir root;
-    const QDir dir(root.path());
-    for (const char *folder : {"given", "box", "home"})
-        dir.mkdir(QLatin1String(folder));
-    writeBytes(dir.filePath("box/ZEKCARD1.LST"), twoCards);
-    const QString home = dir.filePath("home");
-    EXPECT_EQ(likelyCardFolder({"given"}, root.path(), home), dir.filePath("given"));
-    EXPECT_EQ(likelyCardFolder({"missing"}, root.path(), home), QString());
-    EXPECT_EQ(likelyCardFolder({}, dir.filePath("box"), home), dir.filePath("box"));
-    EXPECT_EQ(likelyCardFolder({}, dir.filePath("given"), home), QString()) << "the own box is not there yet";
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath("home/ZEK-Rechtschreibkartei")));
-    dir.mkdir(QStringLiteral("home/ZEK-Rechtschreibkartei"));
-    EXPECT_EQ(likelyCardFolder({}, dir.filePath("given"), home), dir.filePath("home/ZEK-Rechtschreibkartei"));
-}
-
 TEST(Memory, WholeFilesReadAsTheyAre)
 {
     QTemporaryDir dir;
