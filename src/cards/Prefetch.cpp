@@ -70,6 +70,13 @@ void prefetchCardFile(const QString &path)
     }
 }
 
+void waitForPrefetchedCardFile()
+{
+    const std::lock_guard lock(prefetchMutex); // the read itself never takes it
+    if (prefetch.valid())
+        prefetch.wait();
+}
+
 std::optional<CardFileIndex> takePrefetchedCardFile(const QString &path)
 {
     std::future<Prefetched> pending;

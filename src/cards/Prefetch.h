@@ -16,6 +16,10 @@ namespace zek {
 // read started before has not been taken.
 void prefetchCardFile(const QString &path);
 
+// Waits until a read started has ended, and leaves it to be taken: a file
+// changed after this was read before the change.
+void waitForPrefetchedCardFile();
+
 // The cards of path as the background read indexed them, when a read of that
 // very file was started and the file has not changed since it began
 // (same file, size and time of change); nothing otherwise, and then the
