@@ -4,7 +4,6 @@
 // A class folder (a card box per child) and "--klasse [FOLDER]" open the
 // class: the children choose their own box.
 #include "app/ClassProgram.h"
-#include "app/EarlyFonts.h"
 #include "windows/DrillWindow.h"
 #include "windows/ChildChoiceWindow.h"
 #include "app/Program.h"
@@ -31,15 +30,15 @@ QString templateFolder()
 }
 
 // The start opens the box on its first language: that card file is read on
-// a thread of its own while the window system is set up.
+// a thread of its own while the window system is set up, from the folder the
+// start will choose (a folder not there, or a class folder, reads nothing).
 void readFirstCardsEarly(int argc, char **argv)
 {
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const QString folder = zek::likelyCardFolder(arguments, QDir::currentPath(), QDir::homePath());
-    if (!folder.isEmpty())
-        zek::prefetchCardFile(QDir(folder).filePath(zek::languages.front().cardFileName()));
+    const QString folder = zek::cardBoxFolderFor(arguments, QDir::currentPath(), QDir::homePath());
+    zek::prefetchCardFile(QDir(folder).filePath(zek::languages.front().cardFileName()));
 }
 
 // The program's picture as ready-made pictures of the sizes a desktop asks
@@ -63,7 +62,6 @@ int main(int argc, char **argv)
     app.setQuitOnLastWindowClosed(false);
     QApplication::setDesktopFileName(QStringLiteral("org.example.ZekRechtschreibkartei"));
     zek::ui::installFontSubstitutes();
-    const zek::ui::EarlyFonts fonts;
     zek::ui::installGermanTranslation(app);
 
     zek::ui::QtPlatform platform;

@@ -146,8 +146,9 @@ namespace {
 CardFolderChoice chooseBoxFolder(const QStringList &arguments, const QString &workingFolder, const QString &home,
                                  const QString &templateFolder)
 {
+    const QString folder = cardBoxFolderFor(arguments, workingFolder, home);
     if (!arguments.isEmpty()) {
-        const QFileInfo given(QDir(workingFolder).absoluteFilePath(arguments.first()));
+        const QFileInfo given(folder);
         if (!given.isDir())
             return {{},
                     QStringLiteral("Den Ordner \u201e%1\u201c gibt es nicht.\rDie ZEK-Rechtschreibkartei wird beendet.")
@@ -157,30 +158,37 @@ CardFolderChoice chooseBoxFolder(const QStringList &arguments, const QString &wo
                     QStringLiteral(
                         "Der Ordner \u201e%1\u201c lässt sich nicht lesen.\rDie ZEK-Rechtschreibkartei wird beendet.")
                         .arg(arguments.first())};
-        return {given.absoluteFilePath(), {}};
+        return {folder, {}};
     }
-    if (cardBoxFilesIn(workingFolder) > 0)
-        return {QDir(workingFolder).absolutePath(), {}};
-    const QString own = QDir(home).filePath(QStringLiteral("ZEK-Rechtschreibkartei"));
-    if (QFileInfo::exists(own)) // a card box, or a class folder
-        return {own, {}};
+    if (QFileInfo::exists(folder)) // the working folder's box, the own box or a class folder
+        return {folder, {}};
     // the first start: the sample card box, as files of the user's own
-    bool made = QDir().mkpath(own);
+    bool made = QDir().mkpath(folder);
     for (const QString &name : cardBoxFiles()) {
-        const QString target = QDir(own).filePath(name);
+        const QString target = QDir(folder).filePath(name);
         made = made && QFile::copy(QDir(templateFolder).filePath(name), target)
             && QFile::setPermissions(target,
                                      QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     }
     if (!made) {
-        QDir(own).removeRecursively(); // made just now: nothing half done stays
+        QDir(folder).removeRecursively(); // made just now: nothing half done stays
         return {{},
                 QStringLiteral("Der Kartei-Ordner \u201e%1\u201c lässt sich nicht aus der Vorlage anlegen.\r"
                                "Die ZEK-Rechtschreibkartei wird beendet.")
-                    .arg(own)};
+                    .arg(folder)};
     }
-    return {own, {}};
+    return {folder, {}};
 }
 
 } // namespace
+
+QString cardBoxFolderFor(const QStringList &arguments, const QString &workingFolder, const QString &home)
+{
+    if (!arguments.isEmpty())
+        return QFileInfo(QDir(workingFolder).absoluteFilePath(arguments.first())).absoluteFilePath();
+    if (cardBoxFilesIn(workingFolder) > 0)
+        return QDir(workingFolder).absolutePath();
+    return QDir(home).filePath(QStringLiteral("ZEK-Rechtschreibkartei"));
+}
+
 } // namespace zek

@@ -77,4 +77,11 @@ struct CardFolderChoice {
 CardFolderChoice chooseCardFolder(const QStringList &arguments, const QString &workingFolder, const QString &home,
                                   const QString &templateFolder);
 
+// The rule by which chooseCardFolder names the folder of one card box, and
+// nothing more: the first argument as an absolute path, the working folder
+// when it holds any of the four files, otherwise ~/ZEK-Rechtschreibkartei;
+// whether that folder is there or can be read is not asked. Makes nothing
+// and says nothing, so the start can use it before the application exists.
+QString cardBoxFolderFor(const QStringList &arguments, const QString &workingFolder, const QString &home);
+
 } // namespace zek

@@ -15,17 +15,6 @@
 #include <sys/mman.h>
 #endif
 
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-namespace {
-// MADV_POPULATE_WRITE, which older C libraries do not name yet
-#ifdef MADV_POPULATE_WRITE
-constexpr int populateWrite = MADV_POPULATE_WRITE;
-#else
-constexpr int populateWrite = 23;
-#endif
-} // namespace
-#endif
-
 namespace zek {
 
 namespace {
@@ -121,7 +110,9 @@ bool readWholeFileInLargePages(const QString &path, QByteArray &bytes, std::shar
     // advised before anything touches it; then mapped in one call (ignored by
     // a system that cannot)
     ::madvise(block, length, MADV_HUGEPAGE);
-    ::madvise(block, size, populateWrite);
+#ifdef MADV_POPULATE_WRITE
+    ::madvise(block, size, MADV_POPULATE_WRITE);
+#endif
     const qsizetype got = readInto(fd, block, qsizetype(size));
     ::close(fd);
     if (got < 0 || got == qsizetype(size)) {

@@ -1,9 +1,7 @@
 #include "Prefetch.h"
 
-#include "Folder.h"
 #include "Memory.h"
 
-#include <QDir>
 #include <QFileInfo>
 
 #include <future>
@@ -72,6 +70,13 @@ void prefetchCardFile(const QString &path)
     }
 }
 
+void waitForPrefetchedCardFile()
+{
+    const std::lock_guard lock(prefetchMutex); // the read itself never takes it
+    if (prefetch.valid())
+        prefetch.wait();
+}
+
 std::optional<CardFileIndex> takePrefetchedCardFile(const QString &path)
 {
     std::future<Prefetched> pending;
@@ -87,18 +92,6 @@ std::optional<CardFileIndex> takePrefetchedCardFile(const QString &path)
     if (!done.index || identityOf(path) != done.identity)
         return std::nullopt;
     return std::move(done.index);
-}
-
-QString likelyCardFolder(const QStringList &arguments, const QString &workingFolder, const QString &home)
-{
-    if (!arguments.isEmpty()) {
-        const QFileInfo given(QDir(workingFolder).absoluteFilePath(arguments.first()));
-        return given.isDir() ? given.absoluteFilePath() : QString();
-    }
-    if (cardBoxFilesIn(workingFolder) > 0)
-        return QDir(workingFolder).absolutePath();
-    const QString own = QDir(home).filePath(QStringLiteral("ZEK-Rechtschreibkartei"));
-    return QFileInfo(own).isDir() ? own : QString();
 }
 
 } // namespace zek

@@ -3,7 +3,6 @@
 #include "CardFile.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <optional>
 
@@ -17,17 +16,15 @@ namespace zek {
 // read started before has not been taken.
 void prefetchCardFile(const QString &path);
 
+// Waits until a read started has ended, and leaves it to be taken: a file
+// changed after this was read before the change.
+void waitForPrefetchedCardFile();
+
 // The cards of path as the background read indexed them, when a read of that
 // very file was started and the file has not changed since it began
 // (same file, size and time of change); nothing otherwise, and then the
 // caller reads the file itself. Waits for a read still under way. Either way
 // the read is used up: only the next load can take it.
 std::optional<CardFileIndex> takePrefetchedCardFile(const QString &path);
-
-// The card box folder the start will open when that folder is already there:
-// the folder given as first argument, the working folder when it holds card
-// files, or the user's own box; empty when it is none of these. Makes
-// nothing and says nothing: the start itself decides and reports.
-QString likelyCardFolder(const QStringList &arguments, const QString &workingFolder, const QString &home);
 
 } // namespace zek
