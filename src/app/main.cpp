@@ -77,9 +77,8 @@ int main(int argc, char **argv)
         zek::ui::ClassProgram klasse(choice.folder, templateFolder(), platform, random);
         QObject::connect(&klasse, &zek::ui::ClassProgram::quitRequested, &app, [] { QCoreApplication::exit(0); });
         klasse.endOnSignals();
-        klasse.setProgressView([&platform](const QString &childFolder) {
-            zek::ui::openProgressChart(childFolder, platform);
-        });
+        klasse.setProgressView(
+            [&platform](const QString &childFolder) { zek::ui::openProgressChart(childFolder, platform); });
         klasse.followSpeech(platform);
         platform.startSpeechAfterFirstPaint(&klasse.form());
         platform.afterFirstPaint(&klasse.form(), [] { QApplication::setWindowIcon(programIcon()); });

@@ -150,8 +150,11 @@ public:
     // The same stream from start on, where the field before ended with a
     // comma (afterComma) or a line end.
     FieldReader(QByteArrayView bytes, qsizetype start, bool afterComma)
-        : m_p(bytes.data() + start), m_end(bytes.data() + bytes.size()), m_separators(m_end),
-          m_atLineStart(!afterComma), m_afterComma(afterComma)
+        : m_p(bytes.data() + start),
+          m_end(bytes.data() + bytes.size()),
+          m_separators(m_end),
+          m_atLineStart(!afterComma),
+          m_afterComma(afterComma)
     {}
     bool afterComma() const { return m_afterComma; }
 

@@ -31,8 +31,10 @@ struct LanguageRecord {
 
 inline constexpr std::array<LanguageRecord, 3> languages = {{
     {LanguageId::German, u'D', u"Deutsch", u"ZEKCARD1.LST", 0, QLocale::German, QLocale::Germany, "flag_de", "de_DE"},
-    {LanguageId::English, u'E', u"Englisch", u"ZEKCARD2.LST", 1, QLocale::English, QLocale::UnitedKingdom, "flag_en", "en_US en_GB"},
-    {LanguageId::French, u'F', u"Französisch", u"ZEKCARD3.LST", 2, QLocale::French, QLocale::France, "flag_fr", "fr_FR fr"},
+    {LanguageId::English, u'E', u"Englisch", u"ZEKCARD2.LST", 1, QLocale::English, QLocale::UnitedKingdom, "flag_en",
+     "en_US en_GB"},
+    {LanguageId::French, u'F', u"Französisch", u"ZEKCARD3.LST", 2, QLocale::French, QLocale::France, "flag_fr",
+     "fr_FR fr"},
 }};
 
 inline const LanguageRecord &languageRecord(LanguageId id) { return languages[std::size_t(id)]; }

@@ -58,8 +58,8 @@ bool readWholeFile(const QString &path, QByteArray &bytes)
         // the file as long as it was said to be, then whatever it has grown by
         char more[16384];
         const bool full = got == bytes.size();
-        const ssize_t n = full ? ::read(fd, more, sizeof more)
-                               : ::read(fd, bytes.data() + got, std::size_t(bytes.size() - got));
+        const ssize_t n =
+            full ? ::read(fd, more, sizeof more) : ::read(fd, bytes.data() + got, std::size_t(bytes.size() - got));
         if (n < 0 && errno == EINTR)
             continue;
         ok = n >= 0;
@@ -95,7 +95,8 @@ bool readWholeFileInLargePages(const QString &path, QByteArray &bytes, std::shar
     // large pages, placed at the start of one
     const std::size_t size = std::size_t(info.st_size) + 1;
     const std::size_t length = (size + largePage - 1) & ~(largePage - 1);
-    void *const mapped = ::mmap(nullptr, length + largePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    void *const mapped =
+        ::mmap(nullptr, length + largePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (mapped == MAP_FAILED) {
         ::close(fd);
         return readWholeFile(path, bytes);

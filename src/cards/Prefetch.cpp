@@ -44,8 +44,7 @@ Prefetched readInBackground(const QString &path)
     result.identity = identityOf(path);
     QByteArray bytes;
     std::shared_ptr<const void> keep;
-    if (!result.identity.exists || !readWholeFileInLargePages(path, bytes, keep)
-        || identityOf(path) != result.identity)
+    if (!result.identity.exists || !readWholeFileInLargePages(path, bytes, keep) || identityOf(path) != result.identity)
         return {};
     result.index.emplace(std::move(bytes), std::move(keep));
     return result;

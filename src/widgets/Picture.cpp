@@ -20,11 +20,8 @@ public:
 
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
     {
-        const QString key = QStringLiteral("zek-picture:%1:%2x%3:%4")
-                                .arg(m_path)
-                                .arg(size.width())
-                                .arg(size.height())
-                                .arg(int(mode));
+        const QString key =
+            QStringLiteral("zek-picture:%1:%2x%3:%4").arg(m_path).arg(size.width()).arg(size.height()).arg(int(mode));
         QPixmap pm;
         if (QPixmapCache::find(key, &pm))
             return pm;
@@ -81,9 +78,6 @@ private:
 
 } // namespace
 
-QIcon picture(const QString &name)
-{
-    return QIcon(new PictureEngine(QStringLiteral(":/icons/%1.svg").arg(name)));
-}
+QIcon picture(const QString &name) { return QIcon(new PictureEngine(QStringLiteral(":/icons/%1.svg").arg(name))); }
 
 } // namespace zek::ui

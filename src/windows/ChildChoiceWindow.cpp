@@ -267,8 +267,8 @@ bool ChildChoiceWindow::eventFilter(QObject *watched, QEvent *event)
         // a button below the names: its own keys, but Up, Home, End and a
         // letter lead to the names
         const int next = event->type() == QEvent::KeyPress && key->key() != Qt::Key_Space
-                ? m_choice.childAfterKey(int(m_buttons.size()), key->key(), key->text())
-                : int(m_buttons.size());
+            ? m_choice.childAfterKey(int(m_buttons.size()), key->key(), key->text())
+            : int(m_buttons.size());
         if (next < 0 || next >= m_buttons.size())
             return QWidget::eventFilter(watched, event);
         m_buttons[next]->setFocus(Qt::OtherFocusReason);

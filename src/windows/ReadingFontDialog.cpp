@@ -21,8 +21,8 @@ constexpr qreal wordPoints = 24; // as the word display
 
 } // namespace
 
-ReadingFontDialog::ReadingFontDialog(const ReadingAids &current, const QString &shown, Wrap wrap, const WordField &field,
-                         QWidget *parent)
+ReadingFontDialog::ReadingFontDialog(const ReadingAids &current, const QString &shown, Wrap wrap,
+                                     const WordField &field, QWidget *parent)
     : QDialog(parent), m_chosen(current), m_shown(shown), m_wrap(wrap)
 {
     setObjectName(QStringLiteral("Leseschrift"));
@@ -78,7 +78,8 @@ ReadingFontDialog::ReadingFontDialog(const ReadingAids &current, const QString &
     showPreview();
 }
 
-QButtonGroup *ReadingFontDialog::addChoices(const char *name, const QString &title, const QStringList &names, int checked)
+QButtonGroup *ReadingFontDialog::addChoices(const char *name, const QString &title, const QStringList &names,
+                                            int checked)
 {
     auto *box = new QGroupBox(title, this);
     box->setObjectName(QLatin1String(name));

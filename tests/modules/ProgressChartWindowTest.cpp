@@ -55,7 +55,8 @@ TEST_F(ProgressTest, ShowsTheRecordAndPrintsTheView)
     ASSERT_EQ(chart->series().size(), 7);
     for (int box = 0; box <= 6; ++box) {
         const auto *area = qobject_cast<QAreaSeries *>(chart->series()[box]);
-        EXPECT_EQ(area->name(), box == 0 ? QStringLiteral("Fehler") : box == 6 ? QStringLiteral("Gelernt") : QStringLiteral("Fach %1").arg(box));
+        EXPECT_EQ(area->name(), box == 0 ? QStringLiteral("Fehler") : box == 6 ? QStringLiteral("Gelernt")
+                                                                               : QStringLiteral("Fach %1").arg(box));
         EXPECT_EQ(area->color(), ui::toColor(box == 6 ? learnedColour : boxColour(box)));
     }
     EXPECT_EQ(text("Wort1", window.get()) + text("Anzahl1", window.get()) + text("Fach1", window.get()), QStringLiteral("Haus1Fach 2"));
@@ -98,7 +99,8 @@ TEST_F(ProgressTest, ShowsTheRecordAndPrintsTheView)
         ASSERT_TRUE(text.waitForFinished(30000));
         const QString words = QString::fromUtf8(text.readAllStandardOutput());
         for (const char *shown : {"Englisch", "Am häufigsten falsch geschrieben", "Gelernt", "Karten"})
-            EXPECT_TRUE(words.contains(QString::fromUtf8(shown))) << shown << "\n" << words.toStdString();
+            EXPECT_TRUE(words.contains(QString::fromUtf8(shown))) << shown << "\n"
+                                                                  << words.toStdString();
     }
     click("Schliessen", window.get());
     EXPECT_FALSE(window->isVisible());

@@ -179,8 +179,8 @@ public:
         QDir(folder).mkpath(QStringLiteral("conf/speech-dispatcher/modules"));
         QDir(folder).mkpath(QStringLiteral("run"));
         test::writeBytes(file("conf/speech-dispatcher/speechd.conf"),
-                   "DisableAutoSpawn\nLogLevel 2\nLogDir \"" + file("run").toUtf8()
-                       + "\"\nAddModule \"said\" \"sd_generic\" \"said.conf\"\nDefaultModule said\nAudioOutputMethod \"libao\"\n");
+                         "DisableAutoSpawn\nLogLevel 2\nLogDir \"" + file("run").toUtf8()
+                             + "\"\nAddModule \"said\" \"sd_generic\" \"said.conf\"\nDefaultModule said\nAudioOutputMethod \"libao\"\n");
         QByteArray module = "GenericExecuteSynth \"printf '%s:%s\\\\n' \\'$LANGUAGE\\' \\'$DATA\\' >> " + said().toUtf8()
             + "\"\n";
         for (const char *language : {"de", "en", "fr"})

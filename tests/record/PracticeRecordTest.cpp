@@ -42,12 +42,9 @@ TEST(PracticeRecord, Append)
         {"a line is added at the end", header + hausLine, haus, header + hausLine + hausLine},
         {"a line cut off by a crash is ended first", header + "2026-03-02T08:1", haus, header + "2026-03-02T08:1\r\n" + hausLine},
         {"a line cut after its CR gets its LF", header + hausLine.chopped(1), haus, header + hausLine + hausLine},
-        {"right, the learnt box, English", "-", {QDate(2026, 12, 24), 23 * 3600 + 59 * 60 + 59, u'E', QStringLiteral("dog"), 5, 6, true},
-         header + "2026-12-24T23:59:59;Englisch;dog;5;6;richtig\r\n"},
-        {"UTF-8, and ; and quotes quoted", "-", {QDate(2026, 3, 2), 0, u'F', QStringLiteral("\u00e9t\u00e9;\"x\""), 0, 1, true},
-         header + "2026-03-02T00:00:00;Franz\xc3\xb6sisch;\"\xc3\xa9t\xc3\xa9;\"\"x\"\"\";0;1;richtig\r\n"},
-        {"the teacher's insert: no box before", "-", {QDate(2026, 3, 9), 14 * 3600, u'D', QStringLiteral("Igel"), -1, 1, false, true},
-         header + "2026-03-09T14:00:00;Deutsch;Igel;;1;Lehrkraft\r\n"},
+        {"right, the learnt box, English", "-", {QDate(2026, 12, 24), 23 * 3600 + 59 * 60 + 59, u'E', QStringLiteral("dog"), 5, 6, true}, header + "2026-12-24T23:59:59;Englisch;dog;5;6;richtig\r\n"},
+        {"UTF-8, and ; and quotes quoted", "-", {QDate(2026, 3, 2), 0, u'F', QStringLiteral("\u00e9t\u00e9;\"x\""), 0, 1, true}, header + "2026-03-02T00:00:00;Franz\xc3\xb6sisch;\"\xc3\xa9t\xc3\xa9;\"\"x\"\"\";0;1;richtig\r\n"},
+        {"the teacher's insert: no box before", "-", {QDate(2026, 3, 9), 14 * 3600, u'D', QStringLiteral("Igel"), -1, 1, false, true}, header + "2026-03-09T14:00:00;Deutsch;Igel;;1;Lehrkraft\r\n"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -85,7 +82,8 @@ TEST(PracticeRecord, Read)
         {"a quote not closed", "2026-03-02T08:15:07;Deutsch;\"Haus;2;3;falsch", ""},
         {"text after a closing quote", "2026-03-02T08:15:07;Deutsch;\"Ha\"us;2;3;falsch", ""},
         {"the teacher's lines: a box may be empty", "2026-03-09T14:00:00;Deutsch;Haus;3;;Lehrkraft\r\n2026-03-09T14:00:00;Deutsch;Igel;;1;Lehrkraft\r\n"
-         "2026-03-09T14:00:00;Deutsch;Hund;6;1;Lehrkraft", "2026-03-09T14:00:00;Deutsch;Haus;3;;Lehrkraft\r\n2026-03-09T14:00:00;Deutsch;Igel;;1;Lehrkraft\r\n"
+                                                    "2026-03-09T14:00:00;Deutsch;Hund;6;1;Lehrkraft",
+         "2026-03-09T14:00:00;Deutsch;Haus;3;;Lehrkraft\r\n2026-03-09T14:00:00;Deutsch;Igel;;1;Lehrkraft\r\n"
          "2026-03-09T14:00:00;Deutsch;Hund;6;1;Lehrkraft\r\n"},
         {"an answer never", "2026-03-09T14:00:00;Deutsch;Haus;3;;richtig", ""},
         {"nor both boxes, nor a box beyond 6", "2026-03-09T14:00:00;Deutsch;Haus;;;Lehrkraft\r\n2026-03-09T14:00:00;Deutsch;Haus;7;;Lehrkraft", ""},

@@ -85,7 +85,7 @@ TEST(Progress, Statistics)
         {"cards inserted and deleted by the teacher", "02.03 D Haus 1>2 r; 03.03 D Igel ->1 t; 03.03 D Hund 3>- t", "Haus 2, Igel 1",
          "02.03.: 0011000 1/1 | 03.03.: 0110000 0/0", ""},
         {"ten words, the most often wrong first, then in word order", "02.03 D Zebra 1>2 f; 02.03 D Zebra 2>3 f; 02.03 D Jagd 1>2 f; 02.03 D Igel 1>2 f; "
-         "02.03 D Hut 1>2 f; 02.03 D Gans 1>2 f; 02.03 D Fisch 1>2 f; 02.03 D Ei 1>2 f; 02.03 D Dach 1>2 f; 02.03 D Birne 1>2 f; 02.03 D Äpfel 1>2 f; 02.03 D Apfel 1>2 f",
+                                                                      "02.03 D Hut 1>2 f; 02.03 D Gans 1>2 f; 02.03 D Fisch 1>2 f; 02.03 D Ei 1>2 f; 02.03 D Dach 1>2 f; 02.03 D Birne 1>2 f; 02.03 D Äpfel 1>2 f; 02.03 D Apfel 1>2 f",
          "Zebra 3, Apfel 2, Hut 0", nullptr, "Zebra 2 3, Apfel 1 2, Äpfel 1 -, Birne 1 -, Dach 1 -, Ei 1 -, Fisch 1 -, Gans 1 -, Hut 1 0, Igel 1 -"},
     };
     for (const Row &row : rows) {
@@ -130,7 +130,7 @@ TEST(Progress, Window)
     ASSERT_EQ(platform.messages().size(), 2u);
     EXPECT_EQ(platform.messages()[0].text, QStringLiteral("Es wurde nichts gedruckt: Es ist kein Standarddrucker eingerichtet.\r"
                                                           "Die Seite steht in der Datei\rDruck_x.pdf\rim Ordner\r")
-                                                          + QDir::toNativeSeparators(QFileInfo(dir.path()).absoluteFilePath()) + u'\r');
+                  + QDir::toNativeSeparators(QFileInfo(dir.path()).absoluteFilePath()) + u'\r');
     EXPECT_EQ(platform.messages()[1].text, QStringLiteral("Der Lernfortschritt wird gedruckt.\r"));
 }
 

@@ -47,12 +47,16 @@ TEST(WordList, ReadsAndJudgesEachLine)
     } rows[] = {
         // encodings
         {"UTF-8 with byte order mark and semicolons", "\xef\xbb\xbfGrundwort;Verwandtes Wort;Phrase\r\nB\xc3\xa4r;B\xc3\xa4ren;Der B\xc3\xa4r brummt.\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Bär/Bären/Der Bär brummt."},
-        {"UTF-8 without mark", "K\xc3\xa4se;Stra\xc3\x9f" "e\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Käse/Straße/"},
+        {"UTF-8 without mark", "K\xc3\xa4se;Stra\xc3\x9f"
+                               "e\r\n",
+         "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Käse/Straße/"},
         {"Windows-1252 where the bytes are no UTF-8", "Wort;Familie;Satz\r\nB\xe4r;B\xe4ren;Der B\xe4r brummt \x84laut\x93.\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Bär/Bären/Der Bär brummt „laut“."},
         {"UTF-8 but for one line: that line refused", "Gem\xc3\xbcse;Gem\xc3\xbcsesuppe\r\nK\xe4se;K\xe4sebrot\r\nM\xc3\xb6hre\r\n",
          "2 neue Karten, 0 schon vorhanden, 1 abgelehnt\nZeile 2: kein UTF-8 (Zeichensatz gemischt)\n1:Gemüse/Gemüsesuppe/\n1:Möhre//"},
         {"UTF-16 after its mark, tabs", utf16le("Grundwort\tVerwandtes Wort\r\nÖl\tölig\r\n"), "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Öl/ölig/"},
-        {"damaged UTF-8 after the mark", "\xef\xbb\xbf" "B\xe4r\r\n", "Die Datei ist beschädigt: Ihre Zeichen lassen sich nicht lesen.\rBitte die Tabelle noch einmal als CSV speichern.\r"},
+        {"damaged UTF-8 after the mark", "\xef\xbb\xbf"
+                                         "B\xe4r\r\n",
+         "Die Datei ist beschädigt: Ihre Zeichen lassen sich nicht lesen.\rBitte die Tabelle noch einmal als CSV speichern.\r"},
         {"NUL bytes: no text", QByteArray("PK\x03\x04\x00\x00", 6), "Die Datei ist keine Wortliste: Sie enthält keinen Text, sondern andere Daten\r(zum Beispiel eine Tabelle im Format des Tabellenprogramms).\rBitte die Tabelle als CSV speichern.\r"},
         {"an empty file", "", empty},
         {"a mark alone", "\xef\xbb\xbf", empty},
@@ -81,7 +85,9 @@ TEST(WordList, ReadsAndJudgesEachLine)
         {"a first line not wholly header words is a card", "Wort;W\xc3\xb6rter;Das Wort ist lang.\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Wort/Wörter/Das Wort ist lang."},
         {"Fach first: an export's columns", "Fach;Grundwort;Verwandtes Wort;Phrase\r\n3;Maus;M\xc3\xa4use;Die Maus piept.\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Maus/Mäuse/Die Maus piept."},
         // cleaned as typed, judged as the editor judges
-        {"blanks trimmed, spaces of word processors and tabs blanks, letters composed", " Mu\xcc\x88ll ;a\xc2\xa0" "b;\"c\td\xe2\x80\xaf! \"\r\n", "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Müll/a b/c d !"},
+        {"blanks trimmed, spaces of word processors and tabs blanks, letters composed", " Mu\xcc\x88ll ;a\xc2\xa0"
+                                                                                        "b;\"c\td\xe2\x80\xaf! \"\r\n",
+         "1 neue Karte, 0 schon vorhanden, 0 abgelehnt\n1:Müll/a b/c d !"},
         {"the same base word is there already, another case is not", "Hund;Hunde\r\nhund\r\n", "1 neue Karte, 1 schon vorhanden, 0 abgelehnt\n1:hund//"},
         {"refused: no base word", ";Hunde;Der Hund\r\n", "0 neue Karten, 0 schon vorhanden, 1 abgelehnt\nZeile 1: kein Grundwort"},
         {"refused: a comma in a field", "Maus\tM\xc3\xa4use\tklein, grau\r\n", "0 neue Karten, 0 schon vorhanden, 1 abgelehnt\nZeile 1: ein Feld enthält ein Komma"},
@@ -105,7 +111,8 @@ TEST(WordList, AnExportIsReadBackAsPresent)
 {
     const CardList cards{{"3.0", "Maus", "M\u00e4use; viele", "Sie sagt \"piep\"."}, {"6", "Hund", "", ""}};
     const QByteArray file = writeWordList(cards);
-    EXPECT_EQ(file, "\xef\xbb\xbf" "Fach;Grundwort;Verwandtes Wort;Phrase\r\n"
+    EXPECT_EQ(file, "\xef\xbb\xbf"
+                    "Fach;Grundwort;Verwandtes Wort;Phrase\r\n"
                     "3.0;Maus;\"M\xc3\xa4use; viele\";\"Sie sagt \"\"piep\"\".\"\r\n"
                     "6;Hund;;\r\n");
     EXPECT_EQ(judged(file, cards), QStringLiteral("0 neue Karten, 2 schon vorhanden, 0 abgelehnt"));
