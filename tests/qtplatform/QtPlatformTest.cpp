@@ -265,17 +265,17 @@ TEST(QtPlatform, ASpeechDaemonThatGoesAndComesBack)
 
     daemon.kill();
     QTest::keyClick(program->form1().findChild<QLineEdit *>(QStringLiteral("Text3")), Qt::Key_F2);
-    QTRY_VERIFY_WITH_TIMEOUT(!readAloud->isEnabled(), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !readAloud->isEnabled(); }, 5000));
     EXPECT_EQ(readAloud->toolTip(), QStringLiteral("Vorlesen (keine Sprachausgabe gefunden)"));
     const QString word = first.mid(3);
     EXPECT_EQ(display->text().remove(u' '), word); // the word is shown while nobody says it
     QTest::keyClicks(program->form1().findChild<QLineEdit *>(QStringLiteral("Text3")), word);
-    QTRY_VERIFY_WITH_TIMEOUT(QString::fromLatin1(test::readBytes(QDir(folder).filePath(languages.front().cardFileName()))).contains("2, " + word), 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(QString::fromUtf8(test::readBytes(QDir(folder).filePath(QStringLiteral("Verlauf.csv")))).contains(word), 5000);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QString::fromLatin1(test::readBytes(QDir(folder).filePath(languages.front().cardFileName()))).contains("2, " + word); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QString::fromUtf8(test::readBytes(QDir(folder).filePath(QStringLiteral("Verlauf.csv")))).contains(word); }, 5000));
 
     ASSERT_TRUE(daemon.start());
-    QTRY_VERIFY_WITH_TIMEOUT(readAloud->isEnabled(), 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(daemon.heard().size() == 2, 5000); // the next word, dictated
+    ASSERT_TRUE(QTest::qWaitFor([&] { return readAloud->isEnabled(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return daemon.heard().size() == 2; }, 5000)); // the next word, dictated
     EXPECT_EQ(daemon.heard().at(1), first.left(3) + (word == u"Apfel" ? QStringLiteral("Birne") : QStringLiteral("Apfel")));
     program.reset();
 }
