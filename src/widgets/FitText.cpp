@@ -143,6 +143,41 @@ std::optional<QStringList> linesIn(const Words &words, const Measure &measure, c
 
 } // namespace
 
+namespace {
+
+// One way of laying a text out: how its lines may break, down to which size,
+// with its letter spacing or without.
+struct Try {
+    Lines how;
+    qreal smallest;
+    bool spaced = true;
+};
+
+// The ways tried, in order, until one fits: shrink before a line breaks,
+// break between words before a word breaks, and only then lose the letter
+// spacing and go below the smallest size.
+QList<Try> triesFor(Wrap wrap, qreal largest, qreal minimumPoints)
+{
+    QList<Try> tries;
+    if (wrap == Wrap::Never)
+        tries = {{Lines::One, minimumPoints}};
+    else if (wrap == Wrap::AfterShrinking) // a word keeps one line down to half its size
+        tries = {{Lines::One, std::max(minimumPoints, largest / 2)}, {Lines::BetweenWords, minimumPoints}};
+    else
+        tries = {{Lines::BetweenWords, minimumPoints}};
+    if (wrap != Wrap::Never) // a word is broken only at the smallest size
+        tries.append({Lines::BreakingWords, minimumPoints});
+    // A text too long for the field even so (a phrase of many sentences)
+    // loses its letter spacing, then goes below the smallest size, before
+    // any of it is cut.
+    if (wrap != Wrap::Never)
+        for (qreal points = minimumPoints; points >= lastResortPoints; points -= 0.5)
+            tries.append({Lines::BreakingWords, points, false});
+    return tries;
+}
+
+} // namespace
+
 FittedLines fitLines(const QString &text, const QFont &font, qreal spacingShare, const QList<QRectF> &rooms,
                      const QPaintDevice *device, Wrap wrap, qreal minimumPoints)
 {
@@ -180,26 +215,7 @@ FittedLines fitLines(const QString &text, const QFont &font, qreal spacingShare,
         }
         return found;
     };
-    struct Try {
-        Lines how;
-        qreal smallest;
-        bool spaced = true;
-    };
-    QList<Try> tries;
-    if (wrap == Wrap::Never)
-        tries = {{Lines::One, minimumPoints}};
-    else if (wrap == Wrap::AfterShrinking) // a word keeps one line down to half its size
-        tries = {{Lines::One, std::max(minimumPoints, largest / 2)}, {Lines::BetweenWords, minimumPoints}};
-    else
-        tries = {{Lines::BetweenWords, minimumPoints}};
-    if (wrap != Wrap::Never) // a word is broken only at the smallest size
-        tries.append({Lines::BreakingWords, minimumPoints});
-    // A text too long for the field even so (a phrase of many sentences)
-    // loses its letter spacing, then goes below the smallest size, before
-    // any of it is cut.
-    if (wrap != Wrap::Never)
-        for (qreal points = minimumPoints; points >= lastResortPoints; points -= 0.5)
-            tries.append({Lines::BreakingWords, points, false});
+    const QList<Try> tries = triesFor(wrap, largest, minimumPoints);
     for (const Try &t : tries) {
         share = t.spaced ? spacingShare : 0;
         std::optional<FittedLines> best;
