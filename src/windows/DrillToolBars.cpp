@@ -22,8 +22,8 @@ void DrillWindow::buildToolBars()
     m_random = addButton("bild9", QStringLiteral("Wortauswahl"), QStringLiteral("order_random"), 2160, 120,
                          [this] { m_drill.toggleWordOrder(); });
     m_language =
-        addButton("Bild13", QStringLiteral("Sprachdatei"), QString::fromLatin1(languageRecord(LanguageId::German).flag), 3000,
-                  120, [this] { m_main.switchLanguage(); });
+        addButton("Bild13", QStringLiteral("Sprachdatei"), QString::fromLatin1(languageRecord(LanguageId::German).flag),
+                  3000, 120, [this] { m_main.switchLanguage(); });
     m_windowButtons[Window::WordPrison] = addButton("Bild4", QStringLiteral("Wortfange"), QStringLiteral("prison"),
                                                     3840, 120, [this] { m_main.openWindow(Window::WordPrison); });
     m_windowButtons[Window::Memory] = addButton("Bild18", QStringLiteral("Memospiel"), QStringLiteral("memory"), 4680,

@@ -60,15 +60,15 @@ TEST(PracticeRecord, Append)
 // What the reader takes from a file, and what it passes over.
 TEST(PracticeRecord, Read)
 {
-    const char *const read = hausLine.constData();
+    const QByteArray read = hausLine;
     struct Row {
         const char *name;
         QByteArray bytes;
-        const char *lines;
+        QByteArray lines; // owned by the row: a temporary's bytes would be gone before the row is read
     } rows[] = {
         {"the header is no line", header + hausLine, read},
         {"what the writer writes", recordLineBytes(haus), read},
-        {"LF and CR end lines too, empty lines pass", hausLine.chopped(2) + "\n\n" + hausLine.chopped(2) + "\r", (hausLine + hausLine).constData()},
+        {"LF and CR end lines too, empty lines pass", hausLine.chopped(2) + "\n\n" + hausLine.chopped(2) + "\r", hausLine + hausLine},
         {"a line cut off", header + hausLine + "2026-03-02T08:16:00;Deutsch;Hund;2;3;rich", read},
         {"the language code, a blank for the T, no seconds", "2026-03-02 08:15;E;dog;5;6;richtig", "2026-03-02T08:15:00;Englisch;dog;5;6;richtig\r\n"},
         {"a quoted word", "2026-03-02T08:15:07;\"Deutsch\";\"Ha\"\"u;s\";2;3;falsch", "2026-03-02T08:15:07;Deutsch;\"Ha\"\"u;s\";2;3;falsch\r\n"},
