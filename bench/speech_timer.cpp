@@ -12,6 +12,8 @@
 // starts on a quiet machine. The medians are printed.
 //
 //   zek_speech_timer RUNS TITLE PROGRAM [ARGS...]
+#include "XWindows.h"
+
 #include <xcb/xcb.h>
 
 #include <algorithm>
@@ -34,57 +36,9 @@
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using namespace zek::bench;
 
 double since(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
-
-std::string windowName(xcb_connection_t *x, xcb_window_t window)
-{
-    static const xcb_atom_t netName = [x] {
-        const char name[] = "_NET_WM_NAME";
-        xcb_intern_atom_reply_t *reply =
-            xcb_intern_atom_reply(x, xcb_intern_atom(x, 0, sizeof name - 1, name), nullptr);
-        const xcb_atom_t a = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-        std::free(reply);
-        return a;
-    }();
-    xcb_get_property_reply_t *reply =
-        xcb_get_property_reply(x, xcb_get_property(x, 0, window, netName, XCB_GET_PROPERTY_TYPE_ANY, 0, 256), nullptr);
-    std::string name;
-    if (reply) {
-        name.assign(static_cast<const char *>(xcb_get_property_value(reply)),
-                    std::size_t(xcb_get_property_value_length(reply)));
-        std::free(reply);
-    }
-    return name;
-}
-
-std::pair<long long, long long> cpuTicks()
-{
-    std::ifstream stat("/proc/stat");
-    std::string cpu;
-    long long idle = 0, total = 0, value = 0;
-    stat >> cpu;
-    for (int field = 0; field < 10 && stat >> value; ++field) {
-        total += value;
-        if (field == 3 || field == 4)
-            idle += value;
-    }
-    return {idle, total};
-}
-
-// At least 90 % idle for a tenth of a second, waited for at most three.
-void waitForQuiet()
-{
-    const Clock::time_point giveUp = Clock::now() + std::chrono::seconds(3);
-    while (Clock::now() < giveUp) {
-        const auto [idle0, total0] = cpuTicks();
-        usleep(100000);
-        const auto [idle1, total1] = cpuTicks();
-        if (total1 > total0 && double(idle1 - idle0) >= 0.9 * double(total1 - total0))
-            return;
-    }
-}
 
 int connectTo(const std::string &path)
 {
