@@ -130,6 +130,15 @@ startTrainer() {
 programPid() { pgrep -P "$(pgrep -P "${trainer_pid[$1]}")"; }
 # keys HOST TITLE [KEY...]: types at the window of that title on that computer
 keys() { local host=$1; shift; DISPLAY=${display[$host]} "$keys" "$@"; }
+# choose HOST CHILD: the child's name in "Wer übt heute?" (Anna's comes first
+# and has the keyboard, Tab goes on to Ben's)
+choose() {
+  local steps=(space)
+  [ "$2" = Ben ] && steps=(Tab space)
+  keys "$1" "Wer übt heute?" "${steps[@]}" || fail "no window \"Wer übt heute?\" on $1"
+}
+# answer HOST: the first card of box 1 typed right in the main window
+answer() { keys "$1" "ZEK-Rechtschreibkartei" "$word" || fail "no main window on $1"; }
 # the message boxes the trainer on that computer has shown, a line each:
 # "title | text | [button] [button]"
 boxesOn() { cat "$work/$1/boxes"; }
@@ -143,11 +152,17 @@ endTrainer() {
   unset "trainer_pid[$host]"
   [ "$rc" = 0 ] || fail "the trainer on $host ended with $rc on SIGTERM"
 }
+# killTrainer HOST: the trainer ended as by a crash, SIGKILL: nothing saved, the lock left
+killTrainer() {
+  kill -KILL "$(programPid "$1")" || fail "the trainer on $1 does not run"
+  wait "${trainer_pid[$1]}" || true
+  unset "trainer_pid[$1]"
+}
 
-# the first card of box 1 and its card file once it has been answered right
+# the first card of box 1 and its card file, byte for byte, once it has been answered right
 word=$(grep -a -m1 '^1, ' "$sample/ZEKCARD1.LST" | cut -d, -f2 | tr -d ' ')
-answered=$(sed "0,/^1, $word,/s//2, $word,/" "$sample/ZEKCARD1.LST")
-answeredIn() { [ "$(cat "$class/$1/ZEKCARD1.LST")" = "$answered" ]; }
+sed "0,/^1, $word,/s//2, $word,/" "$sample/ZEKCARD1.LST" >"$work/answered"
+answeredIn() { cmp -s "$class/$1/ZEKCARD1.LST" "$work/answered"; }
 recordedIn() { grep -q ";Deutsch;$word;1;2;richtig" "$class/$1/Verlauf.csv" 2>/dev/null; }
 openIn() { [ -e "$class/$1/ZEK-Rechtschreibkartei.lock" ]; }
 
@@ -156,11 +171,11 @@ openIn() { [ -e "$class/$1/ZEK-Rechtschreibkartei.lock" ]; }
 twoChildrenAtOnce() {
   startTrainer PC-07
   startTrainer PC-08
-  keys PC-07 "Wer übt heute?" space || fail "no window \"Wer übt heute?\" on PC-07"
-  keys PC-08 "Wer übt heute?" Tab space || fail "no window \"Wer übt heute?\" on PC-08"
+  choose PC-07 Anna
+  choose PC-08 Ben
   waitFor 'openIn Anna && openIn Ben' || fail "the two boxes were not opened"
-  keys PC-07 "ZEK-Rechtschreibkartei" "$word" || fail "no main window on PC-07"
-  keys PC-08 "ZEK-Rechtschreibkartei" "$word" || fail "no main window on PC-08"
+  answer PC-07
+  answer PC-08
   waitFor 'answeredIn Anna && answeredIn Ben' || fail "an answer is not in its box on the server"
   waitFor 'recordedIn Anna && recordedIn Ben' || fail "an answer is not in its child's record on the server"
   endTrainer PC-07
@@ -172,11 +187,11 @@ twoChildrenAtOnce() {
 # Anna open on PC-07: on PC-08 her name is refused, her box left alone
 sameChildTwiceRefused() {
   startTrainer PC-07
-  keys PC-07 "Wer übt heute?" space || fail "no window \"Wer übt heute?\" on PC-07"
+  choose PC-07 Anna
   waitFor 'openIn Anna' || fail "Anna's box was not opened"
   waitFor 'grep -qx PC-07 "$class/Anna/ZEK-Rechtschreibkartei.lock"' || fail "the lock does not name PC-07"
   startTrainer PC-08
-  keys PC-08 "Wer übt heute?" space || fail "no window \"Wer übt heute?\" on PC-08"
+  choose PC-08 Anna
   local refused="ZEK-Rechtschreibkartei | Die ZEK-Rechtschreibkartei ist in diesem Ordner schon geöffnet. | [OK]"
   waitFor 'shownOn PC-08 "$refused"' || fail "PC-08 did not refuse Anna's box: $(boxesOn PC-08)"
   keys PC-08 "ZEK-Rechtschreibkartei" Return || fail "no message box on PC-08"
