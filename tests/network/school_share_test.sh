@@ -15,7 +15,7 @@ PATH=$PATH:/usr/sbin:/sbin
 skip() { echo "SKIPPED: $*"; exit 77; }
 [ "$(id -u)" = 0 ] || skip "a Samba server, FUSE mounts and namespaces need root"
 [ -c /dev/fuse ] || skip "no /dev/fuse: FUSE mounts cannot run here"
-for tool in smbd smbnetfs Xvfb unshare hostname; do
+for tool in smbd smbnetfs Xvfb unshare setsid hostname pgrep; do
   command -v "$tool" >/dev/null || skip "$tool is missing (scripts/setup installs it)"
 done
 ! (exec 3<>/dev/tcp/127.0.0.1/445) 2>/dev/null || skip "port 445 is taken: another SMB server runs here"
