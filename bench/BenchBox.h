@@ -35,6 +35,7 @@ public:
         return {};
     }
     PrintOutcome printDrawing(const PageDrawing &, const QString &, const QString &) override { return {}; }
+    PrintOutcome printPages(const PagesDrawing &, bool, const QString &, const QString &) override { return {}; }
     bool hasVoice(const QString &) override { return false; }
     bool speechStarting() override { return false; }
     void speak(const QString &, const QString &) override {}

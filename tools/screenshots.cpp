@@ -11,6 +11,7 @@
 #include "windows/MemoryWindow.h"
 #include "windows/InfoWindow.h"
 #include "modules/progress/ProgressChartWindow.h"
+#include "windows/ClassOverviewWindow.h"
 #include "app/Program.h"
 #include "qtplatform/QtPlatform.h"
 
@@ -49,6 +50,10 @@ public:
         return {};
     }
     zek::PrintOutcome printDrawing(const zek::PageDrawing &, const QString &, const QString &) override { return {}; }
+    zek::PrintOutcome printPages(const zek::PagesDrawing &, bool, const QString &, const QString &) override
+    {
+        return {};
+    }
     // voices only where a picture needs them
     bool hasVoice(const QString &code) override { return voices && !code.isEmpty(); }
     bool speechStarting() override { return false; }
@@ -56,14 +61,35 @@ public:
     bool voices = false;
 };
 
-// "Lernfortschritt" of a child who practised the sample's German cards on
-// the school days of four weeks: all cards started in "Fach 1", a few in
-// "Fehler"; each day a dozen to two dozen cards, the lower boxes chosen more
-// often, the longer words typed wrong more often.
-void shootProgress(const QDir &out, zek::Platform &platform)
+// The Qt platform as the program prints, its boxes answered, its clock
+// where a picture needs a day of its own.
+struct QuietPrinter : zek::ui::QtPlatform {
+    zek::Answer messageBox(const zek::Message &) override { return zek::Answer::Ok; }
+    QDateTime localTime() const override { return time.isValid() ? time : QDateTime::currentDateTime(); }
+    QDateTime time;
+};
+
+// "Drucken" as the program does it; with no printer the PDF stays in the
+// folder and is copied beside the pictures.
+void printedPdf(QWidget &window, const QString &folder, const QDir &out, const char *name)
 {
-    QTemporaryDir dir;
-    const QString folder = QDir(dir.path()).filePath(QStringLiteral("Lena"));
+    QApplication::processEvents();
+    QTest::mouseClick(window.findChild<QWidget *>(QStringLiteral("Drucken")), Qt::LeftButton);
+    for (const QString &pdf : QDir(folder).entryList({QStringLiteral("Druck_*.pdf")})) {
+        QFile::remove(out.filePath(QLatin1String(name)));
+        QFile::copy(QDir(folder).filePath(pdf), out.filePath(QLatin1String(name)));
+        std::printf("%s\n", qPrintable(out.filePath(QLatin1String(name))));
+    }
+    window.hide();
+}
+
+// A child's card box from the sample whose German cards were practised on
+// the school days from first to last: all cards started in "Fach 1", a few
+// in "Fehler"; each day a dozen to two dozen cards (none on a day the seed
+// skips), the lower boxes chosen more often, the longer words typed wrong
+// more often.
+void practisedChild(const QString &folder, QDate first, QDate last, unsigned seed, unsigned skipOneIn = 0)
+{
     QDir().mkpath(folder);
     for (const char *name : {"ZEKCARDS.INI", "ZEKCARD2.LST", "ZEKCARD3.LST"})
         QFile::copy(QDir(QStringLiteral(ZEK_SAMPLE_DIR)).filePath(QLatin1String(name)),
@@ -73,13 +99,12 @@ void shootProgress(const QDir &out, zek::Platform &platform)
     zek::CardList cards = zek::readCardFile(german.readAll()).cards;
     for (qsizetype i = 0; i < cards.size(); ++i)
         cards[i].box = i % 9 == 4 ? QStringLiteral("0") : QStringLiteral("1");
-    unsigned seed = 7;
     const auto next = [&seed](unsigned n) {
         seed = seed * 1103515245u + 12345u;
         return (seed >> 16) % n;
     };
-    for (QDate day(2026, 11, 9); day <= QDate(2026, 12, 4); day = day.addDays(1)) {
-        if (day.dayOfWeek() > 5)
+    for (QDate day = first; day <= last; day = day.addDays(1)) {
+        if (day.dayOfWeek() > 5 || (skipOneIn > 0 && next(skipOneIn) == 0))
             continue;
         const unsigned answers = 12 + next(14);
         for (unsigned k = 0; k < answers; ++k) {
@@ -108,6 +133,14 @@ void shootProgress(const QDir &out, zek::Platform &platform)
     file.open(QIODevice::WriteOnly);
     file.write(bytes);
     file.close();
+}
+
+// "Lernfortschritt" of a child who practised on the school days of four weeks.
+void shootProgress(const QDir &out, zek::Platform &platform)
+{
+    QTemporaryDir dir;
+    const QString folder = QDir(dir.path()).filePath(QStringLiteral("Lena"));
+    practisedChild(folder, QDate(2026, 11, 9), QDate(2026, 12, 4), 7);
 
     zek::ui::ProgressChartWindow window(folder, platform);
     window.open();
@@ -116,21 +149,51 @@ void shootProgress(const QDir &out, zek::Platform &platform)
     std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("lernfortschritt.png"))));
     window.hide();
 
-    // "Drucken" as the program does it; with no printer the PDF stays in the
-    // folder and is copied beside the pictures
-    struct QuietPrinter : zek::ui::QtPlatform {
-        zek::Answer messageBox(const zek::Message &) override { return zek::Answer::Ok; }
-    } printer;
+    QuietPrinter printer;
     zek::ui::ProgressChartWindow printed(folder, printer);
     printed.open();
-    QApplication::processEvents();
-    QTest::mouseClick(printed.findChild<QWidget *>(QStringLiteral("Drucken")), Qt::LeftButton);
-    for (const QString &pdf : QDir(folder).entryList({QStringLiteral("Druck_*.pdf")})) {
-        QFile::remove(out.filePath(QStringLiteral("lernfortschritt-druck.pdf")));
-        QFile::copy(QDir(folder).filePath(pdf), out.filePath(QStringLiteral("lernfortschritt-druck.pdf")));
-        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("lernfortschritt-druck.pdf"))));
+    printedPdf(printed, folder, out, "lernfortschritt-druck.pdf");
+}
+
+// "Klassenübersicht" of a class on a Thursday: most children practised this
+// week, some only last week, one never.
+void shootOverview(const QDir &out)
+{
+    QTemporaryDir dir;
+    const QString klasse = QDir(dir.path()).filePath(QStringLiteral("Klasse 3a"));
+    const QDate thursday(2026, 12, 3);
+    const struct {
+        const char *name;
+        QDate last;
+        unsigned skip;
+    } children[] = {{"Anna", thursday, 0},
+                    {"Ben", thursday, 3},
+                    {"Carla", thursday.addDays(-1), 2},
+                    {"Deniz", thursday.addDays(-8), 2},
+                    {"Emil", {}, 0},
+                    {"Fatma", thursday, 4},
+                    {"Jörg", thursday.addDays(-2), 3},
+                    {"Lea", thursday, 5},
+                    {"Mia", thursday.addDays(-10), 2},
+                    {"Noah", thursday, 2},
+                    {"Ömer", thursday, 3},
+                    {"Sophie", thursday.addDays(-3), 6}};
+    unsigned seed = 11;
+    for (const auto &child : children) {
+        const QString folder = QDir(klasse).filePath(QString::fromUtf8(child.name));
+        if (child.last.isValid())
+            practisedChild(folder, QDate(2026, 11, 9), child.last, seed += 13, child.skip);
+        else
+            practisedChild(folder, thursday, thursday.addDays(-1), seed);
     }
-    printed.hide();
+    QuietPrinter printer;
+    printer.time = QDateTime(thursday, QTime(14, 0));
+    zek::ui::ClassOverviewWindow window(klasse, printer, [](const QString &) {});
+    window.open();
+    QApplication::processEvents();
+    window.grab().save(out.filePath(QStringLiteral("klassenuebersicht.png")));
+    std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("klassenuebersicht.png"))));
+    printedPdf(window, klasse, out, "klassenuebersicht-druck.pdf");
 }
 
 } // namespace
@@ -408,6 +471,7 @@ int main(int argc, char **argv)
         classProgram.form().hide();
     }
     shootProgress(out, platform);
+    shootOverview(out);
 
     // the exit question as the Qt platform shows it
     zek::ui::QtPlatform qt;

@@ -20,6 +20,10 @@ public:
     // One page drawn by the program itself, printed and delivered as print()
     // does.
     virtual PrintOutcome printDrawing(const PageDrawing &draw, const QString &what, const QString &folder) = 0;
+    // Pages drawn by the program, upright or across the paper (landscape),
+    // as one job, delivered as print() does.
+    virtual PrintOutcome printPages(const PagesDrawing &draw, bool landscape, const QString &what,
+                                    const QString &folder) = 0;
 };
 
 } // namespace zek

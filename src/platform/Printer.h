@@ -43,5 +43,8 @@ struct PrintOutcome {
 // A page drawn by a window itself (a chart, a view as it is on screen):
 // painter on the printer, page the printable area in the painter's units.
 using PageDrawing = std::function<void(QPainter &painter, const QRectF &page)>;
+// Pages drawn by a window itself, one after the other: number counts from 0;
+// true while another page follows.
+using PagesDrawing = std::function<bool(QPainter &painter, const QRectF &page, int number)>;
 
 } // namespace zek

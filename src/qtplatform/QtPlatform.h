@@ -74,6 +74,8 @@ public:
     PrintOutcome print(const QList<PrintedPage> &pages, const QString &font, double points, const QString &what,
                        const QString &folder) override;
     PrintOutcome printDrawing(const PageDrawing &draw, const QString &what, const QString &folder) override;
+    PrintOutcome printPages(const PagesDrawing &draw, bool landscape, const QString &what,
+                            const QString &folder) override;
     // Speech: the speech engine's thread.
     bool hasVoice(const QString &languageCode) override;
     bool speechStarting() override { return m_starting; }

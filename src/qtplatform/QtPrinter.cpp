@@ -142,12 +142,14 @@ PrintOutcome deliver(const QString &pdf, const QString &docName, const QString &
 // One print job: the pages painted into a PDF on the default printer's
 // settings, then delivered to the printer, or kept in folder.
 PrintOutcome printJob(const QString &what, const QString &folder,
-                      const std::function<void(QPrinter &, QPainter &)> &paint)
+                      const std::function<void(QPrinter &, QPainter &)> &paint, bool landscape = false)
 {
     QTemporaryDir scratch;
     const QString pdf = scratch.filePath(QStringLiteral("job.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     configure(printer);
+    if (landscape)
+        printer.setPageOrientation(QPageLayout::Landscape);
     printer.setOutputFileName(pdf);
     printer.setDocName(QStringLiteral("ZEK-Rechtschreibkartei ") + what);
     QPainter painter;
@@ -227,6 +229,19 @@ PrintOutcome QtPlatform::printDrawing(const PageDrawing &draw, const QString &wh
     return printJob(what, folder, [&](QPrinter &printer, QPainter &painter) {
         draw(painter, QRectF(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
     });
+}
+
+PrintOutcome QtPlatform::printPages(const PagesDrawing &draw, bool landscape, const QString &what,
+                                    const QString &folder)
+{
+    return printJob(
+        what, folder,
+        [&](QPrinter &printer, QPainter &painter) {
+            const QRectF page(QPointF(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size());
+            for (int number = 0; draw(painter, page, number); ++number)
+                printer.newPage();
+        },
+        landscape);
 }
 
 } // namespace zek::ui

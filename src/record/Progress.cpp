@@ -88,14 +88,8 @@ LanguageProgress progressOf(const QList<RecordLine> &record, QChar language, con
     words.reserve(wrong.size());
     for (auto w = wrong.cbegin(); w != wrong.cend(); ++w)
         words.append({w.key(), w.value(), -1});
-    const auto before = [](const WrongWord &a, const WrongWord &b) {
-        if (a.count != b.count)
-            return a.count > b.count;
-        const int c = compareBaseWords(a.word, b.word);
-        return c != 0 ? c < 0 : a.word < b.word;
-    };
     const qsizetype kept = std::min<qsizetype>(10, words.size());
-    std::partial_sort(words.begin(), words.begin() + kept, words.end(), before);
+    std::partial_sort(words.begin(), words.begin() + kept, words.end(), typedWrongBefore);
     words.resize(kept);
     for (WrongWord &w : words) {
         const auto card =
@@ -104,6 +98,14 @@ LanguageProgress progressOf(const QList<RecordLine> &record, QChar language, con
     }
     progress.mostWrong = words;
     return progress;
+}
+
+bool typedWrongBefore(const WrongWord &a, const WrongWord &b)
+{
+    if (a.count != b.count)
+        return a.count > b.count;
+    const int c = compareBaseWords(a.word, b.word);
+    return c != 0 ? c < 0 : a.word < b.word;
 }
 
 QString boxName(int box)

@@ -34,6 +34,10 @@ struct WrongWord {
     friend bool operator==(const WrongWord &, const WrongWord &) = default;
 };
 
+// The order of the list of words typed wrong: the most often first, equal
+// counts in the order the card files keep their words.
+bool typedWrongBefore(const WrongWord &a, const WrongWord &b);
+
 // What the record says of one language.
 struct LanguageProgress {
     // The days with a record line, in order; with no line, today alone.

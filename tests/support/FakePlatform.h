@@ -55,6 +55,16 @@ public:
     }
     PageDrawing drawing;
     int drawings = 0;
+    // Drawn pages: kept, counted with drawings, answered with outcome.
+    PrintOutcome printPages(const PagesDrawing &draw, bool landscape, const QString &, const QString &) override
+    {
+        pagesDrawing = draw;
+        drawnAcross = landscape;
+        ++drawings;
+        return outcome;
+    }
+    PagesDrawing pagesDrawing;
+    bool drawnAcross = false;
     QDateTime localTime() const override { return time; }
     QDateTime time{QDate(2026, 3, 2), QTime(8, 15)};
     // Voices for these language codes; what was spoken, "code:text".
