@@ -17,6 +17,7 @@
 #include <csignal>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace zek {
@@ -101,6 +102,9 @@ QString programOf(const QString &pid)
     return QFileInfo(QFileInfo(QStringLiteral("/proc/%1/exe").arg(pid)).symLinkTarget()).fileName();
 }
 
+// The file systems of the kernel's SMB client (linux/magic.h).
+constexpr unsigned long cifsMagic = 0xFF534D42UL, smb2Magic = 0xFE534D42UL;
+
 bool processExists(qint64 pid) { return pid > 0 && (::kill(pid_t(pid), 0) == 0 || errno == EPERM); }
 
 } // namespace
@@ -126,6 +130,18 @@ FolderLock::OsLock FolderLock::lockLanguageFile()
         fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return OsLock::None;
+    // On an SMB share the kernel's client (since Linux 5.5) turns flock()
+    // into the server's byte-range lock on the whole file, which is
+    // mandatory: our own reading of the language file through another
+    // descriptor would fail. There the lock file alone holds.
+    struct statfs where {};
+    const bool smb = ::fstatfs(fd, &where) == 0
+        && ((static_cast<unsigned long>(where.f_type) & 0xFFFFFFFFUL) == cifsMagic
+            || (static_cast<unsigned long>(where.f_type) & 0xFFFFFFFFUL) == smb2Magic);
+    if (smb) {
+        ::close(fd);
+        return OsLock::None;
+    }
     if (::flock(fd, LOCK_EX | LOCK_NB) == 0) {
         m_held = fd;
         return OsLock::Held;
@@ -228,10 +244,13 @@ FolderLock::State FolderLock::lock(const QDateTime &now)
     m_lost = false;
     m_holder = {};
     const OsLock os = lockLanguageFile();
-    if (os == OsLock::Busy) {
-        readLockFile();
-        return m_holder.computer.isEmpty() ? State::Busy : State::Running;
-    }
+    if (os == OsLock::Busy) // a copy runs here, or one elsewhere whose OS lock the server keeps
+        switch (readLockFile()) {
+        case Found::Other: return State::Elsewhere; // it may be a computer switched off
+        case Found::OwnRunning:
+        case Found::OwnStale: return State::Running;
+        default: return State::Busy;
+        }
     m_since = now;
     for (int attempt = 0; attempt < 3; ++attempt) {
         m_token = QByteArray::number(QRandomGenerator::system()->generate64(), 16);

@@ -57,9 +57,10 @@ struct LockHolder {
 // process, so a folder that takes no new file is locked all the same.
 class FolderLock {
 public:
-    // Locked: the folder is ours. Running: a copy on this computer holds it
-    // (or one elsewhere whose OS lock the server keeps). Elsewhere: another
-    // computer's lock, which takeOver() lifts. Busy: another copy holds it
+    // Locked: the folder is ours. Running: a copy on this computer holds it.
+    // Elsewhere: another computer's lock, which takeOver() lifts (also where
+    // the server keeps that computer's OS lock: NFS keeps one of a computer
+    // switched off until it starts again). Busy: another copy holds it
     // and does not say where. Unavailable: no lock of either kind can be had
     // there; the program runs all the same.
     enum class State { Locked, Running, Elsewhere, Busy, Unavailable };
