@@ -7,6 +7,8 @@
 #include "windows/EditorWindow.h"
 #include "app/ClassProgram.h"
 #include "windows/ChildChoiceWindow.h"
+#include "windows/ClassChoiceWindow.h"
+#include "drill/ClassChoice.h"
 #include "qtplatform/ImportDialog.h"
 #include "windows/MemoryWindow.h"
 #include "windows/InfoWindow.h"
@@ -436,6 +438,24 @@ int main(int argc, char **argv)
         classProgram.form().grab().save(out.filePath(QStringLiteral("klasse.png")));
         std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("klasse.png"))));
         classProgram.form().hide();
+    }
+    // "Welche Klasse?" of a computer room, one class not reachable
+    {
+        QTemporaryDir room;
+        for (const char *name : {"Klasse 3a", "Klasse 3b", "Klasse 4a"})
+            QDir(room.path()).mkpath(QLatin1String(name));
+        zek::ClassChoice classes({QDir(room.path()).filePath(QStringLiteral("Klasse 3a")),
+                                  QDir(room.path()).filePath(QStringLiteral("Klasse 3b")),
+                                  QDir(room.path()).filePath(QStringLiteral("Klasse 4a")),
+                                  QStringLiteral("/mnt/klassen/Klasse 4b")},
+                                 platform);
+        zek::ui::ClassChoiceWindow roomForm(classes);
+        classes.activate();
+        roomForm.show();
+        QApplication::processEvents();
+        roomForm.grab().save(out.filePath(QStringLiteral("welche-klasse.png")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("welche-klasse.png"))));
+        roomForm.hide();
     }
     // a class of 36 with long names, the keyboard on the fifth name
     {

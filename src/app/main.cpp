@@ -2,15 +2,19 @@
 // argument, the folder it is started in when that holds a card box, or the
 // user's own ~/ZEK-Rechtschreibkartei, made from the installed sample once.
 // A class folder (a card box per child) and "--klasse [FOLDER]" open the
-// class: the children choose their own box.
+// class: the children choose their own box. "--klasse" alone opens the
+// classes the computer room lists in /etc/zek-rechtschreibkartei/klassen.conf.
 #include "app/ClassProgram.h"
 #include "windows/DrillWindow.h"
 #include "windows/ChildChoiceWindow.h"
+#include "windows/ClassChoiceWindow.h"
 #include "app/Program.h"
 #include "windows/ProgressChartLoader.h"
 #include "qtplatform/QtPlatform.h"
 
 #include "cards/Folder.h"
+#include "drill/ClassChoice.h"
+#include "widgets/Widgets.h"
 #include "cards/Languages.h"
 #include "cards/Prefetch.h"
 #include "platform/Random.h"
@@ -18,6 +22,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <QSocketNotifier>
+
+#include <memory>
 
 namespace {
 
@@ -67,22 +74,49 @@ int main(int argc, char **argv)
     zek::ui::QtPlatform platform;
     const zek::CardFolderChoice choice =
         zek::chooseCardFolder(app.arguments().mid(1), QDir::currentPath(), QDir::homePath(), templateFolder());
-    if (choice.folder.isEmpty()) {
+    if (choice.folder.isEmpty() && choice.classes.isEmpty()) {
         platform.messageBox({QStringLiteral("ZEK-Rechtschreibkartei"), choice.error});
         return 1;
     }
     zek::Random random;
     if (choice.classMode) {
         QApplication::setDesktopFileName(QStringLiteral("org.example.ZekRechtschreibkartei.Klasse"));
-        zek::ui::ClassProgram klasse(choice.folder, templateFolder(), platform, random);
-        QObject::connect(&klasse, &zek::ui::ClassProgram::quitRequested, &app, [] { QCoreApplication::exit(0); });
-        klasse.endOnSignals();
-        klasse.setProgressView(
-            [&platform](const QString &childFolder) { zek::ui::openProgressChart(childFolder, platform); });
-        klasse.followSpeech(platform);
-        platform.startSpeechAfterFirstPaint(&klasse.form());
-        platform.afterFirstPaint(&klasse.form(), [] { QApplication::setWindowIcon(programIcon()); });
-        klasse.start();
+        // with several classes listed for the computer room, "Welche Klasse?" first
+        zek::ClassChoice classes(choice.classes, platform);
+        std::unique_ptr<zek::ui::ClassChoiceWindow> classForm;
+        std::unique_ptr<QSocketNotifier> endBeforeClass;
+        std::unique_ptr<zek::ui::ClassProgram> klasse;
+        const auto openClass = [&](const QString &folder) {
+            endBeforeClass.reset(); // the class ends on signals by itself
+            klasse = std::make_unique<zek::ui::ClassProgram>(folder, templateFolder(), platform, random);
+            QObject::connect(klasse.get(), &zek::ui::ClassProgram::quitRequested, &app,
+                             [] { QCoreApplication::exit(0); });
+            klasse->endOnSignals();
+            klasse->setProgressView(
+                [&platform](const QString &childFolder) { zek::ui::openProgressChart(childFolder, platform); });
+            klasse->followSpeech(platform);
+            klasse->start();
+        };
+        QWidget *first = nullptr;
+        if (choice.classes.isEmpty()) {
+            openClass(choice.folder);
+            first = &klasse->form();
+        } else {
+            classForm = std::make_unique<zek::ui::ClassChoiceWindow>(classes);
+            first = classForm.get();
+            QObject::connect(&classes, &zek::ClassChoice::quitRequested, &app, [] { QCoreApplication::exit(0); });
+            QObject::connect(&classes, &zek::ClassChoice::classChosen, &app, [&](const QString &folder) {
+                openClass(folder);
+                classForm->hide();
+            });
+            endBeforeClass = zek::ui::notifyEndSignals([] { QCoreApplication::exit(0); });
+            classes.activate();
+            zek::ui::centreOnScreen(classForm.get());
+            classForm->show();
+            classForm->activateWindow();
+        }
+        platform.startSpeechAfterFirstPaint(first);
+        platform.afterFirstPaint(first, [] { QApplication::setWindowIcon(programIcon()); });
         return app.exec();
     }
     zek::ui::Program program(choice.folder, platform, random);

@@ -38,13 +38,13 @@ QStringList childrenOf(const QString &folder)
     const QStringList entries = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &entry : entries)
         if (entry.compare(classTemplateName(), Qt::CaseInsensitive) != 0
-            && cardBoxFilesIn(QDir(folder).filePath(entry)) > 0)
+            && holdsCardBoxFile(QDir(folder).filePath(entry)))
             children << entry;
     sortGerman(children);
     return children;
 }
 
-bool isClassFolder(const QString &folder) { return cardBoxFilesIn(folder) == 0 && !childrenOf(folder).isEmpty(); }
+bool isClassFolder(const QString &folder) { return !holdsCardBoxFile(folder) && !childrenOf(folder).isEmpty(); }
 
 namespace {
 
@@ -154,6 +154,36 @@ NewChild makeChild(const QString &classFolder, const QString &given, const QStri
         return {{}, QFileInfo::exists(folder) ? childNameError(classFolder, name) : cannot};
     making.setAutoRemove(false);
     return {folder, {}};
+}
+
+QStringList readClassList(const QString &file, const QString &home)
+{
+    QFile list(file);
+    if (!QFileInfo(file).isFile() || !list.open(QIODevice::ReadOnly))
+        return {};
+    const QDir besides = QFileInfo(file).absoluteDir();
+    QStringList folders;
+    for (const QByteArray &bytes : list.read(1 << 20).split('\n')) {
+        const QString line = QString::fromUtf8(bytes).trimmed();
+        if (line.isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QString path = line == u"~" || line.startsWith(QStringLiteral("~/")) ? home + line.mid(1) : line;
+        folders << QDir::cleanPath(besides.absoluteFilePath(path));
+    }
+    return folders;
+}
+
+QString classFolderProblem(const QString &folder)
+{
+    const QFileInfo info(folder);
+    if (!info.isDir())
+        return QStringLiteral("Den Klassen-Ordner \u201e%1\u201c gibt es nicht "
+                              "(ist der Schul-Server verbunden?).")
+            .arg(QDir::toNativeSeparators(folder));
+    if (!info.isReadable() || !info.isExecutable())
+        return QStringLiteral("Der Klassen-Ordner \u201e%1\u201c lässt sich nicht lesen.")
+            .arg(QDir::toNativeSeparators(folder));
+    return {};
 }
 
 } // namespace zek

@@ -42,4 +42,19 @@ struct NewChild {
 // on failure nothing stays behind.
 NewChild makeChild(const QString &classFolder, const QString &name, const QString &sampleFolder);
 
+// The classes of a computer room, set once for every computer: one class
+// folder a line; blank lines and lines beginning with "#" say nothing, "~/"
+// stands for the user's home, a path that is not absolute is read from the
+// list's own folder.
+inline QString classListFile() { return QStringLiteral("/etc/zek-rechtschreibkartei/klassen.conf"); }
+
+// The class folders the list names, in its order; empty where there is no
+// list or it names none.
+QStringList readClassList(const QString &file, const QString &home);
+
+// Why a listed class folder cannot be opened now, in German; empty when it
+// can. A listed folder is never made: on a school server that is not
+// connected, it would be made on this computer.
+QString classFolderProblem(const QString &folder);
+
 } // namespace zek

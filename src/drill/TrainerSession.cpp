@@ -34,6 +34,8 @@ void TrainerSession::recordAnswer(const QString &baseWord, int boxBefore, int bo
     QMetaObject::invokeMethod(
         this,
         [this, line] {
+            if (!holdsLock())
+                return;
             const QString note =
                 appendToRecord(m_folder, line) ? QString() : QStringLiteral("Der Verlauf wird nicht gespeichert.");
             if (note != m_recordNote) {
@@ -48,11 +50,8 @@ bool TrainerSession::startUp()
 {
     m_wide = false;
     m_userName = m_startUserName;
-    if (m_lock.lock() == FolderLock::State::Busy) {
-        m_platform.messageBox({QStringLiteral("ZEK-Rechtschreibkartei"),
-                               QStringLiteral("Die ZEK-Rechtschreibkartei ist in diesem Ordner schon geöffnet.")});
+    if (!takeLock())
         return false;
-    }
     if (cardBoxFilesIn(m_folder) < cardBoxFiles().size()) {
         m_platform.messageBox({QStringLiteral("ZEKKarte abbrechen"),
                                QStringLiteral("Die Installation ist so nicht vollständig,\r"
@@ -68,6 +67,93 @@ bool TrainerSession::startUp()
     switchLanguage();
     emit focusAnswer();
     return true;
+}
+
+namespace {
+
+// "Ben übt gerade an Computer „PC-07“ (seit 10:32 Uhr).", or for a card box
+// alone "Die Kartei ist an Computer „PC-07“ geöffnet (seit 10:32 Uhr)."
+QString whoHolds(const LockHolder &holder)
+{
+    const QString since = holder.since.toString(QStringLiteral("HH:mm"));
+    return holder.child.isEmpty() ? QStringLiteral("Die Kartei ist an Computer \u201e%1\u201c geöffnet (seit %2 Uhr).")
+                                        .arg(holder.computer, since)
+                                  : QStringLiteral("%1 übt gerade an Computer \u201e%2\u201c (seit %3 Uhr).")
+                                        .arg(holder.child, holder.computer, since);
+}
+
+// The same for a lock of more than a school day, with its date.
+QString whoHeldLong(const LockHolder &holder)
+{
+    const QString since = holder.since.toString(QStringLiteral("dd.MM.yyyy, HH:mm"));
+    const QString whose =
+        holder.child.isEmpty() ? QStringLiteral("Die Kartei") : QStringLiteral("Die Kartei von %1").arg(holder.child);
+    return QStringLiteral("%1 ist seit mehr als einem Schultag an Computer \u201e%2\u201c geöffnet "
+                          "(seit %3 Uhr).\rDer Computer wurde wohl ausgeschaltet, ohne sie zu schließen.")
+        .arg(whose, holder.computer, since);
+}
+
+} // namespace
+
+bool TrainerSession::takeLock()
+{
+    const QString title = QStringLiteral("ZEK-Rechtschreibkartei");
+    FolderLock::State state = m_lock.lock(m_platform.localTime());
+    if (state == FolderLock::State::Elsewhere) {
+        const LockHolder &holder = m_lock.holder();
+        const QString who = holder.olderThanASchoolDay(m_platform.localTime()) ? whoHeldLong(holder) : whoHolds(holder);
+        const QStringList buttons{QStringLiteral("Trotzdem öffnen"), QStringLiteral("Abbrechen")};
+        const qsizetype answer = m_platform.choiceBox(
+            {title,
+             who
+                 + QStringLiteral("\r\rBitte nur dann trotzdem öffnen, wenn dieser Computer wirklich aus ist. "
+                                  "Läuft die Kartei dort noch, wird dort ab jetzt nichts mehr gespeichert: "
+                                  "Was dort noch geantwortet wird, geht verloren."),
+             buttons, 1, Icon::Critical});
+        if (answer != 0) {
+            m_lock.unlock();
+            return false;
+        }
+        state = m_lock.takeOver();
+    }
+    switch (state) {
+    case FolderLock::State::Locked:
+    case FolderLock::State::Unavailable: m_lockLost = false; return true;
+    case FolderLock::State::Running: m_platform.messageBox({title, whoHolds(m_lock.holder())}); return false;
+    default:
+        m_platform.messageBox(
+            {title, QStringLiteral("Die ZEK-Rechtschreibkartei ist in diesem Ordner schon geöffnet.")});
+        return false;
+    }
+}
+
+bool TrainerSession::holdsLock(bool tell)
+{
+    if (m_lockLost)
+        return false;
+    if (m_lock.stillHeld())
+        return true;
+    m_lockLost = true;
+    emit changed();
+    if (tell)
+        tellLockLost();
+    return false;
+}
+
+// Said once, when the lock is found gone, and again when the editor is asked
+// for: its changes could not be kept either.
+void TrainerSession::tellLockLost()
+{
+    const LockHolder &holder = m_lock.holder();
+    const QString whose =
+        holder.child.isEmpty() ? QStringLiteral("Diese Kartei") : QStringLiteral("Die Kartei von %1").arg(holder.child);
+    m_platform.messageBox({QStringLiteral("Kartei an einem anderen Computer geöffnet"),
+                           QStringLiteral("%1 wurde an Computer \u201e%2\u201c geöffnet (um %3 Uhr).\r"
+                                          "Was hier seitdem geantwortet wird, kann nicht gespeichert werden, "
+                                          "sonst ginge die Arbeit dort verloren. Hier wird nichts mehr gespeichert.\r"
+                                          "Bitte hier beenden und an Computer \u201e%2\u201c weiterüben.")
+                               .arg(whose, holder.computer, holder.since.toString(QStringLiteral("HH:mm"))),
+                           Buttons::Ok, Icon::Critical});
 }
 
 namespace {
@@ -97,7 +183,7 @@ void TrainerSession::switchLanguage()
         return;
     // The boxes reached in the drill go into the file before another
     // language's cards replace them.
-    if (!m_store.saveCardList(cardFile()))
+    if (holdsLock() && !m_store.saveCardList(cardFile()))
         return;
     m_language.advance();
     loadLanguage();
@@ -108,6 +194,8 @@ void TrainerSession::switchLanguage()
 // what the editor stores there.
 void TrainerSession::storeSettings()
 {
+    if (!holdsLock())
+        return;
     Settings stored = readSettings(m_folder);
     stored.dictation = m_settings.dictation;
     stored.aids = m_settings.aids;
@@ -201,8 +289,14 @@ bool TrainerSession::openWindow(Window window)
     m_storedMode = QString::number(m_shared.mode);
     m_storedBox = QString::number(m_shared.currentBox);
     m_storedLevel = QString::number(m_shared.level);
-    // the information window needs nothing saved: it opens after the message
-    if (!m_store.saveCardList(cardFile()) && window != Window::Info)
+    // the information window needs nothing saved: it opens after the message;
+    // the editor, which saves each change, not once the lock is lost
+    if (!holdsLock()) {
+        if (window == Window::Editor) {
+            tellLockLost();
+            return false;
+        }
+    } else if (!m_store.saveCardList(cardFile()) && window != Window::Info)
         return false;
     emit windowRequested(window);
     return true;
@@ -217,7 +311,7 @@ bool TrainerSession::exit()
         return false;
     // A save that keeps failing (the card folder gone or read-only) must not
     // hold the child in the program.
-    if (!m_store.saveCardList(cardFile())
+    if (holdsLock() && !m_store.saveCardList(cardFile())
         && m_platform.messageBox({QStringLiteral("ZEK-Rechtschreibkartei"),
                                   QStringLiteral("Die Karteikarten konnten nicht gespeichert werden.\r"
                                                  "Trotzdem beenden?"),
@@ -228,17 +322,20 @@ bool TrainerSession::exit()
     return true;
 }
 
-bool TrainerSession::endSession() { return m_store.saveCardList(cardFile()); }
+bool TrainerSession::endSession() { return holdsLock(false) && m_store.saveCardList(cardFile()); }
 
 void TrainerSession::saveProgress()
 {
+    if (!holdsLock())
+        return;
     m_saveFailing =
         !m_store.saveCardList(cardFile(), m_saveFailing ? CardStore::OnFailure::Quiet : CardStore::OnFailure::Tell);
 }
 
 void TrainerSession::endFromOutside()
 {
-    m_store.saveCardList(cardFile(), CardStore::OnFailure::Quiet);
+    if (holdsLock(false))
+        m_store.saveCardList(cardFile(), CardStore::OnFailure::Quiet);
     emit quitRequested();
 }
 

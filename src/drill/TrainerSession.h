@@ -68,8 +68,18 @@ public:
 
     const Language &language() const { return m_language; }
     const QString &userName() const { return m_userName; }
-    // The user name that start-up sets: "Freund", or in a class the child's name.
-    void setStartUserName(const QString &name) { m_startUserName = name; }
+    // The user name that start-up sets: "Freund", or in a class the child's
+    // name, which the lock then gives as well.
+    void setStartUserName(const QString &name)
+    {
+        m_startUserName = name;
+        m_lock.setChild(name);
+    }
+    // The computer's name the lock gives: the host name unless set.
+    void setComputerName(const QString &name) { m_lock.setComputer(name); }
+    // The card box was opened on another computer since (a teacher lifted
+    // this copy's lock there): nothing is saved here any more.
+    bool lockLost() const { return m_lockLost; }
     bool isWide() const { return m_wide; }
 
     // The three stored settings (aufgfeld, fachfeld, levelfeld) as text.
@@ -90,6 +100,12 @@ signals:
     void quitRequested();
 
 private:
+    // The folder's lock at start-up: true when the program may run.
+    bool takeLock();
+    // Before each save: whether the lock is still this copy's. When lost,
+    // the copy says so once (tell) and saves nothing from then on.
+    bool holdsLock(bool tell = true);
+    void tellLockLost();
     void storeSettings();
     // A line for the practice record, taken at the answer and written once
     // the keystroke is done; a record that cannot be written only sets the
@@ -115,6 +131,7 @@ private:
     QString m_storedBox = QStringLiteral("1");
     QString m_storedLevel = QStringLiteral("1");
     bool m_saveFailing = false;
+    bool m_lockLost = false;
     QString m_recordNote;
     FolderLock m_lock;
     Settings m_settings;

@@ -1,6 +1,7 @@
 // The class folder: which folder is one, its children in the order of a
 // class list, the names a child may have, and a new child's card box.
 #include "cards/ClassFolder.h"
+#include "cards/Folder.h"
 
 #include "TestFiles.h"
 
@@ -110,5 +111,35 @@ TEST(ClassFolder, ANewChildsBoxFromTheVorlageOrTheSample)
             EXPECT_EQ(readBytes(made.folder + "/ZEKCARD1.LST"), row.german);
             EXPECT_TRUE(QFileInfo(made.folder + "/ZEKCARD1.LST").isWritable());
         }
+    }
+}
+
+// The computer room's list of classes: what "--klasse" alone opens.
+TEST(ClassFolder, TheComputerRoomsListOfClasses)
+{
+    const struct {
+        const char *name;
+        const char *list; // nullptr: no list; "@" stands for the temporary folder
+        QString folder, classes, error; // "@" as above
+    } rows[] = {
+        {"no list: the user's own class", nullptr, "@/home/ZEK-Klasse", "", ""},
+        {"a list of comments only", "# Klassen\n\n   # keine\n", "@/home/ZEK-Klasse", "", ""},
+        {"one class", "# der Server\n\n@/server/3a  \n", "@/server/3a", "", ""},
+        {"the home folder and the list's own", "~/3a\nserver/3b\r\n", "", "@/home/3a|@/etc/server/3b", ""},
+        {"one class that is not there", "@/server/fehlt\n", "", "",
+         "Den Klassen-Ordner \u201e@/server/fehlt\u201c gibt es nicht (ist der Schul-Server verbunden?).\rDie ZEK-Rechtschreibkartei wird beendet."},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        const auto here = [&](QString text) { return text.replace(u'@', dir.path()); };
+        make(dir.path(), {"home/", "server/3a/", "etc/"});
+        const QString list = dir.filePath("etc/klassen.conf");
+        if (row.list)
+            writeBytes(list, here(QString::fromUtf8(row.list)).toUtf8());
+        const CardFolderChoice choice = chooseCardFolder({"--klasse"}, dir.path(), dir.filePath("home"), sampleFolder(), list);
+        EXPECT_EQ(choice.folder + u'#' + choice.classes.join(u'|') + u'#' + choice.error, here(row.folder) + u'#' + here(row.classes) + u'#' + here(row.error));
+        EXPECT_EQ(choice.classMode, row.error.isEmpty());
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath("server/fehlt"))) << "a listed folder is never made";
     }
 }

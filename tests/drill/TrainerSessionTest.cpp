@@ -27,6 +27,20 @@ SCENARIOS(MainWindow, Messages)
                                                                                      "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\rDie Datei bleibt, wie sie war.\r; kinds=none, OK, OK|none, OK, OK; lang=D; boxes=222; file=none"},
         {"a file that cannot be read", sample, "remove ZEKCARD2.LST; lang", "Dateifehler|Fach 1", "first=Die Kartei 'ZEKCARD2.LST' kann nicht gelesen werden.\rDie Datei wird nicht überschrieben.\r; kinds=none, OK, OK|none, OK, OK"},
         {"an incomplete installation", sample, "remove ZEKCARDS.INI; start", "ZEKKarte abbrechen", "last=Die Installation ist so nicht vollständig,\rder Programmstart wird abgebrochen!\r; kinds=none, OK, OK; started=no; total=0; lock=no"},
+        // the lock: who holds the box, and since when
+        {"a box open on another computer: opened only when asked", sample, "computer PC-01; lockfile 4242/x/PC-07//since=2026-03-02T07:32:00/child=Ben/token=ab; choose Abbrechen; start", "ZEK-Rechtschreibkartei",
+         "last=Ben übt gerade an Computer „PC-07“ (seit 07:32 Uhr).\r\rBitte nur dann trotzdem öffnen, wenn dieser Computer wirklich aus ist. "
+         "Läuft die Kartei dort noch, wird dort ab jetzt nichts mehr gespeichert: Was dort noch geantwortet wird, geht verloren.; buttons=Trotzdem öffnen|[Abbrechen]; started=no; lockedby=PC-07"},
+        {"opened all the same: the lock is this computer's", sample, "computer PC-01; lockfile 4242/x/PC-07//since=2026-03-02T07:32:00/token=ab; choose Trotzdem öffnen; start", "ZEK-Rechtschreibkartei", "started=yes; lockedby=PC-01"},
+        {"a lock of more than a school day", sample, "computer PC-01; lockfile 4242/x/PC-07//since=2026-03-01T10:32:00/token=ab; choose Abbrechen; start", "ZEK-Rechtschreibkartei",
+         "last=Die Kartei ist seit mehr als einem Schultag an Computer „PC-07“ geöffnet (seit 01.03.2026, 10:32 Uhr).\rDer Computer wurde wohl ausgeschaltet, ohne sie zu schließen.\r\r"
+         "Bitte nur dann trotzdem öffnen, wenn dieser Computer wirklich aus ist. Läuft die Kartei dort noch, wird dort ab jetzt nichts mehr gespeichert: Was dort noch geantwortet wird, geht verloren."},
+        {"open on this computer: refused", sample, "computer PC-01; held PC-01; start", "ZEK-Rechtschreibkartei", "last=Die Kartei ist an Computer „PC-01“ geöffnet (seit 07:32 Uhr).; kinds=none, OK, OK; started=no"},
+        {"the lock lifted on another computer: told once, nothing saved", sample,
+         "computer PC-01; start; lockfile 4242/x/PC-07//since=2026-03-02T08:20:00/token=cd; type Apfel; idle; box 2; type Haus; idle; open editor",
+         "Fach 1|Kartei an einem anderen Computer geöffnet|Kartei an einem anderen Computer geöffnet",
+         "last=Diese Kartei wurde an Computer „PC-07“ geöffnet (um 08:20 Uhr).\rWas hier seitdem geantwortet wird, kann nicht gespeichert werden, sonst ginge die Arbeit dort verloren. "
+         "Hier wird nichts mehr gespeichert.\rBitte hier beenden und an Computer „PC-07“ weiterüben.; file=122; record=; opened=0; lockedby=PC-07"},
         {"ending without the cards saved", sample, "type Apfel; gone; answer ja; answer nein; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei",
          "last=Die Karteikarten konnten nicht gespeichert werden.\rTrotzdem beenden?;"
          " kinds=none, OK, OK|critical, Ja Nein, Nein|none, OK, OK|question, Ja Nein, Nein; quit=0; boxes=222"},

@@ -64,6 +64,9 @@ const QHash<QString, Step> &steps()
         STEP("idle", QCoreApplication::sendPostedEvents()), // the keystroke is done
         STEP("at", t.platform.time = QDateTime::fromString(arg, Qt::ISODate)), // the clock
         STEP("term", t.main.endFromOutside()),
+        STEP("computer", t.main.setComputerName(arg)),
+        STEP("lockfile", writeBytes(t.path("ZEK-Rechtschreibkartei.lock"), arg.toUtf8().replace('/', '\n'))),
+        STEP("held", t.other.emplace(t.dir.path(), arg); t.other->lock(QDateTime(QDate(2026, 3, 2), QTime(7, 32)))),
         STEP("traces", t.shared.currentBox = 4, t.shared.level = 1, t.shared.mode = 2), // another window's values
         STEP("voices", t.platform.voices = arg; t.platform.starting = false; t.main.speechChanged()),
         STEP("starting", t.platform.starting = true), STEP("read", t.main.readAloud()),
@@ -148,6 +151,7 @@ const QHash<QString, Key> &keys()
     static const QHash<QString, Key> table{
         // the main window and the drill
         KEY("started", yes(t.started)), KEY("lock", yes(QFile::exists(t.path("ZEK-Rechtschreibkartei.lock")))),
+        KEY("lockedby", QFile::exists(t.path("ZEK-Rechtschreibkartei.lock")) ? QString::fromUtf8(readBytes(t.path("ZEK-Rechtschreibkartei.lock")).split('\n').value(2)) : "none"),
         KEY("caption", t.main.language().caption()), KEY("charset", t.main.language().currentCharacterSet()), KEY("target", t.shared.targetText), KEY("display", t.drill.wordDisplay()),
         KEY("instruction", t.drill.instruction()), KEY("sample", t.drill.sampleDisplay() + (t.drill.sampleIsWord() ? " (word)" : "")),
         KEY("boxes", boxCodes(t.store.cards())),

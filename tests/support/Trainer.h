@@ -38,7 +38,10 @@ struct Trainer {
     // session), "term" (ended from outside), "idle" (the keystroke is done and
     // the event loop runs), "gone" (the folder vanishes), "remove <file>",
     // "full"/"room" (the disk), "fifo <file>" (a named pipe of that name), "folder-ro", "file-ro" (the German cards),
-    // "rw" (both back), "at 2026-03-02T08:15:00" (the clock).
+    // "rw" (both back), "at 2026-03-02T08:15:00" (the clock); the lock:
+    // "computer PC-01" (this computer's name), "lockfile <lines joined by />"
+    // (the lock file's bytes), "held PC-07" (a copy of this process holds the
+    // folder as that computer, since 07:32).
     // The editor: "editor" (opened by the main window), "leave" (back to the
     // main window), "elang E", "all", "filter 3", "row 4" (the scroller),
     // "focus 2", "field 2 <text>", "clear 2", "echar ä", "edit", "close",
@@ -69,7 +72,8 @@ struct Trainer {
     // What the child sees and the file holds, by name: target, display,
     // boxes (the box codes in memory), file (those in the file), red, level,
     // box, mode, order, lang, name, opened, quit, total (words),
-    // started, lock (the lock file is there), caption, cards (the German file
+    // started, lock (the lock file is there), lockedby (the computer its
+    // lock file names), caption, cards (the German file
     // as text, "/" for each CR LF), words (its base words); of the editor:
     // rows (the base words in view), eposition, ecount, efile, elang,
     // fields (joined by "|"), panel (none, edit, rebox, print), newbox,
@@ -126,6 +130,7 @@ struct Trainer {
     QSignalSpy showLeft{&wordShow, &WordShow::left};
     QSignalSpy opened{&main, &TrainerSession::windowRequested};
     QSignalSpy quit{&main, &TrainerSession::quitRequested};
+    std::optional<FolderLock> other; // the lock of another copy ("held")
     bool started = false;
     QString mirrored; // the editor's count and position as last signalled
     QStringList mirroredAtBox; // … when each box was shown

@@ -3,6 +3,8 @@
 #include "app/ClassProgram.h"
 #include "windows/DrillWindow.h"
 #include "windows/ChildChoiceWindow.h"
+#include "windows/ClassChoiceWindow.h"
+#include "drill/ClassChoice.h"
 #include "app/Program.h"
 
 #include "cards/Folder.h"
@@ -70,15 +72,16 @@ TEST_F(ClassWindow, AChildsNameOpensTheirBoxAndLeavingIsTheNextChildsTurn)
 }
 
 // One computer per child: a box open elsewhere is told by the box's own
-// start-up, and the child stays in the list.
+// start-up (and opened there only when asked), and the child stays in the list.
 TEST_F(ClassWindow, AChildWhoseBoxIsOpenElsewhereIsToldAndStays)
 {
     startWith({"Anna"});
-    FolderLock elsewhere(folder("Anna"));
-    ASSERT_EQ(elsewhere.lock(), FolderLock::State::Locked);
-    platform.expectMessage();
+    FolderLock elsewhere(folder("Anna"), "PC-07");
+    elsewhere.setChild("Anna");
+    ASSERT_EQ(elsewhere.lock(QDateTime(QDate(2026, 3, 2), QTime(10, 32))), FolderLock::State::Locked);
+    platform.expectChoice("Abbrechen");
     click("Kind1");
-    EXPECT_EQ(platform.messages().back().text, "Die ZEK-Rechtschreibkartei ist in diesem Ordner schon geöffnet.");
+    EXPECT_TRUE(platform.messages().back().text.startsWith("Anna übt gerade an Computer „PC-07“ (seit 10:32 Uhr).\r\r"));
     EXPECT_TRUE(klasse.child() == nullptr && klasse.form().isVisible() && button("Kind1"));
 }
 
@@ -164,4 +167,33 @@ TEST_F(ClassWindow, LongNamesTakeLinesBeforeTheyShrink)
         EXPECT_GE(button(name)->font().pointSizeF(), points) << name;
         EXPECT_EQ(button(name)->toolTip(), QString()) << name; // nothing cut
     }
+}
+
+// "Welche Klasse?": a large button per class of the computer room's list, in
+// its order; a class not there is grey, with its line below; a class's button,
+// Return on it, opens it, and one gone since the window came is told.
+TEST(ClassChoiceWindow, EachClassOfTheRoomABigButtonOneNotThereGrey)
+{
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath("3a");
+    QDir(dir.path()).mkpath("3b");
+    FakePlatform platform;
+    ClassChoice choice({dir.filePath("3a"), dir.filePath("fehlt"), dir.filePath("3b")}, platform);
+    ui::ClassChoiceWindow form(choice);
+    QSignalSpy chosen(&choice, &ClassChoice::classChosen);
+    choice.activate();
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const auto button = [&](int i) { return form.findChild<QPushButton *>(QStringLiteral("Klasse%1").arg(i)); };
+    EXPECT_EQ(form.objectName() + u'|' + form.windowTitle() + u'|' + button(1)->text() + u'|' + button(2)->text() + u'|' + button(3)->text(), "FormKlassen|Welche Klasse?|3a|fehlt|3b");
+    EXPECT_TRUE(button(1)->isEnabled() && button(1)->hasFocus() && !button(2)->isEnabled() && button(3)->isEnabled());
+    EXPECT_EQ(form.findChild<QLabel *>("NichtErreichbar")->text(), "Den Klassen-Ordner \u201e" + dir.filePath("fehlt") + "\u201c gibt es nicht (ist der Schul-Server verbunden?).");
+    QTest::mouseClick(button(3), Qt::LeftButton);
+    QTest::keyClick(button(1), Qt::Key_Return);
+    EXPECT_EQ(chosen.size() == 2 ? chosen[0][0].toString() + u'|' + chosen[1][0].toString() : QString(), dir.filePath("3b") + u'|' + dir.filePath("3a"));
+    QDir(dir.filePath("3b")).removeRecursively();
+    platform.expectMessage();
+    QTest::mouseClick(button(3), Qt::LeftButton);
+    EXPECT_TRUE(chosen.size() == 2 && !button(3)->isEnabled());
+    EXPECT_EQ(platform.titles().join(u'|'), "Welche Klasse?");
 }
