@@ -37,6 +37,7 @@ public:
     zek::Answer messageBox(const zek::Message &) override { return zek::Answer::Ok; }
     qsizetype choiceBox(const zek::Choice &choice) override { return choice.defaultButton; }
     QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
+    QString passwordBox(const QString &, const QString &) override { return {}; }
     QString openFileName(const zek::FileDialog &) override { return {}; }
     QString saveFileName(const zek::FileDialog &) override { return {}; }
     bool confirmImport(const zek::ImportPreview &) override { return false; }

@@ -96,6 +96,14 @@ FolderLock::State FolderLock::lock()
     return os == OsLock::Held ? State::Locked : State::Unavailable;
 }
 
+QString FolderLock::holder(const QString &folder)
+{
+    QLockFile file(QDir(folder).filePath(fileName()));
+    qint64 pid = 0;
+    QString host, application;
+    return file.getLockInfo(&pid, &host, &application) ? host : QString();
+}
+
 void FolderLock::unlock()
 {
     m_file.unlock();

@@ -45,6 +45,9 @@ public:
     void unlock();
 
     static QString fileName() { return QStringLiteral("ZEK-Rechtschreibkartei.lock"); }
+    // The computer that holds the folder's lock, as its lock file names it;
+    // empty when none is named.
+    static QString holder(const QString &folder);
 
 private:
     enum class OsLock { Held, Busy, None };
