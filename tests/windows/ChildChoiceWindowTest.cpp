@@ -3,6 +3,7 @@
 #include "app/ClassProgram.h"
 #include "windows/DrillWindow.h"
 #include "windows/ChildChoiceWindow.h"
+#include "windows/TeacherMenuWindow.h"
 #include "app/Program.h"
 
 #include "cards/Folder.h"
@@ -13,6 +14,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -164,4 +166,31 @@ TEST_F(ClassWindow, LongNamesTakeLinesBeforeTheyShrink)
         EXPECT_GE(button(name)->font().pointSizeF(), points) << name;
         EXPECT_EQ(button(name)->toolTip(), QString()) << name; // nothing cut
     }
+}
+
+// "Lehrkraft …": the teacher's menu in place of the names, its entries
+// wired to the menu, the children listed, "Zurück" back to the names.
+TEST_F(ClassWindow, TheTeacherButtonOpensTheTeachersMenu)
+{
+    startWith({"Ben", "Anna"});
+    platform.expectChoice("Ohne Kennwort");
+    click("Lehrkraft");
+    ui::TeacherMenuWindow *menu = klasse.teacherMenuForm();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    EXPECT_FALSE(klasse.form().isVisible());
+    const auto *children = menu->findChild<QListWidget *>("Kinder");
+    EXPECT_EQ(children->count() == 2 ? children->item(0)->text() + u'|' + children->item(1)->text() : QString(), "Anna|Ben");
+    EXPECT_EQ(menu->findChild<QLabel *>("OhneKennwort")->text(), klasse.teacherMenu().passwordLine());
+    QSignalSpy overview(&klasse.teacherMenu(), &TeacherMenu::classOverviewWanted);
+    platform.expectMessage(); // the overview is not wired in here
+    QTest::mouseClick(menu->findChild<QPushButton *>("Klassenuebersicht"), Qt::LeftButton);
+    EXPECT_EQ(overview.size(), 1);
+    QTest::mouseClick(menu->findChild<QPushButton *>("WoerterFuerAlle"), Qt::LeftButton);
+    ASSERT_NE(klasse.wordsForAllForm(), nullptr);
+    EXPECT_TRUE(klasse.wordsForAllForm()->isVisible() && !menu->isVisible());
+    EXPECT_FALSE(klasse.wordsForAllForm()->findChild<QPushButton *>("AllenGeben")->isEnabled());
+    QTest::mouseClick(klasse.wordsForAllForm()->findChild<QPushButton *>("Schliessen"), Qt::LeftButton);
+    QTest::mouseClick(menu->findChild<QPushButton *>("Zurueck"), Qt::LeftButton);
+    EXPECT_TRUE(klasse.form().isVisible() && !menu->isVisible());
 }
