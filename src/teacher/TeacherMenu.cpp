@@ -64,6 +64,17 @@ bool TeacherMenu::childIsFree(const QString &title, const QString &name)
     return false;
 }
 
+QString TeacherMenu::confirmedChild(const QString &title, const QString &question)
+{
+    const QString name = selectedName();
+    if (name.isEmpty() || !childIsFree(title, name))
+        return {};
+    emit changed();
+    const Answer answer =
+        m_platform.messageBox({title, question.arg(name), Buttons::YesNo, Icon::Question, Answer::No});
+    return answer == Answer::Yes ? name : QString();
+}
+
 void TeacherMenu::renameChild()
 {
     const QString title = QStringLiteral("Kind umbenennen");
@@ -87,17 +98,12 @@ void TeacherMenu::renameChild()
 void TeacherMenu::archiveChild()
 {
     const QString title = QStringLiteral("Kind ins Archiv");
-    const QString name = selectedName();
-    if (name.isEmpty() || !childIsFree(title, name))
-        return;
-    emit changed();
-    if (m_platform.messageBox({title,
-                               QStringLiteral("\u201e%1\u201c ins Archiv legen?\r"
-                                              "Das Kind steht dann nicht mehr in der Liste; seine Kartei und sein "
-                                              "Lernfortschritt bleiben im Ordner \u201eArchiv\u201c.")
-                                   .arg(name),
-                               Buttons::YesNo, Icon::Question, Answer::No})
-        != Answer::Yes)
+    const QString name = confirmedChild(title,
+                                        QStringLiteral("\u201e%1\u201c ins Archiv legen?\r"
+                                                       "Das Kind steht dann nicht mehr in der Liste; seine "
+                                                       "Kartei und sein Lernfortschritt bleiben im Ordner "
+                                                       "\u201eArchiv\u201c."));
+    if (name.isEmpty())
         return;
     const QString refused = zek::archiveChild(m_classFolder, name);
     if (!refused.isEmpty())
@@ -128,17 +134,12 @@ void TeacherMenu::restoreChild()
 void TeacherMenu::resetChild()
 {
     const QString title = QStringLiteral("Kartei zurücksetzen");
-    const QString name = selectedName();
-    if (name.isEmpty() || !childIsFree(title, name))
-        return;
-    emit changed();
-    if (m_platform.messageBox({title,
-                               QStringLiteral("Alle Karten von \u201e%1\u201c kommen zurück in \u201eFach 1\u201c.\r"
-                                              "Was %1 schon gelernt hat, übt %1 dann von vorn.\r"
-                                              "Kartei von \u201e%1\u201c wirklich zurücksetzen?")
-                                   .arg(name),
-                               Buttons::YesNo, Icon::Question, Answer::No})
-        != Answer::Yes)
+    const QString name =
+        confirmedChild(title,
+                       QStringLiteral("Alle Karten von \u201e%1\u201c kommen zurück in \u201eFach 1\u201c.\r"
+                                      "Was %1 schon gelernt hat, übt %1 dann von vorn.\r"
+                                      "Kartei von \u201e%1\u201c wirklich zurücksetzen?"));
+    if (name.isEmpty())
         return;
     const ChildOutcome outcome = resetCards(QDir(m_classFolder).filePath(name), m_platform.localTime(), m_platform);
     if (!outcome.skipped.isEmpty())

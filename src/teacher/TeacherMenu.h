@@ -59,6 +59,9 @@ private:
     // Why the child's box may not be touched now, as a message; false then.
     bool childIsFree(const QString &title, const QString &name);
     void readChildren(const QString &select);
+    // The child chosen, when its box is free and the teacher says "Ja" to
+    // the question (%1 the child's name); else empty.
+    QString confirmedChild(const QString &title, const QString &question);
 
     QString m_classFolder;
     Platform &m_platform;
