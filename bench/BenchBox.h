@@ -24,6 +24,7 @@ public:
     }
     qsizetype choiceBox(const Choice &choice) override { return choice.defaultButton; }
     QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
+    QString passwordBox(const QString &, const QString &) override { return {}; }
     QString openFileName(const FileDialog &) override { return {}; }
     QString saveFileName(const FileDialog &) override { return {}; }
     bool confirmImport(const ImportPreview &) override { return false; }

@@ -3,10 +3,15 @@
 // same folders in the same run. And the list of a class of 30, as a computer
 // room opens it on a school server, where each look at a file is a round
 // trip (one listing of the class, one look per child: strace -c counts them).
+// "Wörter für alle": 20 words given to 30
+// children with 1,000 cards in each card file, beside the bare reading and
+// writing of the same files.
 #include "BenchBox.h"
 
+#include "cards/AtomicFile.h"
 #include "cards/ClassFolder.h"
 #include "drill/ChildChoice.h"
+#include "teacher/WordsForAll.h"
 #include "platform/Random.h"
 #include "app/ClassProgram.h"
 #include "windows/ChildChoiceWindow.h"
@@ -107,8 +112,74 @@ void WindowShown(benchmark::State &state)
     }
 }
 
+// A class of 30 children, 1,000 cards in each card file, and a list of 20
+// words of which none is in any box yet.
+struct WordsClass {
+    static constexpr int children = 30;
+    WordsClass()
+    {
+        for (int i = 0; i < children; ++i) {
+            const QString child = QDir(dir.path()).filePath(QStringLiteral("Kind %1").arg(i + 1));
+            QDir().mkpath(child);
+            writeLargeBox(child, 1000);
+        }
+        QByteArray list;
+        for (int i = 0; i < 20; ++i)
+            list += "Wochenwort" + QByteArray::number(i) + ";Wortfamilie;Ein Satz.\r\n";
+        writeFile(QDir(dir.path()).filePath("woche.csv"), list);
+        words = std::make_unique<WordsForAll>(dir.path(), platform);
+    }
+    // Every child's German cards and record as they were before the words.
+    void reset() const
+    {
+        const QByteArray cards = largeCardFile(1000);
+        for (int i = 0; i < children; ++i) {
+            const QDir child(QDir(dir.path()).filePath(QStringLiteral("Kind %1").arg(i + 1)));
+            writeFile(child.filePath("ZEKCARD1.LST"), cards);
+            QFile::remove(child.filePath("Verlauf.csv"));
+        }
+    }
+    QTemporaryDir dir;
+    struct : QuietPlatform {
+        QString openFileName(const FileDialog &dialog) override { return QDir(dialog.path).filePath("woche.csv"); }
+    } platform;
+    std::unique_ptr<WordsForAll> words;
+};
+
+// The raw cost: each child's German card file read and written atomically.
+void BareReadAndWriteOfEveryChild(benchmark::State &state)
+{
+    WordsClass klasse;
+    for (auto _ : state)
+        for (int i = 0; i < WordsClass::children; ++i) {
+            const QString file = QDir(klasse.dir.path()).filePath(QStringLiteral("Kind %1/ZEKCARD1.LST").arg(i + 1));
+            QFile in(file);
+            if (!in.open(QIODevice::ReadOnly) || !writeFileAtomically(file, in.readAll()))
+                std::abort();
+        }
+}
+
+// "Allen geben": the list read, judged per child, the cards placed and saved
+// atomically under each child's lock, the records written.
+void WordsGivenToThirtyChildren(benchmark::State &state)
+{
+    WordsClass klasse;
+    klasse.words->start();
+    klasse.words->chooseFile();
+    for (auto _ : state) {
+        state.PauseTiming();
+        klasse.reset();
+        state.ResumeTiming();
+        klasse.words->giveToAll();
+        if (!klasse.words->notChanged().isEmpty())
+            std::abort();
+    }
+}
+
 } // namespace
 
+BENCHMARK(BareReadAndWriteOfEveryChild)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(WordsGivenToThirtyChildren)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(BareListing)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(ChildrenFoundAndSorted)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 BENCHMARK(ThirtyChildrenListed)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);

@@ -9,6 +9,7 @@
 #include "windows/ChildChoiceWindow.h"
 #include "windows/ClassChoiceWindow.h"
 #include "drill/ClassChoice.h"
+#include "windows/TeacherMenuWindow.h"
 #include "qtplatform/ImportDialog.h"
 #include "windows/MemoryWindow.h"
 #include "windows/InfoWindow.h"
@@ -18,6 +19,9 @@
 #include "qtplatform/QtPlatform.h"
 
 #include "cards/CardFile.h"
+#include "cards/ClassPassword.h"
+#include "cards/Folder.h"
+#include "teacher/TeacherMenu.h"
 #include "record/PracticeRecord.h"
 #include "printing/Sheets.h"
 
@@ -40,6 +44,7 @@ public:
     zek::Answer messageBox(const zek::Message &) override { return zek::Answer::Ok; }
     qsizetype choiceBox(const zek::Choice &choice) override { return choice.defaultButton; }
     QString inputBox(const QString &, const QString &, const QString &) override { return {}; }
+    QString passwordBox(const QString &, const QString &) override { return {}; }
     QString openFileName(const zek::FileDialog &) override { return {}; }
     QString saveFileName(const zek::FileDialog &) override { return {}; }
     bool confirmImport(const zek::ImportPreview &) override { return false; }
@@ -438,6 +443,46 @@ int main(int argc, char **argv)
         classProgram.form().grab().save(out.filePath(QStringLiteral("klasse.png")));
         std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("klasse.png"))));
         classProgram.form().hide();
+
+        // the teacher's menu of a class without a password, and "Wörter für
+        // alle" with this week's list, Ben's box open
+        zek::ClassPassword password(klasse.path(), platform);
+        password.setWithout();
+        struct ListPlatform : QuietPlatform {
+            QString openFileName(const zek::FileDialog &dialog) override
+            {
+                return QDir(dialog.path).filePath(QStringLiteral("Woche 12.csv"));
+            }
+        } lists;
+        QFile list(QDir(klasse.path()).filePath(QStringLiteral("Woche 12.csv")));
+        list.open(QIODevice::WriteOnly);
+        list.write(
+            "Grundwort;Verwandtes Wort;Phrase\r\nDrachen;Drachenschnur;Der Drachen steigt.\r\nHerbst;herbstlich;\r\n"
+            "Igel;;Der Igel schl\xc3\xa4\x66t.\r\nKastanie;Kastanien;\r\nLaterne;Laternen;\r\nNebel;neblig;\r\n"
+            "Pilz;Pilze;\r\nSchnecke;Schnecken;\r\n;Bl\xc3\xa4tter;\r\n");
+        list.close();
+        zek::TeacherMenu menu(klasse.path(), lists, password);
+        menu.activate();
+        zek::ui::TeacherMenuWindow menuWindow(menu);
+        menuWindow.show();
+        QApplication::processEvents();
+        menuWindow.grab().save(out.filePath(QStringLiteral("lehrkraft.png")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("lehrkraft.png"))));
+        menuWindow.hide();
+        zek::FolderLock benPractises(QDir(klasse.path()).filePath(QStringLiteral("Ben")));
+        benPractises.lock();
+        zek::ui::WordsForAllWindow wordsWindow(menu.words());
+        menu.wordsForAll();
+        menu.words().chooseFile();
+        wordsWindow.show();
+        QApplication::processEvents();
+        wordsWindow.grab().save(out.filePath(QStringLiteral("woerter-fuer-alle.png")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("woerter-fuer-alle.png"))));
+        menu.words().giveToAll();
+        QApplication::processEvents();
+        wordsWindow.grab().save(out.filePath(QStringLiteral("woerter-fuer-alle-gegeben.png")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("woerter-fuer-alle-gegeben.png"))));
+        wordsWindow.hide();
     }
     // "Welche Klasse?" of a computer room, one class not reachable
     {

@@ -2,6 +2,8 @@
 
 #include "windows/DrillWindow.h"
 #include "windows/ChildChoiceWindow.h"
+#include "windows/ClassOverviewWindow.h"
+#include "windows/TeacherMenuWindow.h"
 #include "app/Program.h"
 #include "platform/Platform.h"
 #include "widgets/Widgets.h"
@@ -9,7 +11,10 @@
 namespace zek::ui {
 
 ClassProgram::ClassProgram(const QString &classFolder, const QString &sampleFolder, Platform &platform, Random &random)
-    : m_platform(platform), m_random(random), m_choice(classFolder, sampleFolder, platform)
+    : m_platform(platform),
+      m_random(random),
+      m_choice(classFolder, sampleFolder, platform),
+      m_menu(classFolder, platform, m_choice.password())
 {
     m_form = std::make_unique<ChildChoiceWindow>(m_choice);
     connect(&m_choice, &ChildChoice::childChosen, this, &ClassProgram::openChild);
@@ -18,6 +23,12 @@ ClassProgram::ClassProgram(const QString &classFolder, const QString &sampleFold
             m_progressView(folder);
     });
     connect(&m_choice, &ChildChoice::quitRequested, this, &ClassProgram::quitRequested);
+    connect(&m_choice, &ChildChoice::teacherMenuWanted, this, &ClassProgram::showTeacherMenu);
+    connect(&m_menu, &TeacherMenu::left, this, &ClassProgram::leaveTeacherMenu);
+    connect(&m_menu, &TeacherMenu::wordsForAllWanted, this, &ClassProgram::showWordsForAll);
+    connect(&m_menu.words(), &WordsForAll::left, this, &ClassProgram::leaveWordsForAll);
+    connect(&m_menu, &TeacherMenu::classOverviewWanted, this,
+            [this] { openClassOverview(m_menu.classFolder(), m_platform); });
 }
 
 ClassProgram::~ClassProgram() = default;
@@ -65,6 +76,35 @@ void ClassProgram::openChild(const QString &folder, const QString &name)
         return;
     }
     switchWindow(m_form.get(), &m_child->form1());
+}
+
+void ClassProgram::showTeacherMenu()
+{
+    if (!m_menuForm)
+        m_menuForm = std::make_unique<TeacherMenuWindow>(m_menu);
+    m_menu.activate();
+    centreOnScreen(m_menuForm.get());
+    switchWindow(m_form.get(), m_menuForm.get());
+}
+
+void ClassProgram::leaveTeacherMenu()
+{
+    switchWindow(m_menuForm.get(), m_form.get());
+    m_choice.activate(); // the names as the teacher left them
+}
+
+void ClassProgram::showWordsForAll()
+{
+    if (!m_wordsForm)
+        m_wordsForm = std::make_unique<WordsForAllWindow>(m_menu.words());
+    centreOnScreen(m_wordsForm.get());
+    switchWindow(m_menuForm.get(), m_wordsForm.get());
+}
+
+void ClassProgram::leaveWordsForAll()
+{
+    switchWindow(m_wordsForm.get(), m_menuForm.get());
+    m_menu.activate();
 }
 
 // The child left the main window, its cards saved: the next child's turn.

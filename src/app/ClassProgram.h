@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drill/ChildChoice.h"
+#include "teacher/TeacherMenu.h"
 
 #include <QObject>
 #include <QSocketNotifier>
@@ -16,6 +17,8 @@ class Random;
 namespace zek::ui {
 
 class ChildChoiceWindow;
+class TeacherMenuWindow;
+class WordsForAllWindow;
 class Program;
 class QtPlatform;
 
@@ -40,6 +43,10 @@ public:
     void followSpeech(QtPlatform &platform) { m_speech = &platform; }
 
     ChildChoice &choice() { return m_choice; }
+    TeacherMenu &teacherMenu() { return m_menu; }
+    // The teacher's windows, made on first use; nullptr before.
+    TeacherMenuWindow *teacherMenuForm() { return m_menuForm.get(); }
+    WordsForAllWindow *wordsForAllForm() { return m_wordsForm.get(); }
     ChildChoiceWindow &form() { return *m_form; }
     // The trainer of the child whose turn it is; nullptr between turns.
     Program *child() { return m_child.get(); }
@@ -51,11 +58,18 @@ signals:
 private:
     void openChild(const QString &folder, const QString &name);
     void childLeft();
+    void showTeacherMenu();
+    void showWordsForAll();
+    void leaveWordsForAll();
+    void leaveTeacherMenu();
 
     Platform &m_platform;
     Random &m_random;
     ChildChoice m_choice;
     std::unique_ptr<ChildChoiceWindow> m_form;
+    TeacherMenu m_menu;
+    std::unique_ptr<TeacherMenuWindow> m_menuForm;
+    std::unique_ptr<WordsForAllWindow> m_wordsForm;
     std::unique_ptr<Program> m_child;
     std::function<void(const QString &)> m_progressView;
     QtPlatform *m_speech = nullptr;

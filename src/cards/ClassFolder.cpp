@@ -38,6 +38,7 @@ QStringList childrenOf(const QString &folder)
     const QStringList entries = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     for (const QString &entry : entries)
         if (entry.compare(classTemplateName(), Qt::CaseInsensitive) != 0
+            && entry.compare(classArchiveName(), Qt::CaseInsensitive) != 0
             && holdsCardBoxFile(QDir(folder).filePath(entry)))
             children << entry;
     sortGerman(children);
@@ -93,6 +94,9 @@ QString childNameError(const QString &classFolder, const QString &given)
             .arg(name);
     if (name.compare(classTemplateName(), Qt::CaseInsensitive) == 0)
         return QStringLiteral("\u201eVorlage\u201c ist der Ordner, aus dem neue Kinder ihre Kartei bekommen.\r"
+                              "Bitte einen anderen Namen wählen.");
+    if (name.compare(classArchiveName(), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("\u201eArchiv\u201c ist der Ordner für Kinder, die die Klasse verlassen haben.\r"
                               "Bitte einen anderen Namen wählen.");
     const QString existing = entryNamed(classFolder, name);
     if (!existing.isEmpty())
@@ -183,6 +187,55 @@ QString classFolderProblem(const QString &folder)
     if (!info.isReadable() || !info.isExecutable())
         return QStringLiteral("Der Klassen-Ordner \u201e%1\u201c lässt sich nicht lesen.")
             .arg(QDir::toNativeSeparators(folder));
+    return {};
+}
+
+QStringList archivedChildrenOf(const QString &classFolder)
+{
+    const QString archive = entryNamed(classFolder, classArchiveName());
+    return archive.isEmpty() ? QStringList() : childrenOf(QDir(classFolder).filePath(archive));
+}
+
+QString renameChild(const QString &classFolder, const QString &name, const QString &given)
+{
+    const QString newName = given.normalized(QString::NormalizationForm_C);
+    const QString error = childNameError(classFolder, newName);
+    if (!error.isEmpty())
+        return error;
+    if (!renameIfFree(QDir(classFolder).filePath(name), QDir(classFolder).filePath(newName)))
+        return QStringLiteral("Der Ordner von \u201e%1\u201c lässt sich nicht umbenennen.\r"
+                              "Die Klasse bleibt, wie sie war.")
+            .arg(name);
+    return {};
+}
+
+QString archiveChild(const QString &classFolder, const QString &name)
+{
+    QString archive = entryNamed(classFolder, classArchiveName());
+    if (archive.isEmpty() && QDir(classFolder).mkdir(classArchiveName()))
+        archive = classArchiveName();
+    const QString target = QDir(QDir(classFolder).filePath(archive)).filePath(name);
+    if (!archive.isEmpty() && !entryNamed(QDir(classFolder).filePath(archive), name).isEmpty())
+        return QStringLiteral("Im Archiv gibt es schon \u201e%1\u201c.\rBitte das Kind vorher umbenennen.").arg(name);
+    if (archive.isEmpty() || !renameIfFree(QDir(classFolder).filePath(name), target))
+        return QStringLiteral("Der Ordner von \u201e%1\u201c lässt sich nicht ins Archiv legen.\r"
+                              "Die Klasse bleibt, wie sie war.")
+            .arg(name);
+    return {};
+}
+
+QString restoreChild(const QString &classFolder, const QString &name)
+{
+    const QString archive = QDir(classFolder).filePath(entryNamed(classFolder, classArchiveName()));
+    const QString existing = entryNamed(classFolder, name);
+    if (!existing.isEmpty())
+        return QStringLiteral("\u201e%1\u201c gibt es in der Klasse schon.\rBitte das Kind in der Klasse vorher "
+                              "umbenennen.")
+            .arg(existing);
+    if (!renameIfFree(QDir(archive).filePath(name), QDir(classFolder).filePath(name)))
+        return QStringLiteral("Der Ordner von \u201e%1\u201c lässt sich nicht aus dem Archiv holen.\r"
+                              "Die Klasse bleibt, wie sie war.")
+            .arg(name);
     return {};
 }
 

@@ -12,6 +12,9 @@ namespace zek {
 
 // The class's own template for new children.
 inline QString classTemplateName() { return QStringLiteral("Vorlage"); }
+// The sub-folder "Archiv" keeps the folders of children who left the class;
+// it is no child, and the program never deletes what it holds.
+inline QString classArchiveName() { return QStringLiteral("Archiv"); }
 
 // The names of the children of folder: its sub-folders that hold any file
 // of a card box, in the order of the German alphabet ("Özlem" before "Paul",
@@ -27,6 +30,19 @@ bool isClassFolder(const QString &folder);
 // a reserved device name (CON, PRN, AUX, NUL, COM1…, LPT1…), not too long,
 // and no entry of that name, in any case, in the class folder.
 QString childNameError(const QString &classFolder, const QString &name);
+
+// The folders of the children in the class's "Archiv", sorted as
+// childrenOf sorts.
+QStringList archivedChildrenOf(const QString &classFolder);
+
+// Renames the child's folder to newName, under the rules of a new child's
+// name; the German reason when it is refused or fails, else empty.
+QString renameChild(const QString &classFolder, const QString &name, const QString &newName);
+// Moves the child's folder into "Archiv" (made when missing), or back into
+// the class; the German reason when it cannot be done, else empty. Nothing is
+// written over: a folder of that name already there is named.
+QString archiveChild(const QString &classFolder, const QString &name);
+QString restoreChild(const QString &classFolder, const QString &name);
 
 // The longest child's name, in characters.
 constexpr int longestChildName = 60;

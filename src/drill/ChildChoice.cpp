@@ -2,7 +2,7 @@
 
 #include "cards/ClassFolder.h"
 #include "cards/Folder.h"
-#include "platform/Dialogs.h"
+#include "platform/Platform.h"
 
 #include <QDir>
 
@@ -10,8 +10,8 @@
 
 namespace zek {
 
-ChildChoice::ChildChoice(const QString &classFolder, const QString &sampleFolder, Dialogs &dialogs)
-    : m_classFolder(classFolder), m_sampleFolder(sampleFolder), m_dialogs(dialogs)
+ChildChoice::ChildChoice(const QString &classFolder, const QString &sampleFolder, Platform &platform)
+    : m_classFolder(classFolder), m_sampleFolder(sampleFolder), m_dialogs(platform), m_password(classFolder, platform)
 {}
 
 void ChildChoice::activate()
@@ -103,6 +103,8 @@ void ChildChoice::newChild()
 {
     m_choosingProgress = false;
     emit changed();
+    if (!teacherMayGoOn(m_password, m_dialogs, QStringLiteral("Neues Kind"), false))
+        return;
     QString name;
     for (;;) {
         name = m_dialogs.inputBox(QStringLiteral("Name des Kindes:"), QStringLiteral("Neues Kind"), name);
@@ -125,8 +127,19 @@ void ChildChoice::newChild()
 
 void ChildChoice::chooseProgress()
 {
-    m_choosingProgress = m_progressAvailable && !m_choosingProgress && !m_children.isEmpty();
+    const bool choosing = m_progressAvailable && !m_choosingProgress && !m_children.isEmpty();
+    m_choosingProgress = false;
     emit changed();
+    m_choosingProgress = choosing && teacherMayGoOn(m_password, m_dialogs, QStringLiteral("Lernfortschritt"), false);
+    emit changed();
+}
+
+void ChildChoice::teacher()
+{
+    m_choosingProgress = false;
+    emit changed();
+    if (teacherMayGoOn(m_password, m_dialogs, QStringLiteral("Lehrkraft"), true))
+        emit teacherMenuWanted();
 }
 
 void ChildChoice::setProgressAvailable(bool available)

@@ -1,21 +1,25 @@
 #pragma once
 
+#include "cards/ClassPassword.h"
+
 #include <QObject>
 #include <QString>
 #include <QStringList>
 
 namespace zek {
 
-class Dialogs;
+class Platform;
 
 // The window "Wer übt heute?" of a class folder: a button per child, sorted
 // as a class list reads; "Neues Kind …" makes a child's card box, and
 // "Lernfortschritt …" shows the next child chosen instead of opening their
-// box; "Beenden" ends the program.
+// box; "Lehrkraft …" opens the teacher's menu; "Beenden" ends the program.
+// Where the class has a teacher's password, all but the children's names
+// and "Beenden" ask for it first.
 class ChildChoice : public QObject {
     Q_OBJECT
 public:
-    ChildChoice(const QString &classFolder, const QString &sampleFolder, Dialogs &dialogs);
+    ChildChoice(const QString &classFolder, const QString &sampleFolder, Platform &platform);
 
     // Each time the window comes (at the start, and when a child's turn has
     // ended): the children as the folder holds them now.
@@ -53,6 +57,9 @@ public:
     // Whether the program has a progress view to show.
     void setProgressAvailable(bool available);
     bool progressAvailable() const { return m_progressAvailable; }
+    // "Lehrkraft …": the first time, the choice of a password or none.
+    void teacher();
+    ClassPassword &password() { return m_password; }
     // "Beenden" and the window's frame.
     void quit() { emit quitRequested(); }
 
@@ -60,12 +67,14 @@ signals:
     void changed();
     void childChosen(const QString &folder, const QString &name);
     void progressRequested(const QString &folder);
+    void teacherMenuWanted();
     void quitRequested();
 
 private:
     QString m_classFolder;
     QString m_sampleFolder;
-    Dialogs &m_dialogs;
+    Platform &m_dialogs;
+    ClassPassword m_password;
     QStringList m_children;
     int m_newest = -1;
     bool m_choosingProgress = false;

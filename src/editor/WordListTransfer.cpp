@@ -6,7 +6,6 @@
 
 #include "cards/AtomicFile.h"
 #include "cards/CardStore.h"
-#include "cards/ExtraFile.h"
 #include "cards/Folder.h"
 #include "record/PracticeRecord.h"
 #include "platform/Platform.h"
@@ -38,13 +37,11 @@ void WordListTransfer::importWordList()
     if (path.isEmpty())
         return;
     const QString unchanged = QStringLiteral("Die Kartei bleibt, wie sie war.\r");
-    // one byte more than a list may have is enough to refuse a bigger file
-    const std::optional<QByteArray> read = readRegularFile(path, maxWordListBytes + 1);
+    QString unreadable;
+    const std::optional<QByteArray> read = readWordListFile(path, &unreadable);
     const QByteArray bytes = read.value_or(QByteArray());
     if (!read) {
-        m_browser.message(title,
-                          QStringLiteral("Die Datei '%1' kann nicht gelesen werden.\r").arg(QFileInfo(path).fileName())
-                              + unchanged);
+        m_browser.message(title, unreadable + unchanged);
         return;
     }
     const WordListImport list = readWordList(bytes, m_store.cards());

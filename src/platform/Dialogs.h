@@ -17,6 +17,9 @@ public:
     virtual qsizetype choiceBox(const Choice &choice) = 0;
     // An input box with "OK" and "Abbrechen"; Cancel gives the empty text.
     virtual QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) = 0;
+    // The same for a password: what is typed shows as dots, and no text is
+    // offered. Cancel gives the empty text.
+    virtual QString passwordBox(const QString &prompt, const QString &title) = 0;
 
     // The file the user chooses to open or to save as; empty when the
     // dialog was cancelled. Saving over a file asks first.

@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPointer>
@@ -95,6 +96,17 @@ QString QtPlatform::inputBox(const QString &prompt, const QString &title, const 
     dialog.setWindowTitle(screenText(title));
     dialog.setLabelText(screenText(prompt));
     dialog.setTextValue(defaultText);
+    dialog.setOkButtonText(QStringLiteral("OK"));
+    dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
+    return execKeepingFocus(dialog) == QDialog::Accepted ? dialog.textValue() : QString();
+}
+
+QString QtPlatform::passwordBox(const QString &prompt, const QString &title)
+{
+    QInputDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(screenText(title));
+    dialog.setLabelText(screenText(prompt));
+    dialog.setTextEchoMode(QLineEdit::Password);
     dialog.setOkButtonText(QStringLiteral("OK"));
     dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
     return execKeepingFocus(dialog) == QDialog::Accepted ? dialog.textValue() : QString();

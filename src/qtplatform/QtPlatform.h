@@ -63,6 +63,7 @@ public:
     Answer messageBox(const Message &message) override;
     qsizetype choiceBox(const Choice &choice) override;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
+    QString passwordBox(const QString &prompt, const QString &title) override;
     QString openFileName(const FileDialog &dialog) override;
     QString saveFileName(const FileDialog &dialog) override;
     bool confirmImport(const ImportPreview &preview) override;

@@ -194,15 +194,18 @@ ChildChoiceWindow::ChildChoiceWindow(ChildChoice &choice, QWidget *parent) : QWi
     setBackground(m_scroll, paper);
     m_grid = nullptr;
 
-    m_new = addButton(this, "NeuesKind", twipsRect(360, 6840, 3000, 600), QStringLiteral("Neues Kind \u2026"));
+    m_new = addButton(this, "NeuesKind", twipsRect(360, 6840, 2220, 600), QStringLiteral("Neues Kind \u2026"));
     m_progress =
-        addButton(this, "Lernfortschritt", twipsRect(3600, 6840, 3000, 600), QStringLiteral("Lernfortschritt \u2026"));
+        addButton(this, "Lernfortschritt", twipsRect(2780, 6840, 2220, 600), QStringLiteral("Lernfortschritt \u2026"));
     m_progress->setCheckable(true);
-    QPushButton *leave = addButton(this, "Beenden", twipsRect(6840, 6840, 3000, 600), QStringLiteral("Beenden"));
-    for (QPushButton *below : {m_new, m_progress, leave})
+    QPushButton *teacher =
+        addButton(this, "Lehrkraft", twipsRect(5200, 6840, 2220, 600), QStringLiteral("Lehrkraft \u2026"));
+    QPushButton *leave = addButton(this, "Beenden", twipsRect(7620, 6840, 2220, 600), QStringLiteral("Beenden"));
+    for (QPushButton *below : {m_new, m_progress, teacher, leave})
         below->installEventFilter(this); // the keys that lead up to the names
     connect(m_new, &QPushButton::clicked, &m_choice, &ChildChoice::newChild);
     connect(m_progress, &QPushButton::clicked, &m_choice, &ChildChoice::chooseProgress);
+    connect(teacher, &QPushButton::clicked, &m_choice, &ChildChoice::teacher);
     connect(leave, &QPushButton::clicked, &m_choice, &ChildChoice::quit);
     connect(&m_choice, &ChildChoice::changed, this, &ChildChoiceWindow::refresh);
     refresh();

@@ -17,7 +17,8 @@ namespace zek::ui {
 class KeyRepeat;
 
 // "Wer übt heute?": a large button per child in a grid that scrolls for a
-// big class, and "Neues Kind …", "Lernfortschritt …", "Beenden" below.
+// big class, and "Neues Kind …", "Lernfortschritt …", "Lehrkraft …",
+// "Beenden" below.
 class ChildChoiceWindow : public QWidget {
     Q_OBJECT
 public:

@@ -3,6 +3,7 @@
 #include "wordlist/FieldText.h"
 #include "cards/ExtraFile.h"
 
+#include <QFileInfo>
 #include <QHash>
 #include <QSet>
 #include <QStringDecoder>
@@ -389,6 +390,14 @@ QByteArray writeWordList(const CardList &cards)
         text += csvField(card.box) + u';' + csvField(card.baseWord) + u';' + csvField(card.relatedWord) + u';'
             + csvField(card.phrase) + QStringLiteral("\r\n");
     return text.toUtf8();
+}
+
+std::optional<QByteArray> readWordListFile(const QString &path, QString *error)
+{
+    std::optional<QByteArray> read = readRegularFile(path, maxWordListBytes + 1);
+    if (!read && error)
+        *error = QStringLiteral("Die Datei '%1' kann nicht gelesen werden.\r").arg(QFileInfo(path).fileName());
+    return read;
 }
 
 } // namespace zek

@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // A teacher's word list: the table a spreadsheet or a text editor writes,
 // brought into the card list and taken out of it again.
 namespace zek {
@@ -44,6 +46,12 @@ WordListImport readWordList(QByteArrayView bytes, const CardList &cards);
 
 // The longest word list read: more bytes are no list a teacher keeps.
 constexpr qsizetype maxWordListBytes = 32 * 1024 * 1024;
+
+// The bytes of the word list file at path, as the import reads them: only a
+// regular file, and one byte more than a list may have, so that readWordList
+// refuses a bigger file. None, with the German reason in *error, when the
+// file cannot be read.
+std::optional<QByteArray> readWordListFile(const QString &path, QString *error);
 
 // The cards with the added ones, each at its sorted place as a new card is
 // inserted: before the first card whose base word compares greater; added

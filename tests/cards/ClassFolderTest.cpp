@@ -34,6 +34,7 @@ TEST(ClassFolder, AFolderOfChildrensCardBoxes)
     } rows[] = {
         {"a box of its own is no class", {"ZEKCARD2.LST", "Anna/ZEKCARD1.LST"}, false, "Anna"},
         {"the Vorlage is no child", {"vorlage/ZEKCARD1.LST", "Vorlage2/ZEKCARD1.LST"}, true, "Vorlage2"},
+        {"the Archiv is no child, nor are the children in it", {"Archiv/ZEKCARD1.LST", "Archiv/Dora/ZEKCARD1.LST", "Ben/ZEKCARD1.LST"}, true, "Ben"},
         {"a child being made is no child", {".Neues-Kind-a1b2c3/ZEKCARD1.LST", "Anna/ZEKCARD3.LST"}, true, "Anna"},
         {"no child, no class", {"Leer/", "notiz.txt"}, false, ""},
         {"umlauts stand with their vowel", {"Zoe/ZEKCARD1.LST", "Özlem/zekcards.ini", "Paul/ZEKCARD1.LST", "Ärne/ZEKCARD1.LST", "Ole/ZEKCARD1.LST"}, true, "Ärne|Ole|Özlem|Paul|Zoe"},

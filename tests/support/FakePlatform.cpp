@@ -9,6 +9,7 @@ FakePlatform::~FakePlatform()
     EXPECT_TRUE(m_answers.empty()) << m_answers.size() << " expected message box(es) never shown";
     EXPECT_TRUE(m_choices.empty()) << m_choices.size() << " expected choice box(es) never shown";
     EXPECT_TRUE(m_inputs.empty()) << m_inputs.size() << " expected input box(es) never shown";
+    EXPECT_TRUE(m_passwords.empty()) << m_passwords.size() << " expected password box(es) never shown";
     EXPECT_TRUE(m_files.empty()) << m_files.size() << " expected file dialog(s) never shown";
     EXPECT_TRUE(m_imports.empty()) << m_imports.size() << " expected import preview(s) never shown";
 }
@@ -51,6 +52,16 @@ QString FakePlatform::inputBox(const QString &, const QString &title, const QStr
         return {};
     }
     return m_inputs.takeFirst();
+}
+
+QString FakePlatform::passwordBox(const QString &, const QString &title)
+{
+    passwordTitles << title;
+    if (m_passwords.empty()) {
+        ADD_FAILURE() << "unexpected password box: " << title.toStdString();
+        return {};
+    }
+    return m_passwords.takeFirst();
 }
 
 QString FakePlatform::fileDialog(const FileDialog &dialog)

@@ -26,6 +26,9 @@ public:
     // The caption of the button chosen in the next choice box.
     void expectChoice(const QString &caption) { m_choices.push_back(caption); }
     void expectInput(const QString &text) { m_inputs.push_back(text); } // empty: Cancel
+    // What is typed into the next password box (empty: Cancel); its titles in turn.
+    void expectPassword(const QString &text) { m_passwords.push_back(text); }
+    QStringList passwordTitles;
     // The file dialogs' answers in turn (empty: cancelled); the import
     // previews' (true: "Importieren").
     void expectFile(const QString &path) { m_files.push_back(path); }
@@ -36,6 +39,7 @@ public:
     qsizetype choiceBox(const Choice &choice) override;
     QList<Choice> choices;
     QString inputBox(const QString &prompt, const QString &title, const QString &defaultText) override;
+    QString passwordBox(const QString &prompt, const QString &title) override;
     int secondsSinceMidnight() const override { return seconds; }
     // A printer with round measures: every character 100 twips wide but the
     // dot (50), lines 400 twips high, a printable area of 10,000 by 15,000.
@@ -99,6 +103,7 @@ private:
     QStringList m_files;
     QList<bool> m_imports;
     QStringList m_inputs;
+    QStringList m_passwords;
     std::vector<Message> m_messages;
 };
 

@@ -5,6 +5,7 @@
 #include "windows/ChildChoiceWindow.h"
 #include "windows/ClassChoiceWindow.h"
 #include "drill/ClassChoice.h"
+#include "windows/TeacherMenuWindow.h"
 #include "app/Program.h"
 
 #include "cards/Folder.h"
@@ -15,6 +16,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -196,4 +198,36 @@ TEST(ClassChoiceWindow, EachClassOfTheRoomABigButtonOneNotThereGrey)
     QTest::mouseClick(button(3), Qt::LeftButton);
     EXPECT_TRUE(chosen.size() == 2 && !button(3)->isEnabled());
     EXPECT_EQ(platform.titles().join(u'|'), "Welche Klasse?");
+}
+
+// "Lehrkraft …": the teacher's menu in place of the names, its entries
+// wired to the menu, the children listed, "Zurück" back to the names.
+TEST_F(ClassWindow, TheTeacherButtonOpensTheTeachersMenu)
+{
+    startWith({"Ben", "Anna"});
+    platform.expectChoice("Ohne Kennwort");
+    click("Lehrkraft");
+    ui::TeacherMenuWindow *menu = klasse.teacherMenuForm();
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(menu));
+    EXPECT_FALSE(klasse.form().isVisible());
+    const auto *children = menu->findChild<QListWidget *>("Kinder");
+    EXPECT_EQ(children->count() == 2 ? children->item(0)->text() + u'|' + children->item(1)->text() : QString(), "Anna|Ben");
+    EXPECT_EQ(menu->findChild<QLabel *>("OhneKennwort")->text(), klasse.teacherMenu().passwordLine());
+    QSignalSpy overview(&klasse.teacherMenu(), &TeacherMenu::classOverviewWanted);
+    QTest::mouseClick(menu->findChild<QPushButton *>("Klassenuebersicht"), Qt::LeftButton);
+    EXPECT_EQ(overview.size(), 1);
+    QWidget *table = nullptr;
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == u"Klassenuebersicht" && window->isVisible())
+            table = window;
+    ASSERT_NE(table, nullptr);
+    table->close();
+    QTest::mouseClick(menu->findChild<QPushButton *>("WoerterFuerAlle"), Qt::LeftButton);
+    ASSERT_NE(klasse.wordsForAllForm(), nullptr);
+    EXPECT_TRUE(klasse.wordsForAllForm()->isVisible() && !menu->isVisible());
+    EXPECT_FALSE(klasse.wordsForAllForm()->findChild<QPushButton *>("AllenGeben")->isEnabled());
+    QTest::mouseClick(klasse.wordsForAllForm()->findChild<QPushButton *>("Schliessen"), Qt::LeftButton);
+    QTest::mouseClick(menu->findChild<QPushButton *>("Zurueck"), Qt::LeftButton);
+    EXPECT_TRUE(klasse.form().isVisible() && !menu->isVisible());
 }
