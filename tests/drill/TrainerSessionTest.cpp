@@ -27,9 +27,9 @@ SCENARIOS(MainWindow, Messages)
                                                                                      "(Ordner schreibgeschützt, Datenträger voll oder Datei gesperrt).\rDie Datei bleibt, wie sie war.\r; kinds=none, OK, OK|none, OK, OK; lang=D; boxes=222; file=none"},
         {"a file that cannot be read", sample, "remove ZEKCARD2.LST; lang", "Dateifehler|Fach 1", "first=Die Kartei 'ZEKCARD2.LST' kann nicht gelesen werden.\rDie Datei wird nicht überschrieben.\r; kinds=none, OK, OK|none, OK, OK"},
         {"an incomplete installation", sample, "remove ZEKCARDS.INI; start", "ZEKKarte abbrechen", "last=Die Installation ist so nicht vollständig,\rder Programmstart wird abgebrochen!\r; kinds=none, OK, OK; started=no; total=0; lock=no"},
-        {"ending without the cards saved", sample, "type Apfel; gone; answer ja; answer nein; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei",
+        {"ending without the cards saved", sample, "type Apfel; gone; answer ja; choose Nicht beenden; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei",
          "last=Die Karteikarten konnten nicht gespeichert werden.\rTrotzdem beenden?;"
-         " kinds=none, OK, OK|critical, Ja Nein, Nein|none, OK, OK|question, Ja Nein, Nein; quit=0; boxes=222"},
+         " buttons=Auf diesem Computer sichern|Trotzdem beenden|[Nicht beenden]; quit=0; boxes=222"},
     });
 }
 
@@ -70,11 +70,11 @@ SCENARIOS(MainWindow, Scenarios)
         {"Cancel keeps the name", sample, "name ", "", "name=Freund"},
         {"exit: Nein", sample, "type Apfel; answer nein; exit", "Fach 1|ZEK-Rechtschreibkartei", "quit=0; file=122"},
         {"exit: Ja saves", sample, "type Apfel; answer ja; exit", "Fach 1|ZEK-Rechtschreibkartei", "quit=1; file=222"},
-        {"save fails, end anyway", sample, "type Apfel; gone; answer ja; answer ja; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei", "quit=1"},
+        {"save fails, end anyway", sample, "type Apfel; gone; answer ja; choose Trotzdem beenden; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei", "quit=1"},
         {"the desktop session ends", sample, "type Apfel; end", "Fach 1", "quit=0; file=222"},
         {"an answered card is saved once the key is done", sample, "type Apfel; idle", "Fach 1", "file=222; boxes=222"},
         {"saving after answers fails: told once, then saved again", sample,
-         "folder-ro; file-ro; box 2; type Haus; idle; type Hund; idle; rw; box 1; type Apfel; idle", "Speicherfehler|Fach 2|Fach 1", "file=233"},
+         "folder-ro; file-ro; box 2; type Haus; idle; type Hund; idle; rw; box 1; type Apfel; idle", "Fach 2|Fach 1", "file=233; note="},
         {"ended from outside: saved without a word", sample, "type Apfel; term", "Fach 1", "quit=1; file=222"},
         {"a failed save still opens the information window", sample, "type Apfel; folder-ro; file-ro; open info; rw", "Fach 1|Speicherfehler", "opened=1; file=122"},
         // the practice record, one line per card answered
@@ -88,7 +88,28 @@ SCENARIOS(MainWindow, Scenarios)
         {"a card given up is not recorded", sample, "type x; box 2; idle", "", "record="},
         {"a record that cannot be written: a quiet note, the drill goes on", sample, "folder-ro; box 2; type Haus; idle; type Hund; idle; rw", "Fach 2",
          "note=Der Verlauf wird nicht gespeichert.; record=; file=133"},
-        {"the note goes when the record can be written again", sample, "folder-ro; box 2; type Haus; idle; rw; type Hund; idle", "Fach 2",
-         "note=; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig/"},
+        {"the note goes when the record can be written again, with the lines kept", sample, "folder-ro; box 2; type Haus; idle; rw; type Hund; idle", "Fach 2",
+         "note=; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig/"},
+        // the card folder's server gone while a child practises
+        {"the server gone: a note, no box, the answers kept", sample, "share down; box 2; type Haus; idle; type Hund; idle", "Fach 2",
+         "note=Die Antworten sind noch nicht gespeichert.; boxes=133; file=122; record="},
+        {"the server back: the next answer saves them all", sample, "share down; box 2; type Haus; idle; type Hund; idle; share up; box 1; type Apfel; idle", "Fach 2|Fach 1",
+         "note=; file=233; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/"
+         "2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig/2026-03-02T08:15:00;Deutsch;Apfel;1;2;richtig/"},
+        {"a save that hangs is given up, the drill goes on", sample, "share hangs; box 2; type Haus; idle", "",
+         "note=Die Antworten sind noch nicht gespeichert.; target=Hund; boxes=132"},
+        {"a save given up lands later, the next writes the rest in order", sample, "share hangs; box 2; type Haus; idle; type Hund; idle; share up; settle; box 1; type Apfel; idle", "Fach 2|Fach 1",
+         "note=; file=233; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/"
+         "2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig/2026-03-02T08:15:00;Deutsch;Apfel;1;2;richtig/"},
+        {"the server gone at the exit: kept on this computer", sample, "share down; box 2; type Haus; idle; answer ja; choose Auf diesem Computer sichern; exit",
+         "ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei|Auf diesem Computer gesichert",
+         "quit=1; file=122; rescue=Kind:Verlauf-Nachtrag.csv,ZEKCARD1.LST,ZEKCARD2.LST,ZEKCARD3.LST,ZEKCARDS.INI;"
+         " rescued=132|Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/"},
+        {"an earlier copy is never written over", sample, "share down; box 2; type Haus; idle; answer ja; choose Auf diesem Computer sichern; exit; "
+                                                          "type Hund; idle; answer ja; choose Auf diesem Computer sichern; exit",
+         "ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei|Auf diesem Computer gesichert|"
+         "Fach 2|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei|Auf diesem Computer gesichert",
+         "quit=2; rescue=Kind:Verlauf-Nachtrag.csv,ZEKCARD1.LST,ZEKCARD2.LST,ZEKCARD3.LST,ZEKCARDS.INI|"
+         "Kind 2026-03-02 08.15:Verlauf-Nachtrag.csv,ZEKCARD1.LST,ZEKCARD2.LST,ZEKCARD3.LST,ZEKCARDS.INI; rescued=132|Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/"},
     });
 }
