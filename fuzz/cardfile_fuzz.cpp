@@ -1,6 +1,7 @@
 // Any bytes read as a card file: no crash, no hang, what was read saves and
-// reads back to the same cards, and the file's index says the same of every
-// card.
+// reads back to the same cards, the file's index says the same of every
+// card, and it finds the file as written exactly when the writer writes
+// those bytes.
 #include "cards/CardFile.h"
 
 #include <cstdint>
@@ -18,8 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             || index.hasBaseWord(i) == content.cards[i].baseWord.isEmpty())
             std::abort();
     QByteArray written;
-    if (!zek::writeCardFile(content.cards, written))
+    QList<qint64> lineStarts;
+    if (!zek::writeCardFile(content.cards, written, nullptr, &lineStarts))
         std::abort(); // every byte read must be writable again
+    // a box is written where it stands only in a file as the writer writes it
+    if (index.asWritten() != (written == bytes) || !zek::CardFileIndex(written).asWritten())
+        std::abort();
+    for (qsizetype i = 0; index.asWritten() && i < index.size(); ++i)
+        if (index.start(i) != lineStarts[i])
+            std::abort();
     const zek::CardFileContent again = zek::readCardFile(written);
     if (again.cards != content.cards || !again.complete())
         std::abort();

@@ -329,24 +329,36 @@ CardFileIndex::CardFileIndex(QByteArray bytes, std::shared_ptr<const void> keep)
     FieldReader fields(view);
     // room for a card of every 64 bytes (a card holds a phrase), more as needed
     m_cards.reserve(view.size() / 64 + 16);
+    const char *const end = view.data() + view.size();
+    bool asWritten = true;
     for (;;) {
         const bool afterComma = fields.afterComma();
         const char *const begin = fields.position();
         Card card{quint32(begin - view.data()), -1, false, afterComma};
         int n = 0;
+        const char *last = nullptr; // the end of the field before
         for (const char *start, *stop; n < 4 && fields.next(start, stop); ++n) {
             if (n == 0 && stop - start == 1 && *start >= '0' && *start <= '6')
                 card.box = qint8(*start - '0');
             else if (n == 1)
                 card.hasBaseWord = stop != start;
             ++m_fieldCounts[n];
+            // as the writer writes a card: the box at the start of its line,
+            // ", " in front of every further field
+            asWritten = asWritten && (n == 0 ? start == begin : start == last + 2 && *last == ',' && last[1] == ' ');
+            last = stop;
         }
-        if (n == 0)
+        if (n == 0) {
+            asWritten = asWritten && begin == end; // nothing after the last line
             break;
+        }
+        // and CR LF after the phrase
+        asWritten = asWritten && n == 4 && end - last >= 2 && *last == '\r' && last[1] == '\n';
         m_cards.append(card);
         if (n < 4)
             break;
     }
+    m_asWritten = asWritten;
 }
 
 CardEntry CardFileIndex::card(qsizetype position) const
@@ -362,7 +374,7 @@ CardEntry CardFileIndex::card(qsizetype position) const
 
 CardFileContent CardFileIndex::content() const { return readCardFile(m_bytes); }
 
-bool writeCardFile(const CardList &cards, QByteArray &out, QChar *bad)
+bool writeCardFile(const CardList &cards, QByteArray &out, QChar *bad, QList<qint64> *lineStarts)
 {
     qsizetype size = 0;
     for (const CardEntry &c : cards)
@@ -374,7 +386,12 @@ bool writeCardFile(const CardList &cards, QByteArray &out, QChar *bad)
         *p++ = ',';
         *p++ = ' ';
     };
-    for (const CardEntry &c : cards) {
+    if (lineStarts)
+        lineStarts->resize(cards.size());
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        const CardEntry &c = cards[i];
+        if (lineStarts)
+            (*lineStarts)[i] = p - out.data();
         if (!cp1252::encodeInto(c.box, p, bad))
             return false;
         separator();

@@ -57,6 +57,10 @@ public:
     // False for a file too long to be indexed (beyond 4 GB): it is read
     // whole, through content().
     bool whole() const { return m_whole; }
+    // The file holds exactly what writeCardFile() writes for its cards: a
+    // box can then be written where it stands, at the start of its card.
+    bool asWritten() const { return m_asWritten; }
+    qint64 start(qsizetype position) const { return m_cards[position].start; }
 
 private:
     struct Card {
@@ -70,6 +74,7 @@ private:
     QList<Card> m_cards;
     std::array<qsizetype, 4> m_fieldCounts{};
     bool m_whole = true; // false for a file too long to be found by 32-bit places
+    bool m_asWritten = false;
 };
 
 // The cards of a file that a window reads by itself (the games, the word
@@ -80,7 +85,8 @@ CardList readCompleteCards(const QString &folder, const QString &fileName);
 
 // One line per card, the four fields joined by ", ", CR LF after every line;
 // no cards, no bytes. False when a character does not fit into
-// Windows-1252; *bad then holds it.
-bool writeCardFile(const CardList &cards, QByteArray &out, QChar *bad = nullptr);
+// Windows-1252; *bad then holds it. lineStarts, when given, gets where each
+// card's line (its box) starts.
+bool writeCardFile(const CardList &cards, QByteArray &out, QChar *bad = nullptr, QList<qint64> *lineStarts = nullptr);
 
 } // namespace zek

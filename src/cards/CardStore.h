@@ -1,7 +1,9 @@
 #pragma once
 
+#include "AtomicFile.h"
 #include "CardFile.h"
 #include "CardList.h"
+#include "FolderWriter.h"
 
 #include <QString>
 
@@ -17,6 +19,17 @@ class Dialogs;
 // that could not be read is never written over its file, and an unchanged
 // list is not written at all, so a second copy of the program that changed
 // nothing cannot overwrite the boxes another copy saved.
+//
+// Where the drill only moved cards, a save writes their box digits where they
+// stand in the file, one byte each, and nothing else: when every box before
+// and after is one digit, the file holds exactly what the whole save would
+// write, and it is still the file as last read or saved (same file, size and
+// time). Otherwise, and for every change of the editor, the whole file is
+// saved. Both end with the same bytes on the disk.
+//
+// The saves run on the folder's writer thread; a save waits for it at most
+// two seconds. One that takes longer is given up for now (it may still land
+// later) and the next save writes the whole file.
 class CardStore {
 public:
     CardStore(const QString &folder, Dialogs &dialogs);
@@ -48,16 +61,21 @@ public:
     bool hasBaseWordAt(qsizetype position) const;
     CardEntry cardAt(qsizetype position) const;
 
-    bool isChanged() const { return m_decoded && m_cards != m_saved; }
+    bool isChanged() const;
     const QString &folder() const { return m_folder; }
 
     // The drill writes a new box code into the card at position.
     void setBox(qsizetype position, const QString &box);
-    // The editor's changes; each is saved by the editor at once.
-    void insertCard(qsizetype position, const CardEntry &card) { decoded().insert(position, card); }
-    void setCard(qsizetype position, const CardEntry &card) { decoded()[position] = card; }
-    void removeCard(qsizetype position) { decoded().remove(position); }
+    // The editor's changes; each is saved by the editor at once, as a whole.
+    void reboxCard(qsizetype position, const QString &box) { edited()[position].box = box; }
+    void insertCard(qsizetype position, const CardEntry &card) { edited().insert(position, card); }
+    void setCard(qsizetype position, const CardEntry &card) { edited()[position] = card; }
+    void removeCard(qsizetype position) { edited().remove(position); }
     void setCards(CardList cards);
+
+    // The thread that writes the card folder's files; the practice record
+    // goes through it too, after the cards.
+    FolderWriter &writer() { return m_writer; }
 
 private:
     bool takeIndex(CardFileIndex index, bool blockError);
@@ -66,6 +84,18 @@ private:
         cards();
         return m_cards;
     }
+    CardList &edited()
+    {
+        m_otherChanges = true;
+        return decoded();
+    }
+    // The box digits to write where they stand; false when the file must be
+    // saved whole.
+    bool boxesInPlace(QList<ByteAt> &bytes) const;
+    enum class Saved { Done, Failed, NotHere };
+    Saved saveInPlace(const QString &path, const QList<ByteAt> &bytes);
+    Saved saveWhole(const QString &path, QChar &bad);
+    void writerLost();
 
     QString m_folder;
     Dialogs &m_dialogs;
@@ -76,6 +106,12 @@ private:
     mutable CardList m_saved; // the list as last loaded or saved
     QString m_savedFile; // the file m_saved belongs to
     bool m_loaded = false;
+    FileIdentity m_identity; // the file as last read or saved; none when not known
+    mutable QList<qint64> m_lineStarts; // where each card of m_saved starts in it; none when not as written
+    QList<qsizetype> m_boxesSet; // the cards whose box the drill set since the last save
+    bool m_otherChanges = false; // anything else changed since
+    bool m_diskUnknown = false; // a save was given up: what the file holds is not known
+    FolderWriter m_writer;
 };
 
 } // namespace zek

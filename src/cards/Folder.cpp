@@ -332,13 +332,6 @@ bool FolderLock::stillHeld()
     return false;
 }
 
-QString FolderLock::holder(const QString &folder)
-{
-    FolderLock probe(folder, thisComputer());
-    probe.readLockFile();
-    return probe.m_holder.computer;
-}
-
 void FolderLock::unlock()
 {
     if (!m_token.isEmpty() && stillHeld())

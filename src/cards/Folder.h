@@ -89,9 +89,6 @@ public:
 
     static QString fileName() { return QStringLiteral("ZEK-Rechtschreibkartei.lock"); }
     static QString thisComputer();
-    // The computer that holds the folder's lock, as its lock file names it;
-    // empty when none is named.
-    static QString holder(const QString &folder);
 
 private:
     enum class OsLock { Held, Busy, None };

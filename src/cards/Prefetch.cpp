@@ -1,5 +1,6 @@
 #include "Prefetch.h"
 
+#include "AtomicFile.h"
 #include "Memory.h"
 
 #include <QFileInfo>
@@ -7,31 +8,8 @@
 #include <future>
 #include <mutex>
 
-#include <sys/stat.h>
-
 namespace zek {
 namespace {
-
-// What tells one state of a file from another: a save replaces the file
-// (another inode) or at least changes its time or size.
-struct FileIdentity {
-    bool exists = false;
-    dev_t device = 0;
-    ino_t inode = 0;
-    off_t size = 0;
-    long long changedSeconds = 0;
-    long changedNanoseconds = 0;
-
-    friend bool operator==(const FileIdentity &, const FileIdentity &) = default;
-};
-
-FileIdentity identityOf(const QString &path)
-{
-    struct stat s {};
-    if (::stat(QFile::encodeName(path).constData(), &s) != 0)
-        return {};
-    return {true, s.st_dev, s.st_ino, s.st_size, s.st_mtim.tv_sec, s.st_mtim.tv_nsec};
-}
 
 struct Prefetched {
     FileIdentity identity; // before the read; not existing when the file changed during it
@@ -76,7 +54,7 @@ void waitForPrefetchedCardFile()
         prefetch.wait();
 }
 
-std::optional<CardFileIndex> takePrefetchedCardFile(const QString &path)
+std::optional<CardFileIndex> takePrefetchedCardFile(const QString &path, FileIdentity *identity)
 {
     std::future<Prefetched> pending;
     {
@@ -90,6 +68,8 @@ std::optional<CardFileIndex> takePrefetchedCardFile(const QString &path)
     Prefetched done = pending.get();
     if (!done.index || identityOf(path) != done.identity)
         return std::nullopt;
+    if (identity)
+        *identity = done.identity;
     return std::move(done.index);
 }
 

@@ -8,6 +8,8 @@
 
 namespace zek {
 
+struct FileIdentity;
+
 // The start reads and indexes the first card file of its box in the
 // background while the window system is still being set up: on the largest
 // box, reading 32,767 cards into fresh memory costs milliseconds.
@@ -24,7 +26,8 @@ void waitForPrefetchedCardFile();
 // very file was started and the file has not changed since it began
 // (same file, size and time of change); nothing otherwise, and then the
 // caller reads the file itself. Waits for a read still under way. Either way
-// the read is used up: only the next load can take it.
-std::optional<CardFileIndex> takePrefetchedCardFile(const QString &path);
+// the read is used up: only the next load can take it. identity, when given,
+// gets the file as it was read.
+std::optional<CardFileIndex> takePrefetchedCardFile(const QString &path, FileIdentity *identity = nullptr);
 
 } // namespace zek

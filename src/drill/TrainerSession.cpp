@@ -1,11 +1,15 @@
 #include "TrainerSession.h"
 
 #include "Drill.h"
+#include "RescueCopy.h"
 #include "record/PracticeRecord.h"
 #include "cards/CardStore.h"
 #include "games/Messages.h"
 #include "platform/Platform.h"
 #include "cards/Languages.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -24,26 +28,50 @@ TrainerSession::TrainerSession(const QString &folder, SharedState &shared, CardS
 void TrainerSession::recordAnswer(const QString &baseWord, int boxBefore, int boxAfter, bool right)
 {
     const QDateTime now = m_platform.localTime();
-    const RecordLine line{now.date(),
-                          now.time().msecsSinceStartOfDay() / 1000,
-                          m_language.code().isEmpty() ? QChar() : m_language.code()[0],
-                          baseWord,
-                          boxBefore,
-                          boxAfter,
-                          right};
-    QMetaObject::invokeMethod(
-        this,
-        [this, line] {
-            if (!holdsLock())
-                return;
-            const QString note =
-                appendToRecord(m_folder, line) ? QString() : QStringLiteral("Der Verlauf wird nicht gespeichert.");
-            if (note != m_recordNote) {
-                m_recordNote = note;
-                emit changed();
-            }
-        },
-        Qt::QueuedConnection);
+    // written with the card's save, once the keystroke is done
+    m_unsavedRecord.append({now.date(), now.time().msecsSinceStartOfDay() / 1000,
+                            m_language.code().isEmpty() ? QChar() : m_language.code()[0], baseWord, boxBefore, boxAfter,
+                            right});
+}
+
+bool TrainerSession::saveRecord()
+{
+    FolderWriter &writer = m_store.writer();
+    if (m_lateRecord.written && !writer.busy()) {
+        if (*m_lateRecord.written)
+            m_unsavedRecord.remove(0, m_lateRecord.count);
+        m_lateRecord = {};
+    }
+    if (m_unsavedRecord.isEmpty())
+        return true;
+    const QList<RecordLine> lines = m_unsavedRecord;
+    auto written = std::make_shared<std::atomic<bool>>(false);
+    switch (writer.run([folder = m_folder, lines, written] {
+        *written = appendToRecord(folder, lines);
+        return bool(*written);
+    })) {
+    case FolderWriter::Outcome::Done: m_unsavedRecord.clear(); return true;
+    case FolderWriter::Outcome::Abandoned: m_lateRecord = {written, lines.size()}; return false;
+    case FolderWriter::Outcome::Failed:
+    case FolderWriter::Outcome::Busy: return false;
+    }
+    return false;
+}
+
+bool TrainerSession::saveAll(bool tell)
+{
+    const bool cards =
+        m_store.saveCardList(cardFile(), tell ? CardStore::OnFailure::Tell : CardStore::OnFailure::Quiet);
+    // a folder that took no cards keeps the lines for later too
+    const bool record = cards && saveRecord();
+    const QString note = !cards ? QStringLiteral("Die Antworten sind noch nicht gespeichert.")
+        : !record               ? QStringLiteral("Der Verlauf wird nicht gespeichert.")
+                                : QString();
+    if (note != m_recordNote) {
+        m_recordNote = note;
+        emit changed();
+    }
+    return cards && record;
 }
 
 bool TrainerSession::startUp()
@@ -182,9 +210,12 @@ void TrainerSession::switchLanguage()
     if (cardFile().isEmpty())
         return;
     // The boxes reached in the drill go into the file before another
-    // language's cards replace them.
-    if (holdsLock() && !m_store.saveCardList(cardFile()))
-        return;
+    // language's cards replace them (not once another computer took the box).
+    if (holdsLock()) {
+        saveAll(true);
+        if (m_store.isChanged())
+            return;
+    }
     m_language.advance();
     loadLanguage();
     dictationNeedsVoice();
@@ -296,8 +327,11 @@ bool TrainerSession::openWindow(Window window)
             tellLockLost();
             return false;
         }
-    } else if (!m_store.saveCardList(cardFile()) && window != Window::Info)
-        return false;
+    } else {
+        saveAll(true);
+        if (m_store.isChanged() && window != Window::Info)
+            return false;
+    }
     emit windowRequested(window);
     return true;
 }
@@ -310,32 +344,56 @@ bool TrainerSession::exit()
     if (answer != Answer::Yes)
         return false;
     // A save that keeps failing (the card folder gone or read-only) must not
-    // hold the child in the program.
-    if (holdsLock() && !m_store.saveCardList(cardFile())
-        && m_platform.messageBox({QStringLiteral("ZEK-Rechtschreibkartei"),
-                                  QStringLiteral("Die Karteikarten konnten nicht gespeichert werden.\r"
-                                                 "Trotzdem beenden?"),
-                                  Buttons::YesNo, Icon::Question, Answer::No})
-            != Answer::Yes)
+    // hold the child in the program; nor need the answers be lost.
+    if (!holdsLock() || saveAll(true)) {
+        emit quitRequested();
+        return true;
+    }
+    const Choice choice{QStringLiteral("ZEK-Rechtschreibkartei"),
+                        (m_store.isChanged() ? QStringLiteral("Die Karteikarten konnten nicht gespeichert werden.\r")
+                                             : QStringLiteral("Der Verlauf konnte nicht gespeichert werden.\r"))
+                            + QStringLiteral("Trotzdem beenden?"),
+                        {QStringLiteral("Auf diesem Computer sichern"), QStringLiteral("Trotzdem beenden"),
+                         QStringLiteral("Nicht beenden")},
+                        2};
+    const qsizetype chosen = m_platform.choiceBox(choice);
+    if (chosen == 2 || (chosen == 0 && !keepOnThisComputer()))
         return false;
     emit quitRequested();
     return true;
 }
 
-bool TrainerSession::endSession() { return holdsLock(false) && m_store.saveCardList(cardFile()); }
+bool TrainerSession::keepOnThisComputer()
+{
+    saveRecord(); // a record line given up may have landed since
+    const QString kept = writeRescueCopy({m_rescueFolder.isEmpty() ? defaultRescueFolder() : m_rescueFolder,
+                                          QFileInfo(m_folder).fileName(), m_folder, cardFile(), m_store.cards(),
+                                          m_unsavedRecord, m_platform.localTime()});
+    if (kept.isEmpty()) {
+        m_platform.messageBox({QStringLiteral("ZEK-Rechtschreibkartei"),
+                               QStringLiteral("Die Kartei konnte auch auf diesem Computer nicht gesichert werden.\r")});
+        return false;
+    }
+    m_platform.messageBox({QStringLiteral("Auf diesem Computer gesichert"),
+                           QStringLiteral("Die Kartei ist auf diesem Computer gesichert, im Ordner\r%1\r\r"
+                                          "Die Lehrkraft kann die Dateien von dort in den Ordner der Kartei "
+                                          "zurückkopieren.\r")
+                               .arg(QDir::toNativeSeparators(kept))});
+    return true;
+}
+
+bool TrainerSession::endSession() { return holdsLock(false) && saveAll(true); }
 
 void TrainerSession::saveProgress()
 {
-    if (!holdsLock())
-        return;
-    m_saveFailing =
-        !m_store.saveCardList(cardFile(), m_saveFailing ? CardStore::OnFailure::Quiet : CardStore::OnFailure::Tell);
+    if (holdsLock())
+        saveAll(false);
 }
 
 void TrainerSession::endFromOutside()
 {
     if (holdsLock(false))
-        m_store.saveCardList(cardFile(), CardStore::OnFailure::Quiet);
+        saveAll(false);
     emit quitRequested();
 }
 

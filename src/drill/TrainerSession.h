@@ -4,9 +4,13 @@
 #include "cards/Language.h"
 #include "cards/Settings.h"
 #include "cards/SharedState.h"
+#include "record/PracticeRecord.h"
 
 #include <QObject>
 #include <QString>
+
+#include <atomic>
+#include <memory>
 
 namespace zek {
 
@@ -48,23 +52,30 @@ public:
     // Checks what the window needs, stores the settings, saves the cards and
     // asks for the window; false when it does not open.
     bool openWindow(Window window);
-    // Bild1 and the window frame: true when the program ends now.
+    // Bild1 and the window frame: true when the program ends now. Where the
+    // answers cannot be saved (the card folder's server gone), the child's
+    // box can be kept on this computer instead.
     bool exit();
     // The information window was closed: nothing is reloaded, the answer box
     // gets the focus back.
     void returnFromInfo() { emit focusAnswer(); }
     // The desktop session ends: the cards are saved without a question.
     bool endSession();
-    // A card was answered: its new box goes into the file. A save that fails
-    // is told once, and then tried quietly after each card until it works.
+    // A card was answered: its new box goes into the file, its line into the
+    // practice record. A save that fails or does not answer within two
+    // seconds is told by the note, and tried again after each card until it
+    // works; till then the answers are kept in memory.
     void saveProgress();
     // The program is ended from outside (shut-down, kill, Ctrl+C): the cards
     // are saved without a word and the program ends.
     void endFromOutside();
 
-    // The quiet note in the main window when the practice record cannot be
-    // written; empty while it can.
+    // The quiet note in the main window when the answers or the practice
+    // record cannot be written; empty while they can.
     const QString &recordNote() const { return m_recordNote; }
+    // Where "Auf diesem Computer sichern" puts a child's box:
+    // ~/ZEK-Rettung unless given.
+    void setRescueFolder(const QString &folder) { m_rescueFolder = folder; }
 
     const Language &language() const { return m_language; }
     const QString &userName() const { return m_userName; }
@@ -111,6 +122,13 @@ private:
     // the keystroke is done; a record that cannot be written only sets the
     // note.
     void recordAnswer(const QString &baseWord, int boxBefore, int boxAfter, bool right);
+    // Saves the cards and the record lines kept; sets the note. True when
+    // both are on the disk.
+    bool saveAll(bool tell);
+    bool saveRecord();
+    // Writes the box and the record lines not saved into the rescue folder
+    // and says where; false, with a message, when that failed too.
+    bool keepOnThisComputer();
 
     // The card file of the current language.
     QString cardFile() const { return cardFileName(m_language.code()); }
@@ -130,9 +148,16 @@ private:
     QString m_storedMode = QStringLiteral("1");
     QString m_storedBox = QStringLiteral("1");
     QString m_storedLevel = QStringLiteral("1");
-    bool m_saveFailing = false;
     bool m_lockLost = false;
     QString m_recordNote;
+    QList<RecordLine> m_unsavedRecord; // answered, not yet in the record
+    // A write of the first count of them that was given up; written tells
+    // whether it landed in the end.
+    struct LateRecord {
+        std::shared_ptr<std::atomic<bool>> written;
+        qsizetype count = 0;
+    } m_lateRecord;
+    QString m_rescueFolder;
     FolderLock m_lock;
     Settings m_settings;
     bool m_voicesKnown = false; // the speech engine has answered once

@@ -37,7 +37,7 @@ void ReboxPanel::reboxCard()
     const CardEntry &card = m_browser.cardAt(current);
     QList<RecordLine> moves;
     m_browser.recordMove(moves, card.baseWord, boxNumber(card.box), m_newBox);
-    m_store.setBox(m_browser.positionOf(current), QString::number(m_newBox));
+    m_store.reboxCard(m_browser.positionOf(current), QString::number(m_newBox));
     if (m_browser.commitChanges(moves))
         close();
 }
@@ -52,7 +52,7 @@ void ReboxPanel::reboxBox()
     for (qsizetype i = 0; i < cards.size(); ++i)
         if (cards[i].box == box) {
             m_browser.recordMove(moves, cards[i].baseWord, boxNumber(box), m_newBox);
-            m_store.setBox(i, QString::number(m_newBox));
+            m_store.reboxCard(i, QString::number(m_newBox));
         }
     if (m_browser.commitChanges(moves))
         close();
@@ -66,7 +66,7 @@ void ReboxPanel::reboxAll()
     moves.reserve(m_store.cards().size());
     for (qsizetype i = 0; i < m_store.cards().size(); ++i) {
         m_browser.recordMove(moves, m_store.cards()[i].baseWord, boxNumber(m_store.cards()[i].box), m_newBox);
-        m_store.setBox(i, QString::number(m_newBox));
+        m_store.reboxCard(i, QString::number(m_newBox));
     }
     if (m_browser.commitChanges(moves))
         close();

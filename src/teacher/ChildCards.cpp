@@ -7,11 +7,13 @@
 
 namespace zek {
 
-QString lockChild(FolderLock &lock, const QString &folder)
+QString lockChild(FolderLock &lock)
 {
-    if (lock.lock() != FolderLock::State::Busy)
+    const FolderLock::State state = lock.lock();
+    if (state == FolderLock::State::Locked || state == FolderLock::State::Unavailable)
         return {};
-    const QString computer = FolderLock::holder(folder);
+    // open on this computer, on another, or by a copy that does not say where
+    const QString computer = lock.holder().computer;
     return computer.isEmpty() ? QStringLiteral("geöffnet")
                               : QStringLiteral("an Computer \u201e%1\u201c geöffnet").arg(computer);
 }
@@ -32,7 +34,7 @@ ChildOutcome giveWordList(const QString &folder, const QByteArray &wordList, QCh
                           Dialogs &dialogs, bool record)
 {
     FolderLock lock(folder);
-    const QString open = lockChild(lock, folder);
+    const QString open = lockChild(lock);
     if (!open.isEmpty())
         return {open};
     const QString file = cardFileName(QString(language));
@@ -59,7 +61,7 @@ ChildOutcome giveWordList(const QString &folder, const QByteArray &wordList, QCh
 ChildOutcome resetCards(const QString &folder, const QDateTime &time, Dialogs &dialogs)
 {
     FolderLock lock(folder);
-    const QString open = lockChild(lock, folder);
+    const QString open = lockChild(lock);
     if (!open.isEmpty())
         return {open};
     ChildOutcome outcome;

@@ -20,7 +20,7 @@ class Dialogs;
 // Takes the lock of the child's folder. Empty when it is held, or when no
 // lock can be had there at all (the trainer then runs too); else why the
 // child is left alone: "an Computer „PC-07“ geöffnet".
-QString lockChild(FolderLock &lock, const QString &folder);
+QString lockChild(FolderLock &lock);
 
 // What became of one child.
 struct ChildOutcome {

@@ -53,7 +53,7 @@ bool TeacherMenu::childIsFree(const QString &title, const QString &name)
 {
     const QString folder = QDir(m_classFolder).filePath(name);
     FolderLock lock(folder);
-    const QString open = lockChild(lock, folder);
+    const QString open = lockChild(lock);
     if (open.isEmpty())
         return true;
     emit changed();

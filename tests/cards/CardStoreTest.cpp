@@ -1,6 +1,7 @@
 // The card store's own cases; how loading and saving behave for the child
 // and the teacher (failed saves, read-only folders, damaged files) is tested
 // through the main window.
+#include "cards/AtomicFile.h"
 #include "cards/CardStore.h"
 #include "cards/Folder.h"
 #include "cards/Languages.h"
@@ -98,4 +99,70 @@ TEST(CardFolder, GivenWorkingOrTheUsersOwnMadeOnce)
     writeBytes(QDir(own).filePath("ZEKCARD1.LST"), threeCards); // the boxes reached
     EXPECT_EQ(chooseCardFolder({}, dir.filePath("work"), home, sampleFolder()).folder, own);
     EXPECT_EQ(readBytes(QDir(own).filePath("ZEKCARD1.LST")), threeCards);
+}
+
+// How the drill's answers reach the file: the box digits written where they
+// stand (the same file kept) or the whole file saved (a new file), and
+// either way the bytes that the whole save writes for the cards.
+TEST(CardStore, SavesAnswersInPlaceOrWhole)
+{
+    const struct {
+        const char *name;
+        QByteArray file;
+        const char *steps; // "0=2": the drill's box for card 0; "rebox 0=2": the editor's; "touch": another program writes the file
+        const char *saves; // the file after each save: kept or new
+        const char *boxes; // in the file at the end
+    } rows[] = {
+        {"a promotion", threeCards, "0=2 save", "kept", "225"},
+        {"two cards in one save", threeCards, "0=2 1=3 save", "kept", "235"},
+        {"back to box 1", threeCards, "2=1 save", "kept", "121"},
+        {"to box 10", threeCards, "1=10 save", "new", "1105"},
+        {"after a whole save, in place at the new places", threeCards, "0=10 save 2=6 save", "new kept", "1026"},
+        {"a box field with a blank in front", " " + threeCards, "1=3 save", "new", "135"},
+        {"a box of two digits", "12" + threeCards.mid(1), "0=3 save 2=1 save", "new kept", "321"},
+        {"another program wrote the file", threeCards, "touch 0=2 save", "new", "225"},
+        {"LF line ends", QByteArray(threeCards).replace("\r\n", "\n"), "0=2 save", "new", "225"},
+        {"two blanks after a comma", QByteArray(threeCards).replace("1, Affe", "1,  Affe"), "0=2 save", "new", "225"},
+        {"an empty line at the end", threeCards + "\r\n", "0=2 save", "new", "225"},
+        {"the editor's change", threeCards, "rebox 0=2 save", "new", "225"},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        const QString path = QDir(dir.path()).filePath("ZEKCARD1.LST");
+        writeBytes(path, row.file);
+        FakePlatform platform;
+        CardStore store(dir.path(), platform);
+        ASSERT_TRUE(store.loadCardList("ZEKCARD1.LST"));
+        QStringList saves;
+        for (const QString &step : QString::fromUtf8(row.steps).split(u' ')) {
+            if (step == u"save") {
+                const ino_t before = identityOf(path).inode;
+                ASSERT_TRUE(store.saveCardList("ZEKCARD1.LST"));
+                saves << (identityOf(path).inode == before ? "kept" : "new");
+            } else if (step == u"touch") {
+                writeBytes(path, row.file);
+                QFile file(path);
+                ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+                ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(10), QFileDevice::FileModificationTime));
+            } else if (step == u"rebox") {
+                continue;
+            } else {
+                const qsizetype card = step.section(u'=', 0, 0).toInt();
+                const QString box = step.section(u'=', 1);
+                if (QString::fromUtf8(row.steps).contains(QStringLiteral("rebox")))
+                    store.reboxCard(card, box);
+                else
+                    store.setBox(card, box);
+            }
+        }
+        EXPECT_EQ(saves.join(u' '), QString::fromUtf8(row.saves));
+        QByteArray whole;
+        ASSERT_TRUE(writeCardFile(store.cards(), whole));
+        EXPECT_EQ(readBytes(path), whole);
+        QString boxes;
+        for (const CardEntry &card : readCardFile(readBytes(path)).cards)
+            boxes += card.box;
+        EXPECT_EQ(boxes, QString::fromUtf8(row.boxes));
+    }
 }

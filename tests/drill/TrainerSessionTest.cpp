@@ -41,9 +41,9 @@ SCENARIOS(MainWindow, Messages)
          "Fach 1|Kartei an einem anderen Computer geöffnet|Kartei an einem anderen Computer geöffnet",
          "last=Diese Kartei wurde an Computer „PC-07“ geöffnet (um 08:20 Uhr).\rWas hier seitdem geantwortet wird, kann nicht gespeichert werden, sonst ginge die Arbeit dort verloren. "
          "Hier wird nichts mehr gespeichert.\rBitte hier beenden und an Computer „PC-07“ weiterüben.; file=122; record=; opened=0; lockedby=PC-07"},
-        {"ending without the cards saved", sample, "type Apfel; gone; answer ja; answer nein; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei",
+        {"ending without the cards saved", sample, "type Apfel; gone; answer ja; choose Nicht beenden; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei",
          "last=Die Karteikarten konnten nicht gespeichert werden.\rTrotzdem beenden?;"
-         " kinds=none, OK, OK|critical, Ja Nein, Nein|none, OK, OK|question, Ja Nein, Nein; quit=0; boxes=222"},
+         " buttons=Auf diesem Computer sichern|Trotzdem beenden|[Nicht beenden]; quit=0; boxes=222"},
     });
 }
 
@@ -63,9 +63,9 @@ SCENARIOS(MainWindow, Scenarios)
         {"German again", sample, "lang; lang; lang", "", "caption=Z e i c h e n s a t z\rDeutsch; charset=ABCÄäß"},
         {"a short language file: the built-in characters for all three", sample, "ini abc def; start; lang; lang", "Zeichen",
          "last=Die Sprachdatei 'ZEKCARDS.INI' fehlt.; lang=F; charset=AÄBCDEFGHIJKLMNOÖPQRSTUÜVWXYZß"},
-        {"a full disk keeps the old file and the language", sample, "type Apfel; full; lang; room", "Fach 1|Speicherfehler", "lang=D; file=122; boxes=222; files=5"},
+        {"a full disk keeps the old file and the language", sample, "box 2; type Haus; full; lang; room", "Speicherfehler", "lang=D; file=122; boxes=132; files=5"},
         {"a folder that takes no new file: saved in place", sample, "type Apfel; folder-ro; lang; rw", "Fach 1", "lang=E; file=222; files=5"},
-        {"saved in place on a full disk: the old bytes back", sample, "type Apfel; folder-ro; full; lang; room; rw", "Fach 1|Speicherfehler", "lang=D; file=122; boxes=222; files=5"},
+        {"saved in place on a full disk: the old bytes back", sample, "box 2; type Haus; folder-ro; full; lang; room; rw", "Speicherfehler", "lang=D; file=122; boxes=132; files=5"},
         {"folder and file read-only", sample, "type Apfel; folder-ro; file-ro; lang; rw", "Fach 1|Speicherfehler", "lang=D; file=122; files=5"},
         {"a file that cannot be read is never written", sample, "remove ZEKCARD2.LST; lang; lang; lang", "Dateifehler|Fach 1", "lang=D; files=4; total=3"},
         {"the block error", sample + "2, Zebra\r\n", "", "Dateifehler",
@@ -84,11 +84,11 @@ SCENARIOS(MainWindow, Scenarios)
         {"Cancel keeps the name", sample, "name ", "", "name=Freund"},
         {"exit: Nein", sample, "type Apfel; answer nein; exit", "Fach 1|ZEK-Rechtschreibkartei", "quit=0; file=122"},
         {"exit: Ja saves", sample, "type Apfel; answer ja; exit", "Fach 1|ZEK-Rechtschreibkartei", "quit=1; file=222"},
-        {"save fails, end anyway", sample, "type Apfel; gone; answer ja; answer ja; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei", "quit=1"},
+        {"save fails, end anyway", sample, "type Apfel; gone; answer ja; choose Trotzdem beenden; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei", "quit=1"},
         {"the desktop session ends", sample, "type Apfel; end", "Fach 1", "quit=0; file=222"},
         {"an answered card is saved once the key is done", sample, "type Apfel; idle", "Fach 1", "file=222; boxes=222"},
         {"saving after answers fails: told once, then saved again", sample,
-         "folder-ro; file-ro; box 2; type Haus; idle; type Hund; idle; rw; box 1; type Apfel; idle", "Speicherfehler|Fach 2|Fach 1", "file=233"},
+         "folder-ro; file-ro; box 2; type Haus; idle; type Hund; idle; rw; box 1; type Apfel; idle", "Fach 2|Fach 1", "file=233; note="},
         {"ended from outside: saved without a word", sample, "type Apfel; term", "Fach 1", "quit=1; file=222"},
         {"a failed save still opens the information window", sample, "type Apfel; folder-ro; file-ro; open info; rw", "Fach 1|Speicherfehler", "opened=1; file=122"},
         // the practice record, one line per card answered
@@ -102,7 +102,28 @@ SCENARIOS(MainWindow, Scenarios)
         {"a card given up is not recorded", sample, "type x; box 2; idle", "", "record="},
         {"a record that cannot be written: a quiet note, the drill goes on", sample, "folder-ro; box 2; type Haus; idle; type Hund; idle; rw", "Fach 2",
          "note=Der Verlauf wird nicht gespeichert.; record=; file=133"},
-        {"the note goes when the record can be written again", sample, "folder-ro; box 2; type Haus; idle; rw; type Hund; idle", "Fach 2",
-         "note=; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig/"},
+        {"the note goes when the record can be written again, with the lines kept", sample, "folder-ro; box 2; type Haus; idle; rw; type Hund; idle", "Fach 2",
+         "note=; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig/"},
+        // the card folder's server gone while a child practises
+        {"the server gone: a note, no box, the answers kept", sample, "share down; box 2; type Haus; idle; type Hund; idle", "Fach 2",
+         "note=Die Antworten sind noch nicht gespeichert.; boxes=133; file=122; record="},
+        {"the server back: the next answer saves them all", sample, "share down; box 2; type Haus; idle; type Hund; idle; share up; box 1; type Apfel; idle", "Fach 2|Fach 1",
+         "note=; file=233; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/"
+         "2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig/2026-03-02T08:15:00;Deutsch;Apfel;1;2;richtig/"},
+        {"a save that hangs is given up, the drill goes on", sample, "share hangs; box 2; type Haus; idle", "",
+         "note=Die Antworten sind noch nicht gespeichert.; target=Hund; boxes=132"},
+        {"a save given up lands later, the next writes the rest in order", sample, "share hangs; box 2; type Haus; idle; type Hund; idle; share up; settle; box 1; type Apfel; idle", "Fach 2|Fach 1",
+         "note=; file=233; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/"
+         "2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig/2026-03-02T08:15:00;Deutsch;Apfel;1;2;richtig/"},
+        {"the server gone at the exit: kept on this computer", sample, "share down; box 2; type Haus; idle; answer ja; choose Auf diesem Computer sichern; exit",
+         "ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei|Auf diesem Computer gesichert",
+         "quit=1; file=122; rescue=Kind:Verlauf-Nachtrag.csv,ZEKCARD1.LST,ZEKCARD2.LST,ZEKCARD3.LST,ZEKCARDS.INI;"
+         " rescued=132|Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/"},
+        {"an earlier copy is never written over", sample, "share down; box 2; type Haus; idle; answer ja; choose Auf diesem Computer sichern; exit; "
+                                                          "type Hund; idle; answer ja; choose Auf diesem Computer sichern; exit",
+         "ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei|Auf diesem Computer gesichert|"
+         "Fach 2|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei|Auf diesem Computer gesichert",
+         "quit=2; rescue=Kind:Verlauf-Nachtrag.csv,ZEKCARD1.LST,ZEKCARD2.LST,ZEKCARD3.LST,ZEKCARDS.INI|"
+         "Kind 2026-03-02 08.15:Verlauf-Nachtrag.csv,ZEKCARD1.LST,ZEKCARD2.LST,ZEKCARD3.LST,ZEKCARDS.INI; rescued=132|Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/"},
     });
 }

@@ -102,6 +102,8 @@ const QHash<QString, Step> &steps()
         // the spelling check
         STEP("nodict", t.editor.spelling().setDictionaryFolders({t.path("keine")})),
         STEP("ownwords", writeBytes(t.path("ZEKWORTE.TXT"), arg.toUtf8().replace('/', "\r\n"))),
+        // the card folder's server: "share down" (writes fail), "share hangs" (they block; a save waits for none), "share up"; "settle" (a write left running has ended)
+        STEP("share", t.setShare(arg)), STEP("settle", EXPECT_TRUE(t.store.writer().waitUntilIdle(std::chrono::seconds(10))); QCoreApplication::sendPostedEvents()),
         STEP("choose", t.platform.expectChoice(arg)), // the caption of the button chosen in the next choice box
         STEP("fifo", EXPECT_EQ(::mkfifo(QFile::encodeName(t.path(arg.toLatin1())).constData(), 0600), 0)),
         STEP("askspelling", t.editor.editPanel().toggleAskSpelling()), STEP("spell", t.editor.review().checkSpelling()), STEP("finding", t.editor.review().showFinding(arg.toInt())),
@@ -169,6 +171,13 @@ const QHash<QString, Key> &keys()
         KEY("settings", QString::fromUtf8(readBytes(t.path("ZEK-Einstellungen.ini"))).replace(u'\n', u'|')),
         KEY("record", QString::fromUtf8(QFile::exists(t.path("Verlauf.csv")) ? readBytes(t.path("Verlauf.csv")) : QByteArray()).replace(QStringLiteral("\r\n"), QStringLiteral("/"))),
         KEY("note", t.main.recordNote()),
+        // the copies kept on this computer: "folder:files|…", the card folder's name as Kind; the first one's boxes and record lines
+        KEY("rescue", [&] { QStringList out; const QDir root(t.home.filePath("ZEK-Rettung"));
+            for (const QString &f : root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name))
+                out << QString(f).replace(QFileInfo(t.dir.path()).fileName(), QStringLiteral("Kind")) + u':' + QDir(root.filePath(f)).entryList(QDir::Files, QDir::Name).join(u',');
+            return out.join(u'|'); }()),
+        KEY("rescued", [&] { const QDir root(t.home.filePath("ZEK-Rettung")); const QDir first(root.filePath(root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name).value(0)));
+            return boxCodes(readCardFile(readBytes(first.filePath("ZEKCARD1.LST"))).cards) + u'|' + QString::fromUtf8(readBytes(first.filePath("Verlauf-Nachtrag.csv"))).replace(QStringLiteral("\r\n"), QStringLiteral("/")); }()),
         // the boxes shown and the German file
         KEY("last", t.platform.messages().back().text), KEY("first", t.platform.messages().front().text),
         KEY("kinds", [&] { QStringList kinds; for (const Message &m : t.platform.messages()) // icon, buttons, default button
@@ -287,9 +296,24 @@ void Trainer::play(const QByteArray &german, const QString &script)
     QObject::connect(&editor, &Editor::changed, mirror);
     QObject::connect(&editor, &Editor::rowsChanged, mirror);
     platform.whileAsked = [this] { mirroredAtBox << mirrored; return state(QStringLiteral("rows")); };
+    store.writer().setGate([s = share] { std::unique_lock lock(s->mutex); s->changed.wait(lock, [&] { return s->state != Share::Hangs; }); return s->state == Share::Up; });
+    main.setRescueFolder(home.filePath("ZEK-Rettung"));
     writeBox(dir.path(), german);
     run(script.split(QStringLiteral("; ")).contains(QStringLiteral("start")) ? script : QStringLiteral("start; ") + script);
 }
+
+void Trainer::setShare(const QString &state)
+{
+    {
+        const std::lock_guard lock(share->mutex);
+        share->state = state == u"down" ? Share::Down : state == u"hangs" ? Share::Hangs : Share::Up;
+        share->changed.notify_all();
+    }
+    // a save gives a share that hangs up at once, rather than after two seconds
+    store.writer().setPatience(std::chrono::milliseconds(state == u"hangs" ? 0 : 2000));
+}
+
+Trainer::~Trainer() { setShare(QStringLiteral("up")); }
 
 void Trainer::scenario(const QByteArray &german, const QString &script, const QString &titles, const QString &expected)
 {

@@ -19,7 +19,10 @@
 
 #include <gtest/gtest.h>
 
+#include <condition_variable>
 #include <initializer_list>
+#include <memory>
+#include <mutex>
 #include <optional>
 
 namespace zek::test {
@@ -27,6 +30,7 @@ namespace zek::test {
 // The main window's and the editor's logic on a card box in a temporary
 // folder, driven by scripts as a child and a teacher would.
 struct Trainer {
+    ~Trainer();
     QString path(const char *name) const { return QDir(dir.path()).filePath(QLatin1String(name)); }
 
     // Runs the steps of a script, separated by "; ": "start", "rename a b",
@@ -65,7 +69,7 @@ struct Trainer {
     // "off" (the show), "tick", "cancel"; "voices DE" (the languages with a
     // voice, as the speech engine tells it), "starting" (the engine is on its
     // way, before it answers), "read" ("Vorlesen"), "sread"
-    // (in the show); "dictation" ("Hördiktat"), "aids 1 2 1" (font,
+    // (in the show); "share down|hangs|up" (the card folder's server), "settle" (a write left running has ended); "dictation" ("Hördiktat"), "aids 1 2 1" (font,
     // spacing, size chosen in "Leseschrift"), "settings <lines joined by |>"
     // (the settings file).
     void run(const QString &script);
@@ -93,6 +97,7 @@ struct Trainer {
     // "Vorlesen", joined by "|"), dictation ("yes" or "no", ", dictating" while it dictates),
     // aids (font, spacing, size), settings (the settings file, "|" for each
     // line end), record (the practice record as text, "/" for each CR LF),
+    // rescue (the copies kept on this computer, "folder:files|…"), rescued (the first one's boxes, "|", its record lines),
     // note (the main window's note on it), files (in the folder), first and
     // last (the text of the first and the last box), behind (the rows in view
     // while the last box was shown), preview and refused (the counts and
@@ -110,7 +115,20 @@ struct Trainer {
     // state expected.
     void scenario(const QByteArray &german, const QString &script, const QString &titles, const QString &expected);
 
+    // "share up", "share down", "share hangs"
+    void setShare(const QString &state);
+
     QTemporaryDir dir;
+    QTemporaryDir home; // the user's home: the copies kept on this computer
+    // What the card folder's server does with a write.
+    struct Share {
+        std::mutex mutex;
+        std::condition_variable changed;
+        enum State { Up,
+                     Down,
+                     Hangs } state = Up;
+    };
+    std::shared_ptr<Share> share = std::make_shared<Share>();
     std::optional<ReadOnly> readOnly, readOnlyFile;
     std::optional<FileSizeLimit> fullDisk;
     FakePlatform platform;
