@@ -21,7 +21,8 @@ TrainerSession::TrainerSession(const QString &folder, SharedState &shared, CardS
     connect(&drill, &Drill::cardRecorded, this, &TrainerSession::recordAnswer);
 }
 
-void TrainerSession::recordAnswer(const QString &baseWord, int boxBefore, int boxAfter, bool right)
+void TrainerSession::recordAnswer(const QString &baseWord, int boxBefore, int boxAfter, bool right,
+                                  const QString &asked, const QString &typed)
 {
     const QDateTime now = m_platform.localTime();
     const RecordLine line{now.date(),
@@ -30,7 +31,10 @@ void TrainerSession::recordAnswer(const QString &baseWord, int boxBefore, int bo
                           baseWord,
                           boxBefore,
                           boxAfter,
-                          right};
+                          right,
+                          false,
+                          asked,
+                          typed};
     QMetaObject::invokeMethod(
         this,
         [this, line] {

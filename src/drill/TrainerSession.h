@@ -94,7 +94,8 @@ private:
     // A line for the practice record, taken at the answer and written once
     // the keystroke is done; a record that cannot be written only sets the
     // note.
-    void recordAnswer(const QString &baseWord, int boxBefore, int boxAfter, bool right);
+    void recordAnswer(const QString &baseWord, int boxBefore, int boxAfter, bool right, const QString &asked,
+                      const QString &typed);
 
     // The card file of the current language.
     QString cardFile() const { return cardFileName(m_language.code()); }
