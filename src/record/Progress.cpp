@@ -214,6 +214,11 @@ QString Progress::noRecordText() const
         : QStringLiteral("Noch kein Verlauf: In dieser Sprache wurde noch keine Karte geübt.");
 }
 
+QString Progress::noErrorsText() const
+{
+    return m_progress.errorFocus.isEmpty() ? QStringLiteral("Noch kein falscher Buchstabe im Verlauf.") : QString();
+}
+
 QStringList Progress::figures() const
 {
     if (m_progress.answered == 0)

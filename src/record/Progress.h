@@ -89,6 +89,8 @@ public:
     QString heading() const;
     // One line when the language has no record yet; empty otherwise.
     QString noRecordText() const;
+    // In place of "Fehlerschwerpunkte" when the record keeps no wrong letter.
+    QString noErrorsText() const;
     // Days practised, cards answered, cards per day, share right, one text
     // each. None with no record.
     QStringList figures() const;
