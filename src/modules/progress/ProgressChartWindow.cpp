@@ -247,6 +247,7 @@ void ProgressChartWindow::drawErrorChart()
     kinds->append(names);
     kinds->setLabelsFont(QFont(QStringLiteral("Arial"), 7));
     kinds->setGridLineVisible(false);
+    kinds->setTruncateLabels(false); // the kinds' names whole: they are what the teacher reads
     auto *number = new QValueAxis();
     number->setRange(0, double(most) * 1.2 + 1); // room for the count beside the longest bar
     number->setLabelsVisible(false);
