@@ -68,7 +68,8 @@ QString boxName(int box);
 
 // The window "Lernfortschritt": the teacher's view of the practice record of
 // one card folder, per language: the boxes day by day, the words typed wrong
-// most often, the figures. It reads the record and the card files itself.
+// most often, the figures, the kinds of mistake ("Fehlerschwerpunkte") and
+// their practice. It reads the record and the card files itself.
 class Progress : public QObject {
     Q_OBJECT
 public:

@@ -78,3 +78,17 @@ TEST(ErrorTypes, Classify)
                   errorTypeName(row.type).toStdString());
     }
 }
+
+// The kind a record shows most often; equal counts go to the kind named first.
+TEST(ErrorTypes, MostFrequent)
+{
+    const auto wrong = [](const char *asked, const char *typed) {
+        return RecordLine{QDate(2026, 3, 2), 0, u'D', QString::fromUtf8(asked), 1, 2, false, false,
+                          QString::fromUtf8(asked), QString::fromUtf8(typed)};
+    };
+    const RecordLine right{QDate(2026, 3, 2), 0, u'D', QStringLiteral("Hund"), 1, 2, true};
+    EXPECT_EQ(mostFrequentErrorType({right}), std::nullopt);
+    EXPECT_EQ(mostFrequentErrorType({wrong("Hund", "Hunt"), wrong("Zahn", "Zan")}), ErrorType::Lengthening);
+    EXPECT_EQ(mostFrequentErrorType({wrong("Hund", "Hunt"), right, wrong("Hund", "Hunt"), wrong("Zahn", "Zan")}),
+              ErrorType::FinalSound);
+}

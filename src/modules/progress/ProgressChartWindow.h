@@ -24,8 +24,9 @@ namespace zek::ui {
 
 // "Lernfortschritt": the teacher's view of the practice record of one card
 // folder. It shows the state of its model (the boxes day by day as a chart in
-// the boxes' colours, the words typed wrong most often, the figures) and
-// hands the language choice and the two buttons on.
+// the boxes' colours, the words typed wrong most often, the figures, the kinds
+// of mistake as bars with the examples of the first three) and hands the
+// language choice, "Üben" and the two buttons on.
 class ProgressChartWindow : public QWidget {
     Q_OBJECT
 public:
