@@ -31,6 +31,7 @@
 #include <QDir>
 #include <QFile>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -90,6 +91,39 @@ void printedPdf(QWidget &window, const QString &folder, const QDir &out, const c
     window.hide();
 }
 
+// How a child might misspell a word: the first of a few habits that fits it
+// (no lengthening h, one consonant for two, ie as i, the hard final sound, s
+// for ß, e for ä, f for v), else two letters turned round; n picks among the
+// habits that fit. What the answer box held when it turned red is returned.
+QString misspelt(const QString &word, unsigned n)
+{
+    static const QList<std::pair<QRegularExpression, QString>> habits = {
+        {QRegularExpression(QStringLiteral("([aeiouäöü])h(?=[lmnr]|$)")), QStringLiteral("\\1")},
+        {QRegularExpression(QStringLiteral("([^aeiou])\\1")), QStringLiteral("\\1")},
+        {QRegularExpression(QStringLiteral("ie")), QStringLiteral("i")},
+        {QRegularExpression(QStringLiteral("d$")), QStringLiteral("t")},
+        {QRegularExpression(QStringLiteral("g$")), QStringLiteral("k")},
+        {QRegularExpression(QStringLiteral("ß")), QStringLiteral("s")},
+        {QRegularExpression(QStringLiteral("ä")), QStringLiteral("e")},
+        {QRegularExpression(QStringLiteral("^V")), QStringLiteral("F")},
+        {QRegularExpression(QStringLiteral("ck")), QStringLiteral("k")},
+    };
+    QStringList ways;
+    for (const auto &[pattern, replacement] : habits)
+        if (word.contains(pattern))
+            ways << QString(word).replace(pattern, replacement);
+    if (ways.size() > 1 && n % 3 == 0)
+        ways.last() = ways.last().toLower(); // now and then a small first letter
+    QString written = ways.isEmpty() ? word.left(1) + word.mid(2, 1) + word.mid(1, 1) + word.mid(3)
+                                     : ways[int(n % unsigned(ways.size()))];
+    if (written == word)
+        written = word.toLower();
+    for (qsizetype k = 1; k <= written.size(); ++k)
+        if (!word.contains(written.first(k)))
+            return written.first(k);
+    return written + u'x';
+}
+
 // A child's card box from the sample whose German cards were practised on
 // the school days from first to last: all cards started in "Fach 1", a few
 // in "Fehler"; each day a dozen to two dozen cards (none on a day the seed
@@ -128,9 +162,11 @@ void practisedChild(const QString &folder, QDate first, QDate last, unsigned see
             qsizetype position = next(unsigned(cards.size()));
             while (cards[position].box != QString::number(box))
                 position = (position + 1) % cards.size();
-            const bool right = next(100) >= unsigned(8 + 3 * cards[position].baseWord.size());
-            zek::appendToRecord(
-                folder, {day, 8 * 3600 + 15 * 60 + int(k) * 47, u'D', cards[position].baseWord, box, box + 1, right});
+            const QString &word = cards[position].baseWord;
+            const bool right = next(100) >= unsigned(8 + 3 * word.size());
+            zek::appendToRecord(folder,
+                                {day, 8 * 3600 + 15 * 60 + int(k) * 47, u'D', word, box, box + 1, right, false,
+                                 right ? QString() : word, right ? QString() : misspelt(word, next(12))});
             cards[position].box = QString::number(box + 1);
         }
     }

@@ -96,8 +96,10 @@ Program::Program(const QString &folder, Platform &platform, Random &random)
         m_form1->setWindowAvailable(window, true);
     connect(&m_main, &TrainerSession::windowRequested, this, &Program::openWindow);
     connect(&m_editor, &Editor::left, this, [this] { backToMain(m_form7.get()); });
-    connect(&m_editor, &Editor::progressRequested, this,
-            [this, &platform] { openProgressChart(m_store.folder(), platform); });
+    connect(&m_editor, &Editor::progressRequested, this, [this, &platform] {
+        // the editor holds the cards shown: "In Fach 1 legen" makes it read them again
+        openProgressChart(m_store.folder(), platform, [this] { m_editor.browser().readCards(false); });
+    });
     connect(&m_hangman, &Hangman::left, this, [this] { backToMain(m_form5.get()); });
     connect(&m_prison, &Prison::left, this, [this] { backToMain(m_form3.get()); });
     connect(&m_memory, &MemoryGame::left, this, [this] { backToMain(m_memo.get()); });

@@ -95,6 +95,8 @@ void Drill::drawCard()
     m_answer.clear();
     m_red = false;
     m_mistake = false;
+    m_wrongAsked.clear();
+    m_wrongTyped.clear();
     m_step = 0;
 
     const int box = m_shared.currentBox;
@@ -153,6 +155,10 @@ void Drill::checkAnswer(const QString &answerBoxText)
 
     if (!m_shared.targetText.contains(m_answer)) {
         m_red = true;
+        if (!m_mistake) {
+            m_wrongAsked = m_shared.targetText;
+            m_wrongTyped = m_answer;
+        }
         m_mistake = true;
         m_display = m_hiddenCopy;
         emit changed();
@@ -203,7 +209,7 @@ void Drill::stepDone()
     countBoxes();
     emit cardAnswered();
     if (m_card.position >= 0)
-        emit cardRecorded(m_card.baseWord, box, box + 1, !m_mistake);
+        emit cardRecorded(m_card.baseWord, box, box + 1, !m_mistake, m_wrongAsked, m_wrongTyped);
     drawCard();
 }
 

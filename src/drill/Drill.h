@@ -100,8 +100,10 @@ signals:
     // A card moved up; the main window saves it once the keystroke is done.
     void cardAnswered();
     // The same card for the practice record: its word, its box before and
-    // after, and whether it was typed without a wrong character.
-    void cardRecorded(const QString &baseWord, int boxBefore, int boxAfter, bool right);
+    // after, whether it was typed without a wrong character, and at its first
+    // wrong character the text asked and the answer box (else both empty).
+    void cardRecorded(const QString &baseWord, int boxBefore, int boxAfter, bool right, const QString &asked,
+                      const QString &typed);
 
 private:
     void stepDone();
@@ -126,6 +128,7 @@ private:
     QString m_answer; // Text3
     bool m_red = false;
     bool m_mistake = false; // the answer box was red since the card was drawn
+    QString m_wrongAsked, m_wrongTyped; // the target and the answer box when it first turned red
     QString m_levelDigit = QStringLiteral(" 1");
     WordOrder m_order = WordOrder::Alphabetical;
     bool m_modeListVisible = false;

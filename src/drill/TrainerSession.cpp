@@ -25,13 +25,14 @@ TrainerSession::TrainerSession(const QString &folder, SharedState &shared, CardS
     connect(&drill, &Drill::cardRecorded, this, &TrainerSession::recordAnswer);
 }
 
-void TrainerSession::recordAnswer(const QString &baseWord, int boxBefore, int boxAfter, bool right)
+void TrainerSession::recordAnswer(const QString &baseWord, int boxBefore, int boxAfter, bool right,
+                                  const QString &asked, const QString &typed)
 {
     const QDateTime now = m_platform.localTime();
     // written with the card's save, once the keystroke is done
     m_unsavedRecord.append({now.date(), now.time().msecsSinceStartOfDay() / 1000,
                             m_language.code().isEmpty() ? QChar() : m_language.code()[0], baseWord, boxBefore, boxAfter,
-                            right});
+                            right, false, asked, typed});
 }
 
 bool TrainerSession::saveRecord()

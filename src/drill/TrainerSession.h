@@ -121,7 +121,8 @@ private:
     // A line for the practice record, taken at the answer and written once
     // the keystroke is done; a record that cannot be written only sets the
     // note.
-    void recordAnswer(const QString &baseWord, int boxBefore, int boxAfter, bool right);
+    void recordAnswer(const QString &baseWord, int boxBefore, int boxAfter, bool right, const QString &asked,
+                      const QString &typed);
     // Saves the cards and the record lines kept; sets the note. True when
     // both are on the disk.
     bool saveAll(bool tell);

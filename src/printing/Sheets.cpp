@@ -137,10 +137,12 @@ public:
     double x = 0, y = 0; // where the next text would begin
 };
 
-// The head of every page of a word list or word-family sheet: the column
-// titles over a rule, between blank lines.
-void writePageHead(SheetKind kind, LineWriter &writer)
+// The head of every page of a word list or word-family sheet: the head line
+// where there is one, then the column titles over a rule, between blank lines.
+void writePageHead(SheetKind kind, const QString &headLine, LineWriter &writer)
 {
+    if (!headLine.isEmpty())
+        writer.textAt(6, headLine, true);
     writer.endLine(); // a blank line
     if (kind == SheetKind::FamilySheet) {
         writer.textAt(6, QStringLiteral("Lernwort"), false);
@@ -196,12 +198,13 @@ WrittenEntry writtenEntry(SheetKind kind, const CardEntry &card, const PrinterMe
 
 // Word lists and word-family sheets: on every page the head, then the
 // cards' entries one below the other.
-QList<PrintedPage> listPages(SheetKind kind, const CardList &cards, const PrinterMetrics &printer)
+QList<PrintedPage> listPages(SheetKind kind, const CardList &cards, const PrinterMetrics &printer,
+                             const QString &headLine)
 {
     QList<PrintedPage> pages;
     const int capacity = pageCapacity(kind);
     LineWriter headWriter(printer);
-    writePageHead(kind, headWriter);
+    writePageHead(kind, headLine, headWriter);
     const double headHeight = headWriter.y;
     double nextEntryTop = 0;
     int entriesOnPage = 0;
@@ -331,9 +334,10 @@ QList<PrintedPage> cardSheetPages(const CardList &cards, const PrinterMetrics &p
 
 } // namespace
 
-QList<PrintedPage> layOutSheets(SheetKind kind, const CardList &cards, const PrinterMetrics &printer)
+QList<PrintedPage> layOutSheets(SheetKind kind, const CardList &cards, const PrinterMetrics &printer,
+                                const QString &headLine)
 {
-    return kind == SheetKind::CardSheet ? cardSheetPages(cards, printer) : listPages(kind, cards, printer);
+    return kind == SheetKind::CardSheet ? cardSheetPages(cards, printer) : listPages(kind, cards, printer, headLine);
 }
 
 } // namespace zek

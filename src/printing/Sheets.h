@@ -28,7 +28,9 @@ QString sheetJobName(SheetKind kind);
 // a grid of two columns and four rows. A page ends after its capacity or
 // before the first card whose entry does not fit below; a card taller than a
 // page goes on over the next pages. A card sheet keeps each card inside its
-// cell of the grid.
-QList<PrintedPage> layOutSheets(SheetKind kind, const CardList &cards, const PrinterMetrics &printer);
+// cell of the grid. A head line, where given, stands over the column titles
+// of every page of a word list or word-family sheet.
+QList<PrintedPage> layOutSheets(SheetKind kind, const CardList &cards, const PrinterMetrics &printer,
+                                const QString &headLine = {});
 
 } // namespace zek

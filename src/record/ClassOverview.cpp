@@ -1,5 +1,7 @@
 #include "record/ClassOverview.h"
 
+#include "record/ErrorTypes.h"
+
 #include "cards/AtomicFile.h"
 #include "cards/CardFile.h"
 #include "cards/ClassFolder.h"
@@ -34,6 +36,7 @@ struct Tally {
     unsigned lastSeven = 0; // bit d: an answer d days before today
     qsizetype answered = 0, right = 0;
     QHash<QString, qsizetype> wrong;
+    QList<RecordLine> mistakes; // the answers with a wrong letter kept
 };
 
 std::size_t languageIndex(QChar code)
@@ -71,6 +74,8 @@ QList<OverviewRow> overviewRowsOf(const QString &child, const QString &folder, c
         }
         if (!line.right)
             ++t.wrong[line.baseWord];
+        if (!line.right && !line.typed.isEmpty())
+            t.mistakes.append(line);
     }
     if (std::none_of(tallies.cbegin(), tallies.cend(), [](const Tally &t) { return t.any; })) {
         const auto first = std::find(hasCards.cbegin(), hasCards.cend(), true);
@@ -92,6 +97,8 @@ QList<OverviewRow> overviewRowsOf(const QString &child, const QString &folder, c
         std::partial_sort(words.begin(), words.begin() + kept, words.end(), typedWrongBefore);
         for (qsizetype i = 0; i < kept; ++i)
             row.mostWrong << words[i].word;
+        if (const std::optional<ErrorType> kind = mostFrequentErrorType(t.mistakes))
+            row.mostFrequentMistake = errorTypeName(*kind);
         rows.append(row);
     }
     return rows;
@@ -216,6 +223,7 @@ const QList<OverviewColumn> &overviewColumns()
         {QStringLiteral("Oft falsch geschrieben"),
          [](const OverviewRow &r) { return r.mostWrong.join(QStringLiteral(", ")); },
          {}},
+        {QStringLiteral("Häufigster Fehler"), [](const OverviewRow &r) { return r.mostFrequentMistake; }, {}},
     };
     return columns;
 }

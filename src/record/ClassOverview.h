@@ -30,6 +30,7 @@ struct OverviewRow {
     qsizetype rightThisWeek = 0;
     std::array<qsizetype, 7> boxes{}; // cards in "Fehler", "Fach 1" to "Fach 5", "Gelernt" now
     QStringList mostWrong; // the three words typed wrong most often, as "Lernfortschritt" lists them
+    QString mostFrequentMistake = {}; // the kind of mistake the record shows most often; empty: none
 };
 
 // The rows of one child: one per language with a record line (the teacher's

@@ -74,6 +74,10 @@ void appendLineBytes(QByteArray &out, const RecordLine &line)
     }
     out += ';';
     out += line.byTeacher ? lehrkraft : line.right ? richtig : falsch;
+    out += ';';
+    out += csvField(line.asked);
+    out += ';';
+    out += csvField(line.typed);
     out += "\r\n";
 }
 
@@ -82,7 +86,7 @@ void appendLineBytes(QByteArray &out, const RecordLine &line)
 QByteArray recordLineBytes(const RecordLine &line)
 {
     QByteArray out;
-    out.reserve(64 + line.baseWord.size());
+    out.reserve(64 + line.baseWord.size() + line.asked.size() + line.typed.size());
     appendLineBytes(out, line);
     return out;
 }
@@ -121,19 +125,33 @@ bool appendToRecord(const QString &folder, const QList<RecordLine> &lines)
 
 namespace {
 
-// The fields of one line, split at ";" outside quotes, quotes undone. False
-// when the line has not exactly the six fields or a quote is not closed.
-bool splitLine(QByteArrayView line, std::array<QByteArrayView, 6> &fields, QByteArray &unquotedWord)
+// A record line has six fields, or eight since the wrong letter is kept.
+constexpr int oldFieldCount = 6;
+constexpr int fieldCount = 8;
+
+// The fields that may be texts with ";" or quotes, quoted by the writer: the
+// word, the text asked and the text typed.
+constexpr bool quotable(int field) { return field == 2 || field == 6 || field == 7; }
+
+// The fields of one line, split at ";" outside quotes, quotes undone into
+// unquoted (a null text for a field that was not quoted). False when the line
+// has not six or eight fields or a quote is not closed.
+bool splitLine(QByteArrayView line, std::array<QByteArrayView, fieldCount> &fields,
+               std::array<QByteArray, fieldCount> &unquoted, int &count)
 {
     int n = 0;
     qsizetype i = 0;
     const qsizetype size = line.size();
+    const auto ends = [&] {
+        count = n;
+        return n == oldFieldCount || n == fieldCount;
+    };
     while (true) {
-        if (n == 6)
+        if (n == fieldCount)
             return false;
         if (i < size && line[i] == '"') {
-            // a quoted field: only the word can need it; it is undone into
-            // unquotedWord, other fields keep the bytes between the quotes
+            // a quoted field: only the texts can need it; they are undone
+            // into unquoted, other fields keep the bytes between the quotes
             QByteArray text;
             qsizetype j = i + 1;
             for (;;) {
@@ -150,14 +168,14 @@ bool splitLine(QByteArrayView line, std::array<QByteArrayView, 6> &fields, QByte
                 text += line[j++];
             }
             fields[n] = line.sliced(i + 1, j - i - 1);
-            if (n == 2)
-                unquotedWord = std::move(text);
+            if (quotable(n))
+                unquoted[n] = text.isNull() ? QByteArray("") : std::move(text);
             else if (fields[n].contains('"'))
                 return false;
             ++n;
             i = j + 1;
             if (i == size)
-                return n == 6;
+                return ends();
             if (line[i] != ';')
                 return false;
             ++i;
@@ -168,7 +186,7 @@ bool splitLine(QByteArrayView line, std::array<QByteArrayView, 6> &fields, QByte
             end = size;
         fields[n++] = line.sliced(i, end - i);
         if (end == size)
-            return n == 6;
+            return ends();
         i = end + 1;
     }
 }
@@ -228,11 +246,26 @@ struct WordHash {
 };
 using Words = std::unordered_map<std::string, QString, WordHash, std::equal_to<>>;
 
+// A text field: its quotes undone, or its bytes decoded once for the record.
+QString textField(QByteArrayView field, const QByteArray &unquoted, Words &words)
+{
+    if (!unquoted.isNull())
+        return QString::fromUtf8(unquoted);
+    if (field.isEmpty())
+        return {};
+    const std::string_view bytes(field.data(), size_t(field.size()));
+    auto word = words.find(bytes);
+    if (word == words.end())
+        word = words.emplace(std::string(bytes), QString::fromUtf8(field)).first;
+    return word->second;
+}
+
 bool readLine(QByteArrayView text, RecordLine &line, Words &words)
 {
-    std::array<QByteArrayView, 6> fields;
-    QByteArray quotedWord;
-    if (!splitLine(text, fields, quotedWord) || !readTime(fields[0], line))
+    std::array<QByteArrayView, fieldCount> fields;
+    std::array<QByteArray, fieldCount> unquoted;
+    int count = 0;
+    if (!splitLine(text, fields, unquoted, count) || !readTime(fields[0], line))
         return false;
     line.language = readLanguage(fields[1]);
     const bool right = fields[5] == QByteArrayView(richtig);
@@ -251,15 +284,9 @@ bool readLine(QByteArrayView text, RecordLine &line, Words &words)
         || (!right && !line.byTeacher && fields[5] != QByteArrayView(falsch)))
         return false;
     line.right = right;
-    if (!quotedWord.isNull()) {
-        line.baseWord = QString::fromUtf8(quotedWord);
-    } else {
-        const std::string_view bytes(fields[2].data(), size_t(fields[2].size()));
-        auto word = words.find(bytes);
-        if (word == words.end())
-            word = words.emplace(std::string(bytes), QString::fromUtf8(fields[2])).first;
-        line.baseWord = word->second;
-    }
+    line.baseWord = textField(fields[2], unquoted[2], words);
+    line.asked = count == fieldCount ? textField(fields[6], unquoted[6], words) : QString();
+    line.typed = count == fieldCount ? textField(fields[7], unquoted[7], words) : QString();
     return !line.baseWord.isEmpty();
 }
 

@@ -12,26 +12,33 @@ namespace zek {
 // card answered, for the teacher's view and for any spreadsheet. UTF-8,
 // fields separated by ";", CR LF after every line, the header line first:
 //
-//   Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis
-//   2026-03-02T08:15:00;Deutsch;Haus;2;3;falsch
+//   Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis;Aufgabe;Eingabe
+//   2026-03-02T08:15:00;Deutsch;Fahrrad;2;3;falsch;Fahrrad;Fahra
 //
 // Zeit is the local time (ISO 8601, to the second), Sprache the language's
 // name, the boxes are the box codes of the card file (0 "Fehler", 1 to 5
 // "Fach 1" to "Fach 5", 6 "Gelernt"), Ergebnis "richtig" when the card was
-// typed without a wrong character and "falsch" otherwise. A field holding ";"
+// typed without a wrong character and "falsch" otherwise. For a card typed
+// wrong, Aufgabe is the text the child was typing at its first wrong letter
+// (the word, the related word or the phrase) and Eingabe the answer box up to
+// and including that letter; both are empty otherwise. A field holding ";"
 // or a double quote is quoted as CSV quotes it.
+//
+// Records written before the last two columns existed have the header and
+// lines of the first six; they are read as before, and lines appended to
+// them have all eight.
 //
 // The teacher's changes in the editor are lines of their own, Ergebnis
 // "Lehrkraft", one per card whose box changed; a box field is empty where the
 // card is not in the file before or after:
 //
-//   2026-03-09T14:02:11;Deutsch;Igel;;1;Lehrkraft     inserted or imported
-//   2026-03-09T14:03:40;Deutsch;Haus;3;;Lehrkraft     deleted
-//   2026-03-09T14:05:02;Deutsch;Hund;6;1;Lehrkraft    moved to another box
+//   2026-03-09T14:02:11;Deutsch;Igel;;1;Lehrkraft;;     inserted or imported
+//   2026-03-09T14:03:40;Deutsch;Haus;3;;Lehrkraft;;     deleted
+//   2026-03-09T14:05:02;Deutsch;Hund;6;1;Lehrkraft;;    moved to another box
 //
 // A re-box writes lines only for the cards it moves.
 inline constexpr char16_t recordFileName[] = u"Verlauf.csv";
-inline constexpr char recordHeader[] = "Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis\r\n";
+inline constexpr char recordHeader[] = "Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis;Aufgabe;Eingabe\r\n";
 
 // One answered card, or one card changed by the teacher.
 struct RecordLine {
@@ -43,6 +50,8 @@ struct RecordLine {
     int boxAfter = 0; // 0 to 6; -1 (teacher only): the card is gone
     bool right = false;
     bool byTeacher = false; // "Lehrkraft"; right is then false
+    QString asked = {}; // "Aufgabe": the text typed at the first wrong letter
+    QString typed = {}; // "Eingabe": the answer box up to and including it
 
     friend bool operator==(const RecordLine &, const RecordLine &) = default;
 };

@@ -4,6 +4,7 @@
 #include "cards/CardStore.h"
 #include "cards/Languages.h"
 #include "platform/Platform.h"
+#include "printing/Sheets.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,6 +23,30 @@ struct DayTally {
     qsizetype answered = 0, right = 0;
     std::array<qsizetype, 7> arrived{}; // per box: cards in minus cards out that day
 };
+
+// The kinds of mistake, the most frequent first, with the examples of the
+// first three.
+QList<ErrorFocus> errorFocusOf(const QList<RecordLine> &record,
+                               const std::array<QList<qsizetype>, errorTypeCount> &ofType)
+{
+    QList<ErrorFocus> focus;
+    for (std::size_t t = 0; t < ofType.size(); ++t)
+        if (!ofType[t].isEmpty())
+            focus.append({ErrorType(t), ofType[t].size(), {}});
+    std::stable_sort(focus.begin(), focus.end(),
+                     [](const ErrorFocus &a, const ErrorFocus &b) { return a.count > b.count; });
+    for (qsizetype k = 0; k < std::min<qsizetype>(3, focus.size()); ++k) {
+        const QList<qsizetype> &lines = ofType[std::size_t(focus[k].type)];
+        QStringList &examples = focus[k].examples;
+        for (qsizetype i = lines.size(); i-- > 0 && examples.size() < 3;) {
+            const RecordLine &line = record[lines[i]];
+            const QString example = line.asked + QStringLiteral(" \u2013 getippt: ") + line.typed + u'\u2026';
+            if (!examples.contains(example))
+                examples.append(example);
+        }
+    }
+    return focus;
+}
 
 } // namespace
 
@@ -45,7 +70,9 @@ LanguageProgress progressOf(const QList<RecordLine> &record, QChar language, con
 
     QMap<QDate, DayTally> days;
     QHash<QString, qsizetype> wrong;
-    for (const RecordLine &line : record) {
+    std::array<QList<qsizetype>, errorTypeCount> ofType; // the lines of each kind of mistake
+    for (qsizetype i = 0; i < record.size(); ++i) {
+        const RecordLine &line = record[i];
         if (line.language != language)
             continue;
         DayTally &day = days[line.date];
@@ -60,6 +87,8 @@ LanguageProgress progressOf(const QList<RecordLine> &record, QChar language, con
             ++day.right;
         else
             ++wrong[line.baseWord];
+        if (const auto type = errorTypeOf(line))
+            ofType[std::size_t(*type)].append(i);
     }
 
     if (days.isEmpty()) {
@@ -97,6 +126,7 @@ LanguageProgress progressOf(const QList<RecordLine> &record, QChar language, con
         w.boxNow = card == cardsNow.cend() ? -1 : boxNumber(card->box);
     }
     progress.mostWrong = words;
+    progress.errorFocus = errorFocusOf(record, ofType);
     return progress;
 }
 
@@ -157,10 +187,15 @@ void Progress::chooseLanguage(int index)
     show();
 }
 
+// a folder without any card and without a record: German's empty boxes
+QChar Progress::shownCode() const
+{
+    return m_shown >= 0 ? m_languages[m_shown] : QChar(languageRecord(LanguageId::German).code);
+}
+
 void Progress::show()
 {
-    // a folder without any card and without a record: German's empty boxes
-    const QChar code = m_shown >= 0 ? m_languages[m_shown] : QChar(languageRecord(LanguageId::German).code);
+    const QChar code = shownCode();
     const LanguageRecord *language = findLanguage(QString(code));
     m_progress = progressOf(m_record, code, m_cards[std::size_t(language->id)], m_today);
     emit changed();
@@ -181,6 +216,11 @@ QString Progress::noRecordText() const
         : QStringLiteral("Noch kein Verlauf: In dieser Sprache wurde noch keine Karte geübt.");
 }
 
+QString Progress::noErrorsText() const
+{
+    return m_progress.errorFocus.isEmpty() ? QStringLiteral("Noch kein falscher Buchstabe im Verlauf.") : QString();
+}
+
 QStringList Progress::figures() const
 {
     if (m_progress.answered == 0)
@@ -199,11 +239,15 @@ QString Progress::boxNowText(int box) { return box < 0 ? QStringLiteral("nicht m
 
 void Progress::print(const PageDrawing &drawView)
 {
-    const QString title = QStringLiteral("Drucken ...");
-    const PrintOutcome outcome = m_platform.printDrawing(drawView, QStringLiteral("Lernfortschritt"), m_folder);
+    tellPrinted(m_platform.printDrawing(drawView, QStringLiteral("Lernfortschritt"), m_folder),
+                QStringLiteral("Der Lernfortschritt wird gedruckt.\r"));
+}
+
+void Progress::tellPrinted(const PrintOutcome &outcome, const QString &printed)
+{
     QString text;
     switch (outcome.kind) {
-    case PrintOutcome::Printed: text = QStringLiteral("Der Lernfortschritt wird gedruckt.\r"); break;
+    case PrintOutcome::Printed: text = printed; break;
     case PrintOutcome::SavedAsPdf:
         text =
             QStringLiteral("Es wurde nichts gedruckt: %1.\rDie Seite steht in der Datei\r%2\rim Ordner\r%3\r")
@@ -213,7 +257,111 @@ void Progress::print(const PageDrawing &drawView)
         text = QStringLiteral("Es wurde nichts gedruckt und nichts gespeichert: %1.\r").arg(outcome.reason);
         break;
     }
-    m_platform.messageBox({title, text});
+    m_platform.messageBox({QStringLiteral("Drucken ..."), text});
+}
+
+void Progress::practise(int index)
+{
+    if (index < 0 || index >= m_progress.errorFocus.size())
+        return;
+    const ErrorType type = m_progress.errorFocus[index].type;
+    const qsizetype choice = m_platform.choiceBox(
+        {QStringLiteral("Üben"),
+         QStringLiteral("Wie soll \u201e%1\u201c geübt werden?\r").arg(errorTypeName(type)),
+         {QStringLiteral("Übungsblatt drucken"), QStringLiteral("In Fach 1 legen"), QStringLiteral("Abbrechen")},
+         0});
+    if (choice == 0)
+        printPracticeSheet(type);
+    else if (choice == 1)
+        moveToBoxOne(type);
+}
+
+QStringList Progress::wordsOf(ErrorType type) const
+{
+    const QChar code = shownCode();
+    QStringList words;
+    for (const RecordLine &line : m_record)
+        if (line.language == code && errorTypeOf(line) == type && !words.contains(line.baseWord))
+            words.append(line.baseWord);
+    // the card file's order; a word no card has any more at the end
+    const CardList &cards = m_cards[std::size_t(findLanguage(QString(code))->id)];
+    const auto place = [&](const QString &word) {
+        const auto card =
+            std::find_if(cards.cbegin(), cards.cend(), [&](const CardEntry &c) { return c.baseWord == word; });
+        return card - cards.cbegin();
+    };
+    std::stable_sort(words.begin(), words.end(),
+                     [&](const QString &a, const QString &b) { return place(a) < place(b); });
+    return words;
+}
+
+void Progress::printPracticeSheet(ErrorType type)
+{
+    const QStringList words = wordsOf(type);
+    if (words.isEmpty())
+        return;
+    CardList cards;
+    for (const QString &word : words)
+        cards.append({QString(), word, {}, {}});
+    const QString name = errorTypeName(type);
+    const QList<PrintedPage> pages =
+        layOutSheets(SheetKind::WordList, cards, m_platform.printerMetrics(sheetFont, sheetFontPoints), name);
+    const QString count = words.size() == 1 ? QStringLiteral("1 Wort") : QStringLiteral("%1 Wörtern").arg(words.size());
+    if (m_platform.messageBox(
+            {pages.size() == 1 ? QStringLiteral("1 Druckseite") : QStringLiteral("%1 Druckseiten").arg(pages.size()),
+             QStringLiteral("Übungsblatt \u201e%1\u201c mit %2 ausdrucken?\r").arg(name, count), Buttons::YesNo,
+             Icon::Question, Answer::No})
+        != Answer::Yes)
+        return;
+    tellPrinted(m_platform.print(pages, sheetFont, sheetFontPoints, QStringLiteral("Uebungsblatt"), m_folder),
+                QStringLiteral("Das Übungsblatt wird gedruckt.\r"));
+}
+
+void Progress::moveToBoxOne(ErrorType type)
+{
+    const QChar code = shownCode();
+    const LanguageRecord *language = findLanguage(QString(code));
+    const QString title = QStringLiteral("In Fach 1 legen");
+    const QString name = errorTypeName(type);
+    CardStore store(m_folder, m_platform);
+    const QString file = language->cardFileName();
+    if (!store.loadCardList(file))
+        return;
+    const QStringList words = hasPattern(type) ? QStringList() : wordsOf(type);
+    const CardList &cards = store.cards();
+    QList<qsizetype> moving;
+    for (qsizetype i = 0; i < cards.size(); ++i) {
+        const int box = boxNumber(cards[i].box);
+        if (box >= 0 && box != 1 && !cards[i].baseWord.isEmpty()
+            && (hasPattern(type) ? showsPattern(type, code, cards[i].baseWord) : words.contains(cards[i].baseWord)))
+            moving.append(i);
+    }
+    if (moving.isEmpty()) {
+        m_platform.messageBox(
+            {title, QStringLiteral("Alle Karten zu \u201e%1\u201c liegen schon in Fach 1.\r").arg(name)});
+        return;
+    }
+    const QString count =
+        moving.size() == 1 ? QStringLiteral("1 Karte") : QStringLiteral("%1 Karten").arg(moving.size());
+    if (m_platform.messageBox({title, QStringLiteral("%1 zu \u201e%2\u201c zurück in Fach 1 legen?\r").arg(count, name),
+                               Buttons::YesNo, Icon::Question, Answer::No})
+        != Answer::Yes)
+        return;
+    const QDateTime now = m_platform.localTime();
+    QList<RecordLine> lines;
+    for (const qsizetype i : moving) {
+        lines.append({now.date(), now.time().msecsSinceStartOfDay() / 1000, code, cards[i].baseWord,
+                      boxNumber(cards[i].box), 1, false, true});
+        store.setBox(i, QStringLiteral("1"));
+    }
+    if (!store.saveCardList(file, CardStore::OnFailure::Tell))
+        return;
+    // the cards are saved whether or not the record can be written
+    appendToRecord(m_folder, lines);
+    m_record = readRecordFile(m_folder);
+    m_cards[std::size_t(language->id)] = readCompleteCards(m_folder, file);
+    show();
+    emit cardsMoved();
 }
 
 } // namespace zek

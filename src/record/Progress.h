@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cards/CardList.h"
+#include "record/ErrorTypes.h"
 #include "record/PracticeRecord.h"
 #include "platform/Printer.h"
 
@@ -38,6 +39,16 @@ struct WrongWord {
 // counts in the order the card files keep their words.
 bool typedWrongBefore(const WrongWord &a, const WrongWord &b);
 
+// A kind of mistake of the record ("Fehlerschwerpunkte"): how often its
+// lines show it and, for the three most frequent kinds, up to three of
+// them, the latest first: "Fahrrad – getippt: Fahra…".
+struct ErrorFocus {
+    ErrorType type = ErrorType::Other;
+    qsizetype count = 0;
+    QStringList examples;
+    friend bool operator==(const ErrorFocus &, const ErrorFocus &) = default;
+};
+
 // What the record says of one language.
 struct LanguageProgress {
     // The days with a record line, in order; with no line, today alone.
@@ -45,6 +56,9 @@ struct LanguageProgress {
     // The ten words typed wrong most often, the most often first; equal
     // counts in the order the card files keep their words.
     QList<WrongWord> mostWrong;
+    // The kinds of mistake the record shows, the most frequent first; equal
+    // counts in the order of the kinds.
+    QList<ErrorFocus> errorFocus;
     qsizetype daysPractised = 0;
     qsizetype answered = 0;
     qsizetype right = 0;
@@ -58,7 +72,8 @@ QString boxName(int box);
 
 // The window "Lernfortschritt": the teacher's view of the practice record of
 // one card folder, per language: the boxes day by day, the words typed wrong
-// most often, the figures. It reads the record and the card files itself.
+// most often, the figures, the kinds of mistake ("Fehlerschwerpunkte") and
+// their practice. It reads the record and the card files itself.
 class Progress : public QObject {
     Q_OBJECT
 public:
@@ -79,6 +94,8 @@ public:
     QString heading() const;
     // One line when the language has no record yet; empty otherwise.
     QString noRecordText() const;
+    // In place of "Fehlerschwerpunkte" when the record keeps no wrong letter.
+    QString noErrorsText() const;
     // Days practised, cards answered, cards per day, share right, one text
     // each. None with no record.
     QStringList figures() const;
@@ -88,6 +105,21 @@ public:
     // "Drucken": the view, drawn by the window, on the default printer, or
     // as a PDF in the card folder; the teacher is told which.
     void print(const PageDrawing &drawView);
+
+    // "Üben" beside a kind of mistake (its place in errorFocus): the teacher
+    // chooses "Übungsblatt drucken", "In Fach 1 legen" or "Abbrechen".
+    void practise(int index);
+    // The words of the language shown that the record has typed wrong with
+    // that kind, as the word list sheet prints them, with the kind's name as
+    // the head line; after a question that says how many pages.
+    void printPracticeSheet(ErrorType type);
+    // The cards of the language shown whose words hold what the kind is
+    // about (or, for a kind without such letters, the words typed wrong with
+    // it) go back into "Fach 1", after a question that says how many. The
+    // card file is saved at once and each card moved is a line "Lehrkraft".
+    void moveToBoxOne(ErrorType type);
+    // The base words typed wrong with that kind, in the card files' order.
+    QStringList wordsOf(ErrorType type) const;
     // "Schließen" and the window frame.
     void close() { emit closed(); }
 
@@ -96,9 +128,13 @@ public:
 signals:
     void changed();
     void closed();
+    // Cards were moved in the card file: whoever holds them must read it again.
+    void cardsMoved();
 
 private:
     void show();
+    QChar shownCode() const;
+    void tellPrinted(const PrintOutcome &outcome, const QString &printed);
 
     QString m_folder;
     Platform &m_platform;

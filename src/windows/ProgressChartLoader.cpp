@@ -13,7 +13,7 @@ namespace zek::ui {
 // in the build tree, the same path below build/src. It takes the program's
 // own code of the windows from the program itself, so that what exists once
 // (the guards of every button, the reading fonts) exists once.
-void openProgressChart(const QString &folder, Platform &platform)
+void openProgressChart(const QString &folder, Platform &platform, std::function<void()> cardsMoved)
 {
     static QPluginLoader module(QDir::cleanPath(QCoreApplication::applicationDirPath()
                                                 + QStringLiteral("/" ZEK_MODULE_DIR "/libzek-lernfortschritt.so")));
@@ -25,7 +25,7 @@ void openProgressChart(const QString &folder, Platform &platform)
                                  + QDir::toNativeSeparators(module.fileName()) + u'\r'});
         return;
     }
-    opener->open(folder, platform);
+    opener->open(folder, platform, std::move(cardsMoved));
 }
 
 } // namespace zek::ui

@@ -93,37 +93,37 @@ SCENARIOS(MainWindow, Scenarios)
         {"a failed save still opens the information window", sample, "type Apfel; folder-ro; file-ro; open info; rw", "Fach 1|Speicherfehler", "opened=1; file=122"},
         // the practice record, one line per card answered
         {"an answered card is recorded once the key is done", sample, "type Apfel; idle", "Fach 1",
-         "record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Apfel;1;2;richtig/; note="},
+         "record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis;Aufgabe;Eingabe/2026-03-02T08:15:00;Deutsch;Apfel;1;2;richtig;;/; note="},
         {"nothing recorded before the key is done", sample, "type Apfel", "Fach 1", "record=; files=5"},
         {"a wrong letter on the way: falsch", sample, "at 2026-03-03T14:05:09; box 2; type Hx; set ; type Haus; idle; type Hund; idle", "Fach 2",
-         "record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-03T14:05:09;Deutsch;Haus;2;3;falsch/2026-03-03T14:05:09;Deutsch;Hund;2;3;richtig/"},
+         "record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis;Aufgabe;Eingabe/2026-03-03T14:05:09;Deutsch;Haus;2;3;falsch;Haus;Hx/2026-03-03T14:05:09;Deutsch;Hund;2;3;richtig;;/"},
         {"a wrong related word at level 2: falsch", sample, "level; type Apfel; type x; set ; type Äpfel; idle", "Fach 1",
-         "record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Apfel;1;2;falsch/"},
+         "record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis;Aufgabe;Eingabe/2026-03-02T08:15:00;Deutsch;Apfel;1;2;falsch;Äpfel;x/"},
         {"a card given up is not recorded", sample, "type x; box 2; idle", "", "record="},
         {"a record that cannot be written: a quiet note, the drill goes on", sample, "folder-ro; box 2; type Haus; idle; type Hund; idle; rw", "Fach 2",
          "note=Der Verlauf wird nicht gespeichert.; record=; file=133"},
         {"the note goes when the record can be written again, with the lines kept", sample, "folder-ro; box 2; type Haus; idle; rw; type Hund; idle", "Fach 2",
-         "note=; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig/"},
+         "note=; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis;Aufgabe;Eingabe/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig;;/2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig;;/"},
         // the card folder's server gone while a child practises
         {"the server gone: a note, no box, the answers kept", sample, "share down; box 2; type Haus; idle; type Hund; idle", "Fach 2",
          "note=Die Antworten sind noch nicht gespeichert.; boxes=133; file=122; record="},
         {"the server back: the next answer saves them all", sample, "share down; box 2; type Haus; idle; type Hund; idle; share up; box 1; type Apfel; idle", "Fach 2|Fach 1",
-         "note=; file=233; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/"
-         "2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig/2026-03-02T08:15:00;Deutsch;Apfel;1;2;richtig/"},
+         "note=; file=233; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis;Aufgabe;Eingabe/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig;;/"
+         "2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig;;/2026-03-02T08:15:00;Deutsch;Apfel;1;2;richtig;;/"},
         {"a save that hangs is given up, the drill goes on", sample, "share hangs; box 2; type Haus; idle", "",
          "note=Die Antworten sind noch nicht gespeichert.; target=Hund; boxes=132"},
         {"a save given up lands later, the next writes the rest in order", sample, "share hangs; box 2; type Haus; idle; type Hund; idle; share up; settle; box 1; type Apfel; idle", "Fach 2|Fach 1",
-         "note=; file=233; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/"
-         "2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig/2026-03-02T08:15:00;Deutsch;Apfel;1;2;richtig/"},
+         "note=; file=233; record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis;Aufgabe;Eingabe/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig;;/"
+         "2026-03-02T08:15:00;Deutsch;Hund;2;3;richtig;;/2026-03-02T08:15:00;Deutsch;Apfel;1;2;richtig;;/"},
         {"the server gone at the exit: kept on this computer", sample, "share down; box 2; type Haus; idle; answer ja; choose Auf diesem Computer sichern; exit",
          "ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei|Auf diesem Computer gesichert",
          "quit=1; file=122; rescue=Kind:Verlauf-Nachtrag.csv,ZEKCARD1.LST,ZEKCARD2.LST,ZEKCARD3.LST,ZEKCARDS.INI;"
-         " rescued=132|Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/"},
+         " rescued=132|Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis;Aufgabe;Eingabe/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig;;/"},
         {"an earlier copy is never written over", sample, "share down; box 2; type Haus; idle; answer ja; choose Auf diesem Computer sichern; exit; "
                                                           "type Hund; idle; answer ja; choose Auf diesem Computer sichern; exit",
          "ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei|Auf diesem Computer gesichert|"
          "Fach 2|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei|Auf diesem Computer gesichert",
          "quit=2; rescue=Kind:Verlauf-Nachtrag.csv,ZEKCARD1.LST,ZEKCARD2.LST,ZEKCARD3.LST,ZEKCARDS.INI|"
-         "Kind 2026-03-02 08.15:Verlauf-Nachtrag.csv,ZEKCARD1.LST,ZEKCARD2.LST,ZEKCARD3.LST,ZEKCARDS.INI; rescued=132|Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig/"},
+         "Kind 2026-03-02 08.15:Verlauf-Nachtrag.csv,ZEKCARD1.LST,ZEKCARD2.LST,ZEKCARD3.LST,ZEKCARDS.INI; rescued=132|Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis;Aufgabe;Eingabe/2026-03-02T08:15:00;Deutsch;Haus;2;3;richtig;;/"},
     });
 }

@@ -14,7 +14,7 @@ const char *const fourText = "1, Ameise, Ameisen, Die Ameise krabbelt./2, Banane
                              "3, Hund, Hunde, Der Hund bellt./3.0, Wurm, Würmer, Der Wurm kriecht./";
 const char *const fourWords = "words=Ameise,Banane,Hund,Wurm";
 const char *const zebra = "editor; edit; field 1 Zebra; field 2 x; field 3 y; ";
-const char *const teacher = "record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis/";
+const char *const teacher = "record=Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis;Aufgabe;Eingabe/";
 
 // The editor as a teacher uses it: each row starts the trainer on a German
 // file, opens the editor, runs the steps and checks the boxes shown (titles),
@@ -85,12 +85,12 @@ SCENARIOS(Editor, Scenarios)
         {"Ganze Liste", threeBoxes, "editor; rebox; newbox 0; rebox-all", "", "file=000"},
         {"closing the edit panel shows the first card", four, "editor; edit; row 2; close", "", "panel=none; eposition= 1 von"},
         // the teacher's changes are lines of the practice record
-        {"an insert: no box before, box 1 after", four, QString(zebra) + "at 2026-03-09T14:02:11; insert", "", QByteArray(teacher) + "2026-03-09T14:02:11;Deutsch;Zebra;;1;Lehrkraft/"},
-        {"a delete: the box before, none after", four, "editor; row 1; answer ja; delete", "Eintrag löschen?", QByteArray(teacher) + "2026-03-02T08:15:00;Deutsch;Banane;2;;Lehrkraft/"},
+        {"an insert: no box before, box 1 after", four, QString(zebra) + "at 2026-03-09T14:02:11; insert", "", QByteArray(teacher) + "2026-03-09T14:02:11;Deutsch;Zebra;;1;Lehrkraft;;/"},
+        {"a delete: the box before, none after", four, "editor; row 1; answer ja; delete", "Eintrag löschen?", QByteArray(teacher) + "2026-03-02T08:15:00;Deutsch;Banane;2;;Lehrkraft;;/"},
         {"Ganze Liste: a line for each card moved", threeBoxes, "editor; rebox; newbox 3; rebox-all", "",
-         QByteArray(teacher) + "2026-03-02T08:15:00;Deutsch;Bär;1;3;Lehrkraft/"},
+         QByteArray(teacher) + "2026-03-02T08:15:00;Deutsch;Bär;1;3;Lehrkraft;;/"},
         {"Ganzes Fach", threeBoxes, "editor; rebox; newbox 0; rebox-box", "",
-         QByteArray(teacher) + "2026-03-02T08:15:00;Deutsch;Affe;3;0;Lehrkraft/2026-03-02T08:15:00;Deutsch;Zug;3;0;Lehrkraft/"},
+         QByteArray(teacher) + "2026-03-02T08:15:00;Deutsch;Affe;3;0;Lehrkraft;;/2026-03-02T08:15:00;Deutsch;Zug;3;0;Lehrkraft;;/"},
         {"a change of the words moves no card", four, "editor; edit; field 2 Ameislein; change", "", "record="},
         {"a re-box that fails to save writes no line", four, "editor; rebox; newbox 5; full; rebox-card; room", "Speicherfehler", "record=; file=1233.0"},
     });
@@ -200,7 +200,7 @@ SCENARIOS(Editor, WordLists)
         {"new cards in box 1 at their sorted places", four, "editor; wordlist Grundwort;Verwandtes Wort;Phrase/Zebra;Zebras;Das Zebra./Apfel;Äpfel;Der Apfel./Hund;Hunde; file liste.csv; preview ja; import", "",
          "preview=2 neue Karten, 1 schon vorhanden, 0 abgelehnt; dialog=Wortliste importieren|.|Wortlisten (*.csv *.txt); eposition= 1 von; "
          "cards=1, Ameise, Ameisen, Die Ameise krabbelt./1, Apfel, Äpfel, Der Apfel./2, Banane, Bananen, Die Banane ist gelb./3, Hund, Hunde, Der Hund bellt./3.0, Wurm, Würmer, Der Wurm kriecht./1, Zebra, Zebras, Das Zebra./"},
-        {"each new card is a line of the record", four, QString(zebraList) + "preview ja; import", "", QByteArray(teacher) + "2026-03-02T08:15:00;Deutsch;Zebra;;1;Lehrkraft/"},
+        {"each new card is a line of the record", four, QString(zebraList) + "preview ja; import", "", QByteArray(teacher) + "2026-03-02T08:15:00;Deutsch;Zebra;;1;Lehrkraft;;/"},
         {"Abbrechen writes nothing", four, QString(zebraList) + "preview nein; import", "", QByteArray("preview=1 neue Karte, 0 schon vorhanden, 0 abgelehnt; cards=") + fourText},
         {"a file that is no list is named, nothing is written", four, "editor; wordlist ; file liste.csv; import", "Wortliste importieren",
          QByteArray("last=Die Datei ist leer: Sie enthält keine Wörter.\rDie Kartei bleibt, wie sie war.\r; cards=") + fourText},

@@ -12,6 +12,9 @@
 
 #include <QAreaSeries>
 #include <QApplication>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QHorizontalBarSeries>
 #include <QChart>
 #include <QChartView>
 #include <QComboBox>
@@ -134,6 +137,39 @@ TEST_F(ProgressTest, TheEditorOpensItForItsFolder)
     QTest::mouseClick(widget("Schliessen", shown), Qt::LeftButton);
     EXPECT_FALSE(shown->isVisible());
     EXPECT_TRUE(program->form7()->isVisible());
+}
+
+// "Fehlerschwerpunkte": the kinds as bars, the first ones with their examples
+// and "Üben"; cards put back into box 1 are read again by the editor.
+TEST_F(ProgressTest, FehlerschwerpunkteAndUeben)
+{
+    startWith("1, Apfel, \xc4pfel, Der Apfel.\r\n" + cards);
+    writeBytes(path("Verlauf.csv"), QByteArray(recordHeader) + "2026-03-02T08:15:00;Deutsch;Hund;2;3;falsch;Hund;Hunt\r\n"
+                                                               "2026-03-03T08:15:00;Deutsch;Hund;2;3;falsch;Hund;Hunt\r\n"
+                                                               "2026-03-04T08:15:00;Deutsch;Haus;1;2;falsch;Haus;Hau\xc3\x9f\r\n");
+    platform.expectInput(program->drill().card().baseWord);
+    click("Bild19");
+    click("Bild14", program->form7());
+    QWidget *shown = QApplication::activeModalWidget();
+    ASSERT_TRUE(shown && shown->objectName() == u"Lernfortschritt");
+    QChart *chart = widget<QChartView>("Fehlerbild", shown)->chart();
+    ASSERT_EQ(chart->series().size(), 1);
+    const QBarSet *counts = qobject_cast<QHorizontalBarSeries *>(chart->series()[0])->barSets()[0];
+    EXPECT_EQ(QList<double>({counts->at(0), counts->at(1)}), QList<double>({1, 2})); // the most frequent on top
+    EXPECT_EQ(qobject_cast<QBarCategoryAxis *>(chart->axes(Qt::Vertical)[0])->categories(),
+              QStringList({"s-Laute", "Auslaut (Ableitung)"}));
+    EXPECT_EQ(widget<QLabel>("Schwerpunkt1", shown)->text(), QStringLiteral("Auslaut (Ableitung)"));
+    EXPECT_EQ(widget<QLabel>("Beispiel1_1", shown)->text(), QStringLiteral("Hund \u2013 getippt: Hunt\u2026"));
+    EXPECT_TRUE(widget("Ueben2", shown)->isVisible());
+    EXPECT_FALSE(widget("Ueben3", shown)->isVisible());
+    EXPECT_FALSE(widget("KeineFehler", shown)->isVisible());
+
+    platform.expectChoice(QStringLiteral("In Fach 1 legen"));
+    platform.expectMessage(Answer::Yes);
+    QTest::mouseClick(widget("Ueben1", shown), Qt::LeftButton);
+    EXPECT_EQ(platform.messages().back().text, QStringLiteral("1 Karte zu \u201eAuslaut (Ableitung)\u201c zurück in Fach 1 legen?\r"));
+    EXPECT_EQ(program->store().boxNumberAt(2), 1); // Hund, as the editor holds it now
+    QTest::mouseClick(widget("Schliessen", shown), Qt::LeftButton);
 }
 
 TEST_F(FormTest, ARecordThatCannotBeWrittenIsAQuietNote)

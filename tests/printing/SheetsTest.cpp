@@ -77,9 +77,12 @@ TEST(Sheets, LaidOutLineByLine)
         int itemsOnLast;     // items on the last page, -1: not checked
         double narrowPage = 10000;
         QString whole = {};  // printed whole, however the lines break
+        QString headLine = {};
     } cases[] = {
         {"word list head and first row", SheetKind::WordList, cards(31), 15000, 2, 0,
          {"500,400 W o r t", "2500,400 Abschreiben", "5100,400 Auswendig schreiben", "500,800 " + u53, "500,1600 Wort1", "2500,1600 " + u18, "5100,1600 " + u18}, 7},
+        {"a head line over the titles of every page", SheetKind::WordList, cards(31), 15000, 2, 1,
+         {"500,0 Schärfung", "500,800 W o r t"}, -1, 10000, {}, u"Schärfung"_s},
         {"exactly 30: no empty page", SheetKind::WordList, cards(30), 15000, 1, 0, {}, 4 + 90},
         {"the second page has its head", SheetKind::WordList, cards(60), 15000, 2, 1, {"500,400 W o r t"}, 4 + 90},
         {"a long base word pushes its row down", SheetKind::WordList, cards(1, QStringLiteral("Donaudampfschifffahrt")), 15000, 1, 0,
@@ -113,7 +116,7 @@ TEST(Sheets, LaidOutLineByLine)
         PrinterMetrics m = platform.metrics;
         m.pageHeight = c.pageHeight;
         m.pageWidth = c.narrowPage;
-        const QList<PrintedPage> pages = layOutSheets(c.kind, c.cards, m);
+        const QList<PrintedPage> pages = layOutSheets(c.kind, c.cards, m, c.headLine);
         ASSERT_EQ(pages.size(), c.pages);
         EXPECT_EQ(items(pages[c.page]).mid(0, c.starts.size()), c.starts);
         if (c.narrowPage < 10000) {

@@ -14,14 +14,17 @@ using namespace zek::test;
 namespace {
 
 // "Mo09 D Haus r; …": the weekday and day of March 2026 (the weekday only to
-// read the row), language, word, result (r right, f wrong, t the teacher's).
+// read the row), language, word, result (r right, f wrong, t the teacher's;
+// "f=Hunt": wrong, the answer box held "Hunt" when it turned red).
 QList<RecordLine> answers(const char *text)
 {
     QList<RecordLine> lines;
     for (const QString &l : QString::fromUtf8(text).split(QStringLiteral("; "), Qt::SkipEmptyParts)) {
         const QStringList f = l.split(u' ');
         const bool teacher = f[3] == u"t";
-        lines.append({QDate(2026, 3, f[0].mid(2).toInt()), 0, f[1][0], f[2], 1, 2, f[3] == u"r", teacher});
+        const QString typed = f[3].startsWith(QStringLiteral("f=")) ? f[3].mid(2) : QString();
+        lines.append({QDate(2026, 3, f[0].mid(2).toInt()), 0, f[1][0], f[2], 1, 2, f[3] == u"r", teacher,
+                      typed.isEmpty() ? QString() : f[2], typed});
     }
     return lines;
 }
@@ -59,24 +62,30 @@ TEST(ClassOverview, Figures)
         const char *name, *record, *expected;
     } rows[] = {
         {"a child with no record: the first language with cards", "",
-         "Jan;Deutsch;–;0;0;–;0100002;2;"},
+         "Jan;Deutsch;–;0;0;–;0100002;2;;"},
         {"the week begins on Monday; Sunday is last week",
          "So08 D Haus r; Mo09 D Haus r; Mi11 D Hund f",
-         "Jan;Deutsch;11.03.2026;3;2;50 %;0100002;2;Hund"},
+         "Jan;Deutsch;11.03.2026;3;2;50 %;0100002;2;Hund;"},
         {"the last seven days reach back to Thursday, not Wednesday",
          "Mi04 D Haus r; Do05 D Haus r; Do05 D Hund r",
-         "Jan;Deutsch;05.03.2026;1;0;–;0100002;2;"},
+         "Jan;Deutsch;05.03.2026;1;0;–;0100002;2;;"},
         {"the teacher's lines are no practice, but give a row", "Mo09 D Igel t; Di10 E dog t",
-         "Jan;Deutsch;–;0;0;–;0100002;2; | Jan;Englisch;–;0;0;–;3000000;0;"},
+         "Jan;Deutsch;–;0;0;–;0100002;2;; | Jan;Englisch;–;0;0;–;3000000;0;;"},
         {"the share right, rounded", "Mo09 D Haus r; Mo09 D Hund r; Di10 D Igel f",
-         "Jan;Deutsch;10.03.2026;2;3;67 %;0100002;2;Igel"},
+         "Jan;Deutsch;10.03.2026;2;3;67 %;0100002;2;Igel;"},
         {"three words most often wrong; equal counts in word order",
          "Do05 D Zebra f; Mo09 D Zebra f; Mo09 D Birne f; Mo09 D Äpfel f; Mo09 D Apfel f; Mo09 D Apfel r",
-         "Jan;Deutsch;09.03.2026;2;5;20 %;0100002;2;Zebra, Apfel, Äpfel"},
+         "Jan;Deutsch;09.03.2026;2;5;20 %;0100002;2;Zebra, Apfel, Äpfel;"},
         {"no card file for a language: its record still gives a row, no boxes", "Mi11 F chat f",
-         "Jan;Französisch;11.03.2026;1;1;0 %;0000000;0;chat"},
+         "Jan;Französisch;11.03.2026;1;1;0 %;0000000;0;chat;"},
         {"answers on a day after today (a wrong clock) count for the last day alone", "Fr13 D Haus r",
-         "Jan;Deutsch;13.03.2026;0;0;–;0100002;2;"},
+         "Jan;Deutsch;13.03.2026;0;0;–;0100002;2;;"},
+        {"the kind of mistake most often", "Mo09 D Hund f=Hunt; Mo09 D Zahn f=Zan; Di10 D Wald f=Walt",
+         "Jan;Deutsch;10.03.2026;2;3;0 %;0100002;2;Hund, Wald, Zahn;Auslaut (Ableitung)"},
+        {"equal counts: the kind first in the order of kinds", "Mo09 D Hund f=Hunt; Di10 D Zahn f=Zan",
+         "Jan;Deutsch;10.03.2026;2;2;0 %;0100002;2;Hund, Zahn;Dehnung"},
+        {"a wrong answer without the letters typed names no kind", "Mo09 D Hund f",
+         "Jan;Deutsch;09.03.2026;1;1;0 %;0100002;2;Hund;"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -127,8 +136,8 @@ TEST(ClassOverview, Class)
     overview.sortBy(0);
     EXPECT_EQ(overviewCsv(overview.rows().mid(0, 1)),
               QByteArray("\xef\xbb\xbfKind;Sprache;Zuletzt geübt;Tage geübt (7);Karten (Woche);Richtig (Woche);"
-                         "Fehler;Fach 1;Fach 2;Fach 3;Fach 4;Fach 5;Gelernt;Oft falsch geschrieben\r\n"
-                         "Ali;Deutsch;10.03.2026;1;9;89 %;0;1;0;0;0;0;0;\"Ha;us\"\r\n"));
+                         "Fehler;Fach 1;Fach 2;Fach 3;Fach 4;Fach 5;Gelernt;Oft falsch geschrieben;Häufigster Fehler\r\n"
+                         "Ali;Deutsch;10.03.2026;1;9;89 %;0;1;0;0;0;0;0;\"Ha;us\";\r\n"));
     const QString csv = QDir(dir.path()).filePath(QStringLiteral("k.csv"));
     platform.expectFile(csv);
     overview.exportCsv();

@@ -16,7 +16,8 @@ using namespace zek::test;
 namespace {
 
 // "02.03 D Haus 2>3 f; …": day and month of 2026, language, word, boxes
-// ("->1": no box before), result (r, f, or t for the teacher's change).
+// ("->1": no box before), result (r, f, or t for the teacher's change), and
+// for a wrong answer the text asked and typed ("Haus|Hx").
 QList<RecordLine> record(const char *text)
 {
     QList<RecordLine> lines;
@@ -24,7 +25,8 @@ QList<RecordLine> record(const char *text)
         const QStringList f = l.split(u' ');
         const auto box = [](QStringView b) { return b == u"-" ? -1 : b.toInt(); };
         lines.append({QDate::fromString(f[0] + QStringLiteral(".2026"), QStringLiteral("dd.MM.yyyy")), 0, f[1][0], f[2],
-                      box(f[3].section(u'>', 0, 0)), box(f[3].section(u'>', 1)), f[4] == u"r", f[4] == u"t"});
+                      box(f[3].section(u'>', 0, 0)), box(f[3].section(u'>', 1)), f[4] == u"r", f[4] == u"t",
+                      f.value(5).section(u'|', 0, 0), f.value(5).section(u'|', 1)});
     }
     return lines;
 }
@@ -61,6 +63,17 @@ QString wrong(const LanguageProgress &p)
     return out.join(QStringLiteral(", "));
 }
 
+// "Dehnung 2: Zahn – getippt: Zan…, … | …": the kinds of mistake, their
+// counts and examples.
+QString focus(const LanguageProgress &p)
+{
+    QStringList out;
+    for (const ErrorFocus &f : p.errorFocus)
+        out << QStringLiteral("%1 %2").arg(errorTypeName(f.type)).arg(f.count)
+                + (f.examples.isEmpty() ? QString() : QStringLiteral(": ") + f.examples.join(QStringLiteral(", ")));
+    return out.join(QStringLiteral(" | "));
+}
+
 } // namespace
 
 // The statistics of German: the boxes day by day, counted back from the
@@ -69,6 +82,7 @@ TEST(Progress, Statistics)
 {
     struct Row {
         const char *name, *record, *cards, *days, *wrong;
+        const char *focus = "";
     } rows[] = {
         {"no record: today's boxes alone", "", "Haus 3, Hund 2", "06.12.: 0011000 0/0", ""},
         {"one day ends with the boxes now", "02.03 D Haus 2>3 f; 02.03 D Hund 1>2 r", "Haus 3, Hund 2", "02.03.: 0011000 2/1", "Haus 1 3"},
@@ -87,6 +101,13 @@ TEST(Progress, Statistics)
         {"ten words, the most often wrong first, then in word order", "02.03 D Zebra 1>2 f; 02.03 D Zebra 2>3 f; 02.03 D Jagd 1>2 f; 02.03 D Igel 1>2 f; "
                                                                       "02.03 D Hut 1>2 f; 02.03 D Gans 1>2 f; 02.03 D Fisch 1>2 f; 02.03 D Ei 1>2 f; 02.03 D Dach 1>2 f; 02.03 D Birne 1>2 f; 02.03 D Äpfel 1>2 f; 02.03 D Apfel 1>2 f",
          "Zebra 3, Apfel 2, Hut 0", nullptr, "Zebra 2 3, Apfel 1 2, Äpfel 1 -, Birne 1 -, Dach 1 -, Ei 1 -, Fisch 1 -, Gans 1 -, Hut 1 0, Igel 1 -"},
+        {"the kinds of mistake, the most frequent first; examples of three, the latest first",
+         "02.03 D Zahn 1>2 f Zahn|Zan; 02.03 D Boot 1>2 f Boot|Bot; 02.03 D Hund 1>2 f Hund|Hunt; 03.03 D Zahn 2>3 f Zahn|Zan; "
+         "03.03 D Sonne 1>2 f Sonne|Sone; 03.03 D Biene 1>2 f Biene|Bin; 04.03 D Katze 1>2 f Katze|Kaz; 04.03 D Hund 2>3 f Hund|h; "
+         "04.03 D Tier 1>2 f Tier|Tir; 04.03 E dog 1>2 f dog|bog; 04.03 D Haus 1>2 f; 04.03 D Igel 1>2 r",
+         "", nullptr, nullptr,
+         "Dehnung 5: Tier – getippt: Tir…, Biene – getippt: Bin…, Zahn – getippt: Zan… | Schärfung 2: Katze – getippt: Kaz…, "
+         "Sonne – getippt: Sone… | Groß- und Kleinschreibung 1: Hund – getippt: h… | Auslaut (Ableitung) 1"},
     };
     for (const Row &row : rows) {
         SCOPED_TRACE(row.name);
@@ -94,7 +115,10 @@ TEST(Progress, Statistics)
         if (row.days) {
             EXPECT_EQ(days(p), QString::fromUtf8(row.days));
         }
-        EXPECT_EQ(wrong(p), QString::fromUtf8(row.wrong));
+        if (row.wrong) {
+            EXPECT_EQ(wrong(p), QString::fromUtf8(row.wrong));
+        }
+        EXPECT_EQ(focus(p), QString::fromUtf8(row.focus));
     }
 }
 
@@ -160,4 +184,34 @@ TEST(Progress, AReboxKeepsTheDaysBefore)
     EXPECT_EQ(after.first(5), month);
     EXPECT_EQ(after.constLast().boxes, (std::array<qsizetype, 7>{0, 40, 0, 0, 0, 0, 0}));
     EXPECT_EQ(after.constLast().answered, 0);
+}
+
+// "Üben" beside a kind of mistake: the practice sheet of its words, and its
+// cards back into box 1 after a question, each a line "Lehrkraft".
+TEST(Progress, Practise)
+{
+    QTemporaryDir dir;
+    writeBox(dir.path(), "2, Sonne, Sonnen, x\r\n1, Mutter, M\xfctter, x\r\n6, Kamm, K\xe4mme, x\r\n4, Hose, Hosen, x\r\n3, Katze, Katzen, x\r\n");
+    const QString record = QDir(dir.path()).filePath(QStringLiteral("Verlauf.csv"));
+    writeBytes(record, QByteArray(recordHeader) + "2026-03-02T08:15:00;Deutsch;Katze;3;4;falsch;Katze;Kaz\r\n"
+                                                  "2026-03-02T08:16:00;Deutsch;Sonne;2;3;falsch;Sonne;Sone\r\n");
+    FakePlatform platform;
+    platform.time = QDateTime(QDate(2026, 3, 9), QTime(10, 0));
+    Progress progress(dir.path(), platform);
+    progress.open();
+    platform.expectChoice(QStringLiteral("Übungsblatt drucken"));
+    platform.expectMessage(Answer::Yes);
+    platform.expectMessage();
+    progress.practise(0);
+    ASSERT_EQ(platform.jobs.size(), 1);
+    EXPECT_EQ(cardTexts(platform.jobs[0][0]), QStringList({"Schärfung", "Sonne", "Katze"}));
+    platform.expectChoice(QStringLiteral("In Fach 1 legen"));
+    platform.expectMessage(Answer::Yes);
+    progress.practise(0);
+    EXPECT_EQ(platform.messages()[1].text, QStringLiteral("Übungsblatt \u201eSchärfung\u201c mit 2 Wörtern ausdrucken?\r"));
+    EXPECT_EQ(platform.messages()[4].text, QStringLiteral("3 Karten zu \u201eSchärfung\u201c zurück in Fach 1 legen?\r"));
+    EXPECT_EQ(readBytes(QDir(dir.path()).filePath(QStringLiteral("ZEKCARD1.LST"))),
+              "1, Sonne, Sonnen, x\r\n1, Mutter, M\xfctter, x\r\n1, Kamm, K\xe4mme, x\r\n4, Hose, Hosen, x\r\n1, Katze, Katzen, x\r\n");
+    EXPECT_TRUE(readBytes(record).endsWith("2026-03-09T10:00:00;Deutsch;Sonne;2;1;Lehrkraft;;\r\n2026-03-09T10:00:00;Deutsch;Kamm;6;1;Lehrkraft;;\r\n"
+                                           "2026-03-09T10:00:00;Deutsch;Katze;3;1;Lehrkraft;;\r\n"));
 }

@@ -178,8 +178,8 @@ struct Klasse {
     QTemporaryDir dir;
 };
 
-const QByteArray head = "Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis\r\n";
-QByteArray given(const char *word) { return "2026-03-02T08:15:00;Deutsch;" + QByteArray(word) + ";;1;Lehrkraft\r\n"; }
+const QByteArray head = "Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis;Aufgabe;Eingabe\r\n";
+QByteArray given(const char *word) { return "2026-03-02T08:15:00;Deutsch;" + QByteArray(word) + ";;1;Lehrkraft;;\r\n"; }
 
 } // namespace
 
@@ -253,7 +253,7 @@ TEST(TeacherMenu, Children)
         {"archive: Nein", "archive", false, "", Answer::No, "", "Anna|Ben|Carla", "Dora", "", ""},
         {"brought back", "restore", false, "Dora", Answer::Ok, "", "Anna|Ben|Carla|Dora", "", "", ""},
         {"reset to Fach 1", "reset", false, "", Answer::Yes, "", "Anna|Ben|Carla", "Dora",
-         "1, Haus, H\xe4user, Das Haus ist alt.\r\n", head + "2026-03-02T08:15:00;Deutsch;Haus;3;1;Lehrkraft\r\n"},
+         "1, Haus, H\xe4user, Das Haus ist alt.\r\n", head + "2026-03-02T08:15:00;Deutsch;Haus;3;1;Lehrkraft;;\r\n"},
         {"an open child is not touched", "reset", true, "", Answer::Ok, annaOpen, "Anna|Ben|Carla", "Dora", "", ""},
     };
     for (const auto &row : rows) {

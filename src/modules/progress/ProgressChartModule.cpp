@@ -15,13 +15,14 @@ class ProgressChartModule : public QObject, public ProgressChartOpener {
     Q_PLUGIN_METADATA(IID ZekProgressChartOpener_iid)
     Q_INTERFACES(zek::ui::ProgressChartOpener)
 public:
-    void open(const QString &folder, Platform &platform) override
+    void open(const QString &folder, Platform &platform, std::function<void()> cardsMoved) override
     {
         // one window, built anew for another card folder (another child)
         if (m_window && m_window->model().folder() != folder)
             delete m_window;
         if (!m_window)
             m_window = new ProgressChartWindow(folder, platform);
+        m_window->whenCardsMoved(std::move(cardsMoved));
         m_window->open();
     }
 

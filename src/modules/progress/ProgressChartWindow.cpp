@@ -8,11 +8,14 @@
 #include "record/Progress.h"
 
 #include <QAreaSeries>
+#include <QBarCategoryAxis>
+#include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCategoryAxis>
+#include <QHorizontalBarSeries>
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -27,7 +30,8 @@ namespace zek::ui {
 namespace {
 
 constexpr int clientWidth = 11040;
-constexpr int clientHeight = 7560;
+constexpr int errorBand = 3300; // "Fehlerschwerpunkte" below the boxes
+constexpr int clientHeight = 7560 + errorBand;
 const QColor darkBlue(0, 0, 128);
 
 // The colour of box 0 to 6 as the main window and the editor show it.
@@ -58,7 +62,7 @@ ProgressChartWindow::ProgressChartWindow(const QString &folder, Platform &platfo
     // everything but the selector and the two buttons is printed
     m_view = new QWidget(this);
     m_view->setObjectName(QStringLiteral("Ansicht"));
-    m_view->setGeometry(twipsRect(0, 0, clientWidth, 6960));
+    m_view->setGeometry(twipsRect(0, 0, clientWidth, 6960 + errorBand));
     setBackground(m_view, Qt::white);
 
     m_heading = styled(addLabel(m_view, "Kopfzeile", twipsRect(240, 120, 7560, 375)), 11, true);
@@ -97,6 +101,37 @@ ProgressChartWindow::ProgressChartWindow(const QString &folder, Platform &platfo
     m_figures = styled(addLabel(m_view, "Zahlen", twipsRect(7320, 4440, 3480, 1500)), 9, false);
     m_figures->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
+    styled(
+        addLabel(m_view, "Fehlerschwerpunkte", twipsRect(240, 6960, 4800, 300), QStringLiteral("Fehlerschwerpunkte")),
+        9, true);
+    m_noErrors = styled(addLabel(m_view, "KeineFehler", twipsRect(240, 7260, 5880, 300)), 9, false);
+    m_errorChart = new QChart();
+    m_errorChart->setBackgroundRoundness(0);
+    m_errorChart->setMargins(QMargins(2, 2, 2, 2));
+    m_errorChart->legend()->hide();
+    m_errorView = new QChartView(m_errorChart, m_view);
+    m_errorView->setObjectName(QStringLiteral("Fehlerbild"));
+    m_errorView->setGeometry(twipsRect(120, 7260, 6000, 2940));
+    m_errorView->setRenderHint(QPainter::Antialiasing);
+    m_errorView->setFrameShape(QFrame::NoFrame);
+    for (int k = 0; k < 3; ++k) {
+        const int top = 7260 + 1000 * k;
+        m_focusNames[k] = styled(addLabel(m_view, QStringLiteral("Schwerpunkt%1").arg(k + 1).toLatin1().constData(),
+                                          twipsRect(6240, top, 3480, 285)),
+                                 9, true);
+        for (int e = 0; e < 3; ++e)
+            m_examples[k][e] =
+                styled(addLabel(m_view, QStringLiteral("Beispiel%1_%2").arg(k + 1).arg(e + 1).toLatin1().constData(),
+                                twipsRect(6360, top + 300 + 225 * e, 4440, 225)),
+                       8, false);
+        auto *practise = new QPushButton(QStringLiteral("Üben"), this); // not printed: outside the view
+        practise->setObjectName(QStringLiteral("Ueben%1").arg(k + 1));
+        practise->setGeometry(twipsRect(9840, top - 30, 960, 330));
+        ignoreDoubleClicks(practise);
+        connect(practise, &QPushButton::clicked, m_progress.get(), [this, k] { m_progress->practise(k); });
+        m_practise[k] = practise;
+    }
+
     m_language = new QComboBox(this);
     m_language->setObjectName(QStringLiteral("Sprache"));
     m_language->setGeometry(twipsRect(8040, 120, 2760, 375));
@@ -105,7 +140,7 @@ ProgressChartWindow::ProgressChartWindow(const QString &folder, Platform &platfo
     const auto addCommand = [this](const char *name, const QString &caption, int left) {
         auto *button = new QPushButton(caption, this);
         button->setObjectName(QLatin1String(name));
-        button->setGeometry(twipsRect(left, 7020, 1620, 420));
+        button->setGeometry(twipsRect(left, 7020 + errorBand, 1620, 420));
         ignoreDoubleClicks(button);
         return button;
     };
@@ -116,6 +151,10 @@ ProgressChartWindow::ProgressChartWindow(const QString &folder, Platform &platfo
     connect(close, &QPushButton::clicked, m_progress.get(), &Progress::close);
     connect(m_progress.get(), &Progress::closed, this, &QWidget::hide);
     connect(m_progress.get(), &Progress::changed, this, &ProgressChartWindow::refresh);
+    connect(m_progress.get(), &Progress::cardsMoved, this, [this] {
+        if (m_cardsMoved)
+            m_cardsMoved();
+    });
 }
 
 ProgressChartWindow::~ProgressChartWindow() = default;
@@ -159,7 +198,65 @@ void ProgressChartWindow::refresh()
         m_boxes[i]->setText(shown ? Progress::boxNowText(wrong[i].boxNow) : QString());
     }
     m_figures->setText(model.figures().join(u'\n'));
+
+    const QList<ErrorFocus> &focus = model.progress().errorFocus;
+    m_noErrors->setText(model.noErrorsText());
+    m_noErrors->setVisible(focus.isEmpty());
+    m_errorView->setVisible(!focus.isEmpty());
+    for (int k = 0; k < 3; ++k) {
+        const bool shown = k < focus.size();
+        m_focusNames[k]->setText(shown ? errorTypeName(focus[k].type) : QString());
+        m_practise[k]->setVisible(shown);
+        for (int e = 0; e < 3; ++e) {
+            const bool example = shown && e < focus[k].examples.size();
+            showFitted(m_examples[k][e], example ? focus[k].examples[e] : QString(), m_examples[k][e]->font());
+        }
+    }
     drawChart();
+    drawErrorChart();
+}
+
+// The kinds of mistake as bars, the most frequent on top, each with its count.
+void ProgressChartWindow::drawErrorChart()
+{
+    m_errorChart->removeAllSeries();
+    for (QAbstractAxis *axis : m_errorChart->axes())
+        m_errorChart->removeAxis(axis), delete axis;
+    const QList<ErrorFocus> &focus = m_progress->progress().errorFocus;
+    if (focus.isEmpty())
+        return;
+    auto *counts = new QBarSet(QStringLiteral("Fehler"));
+    counts->setColor(colourOfBox(3));
+    counts->setBorderColor(colourOfBox(3).darker(140));
+    counts->setLabelColor(darkBlue);
+    QStringList names;
+    qsizetype most = 0;
+    for (auto f = focus.crbegin(); f != focus.crend(); ++f) { // a horizontal chart lists its bars from the bottom
+        *counts << double(f->count);
+        names << errorTypeName(f->type);
+        most = std::max(most, f->count);
+    }
+    auto *bars = new QHorizontalBarSeries();
+    bars->append(counts);
+    bars->setLabelsVisible(true);
+    bars->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
+    bars->setLabelsFormat(QStringLiteral("@value"));
+    bars->setBarWidth(0.7);
+    m_errorChart->addSeries(bars);
+    auto *kinds = new QBarCategoryAxis();
+    kinds->append(names);
+    kinds->setLabelsFont(QFont(QStringLiteral("Arial"), 7));
+    kinds->setGridLineVisible(false);
+    kinds->setTruncateLabels(false); // the kinds' names whole: they are what the teacher reads
+    auto *number = new QValueAxis();
+    number->setRange(0, double(most) * 1.2 + 1); // room for the count beside the longest bar
+    number->setLabelsVisible(false);
+    number->setGridLineVisible(false);
+    number->setTickCount(2);
+    m_errorChart->addAxis(kinds, Qt::AlignLeft);
+    m_errorChart->addAxis(number, Qt::AlignBottom);
+    bars->attachAxis(kinds);
+    bars->attachAxis(number);
 }
 
 // The view as on screen, as large as the page takes it, drawn as text and
@@ -183,8 +280,9 @@ void ProgressChartWindow::printView(QPainter &painter, const QRectF &page)
         painter.drawText(QRectF(label->geometry()),
                          int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0), label->text());
     }
-    m_chartView->render(&painter, QRectF(m_chartView->geometry()), m_chartView->viewport()->rect(),
-                        Qt::IgnoreAspectRatio);
+    for (QChartView *chart : {m_chartView, m_errorView})
+        if (chart->isVisibleTo(m_view))
+            chart->render(&painter, QRectF(chart->geometry()), chart->viewport()->rect(), Qt::IgnoreAspectRatio);
     painter.restore();
 }
 
