@@ -53,6 +53,7 @@ public:
     bool hasVoice(const QString &code) override { return voices && !code.isEmpty(); }
     bool speechStarting() override { return false; }
     void speak(const QString &, const QString &) override {}
+    void speakAtRate(const QString &, const QString &, zek::SpeechRate) override {}
     bool voices = false;
 };
 
