@@ -43,6 +43,8 @@ const LayoutRow layoutRows[] = {
     {"French: an apostrophe joins", "F", "l'éléphant", "l'élé|phant", "BBBBBRRRRR", "0-4 5-9", 8, "l'élé"},
 };
 
+void PrintTo(const LayoutRow &row, std::ostream *out) { *out << row.name; }
+
 class SyllableLayout : public testing::TestWithParam<LayoutRow> {};
 
 TEST_P(SyllableLayout, ColoursArcsAndBreaks)
