@@ -68,6 +68,14 @@ SyllablePatterns::~SyllablePatterns() { hnj_hyphen_free(static_cast<HyphenDict *
 
 QList<qsizetype> SyllablePatterns::divisions(QStringView word) const
 {
+    const QString key = word.toString();
+    if (auto found = m_divided.constFind(key); found != m_divided.constEnd())
+        return *found;
+    return *m_divided.insert(key, divide(word));
+}
+
+QList<qsizetype> SyllablePatterns::divide(QStringView word) const
+{
     auto *dictionary = static_cast<HyphenDict *>(m_dictionary);
     // the patterns are written in small letters, one character at a time so
     // that "ß" stays one letter

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -38,7 +39,11 @@ public:
 
 private:
     explicit SyllablePatterns(void *dictionary) : m_dictionary(dictionary) {}
+    QList<qsizetype> divide(QStringView word) const;
+
     void *m_dictionary; // HyphenDict
+    // each word divided once: a card box says the same words many times
+    mutable QHash<QString, QList<qsizetype>> m_divided;
 };
 
 // The syllables of a text: each run of letters (an apostrophe between two
