@@ -40,6 +40,7 @@ public:
     bool hasVoice(const QString &) override { return false; }
     bool speechStarting() override { return false; }
     void speak(const QString &, const QString &) override {}
+    void speakAtRate(const QString &, const QString &, zek::SpeechRate) override {}
     int messages = 0;
 };
 

@@ -66,6 +66,7 @@ public:
     bool hasVoice(const QString &code) override { return voices && !code.isEmpty(); }
     bool speechStarting() override { return false; }
     void speak(const QString &, const QString &) override {}
+    void speakAtRate(const QString &, const QString &, zek::SpeechRate) override {}
     bool voices = false;
 };
 
@@ -305,6 +306,34 @@ int main(int argc, char **argv)
         program.session().applyReadingAids(look.aids);
         shoot(look.name);
     }
+    // the syllables, each look, and the right letters typed in their colours
+    const struct {
+        zek::SyllableLook look;
+        const char *name;
+    } syllableLooks[] = {{zek::SyllableLook::Off, "form1-syllables-off.png"},
+                         {zek::SyllableLook::Coloured, "form1-syllables-coloured.png"},
+                         {zek::SyllableLook::Arcs, "form1-syllables-arcs.png"}};
+    for (const auto &look : syllableLooks) {
+        zek::ReadingAids aids;
+        aids.syllables = look.look;
+        program.session().applyReadingAids(aids);
+        shoot(look.name);
+    }
+    zek::ReadingAids coloured;
+    coloured.syllables = zek::SyllableLook::Coloured;
+    program.session().applyReadingAids(coloured);
+    const QString target = program.drill().card().baseWord;
+    QTest::keyClicks(form.findChild<QWidget *>(QStringLiteral("Text3")),
+                     target.left(std::max<qsizetype>(1, target.size() - 2)));
+    shoot("form1-syllables-typed.png");
+    click("Schrift");
+    if (auto *window = form.findChild<QWidget *>(QStringLiteral("Leseschrift"))) {
+        QApplication::processEvents();
+        window->grab().save(out.filePath(QStringLiteral("leseschrift-syllables.png")));
+        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("leseschrift-syllables.png"))));
+        QTest::mouseClick(window->findChild<QWidget *>(QStringLiteral("Abbrechen")), Qt::LeftButton);
+    }
+    program.drill().checkAnswer(QString());
     program.session().applyReadingAids({});
     QTest::keyClicks(form.findChild<QWidget *>(QStringLiteral("Text3")), QStringLiteral("Ax"));
     click("Bild17");
@@ -433,6 +462,16 @@ int main(int argc, char **argv)
         program.session().openWindow(zek::Window::WordShow);
         program.wordShow().cardScrolled(5);
         shootWindow(program.form2(), "form2.png");
+        // the word show in syllables: coloured, then with arcs
+        program.wordShow().cardScrolled(3);
+        for (const auto &look : {std::pair{zek::SyllableLook::Coloured, "form2-syllables-coloured.png"},
+                                 std::pair{zek::SyllableLook::Arcs, "form2-syllables-arcs.png"}}) {
+            zek::ReadingAids aids;
+            aids.syllables = look.first;
+            program.form2()->setReadingAids(aids);
+            shootWindow(program.form2(), look.second);
+        }
+        program.form2()->setReadingAids({});
         program.wordShow().cancelShow();
 
         program.session().openWindow(zek::Window::Info);

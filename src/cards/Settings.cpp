@@ -18,6 +18,9 @@ const auto askSpellingKey = QStringLiteral("Rechtschreibung vor dem Speichern");
 const auto fontKey = QStringLiteral("Schrift");
 const auto spacingKey = QStringLiteral("Buchstabenabstand");
 const auto sizeKey = QStringLiteral("Schriftgröße");
+const auto syllablesKey = QStringLiteral("Silben");
+const auto rateKey = QStringLiteral("Sprechtempo");
+const auto speakSyllablesKey = QStringLiteral("Silben sprechen");
 const auto on = QStringLiteral("an");
 const auto off = QStringLiteral("aus");
 
@@ -42,6 +45,13 @@ QStringList letterSpacingNames()
 }
 
 QStringList textSizeNames() { return {QStringLiteral("normal"), QStringLiteral("groß")}; }
+
+QStringList syllableLookNames() { return {QStringLiteral("aus"), QStringLiteral("farbig"), QStringLiteral("Bögen")}; }
+
+QStringList speechRateNames()
+{
+    return {QStringLiteral("normal"), QStringLiteral("langsam"), QStringLiteral("sehr langsam")};
+}
 
 double letterSpacingShare(LetterSpacing spacing)
 {
@@ -74,17 +84,29 @@ Settings parseSettings(const QByteArray &bytes)
             choose(settings.aids.spacing, letterSpacingNames(), value);
         else if (key == sizeKey)
             choose(settings.aids.size, textSizeNames(), value);
+        else if (key == syllablesKey)
+            choose(settings.aids.syllables, syllableLookNames(), value);
+        else if (key == rateKey)
+            choose(settings.aids.rate, speechRateNames(), value);
+        else if (key == speakSyllablesKey)
+            settings.aids.speakSyllables = value == on ? true : value == off ? false : settings.aids.speakSyllables;
     }
     return settings;
 }
 
 QByteArray settingsBytes(const Settings &settings)
 {
-    const QString text = QStringLiteral("# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei\n") + dictationKey + u'='
+    QString text = QStringLiteral("# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei\n") + dictationKey + u'='
         + (settings.dictation ? on : off) + u'\n' + fontKey + u'=' + readingFontNames()[int(settings.aids.font)] + u'\n'
         + spacingKey + u'=' + letterSpacingNames()[int(settings.aids.spacing)] + u'\n' + sizeKey + u'='
         + textSizeNames()[int(settings.aids.size)] + u'\n' + askSpellingKey + u'=' + (settings.askSpelling ? on : off)
         + u'\n';
+    // the syllables only once asked for, so that a file without them stays as it was
+    const ReadingAids &aids = settings.aids;
+    if (aids.syllables != SyllableLook::Off || aids.rate != SpeechRate::Normal || aids.speakSyllables)
+        text += syllablesKey + u'=' + syllableLookNames()[int(aids.syllables)] + u'\n' + rateKey + u'='
+            + speechRateNames()[int(aids.rate)] + u'\n' + speakSyllablesKey + u'=' + (aids.speakSyllables ? on : off)
+            + u'\n';
     return text.toUtf8();
 }
 

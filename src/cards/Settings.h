@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Speech.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
@@ -13,11 +15,19 @@ namespace zek {
 enum class ReadingFont { ComicNeue, Andika, OpenDyslexic };
 enum class LetterSpacing { Normal, Wide, VeryWide };
 enum class TextSize { Normal, Large };
+// How the word field and the word show show syllables: not at all, alternately blue and red, or with a thin arc
+// under each.
+enum class SyllableLook { Off, Coloured, Arcs };
 
 struct ReadingAids {
     ReadingFont font = ReadingFont::ComicNeue;
     LetterSpacing spacing = LetterSpacing::Normal;
     TextSize size = TextSize::Normal;
+    SyllableLook syllables = SyllableLook::Off;
+    // how fast read-aloud and dictation speak, and whether dictation speaks
+    // a word in syllables and a phrase in groups of words
+    SpeechRate rate = SpeechRate::Normal;
+    bool speakSyllables = false;
     friend bool operator==(const ReadingAids &, const ReadingAids &) = default;
 };
 
@@ -35,6 +45,8 @@ inline const QString settingsFileName = QStringLiteral("ZEK-Einstellungen.ini");
 QStringList readingFontNames(); // "Comic Neue", "Andika", "OpenDyslexic"
 QStringList letterSpacingNames(); // "normal", "weit", "sehr weit"
 QStringList textSizeNames(); // "normal", "groß"
+QStringList syllableLookNames(); // "aus", "farbig", "Bögen"
+QStringList speechRateNames(); // "normal", "langsam", "sehr langsam"
 
 // The extra room between two letters as a share of the font's size: 0, 0.2
 // or 0.4.

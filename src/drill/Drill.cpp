@@ -4,6 +4,7 @@
 #include "cards/Presentation.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
+#include "syllables/Syllables.h"
 
 namespace zek {
 
@@ -327,8 +328,53 @@ QString Drill::sampleDisplay() const
 
 void Drill::speakTarget()
 {
-    if (!m_shared.targetText.isEmpty() && m_platform.hasVoice(m_voiceLanguage))
-        m_platform.speak(m_shared.targetText, m_voiceLanguage);
+    if (m_shared.targetText.isEmpty() || !m_platform.hasVoice(m_voiceLanguage))
+        return;
+    QString spoken = m_shared.targetText;
+    if (m_speakSyllables && m_dictating) {
+        const QStringList groups = spokenGroups(spoken);
+        if (groups.size() > 1) // a phrase: all its groups, or the one being typed
+            spoken = m_answer.isEmpty() ? groups.join(spokenPause) : groups[groupBeingTyped(spoken, m_answer)];
+        else
+            spoken = spokenInSyllables(spoken, SyllablePatterns::forLanguage(m_voiceLanguage));
+    }
+    if (m_rate == SpeechRate::Normal)
+        m_platform.speak(spoken, m_voiceLanguage);
+    else
+        m_platform.speakAtRate(spoken, m_voiceLanguage, m_rate);
+}
+
+void Drill::setSpeech(SpeechRate rate, bool inSyllables)
+{
+    m_rate = rate;
+    m_speakSyllables = inSyllables;
+}
+
+QList<int> Drill::answerSyllables() const
+{
+    const QString &target = m_shared.targetText;
+    qsizetype right = 0;
+    while (right < m_answer.size() && right < target.size() && m_answer[right] == target[right])
+        ++right;
+    QList<int> places(m_answer.size(), -1);
+    const QList<int> inTarget =
+        syllablePlaces(target, syllablesOf(target, SyllablePatterns::forLanguage(m_voiceLanguage)));
+    for (qsizetype i = 0; i < right; ++i)
+        places[i] = inTarget[i];
+    return places;
+}
+
+bool Drill::displayHasSyllables() const
+{
+    QString letters = m_display;
+    letters.remove(u' ');
+    const QString word = QString(m_shared.targetText).remove(u' ');
+    if (letters.isEmpty() || letters.size() != word.size())
+        return false;
+    for (qsizetype i = 0; i < word.size(); ++i)
+        if (letters[i].toLower() != word[i].toLower())
+            return false;
+    return true;
 }
 
 } // namespace zek

@@ -3,6 +3,7 @@
 #include "cards/BoxColours.h"
 #include "cards/CardList.h"
 #include "cards/SharedState.h"
+#include "platform/Speech.h"
 
 #include <QObject>
 #include <QString>
@@ -59,7 +60,19 @@ public:
     void voicesChanged();
     bool dictating() const { return m_dictating; }
     // Speaks what the child must type now, where a voice speaks the language.
+    // In syllables a word is spoken whole and then syllable by syllable, a
+    // phrase in short groups of words; again (F2, a wrong letter) only the
+    // group being typed.
     void speakTarget();
+    // How fast the drill speaks, and whether dictation speaks in syllables.
+    void setSpeech(SpeechRate rate, bool inSyllables);
+    // The display shows the word letter for letter (in small or capital
+    // letters), so its syllables may be shown.
+    bool displayHasSyllables() const;
+    const QString &voiceLanguage() const { return m_voiceLanguage; }
+    // For each typed letter the place of its syllable in what must be typed,
+    // as far as the answer is right; -1 after.
+    QList<int> answerSyllables() const;
 
     // What the main window shows.
     const BoxCounts &counts() const { return m_counts; }
@@ -136,6 +149,8 @@ private:
     bool m_dictation = false; // the setting
     bool m_dictating = false; // the setting, and a voice for the language
     QString m_voiceLanguage;
+    SpeechRate m_rate = SpeechRate::Normal;
+    bool m_speakSyllables = false;
 };
 
 } // namespace zek

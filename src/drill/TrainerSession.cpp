@@ -91,6 +91,7 @@ bool TrainerSession::startUp()
     m_language.readLanguageFile(m_folder, m_platform);
     m_settings = readSettings(m_folder);
     m_drill.setDictation(m_settings.dictation);
+    m_drill.setSpeech(m_settings.aids.rate, m_settings.aids.speakSyllables);
     // The switch from the initial "F" selects German and loads its cards; it
     // is the activation after start-up, so the first card is drawn only once.
     switchLanguage();
@@ -265,8 +266,12 @@ QString TrainerSession::dictationTip() const
 
 void TrainerSession::readAloud()
 {
-    if (voiceAvailable() && !m_shared.targetText.isEmpty())
+    if (m_drill.dictating()) // in syllables or groups where dictation speaks so
+        m_drill.speakTarget();
+    else if (voiceAvailable() && !m_shared.targetText.isEmpty() && m_settings.aids.rate == SpeechRate::Normal)
         m_platform.speak(m_shared.targetText, m_language.code());
+    else if (voiceAvailable() && !m_shared.targetText.isEmpty())
+        m_platform.speakAtRate(m_shared.targetText, m_language.code(), m_settings.aids.rate);
 }
 
 void TrainerSession::toggleWidth()
@@ -438,6 +443,7 @@ void TrainerSession::dictationNeedsVoice()
 void TrainerSession::applyReadingAids(const ReadingAids &aids)
 {
     m_settings.aids = aids;
+    m_drill.setSpeech(aids.rate, aids.speakSyllables);
     storeSettings();
     emit changed();
     emit focusAnswer();

@@ -60,7 +60,9 @@ void WordShow::cancelShow()
     emit left();
 }
 
-bool WordShow::voiceAvailable() const { return m_platform.hasVoice(languageOfCardFile(m_shared.currentCardFile)); }
+bool WordShow::voiceAvailable() const { return m_platform.hasVoice(languageCode()); }
+
+QString WordShow::languageCode() const { return languageOfCardFile(m_shared.currentCardFile); }
 
 QString WordShow::readAloudTip() const
 {

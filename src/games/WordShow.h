@@ -27,6 +27,8 @@ public:
     void timerTick(); // every pause while the show runs
     void readAloud(); // "Vorlesen": the three lines, one after the other
     bool voiceAvailable() const;
+    // The language of the cards shown ("D", "E", "F"): their syllables and their voice.
+    QString languageCode() const;
     QString readAloudTip() const; // why "Vorlesen" is grey
 
     int cardCount() const { return int(m_cards.size()); }

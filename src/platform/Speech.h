@@ -4,6 +4,10 @@
 
 namespace zek {
 
+// How fast a text is spoken: as the voice speaks, or slower for a child
+// who writes along.
+enum class SpeechRate { Normal, Slow, VerySlow };
+
 // Reading aloud, where the system has it. Languages are named by their codes
 // ("D", "E", "F"). Speaking starts at once and never waits for the engine,
 // and a new text ends the one still spoken. A text the engine has not taken
@@ -19,6 +23,8 @@ public:
     // none is missing either.
     virtual bool speechStarting() = 0;
     virtual void speak(const QString &text, const QString &languageCode) = 0;
+    // The same at a rate of its own; the next text speaks at its own rate again.
+    virtual void speakAtRate(const QString &text, const QString &languageCode, SpeechRate rate) = 0;
 };
 
 // The tool tip of a button that speaks ("Vorlesen", "Hördiktat"): its name

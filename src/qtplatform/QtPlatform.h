@@ -26,6 +26,8 @@ public:
     virtual void start() = 0;
     // languageCode: the voice's language, "de", "en", "fr"
     virtual void say(const QString &text, const QString &languageCode) = 0;
+    // The pace of the next text, from -100 to 100 as speech-dispatcher counts it.
+    virtual void setRate(int) {}
     virtual void leave() {}
     virtual void stop() {}
 
@@ -81,6 +83,7 @@ public:
     bool hasVoice(const QString &languageCode) override;
     bool speechStarting() override { return m_starting; }
     void speak(const QString &text, const QString &languageCode) override;
+    void speakAtRate(const QString &text, const QString &languageCode, SpeechRate rate) override;
 
 signals:
     void speechChanged();

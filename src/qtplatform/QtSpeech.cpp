@@ -55,9 +55,11 @@ public:
         connect(m_retry, &QTimer::timeout, this, &DaemonSpeech::reach);
         reach();
     }
+    void setRate(int rate) override { m_rate = rate; }
     void say(const QString &text, const QString &languageCode) override
     {
-        if (!m_leaving && m_daemon.isOpen() && !m_daemon.speak(text, languageCode.toLatin1()))
+        if (!m_leaving && m_daemon.isOpen()
+            && (!m_daemon.setRate(m_rate) || !m_daemon.speak(text, languageCode.toLatin1())))
             lost();
         emit said();
     }
@@ -131,6 +133,7 @@ private:
     int m_wake;
     SpeechDaemon m_daemon;
     std::atomic<bool> m_leaving{false};
+    int m_rate = SpeechDaemon::openingRate; // the pace of the next text
     QTimer *m_retry = nullptr;
     QSocketNotifier *m_watch = nullptr;
     bool m_mayStart = true;
@@ -247,14 +250,27 @@ bool QtPlatform::hasVoice(const QString &languageCode)
 
 void QtPlatform::speak(const QString &text, const QString &languageCode)
 {
+    speakAtRate(text, languageCode, SpeechRate::Normal);
+}
+
+// The daemon's pace for each rate: the calm pace every text starts at, and
+// slower steps for a child who writes along.
+void QtPlatform::speakAtRate(const QString &text, const QString &languageCode, SpeechRate rate)
+{
     // nothing queues behind a text the engine has not taken yet
     if (!hasVoice(languageCode) || m_answerWait.isActive())
         return;
     m_answerWait.start();
     const QString voice = QLocale::languageToCode(findLanguage(languageCode)->voice);
     SpeechEngine *engine = m_speechEngine;
+    const int pace = rate == SpeechRate::VerySlow ? -75 : rate == SpeechRate::Slow ? -55 : SpeechDaemon::openingRate;
     QMetaObject::invokeMethod(
-        engine, [engine, text, voice] { engine->say(text, voice); }, Qt::QueuedConnection);
+        engine,
+        [engine, text, voice, pace] {
+            engine->setRate(pace);
+            engine->say(text, voice);
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace zek::ui

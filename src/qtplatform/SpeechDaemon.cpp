@@ -76,7 +76,20 @@ bool SpeechDaemon::open(const QString &socket)
     QByteArray user = qgetenv("USER").replace(' ', '_').replace(':', '_');
     if (user.isEmpty())
         user = "user";
-    return command("SET SELF CLIENT_NAME " + user + ":zek-rechtschreibkartei:main") && command("SET SELF RATE -30");
+    return command("SET SELF CLIENT_NAME " + user + ":zek-rechtschreibkartei:main")
+        && command("SET SELF RATE " + QByteArray::number(openingRate));
+}
+
+bool SpeechDaemon::setRate(int rate)
+{
+    if (m_fd < 0)
+        return false;
+    if (rate == m_rate)
+        return true;
+    if (!command("SET SELF RATE " + QByteArray::number(rate)))
+        return false;
+    m_rate = rate;
+    return true;
 }
 
 bool SpeechDaemon::speak(const QString &text, const QByteArray &language)
@@ -205,6 +218,7 @@ void SpeechDaemon::drop()
     m_buffer.clear();
     m_language.clear();
     m_spoken = false;
+    m_rate = openingRate;
 }
 
 } // namespace zek::ui

@@ -35,6 +35,10 @@ public:
     // Speaks the text in the language ("de"), ending what this program
     // still had spoken; the daemon has taken the text when this is true.
     bool speak(const QString &text, const QByteArray &language);
+    // The pace of the texts that follow, from -100 to 100 as the daemon
+    // counts it; the connection starts at openingRate.
+    bool setRate(int rate);
+    static constexpr int openingRate = -30;
     // Looks at the socket while nothing was asked: true (and closed) when
     // the daemon has gone.
     bool hungUp();
@@ -54,6 +58,7 @@ private:
     QByteArray m_buffer; // what was read after the last reply
     QByteArray m_language; // the language the connection speaks now
     bool m_spoken = false; // a text may still be spoken
+    int m_rate = openingRate; // the pace the connection speaks at now
 };
 
 } // namespace zek::ui

@@ -11,8 +11,15 @@
 
 namespace zek::ui {
 
-qsizetype wordBreak(const QString &word, qsizetype fitting)
+qsizetype wordBreak(const QString &word, qsizetype fitting, const QList<qsizetype> *syllableStarts)
 {
+    if (syllableStarts) { // never inside a syllable; the patterns keep the shortest ends
+        qsizetype kept = 0;
+        for (qsizetype start : *syllableStarts)
+            if (start > 0 && start <= fitting && start < word.size())
+                kept = start;
+        return kept;
+    }
     // no single letter on either line
     const qsizetype kept = std::min(fitting, word.size() - 2);
     return kept >= 2 ? kept : 0;
@@ -39,23 +46,41 @@ bool isSpacedOut(const QString &text)
 struct Words {
     QStringList words;
     bool spaced = false;
+    std::optional<QList<QList<qsizetype>>> syllableStarts; // of each word, where syllables are asked for
 
-    explicit Words(const QString &text) : spaced(isSpacedOut(text))
+    Words(const QString &text, const SyllableStarts &syllables) : spaced(isSpacedOut(text))
     {
         QString plain;
         if (spaced)
             for (qsizetype i = 1; i < text.size(); i += 3)
                 plain += text[i];
         words = (spaced ? plain : text).split(u' ', Qt::SkipEmptyParts);
+        if (syllables) {
+            syllableStarts.emplace();
+            for (const QString &word : std::as_const(words))
+                syllableStarts->append(syllables(word));
+        }
+    }
+    // The syllables of what is left of word w after its first `gone` letters.
+    std::optional<QList<qsizetype>> startsIn(qsizetype w, qsizetype gone) const
+    {
+        if (!syllableStarts)
+            return std::nullopt;
+        QList<qsizetype> starts;
+        for (qsizetype start : (*syllableStarts)[w])
+            if (start > gone)
+                starts << start - gone;
+        return starts;
     }
     QString line(const QStringList &onLine) const { return spacedOut(onLine.join(u' ')); }
-    // The first part of a broken word, with its hyphen after the last letter.
+    // The first part of a broken word, with its hyphen after the last letter
+    // (broken at syllables, after a hyphen of its own no second one).
     QString broken(const QString &part) const
     {
         QString shown = spacedOut(part);
         if (spaced)
             shown.chop(1);
-        return shown + u'-';
+        return syllableStarts && part.endsWith(u'-') ? shown : shown + u'-';
     }
     QString spacedOut(const QString &plain) const
     {
@@ -99,7 +124,8 @@ std::optional<QStringList> linesIn(const Words &words, const Measure &measure, c
     const auto fits = [&](const QString &line) { return measure.width(line) <= room.width(); };
     QStringList lines, current;
     const auto tooMany = [&] { return !cutting && lines.size() + (current.isEmpty() ? 0 : 1) > most; };
-    for (const QString &word : words.words) {
+    for (qsizetype w = 0; w < words.words.size(); ++w) {
+        const QString &word = words.words[w];
         if (fits(words.line(current + QStringList{word}))) {
             current << word;
             continue;
@@ -111,6 +137,7 @@ std::optional<QStringList> linesIn(const Words &words, const Measure &measure, c
             current.clear();
         }
         QString rest = word;
+        qsizetype gone = 0; // letters of the word on earlier lines
         while (!fits(words.line({rest}))) {
             if (how != Lines::BreakingWords)
                 return std::nullopt;
@@ -122,11 +149,14 @@ std::optional<QStringList> linesIn(const Words &words, const Measure &measure, c
                 else
                     high = middle - 1;
             }
-            const qsizetype kept = fits(words.broken(rest.left(low))) ? wordBreak(rest, low) : 0;
+            const std::optional<QList<qsizetype>> starts = words.startsIn(w, gone);
+            const qsizetype kept =
+                fits(words.broken(rest.left(low))) ? wordBreak(rest, low, starts ? &*starts : nullptr) : 0;
             if (kept == 0)
                 return std::nullopt;
             lines << words.broken(rest.left(kept));
             rest = rest.mid(kept);
+            gone += kept;
             if (tooMany())
                 return std::nullopt;
         }
@@ -179,9 +209,9 @@ QList<Try> triesFor(Wrap wrap, qreal largest, qreal minimumPoints)
 } // namespace
 
 FittedLines fitLines(const QString &text, const QFont &font, qreal spacingShare, const QList<QRectF> &rooms,
-                     const QPaintDevice *device, Wrap wrap, qreal minimumPoints)
+                     const QPaintDevice *device, Wrap wrap, qreal minimumPoints, const SyllableStarts &syllables)
 {
-    const Words words(text);
+    const Words words(text, syllables);
     const qreal largest = font.pointSizeF();
     qreal share = spacingShare;
     const auto sized = [&](qreal points) {

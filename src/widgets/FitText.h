@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QLabel;
 class QPaintDevice;
 class QWidget;
@@ -24,9 +26,15 @@ enum class Wrap { Never, Always, AfterShrinking };
 
 // Where a word too long for its line is broken: how many of its letters
 // stay on the line, when at most `fitting` of them fit there. One place
-// decides it, so that breaking at syllables can come in here. Neither part
-// is a single letter; 0 when the word cannot be broken so.
-qsizetype wordBreak(const QString &word, qsizetype fitting);
+// decides it. Without syllables neither part is a single letter; with them
+// (the offsets at which a syllable other than the first begins) the word
+// breaks only between two syllables, at the last one that fits. 0 when the
+// word cannot be broken so.
+qsizetype wordBreak(const QString &word, qsizetype fitting, const QList<qsizetype> *syllableStarts = nullptr);
+
+// The syllables of each word a text is broken into (its offsets as
+// wordBreak takes them); none given: words break between any two letters.
+using SyllableStarts = std::function<QList<qsizetype>(const QString &word)>;
 
 // A text laid out to be drawn: the font at its size and letter spacing, the
 // lines as drawn (a broken word's first part ends with "-"), centred in
@@ -47,7 +55,8 @@ struct FittedLines {
 // its word had a blank; only at the smallest size a word that fits no line
 // is broken (wordBreak), and only a text that fits at no size is cut.
 FittedLines fitLines(const QString &text, const QFont &font, qreal spacingShare, const QList<QRectF> &rooms,
-                     const QPaintDevice *device, Wrap wrap, qreal minimumPoints = readablePoints);
+                     const QPaintDevice *device, Wrap wrap, qreal minimumPoints = readablePoints,
+                     const SyllableStarts &syllables = {});
 
 // Shows `text` in `label` so that none of it is clipped: the label's font
 // shrinks from `font` towards `minimumPoints` in half points until the text

@@ -1,5 +1,10 @@
 #include "widgets/WavyLineEdit.h"
 
+#include "widgets/SyllableDrawing.h"
+
+#include <QCoreApplication>
+#include <QInputMethodEvent>
+
 #include <QPainter>
 #include <QPainterPath>
 #include <QTextLayout>
@@ -12,6 +17,23 @@ void WavyLineEdit::setWavyLines(const QList<QPair<int, int>> &stretches)
         return;
     m_stretches = stretches;
     update();
+}
+
+// The colours go to the line edit as an input method gives the formats of
+// its text: an event without text, whose formats start at the cursor. It is
+// sent only when the colours change, that is when the text has changed: a
+// pre-edit text (which the event would end) never changes the text.
+void WavyLineEdit::setSyllableColours(const QList<int> &places)
+{
+    if (places == m_places)
+        return;
+    m_places = places;
+    QList<QInputMethodEvent::Attribute> formats;
+    for (const QTextLayout::FormatRange &range : syllableColours(places))
+        formats << QInputMethodEvent::Attribute(QInputMethodEvent::TextFormat, range.start - cursorPosition(),
+                                                range.length, range.format);
+    QInputMethodEvent event(QString(), formats);
+    QCoreApplication::sendEvent(this, &event);
 }
 
 void WavyLineEdit::paintEvent(QPaintEvent *event)

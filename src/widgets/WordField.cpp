@@ -42,18 +42,25 @@ QList<QRectF> WordField::rooms() const
 
 void WordField::showText(const QString &text, const QFont &font, qreal spacingShare, Wrap wrap, qreal minimumPoints)
 {
-    Asked asked{text, font, spacingShare, minimumPoints, wrap, rooms()};
+    Asked asked{text, font, spacingShare, minimumPoints, wrap, rooms(), m_syllables};
     if (asked == m_asked) // refreshed at every key: laid out once
         return;
     if (QLabel::text() != text)
         setText(text);
     setWordWrap(false); // the lines are broken here
-    m_fitted = fitLines(text, font, spacingShare, asked.rooms, this, wrap, minimumPoints);
+    m_fitted =
+        fitLines(text, font, spacingShare, asked.rooms, this, wrap, minimumPoints, syllableStartsOf(m_syllables));
+    m_places = placesOnLines(text, m_fitted.lines, m_syllables);
     m_asked = std::move(asked);
     setFont(m_fitted.font);
     setToolTip(m_fitted.cut ? text : QString());
     layOut();
     update();
+}
+
+void WordField::showSyllables(const SyllableStyle &style)
+{
+    m_syllables = style; // the next showText lays the text out anew
 }
 
 void WordField::layOut()
@@ -63,8 +70,11 @@ void WordField::layOut()
     const qreal spacing = metrics.lineSpacing();
     const QRectF &room = m_fitted.room;
     qreal top = room.top() + (room.height() - spacing * qreal(m_fitted.lines.size())) / 2;
-    for (const QString &text : m_fitted.lines) {
+    for (qsizetype i = 0; i < m_fitted.lines.size(); ++i) {
+        const QString &text = m_fitted.lines[i];
         auto layout = std::make_unique<QTextLayout>(text, m_fitted.font, this);
+        if (m_syllables.look == SyllableLook::Coloured && i < m_places.size())
+            layout->setFormats(syllableColours(m_places[i]));
         layout->beginLayout();
         QTextLine line = layout->createLine();
         line.setNumColumns(int(text.size()));
@@ -95,6 +105,19 @@ QList<QRectF> WordField::glyphBounds() const
     return bounds;
 }
 
+QList<QRectF> WordField::arcs() const
+{
+    QList<QRectF> arcs;
+    if (m_syllables.look != SyllableLook::Arcs)
+        return arcs;
+    const qreal spacing =
+        m_fitted.font.letterSpacingType() == QFont::AbsoluteSpacing ? m_fitted.font.letterSpacing() : 0;
+    for (std::size_t i = 0; i < m_layouts.size() && qsizetype(i) < m_places.size(); ++i)
+        for (const QRectF &arc : syllableArcs(m_layouts[i]->lineAt(0), m_places[qsizetype(i)], spacing))
+            arcs << arc.translated(m_layouts[i]->position());
+    return arcs;
+}
+
 void WordField::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
@@ -102,6 +125,13 @@ void WordField::paintEvent(QPaintEvent *)
     painter.setPen(palette().color(foregroundRole()));
     for (const auto &layout : m_layouts)
         layout->draw(&painter, QPointF());
+    const QList<QRectF> under = arcs();
+    if (under.isEmpty())
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(palette().color(foregroundRole()), std::max<qreal>(1, m_fitted.font.pointSizeF() / 14)));
+    for (const QRectF &arc : under)
+        drawSyllableArc(painter, arc);
 }
 
 } // namespace zek::ui

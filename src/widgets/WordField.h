@@ -1,6 +1,7 @@
 #pragma once
 
 #include "widgets/FitText.h"
+#include "widgets/SyllableDrawing.h"
 
 #include <QLabel>
 #include <QList>
@@ -34,6 +35,14 @@ public:
 
     void showText(const QString &text, const QFont &font, qreal spacingShare, Wrap wrap,
                   qreal minimumPoints = readablePoints);
+    // How the next texts show syllables: coloured or with arcs, and broken
+    // only between two syllables. Off until asked.
+    void showSyllables(const SyllableStyle &style);
+    // For each line drawn, each character's syllable place (-1 none); empty
+    // without syllables.
+    const QList<QList<int>> &syllablePlaces() const { return m_places; }
+    // Where the arcs under the syllables lie, in the field's coordinates.
+    QList<QRectF> arcs() const;
     const FittedLines &fitted() const { return m_fitted; }
     // Where each glyph drawn lies, its ink in the field's coordinates.
     QList<QRectF> glyphBounds() const;
@@ -52,10 +61,13 @@ private:
         qreal spacingShare, minimumPoints;
         Wrap wrap;
         QList<QRectF> rooms;
+        SyllableStyle syllables;
         friend bool operator==(const Asked &, const Asked &) = default;
     };
     std::optional<Asked> m_asked; // what the lines were fitted for
     FittedLines m_fitted;
+    SyllableStyle m_syllables;
+    QList<QList<int>> m_places;
     std::vector<std::unique_ptr<QTextLayout>> m_layouts;
 };
 

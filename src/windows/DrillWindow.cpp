@@ -3,6 +3,7 @@
 #include "widgets/FitText.h"
 #include "widgets/KeyRepeat.h"
 #include "widgets/Twips.h"
+#include "widgets/WavyLineEdit.h"
 #include "widgets/Widgets.h"
 #include "qtplatform/QtPlatform.h"
 #include "windows/ReadingFontDialog.h"
@@ -12,6 +13,7 @@
 
 #include "cards/Presentation.h"
 #include "drill/Drill.h"
+#include "syllables/Syllables.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -159,7 +161,7 @@ void DrillWindow::buildAnswerBox()
     m_instruction->setAlignment(Qt::AlignCenter);
     setForeground(m_instruction, darkBlue);
 
-    m_answer = new QLineEdit(this);
+    m_answer = new WavyLineEdit(this);
     m_answer->setObjectName(QStringLiteral("Text3"));
     m_answer->setGeometry(twipsRect(1440, 4320, 6855, 1455));
     m_answer->setFrame(true);
@@ -326,17 +328,22 @@ void DrillWindow::showReadingAids()
 {
     const ReadingAids &aids = m_main.settings().aids;
     const qreal spacing = letterSpacingShare(aids.spacing);
+    const bool syllables = aids.syllables != SyllableLook::Off && m_drill.displayHasSyllables();
+    m_display->showSyllables({syllables ? aids.syllables : SyllableLook::Off,
+                              syllables ? SyllablePatterns::forLanguage(m_drill.voiceLanguage()) : nullptr});
     m_display->showText(m_drill.wordDisplay(), readingFont(aids, 24), spacing,
                         m_drill.displayIsWord() ? Wrap::AfterShrinking : Wrap::Always);
     // the line edit keeps a few pixels of frame and margin on each side
     fitFont(m_answer, m_drill.answerText(), readingFont(aids, 24), spacing, Wrap::Never, 6);
+    // the typed letters in their syllables' colours, as far as they are right
+    m_answer->setSyllableColours(aids.syllables == SyllableLook::Coloured ? m_drill.answerSyllables() : QList<int>());
 }
 
 void DrillWindow::openReadingAids()
 {
-    auto *window =
-        new ReadingFontDialog(m_main.settings().aids, m_drill.sampleDisplay(),
-                              m_drill.sampleIsWord() ? Wrap::AfterShrinking : Wrap::Always, *m_display, this);
+    auto *window = new ReadingFontDialog(m_main.settings().aids, m_drill.sampleDisplay(),
+                                         m_drill.sampleIsWord() ? Wrap::AfterShrinking : Wrap::Always, *m_display,
+                                         SyllablePatterns::forLanguage(m_drill.voiceLanguage()), this);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::WindowModal);
     connect(window, &QDialog::accepted, this, [this, window] { m_main.applyReadingAids(window->chosen()); });

@@ -21,6 +21,7 @@ class Drill;
 namespace zek::ui {
 
 class ClickableLabel;
+class WavyLineEdit;
 class KeyRepeat;
 class WordField;
 
@@ -59,7 +60,7 @@ private:
     Drill &m_drill;
     QHash<Window, QToolButton *> m_windowButtons;
 
-    QLineEdit *m_answer = nullptr;
+    WavyLineEdit *m_answer = nullptr;
     KeyRepeat *m_answerKeys = nullptr; // a held F2 reads once
     WordField *m_display = nullptr;
     QLabel *m_instruction = nullptr;

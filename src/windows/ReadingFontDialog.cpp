@@ -5,6 +5,7 @@
 #include "widgets/WordField.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -22,8 +23,8 @@ constexpr qreal wordPoints = 24; // as the word display
 } // namespace
 
 ReadingFontDialog::ReadingFontDialog(const ReadingAids &current, const QString &shown, Wrap wrap,
-                                     const WordField &field, QWidget *parent)
-    : QDialog(parent), m_chosen(current), m_shown(shown), m_wrap(wrap)
+                                     const WordField &field, const SyllablePatterns *patterns, QWidget *parent)
+    : QDialog(parent), m_chosen(current), m_shown(shown), m_wrap(wrap), m_patterns(patterns)
 {
     setObjectName(QStringLiteral("Leseschrift"));
     setWindowTitle(QStringLiteral("Leseschrift"));
@@ -51,6 +52,16 @@ ReadingFontDialog::ReadingFontDialog(const ReadingAids &current, const QString &
         m_chosen.size = TextSize(id);
         showPreview();
     });
+    QButtonGroup *syllables =
+        addChoices("Silben", QStringLiteral("Silben"), syllableLookNames(), int(current.syllables));
+    connect(syllables, &QButtonGroup::idClicked, this, [this](int id) {
+        m_chosen.syllables = SyllableLook(id);
+        showPreview();
+    });
+    QButtonGroup *rates =
+        addChoices("Sprechtempo", QStringLiteral("Sprechtempo"), speechRateNames(), int(current.rate));
+    connect(rates, &QButtonGroup::idClicked, this, [this](int id) { m_chosen.rate = SpeechRate(id); });
+    addTick(rates, "SilbenSprechen", QStringLiteral("Silben sprechen (Hördiktat)"), &ReadingAids::speakSyllables);
 
     m_preview = new WordField(this);
     m_preview->setObjectName(QStringLiteral("Vorschau"));
@@ -98,8 +109,21 @@ QButtonGroup *ReadingFontDialog::addChoices(const char *name, const QString &tit
     return group;
 }
 
+// A tick at the end of a row of choices.
+void ReadingFontDialog::addTick(QButtonGroup *choices, const char *name, const QString &text,
+                                bool ReadingAids::*setting)
+{
+    auto *tick = new QCheckBox(text, choices->buttons().constFirst()->parentWidget());
+    tick->setObjectName(QLatin1String(name));
+    tick->setChecked(m_chosen.*setting);
+    auto *row = static_cast<QHBoxLayout *>(tick->parentWidget()->layout());
+    row->insertWidget(row->count() - 1, tick);
+    connect(tick, &QCheckBox::toggled, this, [this, setting](bool on) { m_chosen.*setting = on; });
+}
+
 void ReadingFontDialog::showPreview()
 {
+    m_preview->showSyllables({m_chosen.syllables, m_patterns});
     m_preview->showText(m_shown, readingFont(m_chosen, wordPoints), letterSpacingShare(m_chosen.spacing), m_wrap);
 }
 

@@ -6,6 +6,7 @@
 #include "widgets/WordField.h"
 
 #include "games/WordShow.h"
+#include "syllables/Syllables.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -97,7 +98,11 @@ void WordShowWindow::refresh()
     const CardEntry &card = m_show.card();
     const QString texts[3] = {card.baseWord, card.relatedWord, card.phrase};
     static constexpr qreal points[3] = {24, 24, 17.25};
+    const SyllableStyle syllables{
+        m_aids.syllables,
+        m_aids.syllables == SyllableLook::Off ? nullptr : SyllablePatterns::forLanguage(m_show.languageCode())};
     for (int i = 0; i < 3; ++i) {
+        m_lines[i]->showSyllables(syllables);
         // each line shrinks until it fits its field, spaced as the reading aids ask
         m_lines[i]->showText(texts[i], readingFont(m_aids, points[i], true), letterSpacingShare(m_aids.spacing),
                              i < 2 ? Wrap::AfterShrinking : Wrap::Always);

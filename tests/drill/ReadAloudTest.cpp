@@ -69,5 +69,20 @@ SCENARIOS(ReadAloud, Scenarios)
         {"damaged lines: the defaults", apple, "settings Schrift=Papyrus|Buchstabenabstand|=groß|Schriftgröße=GROSS|Hördiktat=vielleicht|\xef\xbf\xbd; start", "",
          "aids=Comic Neue,normal,normal; dictation=no"},
         {"a folder that takes no file keeps them for the session", apple, "folder-ro; start; aids 1 0 0; rw", "", "aids=Andika,normal,normal; files=4"},
+        // syllables and the pace of the voice
+        {"syllables: off until chosen", apple, "start", "", "syllables=aus,normal,aus"},
+        {"syllables chosen and stored after the others", apple, "start; syllables 2 1 1", "",
+         "syllables=Bögen,langsam,an; settings=# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei|Hördiktat=aus|Schrift=Comic Neue|"
+         "Buchstabenabstand=normal|Schriftgröße=normal|Rechtschreibung vor dem Speichern=aus|Silben=Bögen|Sprechtempo=langsam|Silben sprechen=an|"},
+        {"syllables read back", apple, "settings Silben=farbig|Sprechtempo=sehr langsam|Silben sprechen=an|Sprechtempo=zu schnell; start", "",
+         "syllables=farbig,sehr langsam,an"},
+        {"slower: read aloud at its pace", apple, "voices D; start; syllables 0 2 0; read", "", "spoken=D:Apfel (sehr langsam)"},
+        {"dictation in syllables: whole, then each", apple, "voices D; start; syllables 0 1 1; dictation; read", "",
+         "spoken=D:Apfel. Ap – fel (langsam)|D:Apfel. Ap – fel (langsam)"},
+        {"in syllables, the next word too", twoCards, "voices D; start; syllables 0 0 1; dictation; type Apfel", "", "spoken=D:Apfel. Ap – fel|D:Birne. Bir – ne"},
+        {"in syllables, a word of one syllable whole", "1, Haus, H\xe4user, Das Haus ist alt.\r\n", "voices D; start; syllables 0 0 1; dictation", "", "spoken=D:Haus"},
+        {"in syllables, a phrase in groups; F2 the group being typed", apple,
+         "voices D; start; level; level; syllables 0 0 1; dictation; type Apfel; type Äpfel; read; type Der Apfel i; read", "",
+         "spoken=D:Apfel. Ap – fel|D:Äpfel. Äp – fel|D:Der Apfel ist – rot.|D:Der Apfel ist – rot.|D:Der Apfel ist"},
     });
 }

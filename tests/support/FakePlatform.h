@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cards/Settings.h"
 #include "platform/Platform.h"
 #include "platform/Random.h"
 
@@ -74,6 +75,12 @@ public:
     // Voices for these language codes; what was spoken, "code:text".
     bool hasVoice(const QString &languageCode) override { return !languageCode.isEmpty() && voices.contains(languageCode); }
     void speak(const QString &text, const QString &languageCode) override { spoken << languageCode + u':' + text; }
+    // a slower text is recorded with its rate: "D:Apfel (langsam)"
+    void speakAtRate(const QString &text, const QString &languageCode, SpeechRate rate) override
+    {
+        spoken << languageCode + u':' + text
+                + (rate == SpeechRate::Normal ? QString() : QStringLiteral(" (%1)").arg(speechRateNames()[int(rate)]));
+    }
     bool speechStarting() override { return starting; }
     QString voices;
     bool starting = false; // the engine has not answered yet

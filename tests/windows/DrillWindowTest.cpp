@@ -10,6 +10,8 @@
 #include "windows/WordShowWindow.h"
 #include "widgets/ReadingFont.h"
 #include "widgets/WordField.h"
+#include "widgets/WavyLineEdit.h"
+#include "syllables/Syllables.h"
 
 using namespace zek;
 using namespace zek::test;
@@ -307,4 +309,55 @@ TEST_F(FormTest, LongWordsAndPhrasesFitTheirFieldsInEveryFontSpacingAndSize)
         for (const char *line : {"Bezeichnung1", "Bezeichnung2", "Bezeichnung3"})
             expectFits(widget<ui::WordField>(line, program->form2()), family(aids));
     });
+}
+
+// "Silben": chosen in "Leseschrift", the word field draws the syllables in
+// blue and red or arcs under them, the answer box colours the letters that
+// are right, the word show takes them too.
+TEST_F(FormTest, SilbenColourTheWordTheRightLettersAndTheWordShow)
+{
+    if (!SyllablePatterns::forLanguage(QStringLiteral("D")))
+        GTEST_SKIP() << "the German hyphenation patterns are not installed (hyphen-de)";
+    startWith("1, Apfelbaum, Apfelb\xe4ume, Der Apfelbaum bl\xfcht.\r\n");
+    auto *display = widget<ui::WordField>("Bezeichnung10");
+    EXPECT_TRUE(display->syllablePlaces().isEmpty()); // off until chosen
+    const auto painted = [](QWidget *w, const QColor &colour) {
+        const QImage image = w->grab().toImage();
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y) == colour;
+        return count;
+    };
+    click("Schrift");
+    auto *window = form().findChild<QDialog *>(QStringLiteral("Leseschrift"));
+    ASSERT_NE(window, nullptr);
+    click("Silben1", window);
+    EXPECT_GT(painted(widget("Vorschau", window), ui::syllableRed), 0); // the preview shows them at once
+    click("OK", window);
+    EXPECT_GT(painted(display, ui::syllableBlue), 0);
+    EXPECT_GT(painted(display, ui::syllableRed), 0);
+    EXPECT_TRUE(display->arcs().isEmpty());
+
+    type(QStringLiteral("Apf"));
+    auto *answer = widget<ui::WavyLineEdit>("Text3");
+    EXPECT_EQ(answer->syllablePlaces(), QList<int>({0, 0, 1}));
+    EXPECT_GT(painted(answer, ui::syllableRed), 0);
+    type(QStringLiteral("x"));
+    EXPECT_EQ(answer->syllablePlaces(), QList<int>({0, 0, 1, -1}));
+    answer->clear();
+
+    ReadingAids arcs = program->session().settings().aids;
+    arcs.syllables = SyllableLook::Arcs;
+    program->session().applyReadingAids(arcs);
+    program->drill().drawCard();
+    const QList<QRectF> under = display->arcs();
+    ASSERT_EQ(under.size(), 3); // Ap|fel|baum
+    for (qsizetype i = 1; i < under.size(); ++i)
+        EXPECT_LT(under[i - 1].right(), under[i].left());
+    EXPECT_EQ(painted(display, ui::syllableRed), 0);
+
+    click("Bild5");
+    for (const char *line : {"Bezeichnung1", "Bezeichnung2", "Bezeichnung3"})
+        EXPECT_FALSE(widget<ui::WordField>(line, program->form2())->arcs().isEmpty()) << line;
 }
