@@ -1,5 +1,6 @@
 // The trainer from outside: box labels and exit on the sample card box, and two
 // copies of the program on one folder.
+#include "teacher/WordsForAll.h"
 #include "windows/WindowFixture.h"
 
 #include <QProcess>
@@ -89,4 +90,72 @@ TEST_F(FormTest, ASecondCopyEndsAndTheFirstKeepsItsAnswerHoweverItEnds)
         EXPECT_EQ(folder.exists(FolderLock::fileName()), c.signal == SIGKILL);
         EXPECT_TRUE(ui::Program(box.path(), platform, random).start());
     }
+}
+
+// "Wörter für alle" while one child practises in a trainer that runs: the
+// real program holds Ben's box. Anna, Carla and the Vorlage get the two new
+// words, Ben's files stay as they were, and once his trainer has ended,
+// "Nochmals versuchen" gives them to him alone; each record gets one
+// "Lehrkraft" line per word.
+TEST(ClassProcess, WordsForAllLeaveAChildPractisingInAnotherTrainer)
+{
+    QTemporaryDir dir;
+    const QDir klasse(dir.path());
+    const QStringList children{"Anna", "Ben", "Carla", "Vorlage"};
+    for (const QString &child : children) {
+        klasse.mkdir(child);
+        copySampleBox(klasse.filePath(child));
+    }
+    writeBytes(klasse.filePath("woche.csv"), "Quelle;Quellen\r\nIgelchen\r\n");
+    const auto cards = [&](const QString &child) { return readBytes(QDir(klasse.filePath(child)).filePath("ZEKCARD1.LST")); };
+    const auto record = [&](const QString &child) {
+        QFile file(QDir(klasse.filePath(child)).filePath("Verlauf.csv"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    const QByteArray sample = cards("Ben");
+
+    QProcess trainer;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("HOME", dir.path());
+    environment.insert("SPEECHD_ADDRESS", "unix_socket:/nonexistent/speechd.sock");
+    environment.insert("CUPS_SERVER", QDir(dir.path()).filePath("none.sock"));
+    trainer.setProcessEnvironment(environment);
+    trainer.start(QStringLiteral(ZEK_PROGRAM), {klasse.filePath("Ben")});
+    const QString lock = QDir(klasse.filePath("Ben")).filePath(FolderLock::fileName());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(lock); }, 20000));
+
+    FakePlatform platform;
+    WordsForAll words(dir.path(), platform);
+    words.start();
+    platform.expectFile(klasse.filePath("woche.csv"));
+    words.chooseFile();
+    words.setIntoTemplate(true);
+    words.giveToAll();
+    EXPECT_EQ(words.notChanged().join(u'|'),
+              QStringLiteral("Nicht geändert: Ben (an Computer \u201e%1\u201c geöffnet)").arg(QSysInfo::machineHostName()));
+    const QByteArray given = cards("Anna");
+    EXPECT_EQ(given.size(), sample.size() + QByteArray("1, Quelle, Quellen, \r\n1, Igelchen, , \r\n").size());
+    EXPECT_TRUE(given.contains("\r\n1, Quelle, Quellen, \r\n") && given.contains("\r\n1, Igelchen, , \r\n"));
+    EXPECT_EQ(cards("Carla"), given);
+    EXPECT_EQ(cards("Vorlage"), given);
+    const QByteArray lines = "Zeit;Sprache;Grundwort;Fach vorher;Fach nachher;Ergebnis;Aufgabe;Eingabe\r\n"
+                             "2026-03-02T08:15:00;Deutsch;Quelle;;1;Lehrkraft;;\r\n"
+                             "2026-03-02T08:15:00;Deutsch;Igelchen;;1;Lehrkraft;;\r\n";
+    EXPECT_EQ(record("Anna"), lines);
+    EXPECT_EQ(record("Carla"), lines);
+    EXPECT_EQ(record("Vorlage"), "");
+    EXPECT_EQ(cards("Ben"), sample);
+    EXPECT_EQ(record("Ben"), "");
+
+    ::kill(pid_t(trainer.processId()), SIGTERM);
+    ASSERT_TRUE(trainer.waitForFinished(20000));
+    EXPECT_TRUE(trainer.exitStatus() == QProcess::NormalExit && trainer.exitCode() == 0);
+    EXPECT_EQ(cards("Ben"), sample);
+    words.retry();
+    EXPECT_TRUE(words.notChanged().isEmpty());
+    EXPECT_EQ(cards("Ben"), given);
+    EXPECT_EQ(record("Ben"), lines);
+    EXPECT_EQ(cards("Anna"), given);
+    EXPECT_EQ(record("Anna"), lines);
 }
