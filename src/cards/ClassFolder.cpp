@@ -4,6 +4,7 @@
 
 #include <QCollator>
 #include <QDir>
+#include <QRegularExpression>
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
@@ -168,8 +169,12 @@ QStringList readClassList(const QString &file, const QString &home)
     const QDir besides = QFileInfo(file).absoluteDir();
     QStringList folders;
     for (const QByteArray &bytes : list.read(1 << 20).split('\n')) {
-        const QString line = QString::fromUtf8(bytes).trimmed();
-        if (line.isEmpty() || line.startsWith(u'#'))
+        QString line = QString::fromUtf8(bytes);
+        // a "#" at the start or after a blank begins a comment; "3#c" is a name
+        static const QRegularExpression comment(QStringLiteral("(^|\\s)#.*$"));
+        line.remove(comment);
+        line = line.trimmed();
+        if (line.isEmpty())
             continue;
         const QString path = line == u"~" || line.startsWith(QStringLiteral("~/")) ? home + line.mid(1) : line;
         folders << QDir::cleanPath(besides.absoluteFilePath(path));

@@ -2,6 +2,7 @@
 
 #include "cards/CardFile.h"
 #include "cards/CardStore.h"
+#include "cards/Folder.h"
 #include "cards/Languages.h"
 #include "platform/Platform.h"
 #include "printing/Sheets.h"
@@ -323,6 +324,20 @@ void Progress::moveToBoxOne(ErrorType type)
     const LanguageRecord *language = findLanguage(QString(code));
     const QString title = QStringLiteral("In Fach 1 legen");
     const QString name = errorTypeName(type);
+    FolderLock lock(m_folder);
+    if (!m_boxOpenHere) {
+        const FolderLock::State state = lock.lock(m_platform.localTime());
+        if (state != FolderLock::State::Locked && state != FolderLock::State::Unavailable) {
+            const QString computer = lock.holder().computer;
+            m_platform.messageBox(
+                {title,
+                 QStringLiteral("Die Kartei von \u201e%1\u201c ist gerade %2.\rBitte später noch einmal versuchen.")
+                     .arg(QFileInfo(m_folder).fileName(),
+                          computer.isEmpty() ? QStringLiteral("geöffnet")
+                                             : QStringLiteral("an Computer \u201e%1\u201c geöffnet").arg(computer))});
+            return;
+        }
+    }
     CardStore store(m_folder, m_platform);
     const QString file = language->cardFileName();
     if (!store.loadCardList(file))

@@ -118,6 +118,11 @@ public:
     // it) go back into "Fach 1", after a question that says how many. The
     // card file is saved at once and each card moved is a line "Lehrkraft".
     void moveToBoxOne(ErrorType type);
+    // The card box is open in this program (the editor opened the view), so
+    // its lock is held here already. Otherwise (opened from the class) "In
+    // Fach 1 legen" takes the child's lock first and leaves alone a box that
+    // a trainer has open, as the teacher's menu does.
+    void setBoxOpenHere(bool open) { m_boxOpenHere = open; }
     // The base words typed wrong with that kind, in the card files' order.
     QStringList wordsOf(ErrorType type) const;
     // "Schließen" and the window frame.
@@ -143,6 +148,7 @@ private:
     std::array<CardList, 3> m_cards;
     QDate m_today;
     int m_shown = -1;
+    bool m_boxOpenHere = false;
     LanguageProgress m_progress;
 };
 

@@ -127,6 +127,8 @@ TEST(ClassFolder, TheComputerRoomsListOfClasses)
         {"a list of comments only", "# Klassen\n\n   # keine\n", "@/home/ZEK-Klasse", "", ""},
         {"one class", "# der Server\n\n@/server/3a  \n", "@/server/3a", "", ""},
         {"the home folder and the list's own", "~/3a\nserver/3b\r\n", "", "@/home/3a|@/etc/server/3b", ""},
+        {"a comment after a folder", "~/Schule/4a        # ~/ is the home\n@/server/Klasse 3b\t# Frau Roth\n@/server/3#c\n", "",
+         "@/home/Schule/4a|@/server/Klasse 3b|@/server/3#c", ""},
         {"one class that is not there", "@/server/fehlt\n", "", "",
          "Den Klassen-Ordner \u201e@/server/fehlt\u201c gibt es nicht (ist der Schul-Server verbunden?).\rDie ZEK-Rechtschreibkartei wird beendet."},
     };

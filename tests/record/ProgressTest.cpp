@@ -1,4 +1,5 @@
 #include "record/Progress.h"
+#include "cards/Folder.h"
 
 #include "FakePlatform.h"
 #include "TestFiles.h"
@@ -205,11 +206,19 @@ TEST(Progress, Practise)
     progress.practise(0);
     ASSERT_EQ(platform.jobs.size(), 1);
     EXPECT_EQ(cardTexts(platform.jobs[0][0]), QStringList({"Schärfung", "Sonne", "Katze"}));
+    FolderLock trainer(dir.path()); // the child practises: the box is left alone
+    ASSERT_EQ(trainer.lock(), FolderLock::State::Locked);
+    platform.expectChoice(QStringLiteral("In Fach 1 legen"));
+    platform.expectMessage();
+    progress.practise(0);
+    EXPECT_TRUE(platform.messages().back().text.endsWith(u"geöffnet.\rBitte später noch einmal versuchen."));
+    EXPECT_TRUE(readBytes(QDir(dir.path()).filePath(QStringLiteral("ZEKCARD1.LST"))).startsWith("2, Sonne"));
+    trainer.unlock();
     platform.expectChoice(QStringLiteral("In Fach 1 legen"));
     platform.expectMessage(Answer::Yes);
     progress.practise(0);
     EXPECT_EQ(platform.messages()[1].text, QStringLiteral("Übungsblatt \u201eSchärfung\u201c mit 2 Wörtern ausdrucken?\r"));
-    EXPECT_EQ(platform.messages()[4].text, QStringLiteral("3 Karten zu \u201eSchärfung\u201c zurück in Fach 1 legen?\r"));
+    EXPECT_EQ(platform.messages()[6].text, QStringLiteral("3 Karten zu \u201eSchärfung\u201c zurück in Fach 1 legen?\r"));
     EXPECT_EQ(readBytes(QDir(dir.path()).filePath(QStringLiteral("ZEKCARD1.LST"))),
               "1, Sonne, Sonnen, x\r\n1, Mutter, M\xfctter, x\r\n1, Kamm, K\xe4mme, x\r\n4, Hose, Hosen, x\r\n1, Katze, Katzen, x\r\n");
     EXPECT_TRUE(readBytes(record).endsWith("2026-03-09T10:00:00;Deutsch;Sonne;2;1;Lehrkraft;;\r\n2026-03-09T10:00:00;Deutsch;Kamm;6;1;Lehrkraft;;\r\n"

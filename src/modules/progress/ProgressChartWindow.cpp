@@ -159,6 +159,12 @@ ProgressChartWindow::ProgressChartWindow(const QString &folder, Platform &platfo
 
 ProgressChartWindow::~ProgressChartWindow() = default;
 
+void ProgressChartWindow::whenCardsMoved(std::function<void()> cardsMoved)
+{
+    m_progress->setBoxOpenHere(bool(cardsMoved));
+    m_cardsMoved = std::move(cardsMoved);
+}
+
 void ProgressChartWindow::open()
 {
     m_progress->open();

@@ -32,7 +32,8 @@ class ProgressChartWindow : public QWidget {
 public:
     ProgressChartWindow(const QString &folder, Platform &platform, QWidget *parent = nullptr);
     // Called when "In Fach 1 legen" has moved cards in the card file.
-    void whenCardsMoved(std::function<void()> cardsMoved) { m_cardsMoved = std::move(cardsMoved); }
+    // Whoever is told holds the cards open in this program (the editor).
+    void whenCardsMoved(std::function<void()> cardsMoved);
     ~ProgressChartWindow() override;
 
     // Reads the folder's record and cards again and shows the window in
