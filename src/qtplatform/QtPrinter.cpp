@@ -50,16 +50,16 @@ QFont printerFont(const QString &family, double points)
 void drawInSyllables(QPainter &painter, QPaintDevice &device, const QPointF &topLeft, const PrintedText &text)
 {
     QTextLayout layout(text.text, painter.font(), &device);
+    if (!text.syllableArcs) // the layout's own colours: a drawn selection would not print as such
+        layout.setFormats(syllableColours(text.syllables));
     layout.beginLayout();
     QTextLine line = layout.createLine();
     line.setNumColumns(int(text.text.size()));
     line.setPosition(QPointF(0, 0));
     layout.endLayout();
-    if (!text.syllableArcs) {
-        layout.draw(&painter, topLeft, syllableColours(text.syllables));
-        return;
-    }
     layout.draw(&painter, topLeft);
+    if (!text.syllableArcs)
+        return;
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     // as thick against the letters as the word field's arcs
