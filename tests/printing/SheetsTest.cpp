@@ -47,19 +47,14 @@ static QStringList inSyllables(const QList<PrintedPage> &pages)
     QStringList out;
     for (const PrintedPage &page : pages)
         for (const PrintedText &t : page) {
-            if (t.syllables.isEmpty())
-                continue;
             QString text, colours;
-            for (qsizetype i = 0; i < t.text.size(); ++i) {
-                const int mark = t.syllables[i];
-                if (mark >= 0 && (i == 0 || t.syllables[i - 1] != mark)) {
-                    if (i > 0 && t.syllables[i - 1] >= 0)
-                        text += u'|';
-                    colours += mark % 2 == 0 ? u'b' : u'r';
-                }
-                text += t.text[i];
+            for (qsizetype i = 0; i < t.syllables.size(); ++i) {
+                const int mark = t.syllables[i], before = i > 0 ? t.syllables[i - 1] : -1;
+                text += (before >= 0 && mark >= 0 && mark != before ? u"|"_s : QString()) + t.text[i];
+                colours += mark >= 0 && mark != before ? QString(mark % 2 == 0 ? u'b' : u'r') : QString();
             }
-            out << text + u' ' + colours + (t.syllableArcs ? u" arcs"_s : QString());
+            if (!t.syllables.isEmpty())
+                out << text + u' ' + colours + (t.syllableArcs ? u" arcs"_s : QString());
         }
     return out;
 }
@@ -149,10 +144,6 @@ TEST(Sheets, LaidOutLineByLine)
     FakePlatform platform;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
-        if (c.syllables.look != SyllableLook::Off && !c.syllables.patterns) {
-            ADD_FAILURE() << "the German hyphenation patterns are not installed (hyphen-de)";
-            continue;
-        }
         PrinterMetrics m = platform.metrics;
         m.pageHeight = c.pageHeight;
         m.pageWidth = c.narrowPage;
