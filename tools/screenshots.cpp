@@ -24,6 +24,7 @@
 #include "teacher/TeacherMenu.h"
 #include "record/PracticeRecord.h"
 #include "printing/Sheets.h"
+#include "syllables/Syllables.h"
 
 #include "platform/Random.h"
 
@@ -37,6 +38,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <tuple>
 
 namespace {
 
@@ -240,6 +242,98 @@ void shootOverview(const QDir &out)
     printedPdf(window, klasse, out, "klassenuebersicht-druck.pdf");
 }
 
+// The syllables on a card box made for the pictures, whose words all divide
+// ("Apfelbaum" is "Ap|fel|baum"; the sample's first word, "Abend", does
+// not): the word field in each look, the right letters typed in their
+// colours, "Leseschrift" with the syllables, the word show coloured and
+// with arcs, and a card sheet and a word list printed in syllables.
+void shootSyllables(const QDir &out)
+{
+    QTemporaryDir dir;
+    for (const char *name : {"ZEKCARDS.INI", "ZEKCARD2.LST", "ZEKCARD3.LST"})
+        QFile::copy(QDir(QStringLiteral(ZEK_SAMPLE_DIR)).filePath(QLatin1String(name)),
+                    QDir(dir.path()).filePath(QLatin1String(name)));
+    const auto card = [](const char *base, const char *related, const char *phrase) {
+        return zek::CardEntry{QStringLiteral("1"), QString::fromUtf8(base), QString::fromUtf8(related),
+                              QString::fromUtf8(phrase)};
+    };
+    const zek::CardList cards = {card("Apfelbaum", "Apfelbäume", "Im Garten steht ein Apfelbaum."),
+                                 card("Schmetterling", "Schmetterlinge", "Der Schmetterling fliegt."),
+                                 card("Sonnenblume", "Sonnenblumen", "Die Sonnenblume ist gelb."),
+                                 card("Regenbogen", "Regenbögen", "Nach dem Regen kommt ein Regenbogen."),
+                                 card("Erdbeere", "Erdbeeren", "Die Erdbeere ist süß."),
+                                 card("Fahrrad", "Fahrräder", "Mein Fahrrad hat eine Klingel.")};
+    QByteArray bytes;
+    zek::writeCardFile(cards, bytes);
+    QFile file(QDir(dir.path()).filePath(QStringLiteral("ZEKCARD1.LST")));
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    file.close();
+
+    QuietPlatform platform;
+    zek::Random random;
+    zek::ui::Program program(dir.path(), platform, random);
+    if (!program.start())
+        return;
+    auto &form = program.form1();
+    const auto shoot = [&](QWidget &window, const char *name) {
+        QApplication::processEvents();
+        window.grab().save(out.filePath(QLatin1String(name)));
+        std::printf("%s\n", qPrintable(out.filePath(QLatin1String(name))));
+    };
+    const struct {
+        zek::SyllableLook look;
+        const char *name;
+    } syllableLooks[] = {{zek::SyllableLook::Off, "form1-syllables-off.png"},
+                         {zek::SyllableLook::Coloured, "form1-syllables-coloured.png"},
+                         {zek::SyllableLook::Arcs, "form1-syllables-arcs.png"}};
+    for (const auto &look : syllableLooks) {
+        zek::ReadingAids aids;
+        aids.syllables = look.look;
+        program.session().applyReadingAids(aids);
+        shoot(form, look.name);
+    }
+    zek::ReadingAids coloured;
+    coloured.syllables = zek::SyllableLook::Coloured;
+    coloured.printSyllables = true;
+    program.session().applyReadingAids(coloured);
+    const QString target = program.drill().card().baseWord;
+    QTest::keyClicks(form.findChild<QWidget *>(QStringLiteral("Text3")),
+                     target.left(std::max<qsizetype>(1, target.size() - 2)));
+    shoot(form, "form1-syllables-typed.png");
+    QTest::mouseClick(form.findChild<QWidget *>(QStringLiteral("Schrift")), Qt::LeftButton);
+    if (auto *window = form.findChild<QWidget *>(QStringLiteral("Leseschrift"))) {
+        shoot(*window, "leseschrift-syllables.png");
+        QTest::mouseClick(window->findChild<QWidget *>(QStringLiteral("Abbrechen")), Qt::LeftButton);
+    }
+    program.drill().checkAnswer(QString());
+    program.session().applyReadingAids({});
+
+    program.session().openWindow(zek::Window::WordShow);
+    program.wordShow().cardScrolled(1);
+    for (const auto &look : {std::pair{zek::SyllableLook::Coloured, "form2-syllables-coloured.png"},
+                             std::pair{zek::SyllableLook::Arcs, "form2-syllables-arcs.png"}}) {
+        zek::ReadingAids aids;
+        aids.syllables = look.first;
+        program.form2()->setReadingAids(aids);
+        shoot(*program.form2(), look.second);
+    }
+    program.form2()->setReadingAids({});
+    program.wordShow().cancelShow();
+
+    // a card sheet coloured and a word list with arcs, as PDF files
+    zek::ui::QtPlatform printer;
+    for (const auto &[kind, look, name] :
+         {std::tuple{zek::SheetKind::CardSheet, zek::SyllableLook::Coloured, "Karteikarten-Silben"},
+          std::tuple{zek::SheetKind::WordList, zek::SyllableLook::Arcs, "Lernwoerter-Silben"}}) {
+        const auto pages = zek::layOutSheets(kind, cards, printer.printerMetrics(zek::sheetFont, zek::sheetFontPoints),
+                                             {}, {look, zek::SyllablePatterns::forLanguage(QStringLiteral("D"))});
+        const zek::PrintOutcome outcome =
+            printer.print(pages, zek::sheetFont, zek::sheetFontPoints, QString::fromLatin1(name), out.path());
+        std::printf("%s\n", qPrintable(out.filePath(outcome.pdfName)));
+    }
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -255,6 +349,7 @@ int main(int argc, char **argv)
     zek::ui::installGermanTranslation(app);
     const QDir out(QString::fromLocal8Bit(argv[1]));
     QDir().mkpath(out.path());
+    shootSyllables(out);
 
     QTemporaryDir dir;
     for (const char *name : {"ZEKCARDS.INI", "ZEKCARD1.LST", "ZEKCARD2.LST", "ZEKCARD3.LST"})
@@ -306,34 +401,6 @@ int main(int argc, char **argv)
         program.session().applyReadingAids(look.aids);
         shoot(look.name);
     }
-    // the syllables, each look, and the right letters typed in their colours
-    const struct {
-        zek::SyllableLook look;
-        const char *name;
-    } syllableLooks[] = {{zek::SyllableLook::Off, "form1-syllables-off.png"},
-                         {zek::SyllableLook::Coloured, "form1-syllables-coloured.png"},
-                         {zek::SyllableLook::Arcs, "form1-syllables-arcs.png"}};
-    for (const auto &look : syllableLooks) {
-        zek::ReadingAids aids;
-        aids.syllables = look.look;
-        program.session().applyReadingAids(aids);
-        shoot(look.name);
-    }
-    zek::ReadingAids coloured;
-    coloured.syllables = zek::SyllableLook::Coloured;
-    program.session().applyReadingAids(coloured);
-    const QString target = program.drill().card().baseWord;
-    QTest::keyClicks(form.findChild<QWidget *>(QStringLiteral("Text3")),
-                     target.left(std::max<qsizetype>(1, target.size() - 2)));
-    shoot("form1-syllables-typed.png");
-    click("Schrift");
-    if (auto *window = form.findChild<QWidget *>(QStringLiteral("Leseschrift"))) {
-        QApplication::processEvents();
-        window->grab().save(out.filePath(QStringLiteral("leseschrift-syllables.png")));
-        std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("leseschrift-syllables.png"))));
-        QTest::mouseClick(window->findChild<QWidget *>(QStringLiteral("Abbrechen")), Qt::LeftButton);
-    }
-    program.drill().checkAnswer(QString());
     program.session().applyReadingAids({});
     QTest::keyClicks(form.findChild<QWidget *>(QStringLiteral("Text3")), QStringLiteral("Ax"));
     click("Bild17");
@@ -462,16 +529,6 @@ int main(int argc, char **argv)
         program.session().openWindow(zek::Window::WordShow);
         program.wordShow().cardScrolled(5);
         shootWindow(program.form2(), "form2.png");
-        // the word show in syllables: coloured, then with arcs
-        program.wordShow().cardScrolled(3);
-        for (const auto &look : {std::pair{zek::SyllableLook::Coloured, "form2-syllables-coloured.png"},
-                                 std::pair{zek::SyllableLook::Arcs, "form2-syllables-arcs.png"}}) {
-            zek::ReadingAids aids;
-            aids.syllables = look.first;
-            program.form2()->setReadingAids(aids);
-            shootWindow(program.form2(), look.second);
-        }
-        program.form2()->setReadingAids({});
         program.wordShow().cancelShow();
 
         program.session().openWindow(zek::Window::Info);

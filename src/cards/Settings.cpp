@@ -21,6 +21,7 @@ const auto sizeKey = QStringLiteral("Schriftgröße");
 const auto syllablesKey = QStringLiteral("Silben");
 const auto rateKey = QStringLiteral("Sprechtempo");
 const auto speakSyllablesKey = QStringLiteral("Silben sprechen");
+const auto printSyllablesKey = QStringLiteral("Silben drucken");
 const auto on = QStringLiteral("an");
 const auto off = QStringLiteral("aus");
 
@@ -90,6 +91,8 @@ Settings parseSettings(const QByteArray &bytes)
             choose(settings.aids.rate, speechRateNames(), value);
         else if (key == speakSyllablesKey)
             settings.aids.speakSyllables = value == on ? true : value == off ? false : settings.aids.speakSyllables;
+        else if (key == printSyllablesKey)
+            settings.aids.printSyllables = value == on ? true : value == off ? false : settings.aids.printSyllables;
     }
     return settings;
 }
@@ -107,6 +110,8 @@ QByteArray settingsBytes(const Settings &settings)
         text += syllablesKey + u'=' + syllableLookNames()[int(aids.syllables)] + u'\n' + rateKey + u'='
             + speechRateNames()[int(aids.rate)] + u'\n' + speakSyllablesKey + u'=' + (aids.speakSyllables ? on : off)
             + u'\n';
+    if (aids.printSyllables)
+        text += printSyllablesKey + u'=' + on + u'\n';
     return text.toUtf8();
 }
 

@@ -28,6 +28,8 @@ struct ReadingAids {
     // a word in syllables and a phrase in groups of words
     SpeechRate rate = SpeechRate::Normal;
     bool speakSyllables = false;
+    // the card sheet and the word list printed in syllables as shown
+    bool printSyllables = false;
     friend bool operator==(const ReadingAids &, const ReadingAids &) = default;
 };
 

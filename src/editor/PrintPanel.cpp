@@ -3,7 +3,9 @@
 #include "CardBrowser.h"
 
 #include "cards/CardStore.h"
+#include "cards/Settings.h"
 #include "platform/Platform.h"
+#include "syllables/Syllables.h"
 
 namespace zek {
 
@@ -68,7 +70,14 @@ void PrintPanel::printCards(const CardList &cards, bool onePage)
         return;
     }
     const SheetWords words = wordsOf(m_sheetKind);
-    QList<PrintedPage> pages = layOutSheets(m_sheetKind, cards, m_platform.printerMetrics(sheetFont, sheetFontPoints));
+    // the card sheet and the word list in syllables where the reading aids
+    // show them and ask for them on paper too
+    const ReadingAids aids = readSettings(m_store.folder()).aids;
+    SheetSyllables syllables;
+    if (aids.printSyllables && m_sheetKind != SheetKind::FamilySheet)
+        syllables = {aids.syllables, SyllablePatterns::forLanguage(m_browser.languageCode())};
+    QList<PrintedPage> pages =
+        layOutSheets(m_sheetKind, cards, m_platform.printerMetrics(sheetFont, sheetFontPoints), {}, syllables);
     emit changed();
     Answer answer;
     if (onePage) {

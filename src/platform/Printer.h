@@ -28,6 +28,13 @@ struct PrintedText {
     double x = 0, y = 0;
     QString text;
     double scale = 1;
+    // A text printed in syllables: for each character its syllable's mark,
+    // or -1 for blanks and marks that belong to none. Each syllable of the
+    // text has its own mark, even for a blue one, odd for a red one; with
+    // arcs, each lies under its syllable in the text's colour instead. Empty:
+    // the text as it is.
+    QList<int> syllables;
+    bool syllableArcs = false;
     friend bool operator==(const PrintedText &, const PrintedText &) = default;
 };
 using PrintedPage = QList<PrintedText>;

@@ -1,5 +1,7 @@
 #include "Sheets.h"
 
+#include "syllables/Syllables.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -94,25 +96,63 @@ QStringList wrapped(const QString &text, double room, const PrinterMetrics &prin
     return lines;
 }
 
+// The syllables of each line wrapped from text, as a printed text carries
+// them: each syllable of text its own mark, even for blue, odd for red. The
+// lines are the text's own pieces, in order, without the blanks at a break.
+// Empty when the sheet is printed without syllables.
+QList<QList<int>> syllablesOnLines(const QString &text, const QStringList &lines, const SheetSyllables &syllables)
+{
+    QList<QList<int>> onLines;
+    if (syllables.look == SyllableLook::Off)
+        return onLines;
+    const QList<Syllable> divided = syllablesOf(text, syllables.patterns);
+    QList<int> marks(text.size(), -1);
+    for (qsizetype k = 0; k < divided.size(); ++k)
+        for (qsizetype i = divided[k].start; i < divided[k].start + divided[k].length; ++i)
+            marks[i] = int(2 * k) + divided[k].place % 2;
+    qsizetype from = 0;
+    for (const QString &line : lines) {
+        const qsizetype at = std::max<qsizetype>(text.indexOf(line, from), from);
+        onLines << marks.mid(at, line.size());
+        from = at + line.size();
+    }
+    return onLines;
+}
+
+// Line i of a text printed in syllables, where the sheet has them.
+void markSyllables(PrintedText &line, const QList<QList<int>> &onLines, qsizetype i, const SheetSyllables &syllables)
+{
+    if (onLines.isEmpty() || line.text.isEmpty())
+        return;
+    line.syllables = onLines[i];
+    line.syllableArcs = syllables.look == SyllableLook::Arcs;
+}
+
 // Writes texts line by line at sheet columns, from the top down; column n
 // begins n - 1 average character widths from the left edge.
 class LineWriter {
 public:
-    explicit LineWriter(const PrinterMetrics &metrics) : printer(metrics) {}
+    explicit LineWriter(const PrinterMetrics &metrics, const SheetSyllables &inSyllables = {})
+        : printer(metrics), syllables(inSyllables)
+    {}
 
     // A text right of its column pushes to the next line; a text too wide
-    // for the page goes on at its column in the next line.
-    void textAt(int column, const QString &text, bool endOfLine)
+    // for the page goes on at its column in the next line. A card's word is
+    // written in syllables where the sheet has them.
+    void textAt(int column, const QString &text, bool endOfLine, bool word = false)
     {
         const double left = (column - 1) * printer.averageCharWidth;
         if (x > left)
             endLine();
         const QStringList lines = wrapped(text, printer.pageWidth - left, printer);
+        const QList<QList<int>> onLines = word ? syllablesOnLines(text, lines, syllables) : QList<QList<int>>();
         for (qsizetype i = 0; i < lines.size(); ++i) {
             if (i > 0)
                 endLine();
-            if (!lines[i].isEmpty())
-                written.append({left, y, lines[i]});
+            if (!lines[i].isEmpty()) {
+                written.append({left, y, lines[i], 1, {}, false});
+                markSyllables(written.last(), onLines, i, syllables);
+            }
             x = left + printer.textWidth(lines[i], 1);
         }
         if (endOfLine)
@@ -133,6 +173,7 @@ public:
     }
 
     const PrinterMetrics &printer;
+    SheetSyllables syllables;
     PrintedPage written;
     double x = 0, y = 0; // where the next text would begin
 };
@@ -173,7 +214,7 @@ void writeCardEntry(SheetKind kind, const CardEntry &card, LineWriter &writer)
         writer.ruleAt(41, u'.', 66, true);
         writer.endLine();
     } else {
-        writer.textAt(6, card.baseWord, false);
+        writer.textAt(6, card.baseWord, false, true);
         writer.ruleAt(26, u'_', 18, false);
         writer.ruleAt(52, u'_', 18, true);
     }
@@ -186,9 +227,10 @@ struct WrittenEntry {
     double height = 0;
 };
 
-WrittenEntry writtenEntry(SheetKind kind, const CardEntry &card, const PrinterMetrics &printer)
+WrittenEntry writtenEntry(SheetKind kind, const CardEntry &card, const PrinterMetrics &printer,
+                          const SheetSyllables &syllables)
 {
-    LineWriter writer(printer);
+    LineWriter writer(printer, syllables);
     writeCardEntry(kind, card, writer);
     double bottom = 0;
     for (const PrintedText &t : writer.written)
@@ -199,7 +241,7 @@ WrittenEntry writtenEntry(SheetKind kind, const CardEntry &card, const PrinterMe
 // Word lists and word-family sheets: on every page the head, then the
 // cards' entries one below the other.
 QList<PrintedPage> listPages(SheetKind kind, const CardList &cards, const PrinterMetrics &printer,
-                             const QString &headLine)
+                             const QString &headLine, const SheetSyllables &syllables)
 {
     QList<PrintedPage> pages;
     const int capacity = pageCapacity(kind);
@@ -214,7 +256,7 @@ QList<PrintedPage> listPages(SheetKind kind, const CardList &cards, const Printe
         entriesOnPage = 0;
     };
     for (const CardEntry &card : cards) {
-        const WrittenEntry entry = writtenEntry(kind, card, printer);
+        const WrittenEntry entry = writtenEntry(kind, card, printer, syllables);
         const double advance = kind == SheetKind::FamilySheet ? entry.height + printer.lineHeight : entry.height;
         const bool fitsOnAPage = headHeight + entry.height <= printer.pageHeight;
         if (pages.isEmpty() || entriesOnPage == capacity
@@ -228,7 +270,8 @@ QList<PrintedPage> listPages(SheetKind kind, const CardList &cards, const Printe
                 newPage();
                 entryTop = headHeight - t.y;
             }
-            pages.last().append({t.x, entryTop + t.y, t.text});
+            pages.last().append(t);
+            pages.last().last().y = entryTop + t.y;
         }
         nextEntryTop = entryTop + advance;
         ++entriesOnPage;
@@ -245,15 +288,19 @@ struct Cell {
 // size: baseWord, relatedWord and phrase one (scaled) centimetre apart, each
 // below the lines of the one before where that wraps. Empty lines are kept,
 // so a cut knows where each line stands.
-PrintedPage cardLines(const CardEntry &card, const Cell &cell, double scale, const PrinterMetrics &printer)
+PrintedPage cardLines(const CardEntry &card, const Cell &cell, double scale, const PrinterMetrics &printer,
+                      const SheetSyllables &syllables)
 {
     PrintedPage lines;
     const double lineHeight = printer.lineHeight * scale;
     double fieldTop = cell.top;
     for (const QString *field : {&card.baseWord, &card.relatedWord, &card.phrase}) {
         const QStringList fieldLines = wrapped(*field, cell.right - cell.left, printer, scale);
-        for (qsizetype i = 0; i < fieldLines.size(); ++i)
-            lines.append({cell.left, fieldTop + double(i) * lineHeight, fieldLines[i], scale});
+        const QList<QList<int>> onLines = syllablesOnLines(*field, fieldLines, syllables);
+        for (qsizetype i = 0; i < fieldLines.size(); ++i) {
+            lines.append({cell.left, fieldTop + double(i) * lineHeight, fieldLines[i], scale, {}, false});
+            markSyllables(lines.last(), onLines, i, syllables);
+        }
         fieldTop += std::max(twipsPerCm * scale, double(fieldLines.size()) * lineHeight);
     }
     return lines;
@@ -266,7 +313,7 @@ PrintedPage cardLines(const CardEntry &card, const Cell &cell, double scale, con
 // choose, and each word is measured once), then the card is wrapped with the
 // widths of the size chosen.
 PrintedPage cardInCell(const CardEntry &card, const Cell &cell, const PrinterMetrics &printer,
-                       const PrinterMetrics &scaledDown)
+                       const PrinterMetrics &scaledDown, const SheetSyllables &syllables)
 {
     // a size is counted in half points below the sheet font's
     const int minimumSize = int(std::lround((sheetFontPoints - cardSheetMinimumPoints) * 2));
@@ -275,18 +322,18 @@ PrintedPage cardInCell(const CardEntry &card, const Cell &cell, const PrinterMet
         return line.y + printer.lineHeight * line.scale <= cell.bottom;
     };
     const auto allFit = [&](const PrintedPage &lines) { return lines.isEmpty() || lineFits(lines.last()); };
-    PrintedPage lines = cardLines(card, cell, 1, printer);
+    PrintedPage lines = cardLines(card, cell, 1, printer, syllables);
     if (!allFit(lines)) {
         int size = minimumSize;
-        if (allFit(cardLines(card, cell, scaleOf(minimumSize), scaledDown))) {
+        if (allFit(cardLines(card, cell, scaleOf(minimumSize), scaledDown, syllables))) {
             int tooLarge = 0; // the largest fitting size lies between
             while (size - tooLarge > 1) {
                 const int middle = (tooLarge + size) / 2;
-                (allFit(cardLines(card, cell, scaleOf(middle), scaledDown)) ? size : tooLarge) = middle;
+                (allFit(cardLines(card, cell, scaleOf(middle), scaledDown, syllables)) ? size : tooLarge) = middle;
             }
         }
-        for (lines = cardLines(card, cell, scaleOf(size), printer); !allFit(lines) && size < minimumSize;)
-            lines = cardLines(card, cell, scaleOf(++size), printer);
+        for (lines = cardLines(card, cell, scaleOf(size), printer, syllables); !allFit(lines) && size < minimumSize;)
+            lines = cardLines(card, cell, scaleOf(++size), printer, syllables);
         if (!allFit(lines)) {
             qsizetype kept = 0;
             while (kept < lines.size() && lineFits(lines[kept]))
@@ -294,9 +341,14 @@ PrintedPage cardInCell(const CardEntry &card, const Cell &cell, const PrinterMet
             lines.resize(kept);
             if (!lines.isEmpty()) {
                 PrintedText &last = lines.last();
+                const QString whole = last.text;
                 while (!last.text.isEmpty() && printer.textWidth(last.text + u'…', last.scale) > cell.right - cell.left)
                     last.text.chop(1);
-                last.text = last.text.trimmed() + u'…';
+                last.text = last.text.trimmed();
+                if (!last.syllables.isEmpty()) // the letters kept keep their syllables, "…" has none
+                    last.syllables =
+                        last.syllables.mid(std::max<qsizetype>(0, whole.indexOf(last.text)), last.text.size()) << -1;
+                last.text += u'…';
             }
         }
     }
@@ -309,7 +361,7 @@ PrintedPage cardInCell(const CardEntry &card, const Cell &cell, const PrinterMet
 // the grid, the rows move closer together. Each card keeps to its cell: half
 // a centimetre clear of the column to its right and the row below, and
 // inside the printable area.
-QList<PrintedPage> cardSheetPages(const CardList &cards, const PrinterMetrics &printer)
+QList<PrintedPage> cardSheetPages(const CardList &cards, const PrinterMetrics &printer, const SheetSyllables &syllables)
 {
     QList<PrintedPage> pages;
     const double clearance = 0.5 * twipsPerCm;
@@ -327,7 +379,7 @@ QList<PrintedPage> cardSheetPages(const CardList &cards, const PrinterMetrics &p
         const double top = firstRowTop + double(row) * rowStep;
         const Cell cell{columnLefts[column], top, column == 0 ? columnLefts[1] - clearance : printer.pageWidth,
                         row == 3 ? printer.pageHeight : top + rowStep - clearance};
-        pages.last().append(cardInCell(cards[i], cell, printer, scaledDown));
+        pages.last().append(cardInCell(cards[i], cell, printer, scaledDown, syllables));
     }
     return pages;
 }
@@ -335,9 +387,10 @@ QList<PrintedPage> cardSheetPages(const CardList &cards, const PrinterMetrics &p
 } // namespace
 
 QList<PrintedPage> layOutSheets(SheetKind kind, const CardList &cards, const PrinterMetrics &printer,
-                                const QString &headLine)
+                                const QString &headLine, const SheetSyllables &syllables)
 {
-    return kind == SheetKind::CardSheet ? cardSheetPages(cards, printer) : listPages(kind, cards, printer, headLine);
+    return kind == SheetKind::CardSheet ? cardSheetPages(cards, printer, syllables)
+                                        : listPages(kind, cards, printer, headLine, syllables);
 }
 
 } // namespace zek

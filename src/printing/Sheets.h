@@ -1,9 +1,12 @@
 #pragma once
 
 #include "cards/CardList.h"
+#include "cards/Settings.h"
 #include "platform/Printer.h"
 
 namespace zek {
+
+class SyllablePatterns;
 
 // The three kinds of work sheet, in the order of the editor's options.
 enum class SheetKind { CardSheet, WordList, FamilySheet };
@@ -23,6 +26,15 @@ constexpr double cardSheetMinimumPoints = 10;
 // "Lernwoerter", "Wortfamilien".
 QString sheetJobName(SheetKind kind);
 
+// How the words of a sheet are printed: as they are, or in syllables
+// (coloured or with arcs), divided by the card language's patterns (none:
+// every word is one syllable). Only the cards' own texts of a card sheet
+// and a word list are printed in syllables; the layout stays the same.
+struct SheetSyllables {
+    SyllableLook look = SyllableLook::Off;
+    const SyllablePatterns *patterns = nullptr;
+};
+
 // The pages a job of this kind makes of the cards, in their order: word lists
 // and word-family sheets with a head on every page, card sheets as cards on
 // a grid of two columns and four rows. A page ends after its capacity or
@@ -31,6 +43,6 @@ QString sheetJobName(SheetKind kind);
 // cell of the grid. A head line, where given, stands over the column titles
 // of every page of a word list or word-family sheet.
 QList<PrintedPage> layOutSheets(SheetKind kind, const CardList &cards, const PrinterMetrics &printer,
-                                const QString &headLine = {});
+                                const QString &headLine = {}, const SheetSyllables &syllables = {});
 
 } // namespace zek

@@ -4,6 +4,8 @@
 // the job, the PDF goes into the card folder.
 #include "qtplatform/QtPlatform.h"
 
+#include "widgets/SyllableDrawing.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -14,6 +16,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryDir>
+#include <QTextLayout>
 
 #include <cups/cups.h>
 
@@ -40,6 +43,31 @@ QFont printerFont(const QString &family, double points)
     QFont font(family);
     font.setPointSizeF(points);
     return font;
+}
+
+// A text in syllables with its top-left corner at topLeft: its syllables
+// alternately blue and red, or in black with a thin arc under each.
+void drawInSyllables(QPainter &painter, QPaintDevice &device, const QPointF &topLeft, const PrintedText &text)
+{
+    QTextLayout layout(text.text, painter.font(), &device);
+    if (!text.syllableArcs) // the layout's own colours: a drawn selection would not print as such
+        layout.setFormats(syllableColours(text.syllables));
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    line.setNumColumns(int(text.text.size()));
+    line.setPosition(QPointF(0, 0));
+    layout.endLayout();
+    layout.draw(&painter, topLeft);
+    if (!text.syllableArcs)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // as thick against the letters as the word field's arcs
+    painter.setPen(QPen(painter.pen().color(), painter.font().pointSizeF() / 14 * device.logicalDpiY() / 72.0));
+    painter.translate(topLeft);
+    for (const QRectF &arc : syllableArcs(line, text.syllables, 0))
+        drawSyllableArc(painter, arc);
+    painter.restore();
 }
 
 // libcups and the score of libraries it pulls in are loaded on the first
@@ -218,7 +246,10 @@ PrintOutcome QtPlatform::print(const QList<PrintedPage> &pages, const QString &f
                     painter.setFont(printerFont(font, points * scale));
                     ascent = painter.fontMetrics().ascent();
                 }
-                painter.drawText(QPointF(t.x * perTwip, t.y * perTwip + ascent), t.text);
+                if (t.syllables.isEmpty())
+                    painter.drawText(QPointF(t.x * perTwip, t.y * perTwip + ascent), t.text);
+                else
+                    drawInSyllables(painter, printer, QPointF(t.x * perTwip, t.y * perTwip), t);
             }
         }
     });

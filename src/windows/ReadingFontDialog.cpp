@@ -58,6 +58,7 @@ ReadingFontDialog::ReadingFontDialog(const ReadingAids &current, const QString &
         m_chosen.syllables = SyllableLook(id);
         showPreview();
     });
+    addTick(syllables, "SilbenDrucken", QStringLiteral("Silben auch beim Drucken"), &ReadingAids::printSyllables);
     QButtonGroup *rates =
         addChoices("Sprechtempo", QStringLiteral("Sprechtempo"), speechRateNames(), int(current.rate));
     connect(rates, &QButtonGroup::idClicked, this, [this](int id) { m_chosen.rate = SpeechRate(id); });

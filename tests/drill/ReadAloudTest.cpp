@@ -76,6 +76,10 @@ SCENARIOS(ReadAloud, Scenarios)
          "Buchstabenabstand=normal|Schriftgröße=normal|Rechtschreibung vor dem Speichern=aus|Silben=Bögen|Sprechtempo=langsam|Silben sprechen=an|"},
         {"syllables read back", apple, "settings Silben=farbig|Sprechtempo=sehr langsam|Silben sprechen=an|Sprechtempo=zu schnell; start", "",
          "syllables=farbig,sehr langsam,an"},
+        {"syllables on paper: stored when ticked", apple, "start; syllables 1 0 0 1", "",
+         "syllables=farbig,normal,aus,gedruckt; settings=# ZEK-Rechtschreibkartei: Einstellungen dieser Kartei|Hördiktat=aus|Schrift=Comic Neue|"
+         "Buchstabenabstand=normal|Schriftgröße=normal|Rechtschreibung vor dem Speichern=aus|Silben=farbig|Sprechtempo=normal|Silben sprechen=aus|Silben drucken=an|"},
+        {"syllables on paper read back", apple, "settings Silben=Bögen|Silben drucken=an; start", "", "syllables=Bögen,normal,aus,gedruckt"},
         {"slower: read aloud at its pace", apple, "voices D; start; syllables 0 2 0; read", "", "spoken=D:Apfel (sehr langsam)"},
         {"dictation in syllables: whole, then each", apple, "voices D; start; syllables 0 1 1; dictation; read", "",
          "spoken=D:Apfel. Ap – fel (langsam)|D:Apfel. Ap – fel (langsam)"},

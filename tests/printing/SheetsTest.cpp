@@ -2,6 +2,8 @@
 
 #include "FakePlatform.h"
 
+#include "syllables/Syllables.h"
+
 #include <gtest/gtest.h>
 
 // The tables below keep their rows as they were written.
@@ -35,6 +37,26 @@ static QString cardTexts(const QList<PrintedPage> &pages)
     for (const PrintedPage &page : pages)
         out << test::cardTexts(page);
     return out.join(u' ');
+}
+
+// The texts printed in syllables: each with "|" between its syllables, then
+// a letter per syllable for its colour (b blue, r red), then "arcs" where
+// arcs lie under them.
+static QStringList inSyllables(const QList<PrintedPage> &pages)
+{
+    QStringList out;
+    for (const PrintedPage &page : pages)
+        for (const PrintedText &t : page) {
+            QString text, colours;
+            for (qsizetype i = 0; i < t.syllables.size(); ++i) {
+                const int mark = t.syllables[i], before = i > 0 ? t.syllables[i - 1] : -1;
+                text += (before >= 0 && mark >= 0 && mark != before ? u"|"_s : QString()) + t.text[i];
+                colours += mark >= 0 && mark != before ? QString(mark % 2 == 0 ? u'b' : u'r') : QString();
+            }
+            if (!t.syllables.isEmpty())
+                out << text + u' ' + colours + (t.syllableArcs ? u" arcs"_s : QString());
+        }
+    return out;
 }
 
 // Every item lies inside the printable area and clear of every other one.
@@ -78,6 +100,8 @@ TEST(Sheets, LaidOutLineByLine)
         double narrowPage = 10000;
         QString whole = {};  // printed whole, however the lines break
         QString headLine = {};
+        SheetSyllables syllables = {};
+        QStringList printedInSyllables = {}; // the texts printed in syllables, none without them
     } cases[] = {
         {"word list head and first row", SheetKind::WordList, cards(31), 15000, 2, 0,
          {"500,400 W o r t", "2500,400 Abschreiben", "5100,400 Auswendig schreiben", "500,800 " + u53, "500,1600 Wort1", "2500,1600 " + u18, "5100,1600 " + u18}, 7},
@@ -109,6 +133,13 @@ TEST(Sheets, LaidOutLineByLine)
         {"on the bottom row a long phrase is cut", SheetKind::CardSheet, cards(8, {}, phraseOf(512)), 15000, 1, 0, {}, -1, 10000, u"…"_s},
         {"a word-family card taller than a page goes on over the next", SheetKind::FamilySheet, cards(1, QStringLiteral("Wal"), phraseOf(2969)),
          15000, 2, 1, {"500,400 Lernwort"}, -1, 10000, phraseOf(2969)},
+        {"a card in coloured syllables, each word from blue", SheetKind::CardSheet, cards(1, u"Apfelbaum"_s, u"Der Apfelbaum blüht."_s), 15000, 1, 0,
+         {"567,1134 Apfelbaum", "567,1701 Worte", "567,2268 Der Apfelbaum blüht."}, 3, 10000, {}, {},
+         {SyllableLook::Coloured, SyllablePatterns::forLanguage(u"D"_s)},
+         {"Ap|fel|baum brb", "Wor|te br", "Der Ap|fel|baum blüht. bbrbb"}},
+        {"a word list with arcs under the word only", SheetKind::WordList, cards(1, u"Schmetterling"_s), 15000, 1, 0,
+         {"500,400 W o r t"}, 7, 10000, {}, {}, {SyllableLook::Arcs, SyllablePatterns::forLanguage(u"D"_s)},
+         {"Schmet|ter|ling brb arcs"}},
     };
     FakePlatform platform;
     for (const auto &c : cases) {
@@ -116,7 +147,7 @@ TEST(Sheets, LaidOutLineByLine)
         PrinterMetrics m = platform.metrics;
         m.pageHeight = c.pageHeight;
         m.pageWidth = c.narrowPage;
-        const QList<PrintedPage> pages = layOutSheets(c.kind, c.cards, m, c.headLine);
+        const QList<PrintedPage> pages = layOutSheets(c.kind, c.cards, m, c.headLine, c.syllables);
         ASSERT_EQ(pages.size(), c.pages);
         EXPECT_EQ(items(pages[c.page]).mid(0, c.starts.size()), c.starts);
         if (c.narrowPage < 10000) {
@@ -126,6 +157,7 @@ TEST(Sheets, LaidOutLineByLine)
             EXPECT_EQ(pages.last().size(), c.itemsOnLast);
         }
         EXPECT_TRUE(cardTexts(pages).contains(c.whole));
+        EXPECT_EQ(inSyllables(pages), c.printedInSyllables);
         expectInsideAndApart(pages, m);
     }
 }

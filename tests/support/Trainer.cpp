@@ -73,9 +73,10 @@ const QHash<QString, Step> &steps()
         // dictation and the reading aids: "aids 1 2 1" (font, spacing, size), "settings <lines joined by |>"
         STEP("dictation", t.main.toggleDictation()),
         STEP("aids", const QStringList n = arg.split(u' '); t.main.applyReadingAids({ReadingFont(n[0].toInt()), LetterSpacing(n[1].toInt()), TextSize(n[2].toInt())})),
-        // the syllables: "syllables 1 2 1" (look, rate, spoken in syllables)
+        // the syllables: "syllables 1 2 1" (look, rate, spoken in syllables; a fourth 1: printed in syllables)
         STEP("syllables", const QStringList n = arg.split(u' '); ReadingAids a = t.main.settings().aids; a.syllables = SyllableLook(n[0].toInt());
-             a.rate = SpeechRate(n[1].toInt()); a.speakSyllables = n[2] == u"1"; t.main.applyReadingAids(a)),
+             a.rate = SpeechRate(n[1].toInt()); a.speakSyllables = n[2] == u"1";
+             a.printSyllables = n.size() > 3 && n[3] == u"1"; t.main.applyReadingAids(a)),
         STEP("settings", writeBytes(t.path("ZEK-Einstellungen.ini"), arg.toUtf8().replace('|', '\n'))),
         // the folder and the disk
         STEP("gone", QDir(t.dir.path()).removeRecursively()), STEP("remove", QFile::remove(t.path(arg.toLatin1()))),
@@ -171,7 +172,8 @@ const QHash<QString, Key> &keys()
         KEY("tips", t.main.readAloudTip() + u'|' + t.main.dictationTip() + u'|' + t.wordShow.readAloudTip()),
         KEY("dictation", yes(t.main.settings().dictation) + (t.drill.dictating() ? ", dictating" : "")),
         KEY("aids", [&] { const ReadingAids &a = t.main.settings().aids; return readingFontNames()[int(a.font)] + u',' + letterSpacingNames()[int(a.spacing)] + u',' + textSizeNames()[int(a.size)]; }()),
-        KEY("syllables", [&] { const ReadingAids &a = t.main.settings().aids; return syllableLookNames()[int(a.syllables)]  + u',' + speechRateNames()[int(a.rate)] + u',' + QString::fromUtf16(a.speakSyllables ? u"an" : u"aus"); }()),
+        KEY("syllables", [&] { const ReadingAids &a = t.main.settings().aids; return syllableLookNames()[int(a.syllables)]  + u',' + speechRateNames()[int(a.rate)] + u',' + QString::fromUtf16(a.speakSyllables ? u"an" : u"aus")
+                                     + QString::fromUtf16(a.printSyllables ? u",gedruckt" : u""); }()),
         KEY("settings", QString::fromUtf8(readBytes(t.path("ZEK-Einstellungen.ini"))).replace(u'\n', u'|')),
         KEY("record", QString::fromUtf8(QFile::exists(t.path("Verlauf.csv")) ? readBytes(t.path("Verlauf.csv")) : QByteArray()).replace(QStringLiteral("\r\n"), QStringLiteral("/"))),
         KEY("note", t.main.recordNote()),

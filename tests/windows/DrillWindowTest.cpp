@@ -313,7 +313,8 @@ TEST_F(FormTest, LongWordsAndPhrasesFitTheirFieldsInEveryFontSpacingAndSize)
 
 // "Silben": chosen in "Leseschrift", the word field draws the syllables in
 // blue and red or arcs under them, the answer box colours the letters that
-// are right, the word show takes them too.
+// are right, the word show takes them too; "Silben auch beim Drucken" is
+// kept for the sheets.
 TEST_F(FormTest, SilbenColourTheWordTheRightLettersAndTheWordShow)
 {
     if (!SyllablePatterns::forLanguage(QStringLiteral("D")))
@@ -334,7 +335,9 @@ TEST_F(FormTest, SilbenColourTheWordTheRightLettersAndTheWordShow)
     ASSERT_NE(window, nullptr);
     click("Silben1", window);
     EXPECT_GT(painted(widget("Vorschau", window), ui::syllableRed), 0); // the preview shows them at once
+    click("SilbenDrucken", window); // and on paper
     click("OK", window);
+    EXPECT_TRUE(program->session().settings().aids.printSyllables);
     EXPECT_GT(painted(display, ui::syllableBlue), 0);
     EXPECT_GT(painted(display, ui::syllableRed), 0);
     EXPECT_TRUE(display->arcs().isEmpty());
