@@ -332,10 +332,33 @@ bool FolderLock::stillHeld()
     return false;
 }
 
+bool FolderLock::carriesToken(const QString &path, const QByteArray &token)
+{
+    if (token.isEmpty())
+        return true;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.error() != QFileDevice::OpenError || QFileInfo::exists(path);
+    for (const QByteArray &line : file.read(4096).split('\n'))
+        if (line.startsWith("token="))
+            return line.mid(6).trimmed() == token;
+    return false;
+}
+
 void FolderLock::unlock()
 {
-    if (!m_token.isEmpty() && stillHeld())
-        QFile::remove(m_path);
+    // A file share may still hold the file open from the read just done (a
+    // FUSE client closes after close() has returned) and refuse to remove it
+    // for a moment: asked again, for at most a second, so that no lock of
+    // ours is left behind.
+    if (!m_token.isEmpty() && stillHeld()) {
+        const QByteArray path = QFile::encodeName(m_path);
+        for (int attempt = 0; ::unlink(path.constData()) != 0 && attempt < 20; ++attempt) {
+            if (errno != EBUSY && errno != EACCES && errno != EPERM && errno != ETXTBSY)
+                break;
+            ::usleep(50'000);
+        }
+    }
     m_token.clear();
     if (m_held >= 0)
         ::close(m_held); // closing the last descriptor of the open file ends its flock

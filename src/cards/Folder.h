@@ -84,6 +84,13 @@ public:
     // read. A lock file that cannot be read (the server away) counts as
     // held; one deleted by hand is made again. Once false, always false.
     bool stillHeld();
+    // The same question as one read that touches nothing of the lock, for
+    // a thread of its own (a server that has gone may hold it): false only
+    // where the lock file is gone or carries another token, and then
+    // stillHeld() decides; true where it is ours or cannot be read.
+    static bool carriesToken(const QString &path, const QByteArray &token);
+    const QString &path() const { return m_path; }
+    const QByteArray &token() const { return m_token; }
     // Ends the lock; the lock file goes only while it is still our own.
     void unlock();
 

@@ -161,7 +161,13 @@ bool TrainerSession::holdsLock(bool tell)
 {
     if (m_lockLost)
         return false;
-    if (m_lock.stillHeld())
+    // The lock file lies in the card folder: it is read where the saves run,
+    // so a server that has gone holds the window no longer than a save does.
+    // A read that cannot finish there counts as held, as a file that cannot
+    // be read does; only a file gone or another's is looked at here.
+    const FolderWriter::Outcome read = m_store.writer().run(
+        [path = m_lock.path(), token = m_lock.token()] { return FolderLock::carriesToken(path, token); });
+    if (read != FolderWriter::Outcome::Failed || m_lock.stillHeld())
         return true;
     m_lockLost = true;
     emit changed();

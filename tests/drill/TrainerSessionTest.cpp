@@ -41,6 +41,9 @@ SCENARIOS(MainWindow, Messages)
          "Fach 1|Kartei an einem anderen Computer geöffnet|Kartei an einem anderen Computer geöffnet",
          "last=Diese Kartei wurde an Computer „PC-07“ geöffnet (um 08:20 Uhr).\rWas hier seitdem geantwortet wird, kann nicht gespeichert werden, sonst ginge die Arbeit dort verloren. "
          "Hier wird nichts mehr gespeichert.\rBitte hier beenden und an Computer „PC-07“ weiterüben.; file=122; record=; opened=0; lockedby=PC-07"},
+        {"the lock file read where the saves run: a server that hangs holds the drill no longer than a save, the lock taken there is told once it answers", sample,
+         "computer PC-01; start; share hangs; lockfile 4242/x/PC-07//since=2026-03-02T08:20:00/token=cd; box 2; type Haus; idle; share up; settle; type Hund; idle",
+         "Fach 2|Kartei an einem anderen Computer geöffnet", "note=Die Antworten sind noch nicht gespeichert.; file=122; record=; lockedby=PC-07"},
         {"ending without the cards saved", sample, "type Apfel; gone; answer ja; choose Nicht beenden; exit", "Fach 1|ZEK-Rechtschreibkartei|Speicherfehler|ZEK-Rechtschreibkartei",
          "last=Die Karteikarten konnten nicht gespeichert werden.\rTrotzdem beenden?;"
          " buttons=Auf diesem Computer sichern|Trotzdem beenden|[Nicht beenden]; quit=0; boxes=222"},
