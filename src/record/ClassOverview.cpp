@@ -390,19 +390,9 @@ void ClassOverview::print(const OverviewPageDrawing &draw)
     const PrintOutcome outcome = m_platform.printPages(
         [&](QPainter &painter, const QRectF &page, int number) { return draw(painter, page, number, layout); },
         layout.landscape, QStringLiteral("Klassenuebersicht"), m_folder);
-    QString text;
-    switch (outcome.kind) {
-    case PrintOutcome::Printed: text = QStringLiteral("Die Klassenübersicht wird gedruckt.\r"); break;
-    case PrintOutcome::SavedAsPdf:
-        text =
-            QStringLiteral("Es wurde nichts gedruckt: %1.\rDie Seiten stehen in der Datei\r%2\rim Ordner\r%3\r")
-                .arg(outcome.reason, outcome.pdfName, QDir::toNativeSeparators(QFileInfo(m_folder).absoluteFilePath()));
-        break;
-    case PrintOutcome::Failed:
-        text = QStringLiteral("Es wurde nichts gedruckt und nichts gespeichert: %1.\r").arg(outcome.reason);
-        break;
-    }
-    m_platform.messageBox({QStringLiteral("Drucken ..."), text});
+    m_platform.messageBox(
+        {QStringLiteral("Drucken ..."),
+         printOutcomeText(outcome, QStringLiteral("Die Klassenübersicht wird gedruckt.\r"), m_folder, true)});
 }
 
 void ClassOverview::exportCsv()

@@ -244,21 +244,25 @@ void Progress::print(const PageDrawing &drawView)
                 QStringLiteral("Der Lernfortschritt wird gedruckt.\r"));
 }
 
+QString printOutcomeText(const PrintOutcome &outcome, const QString &printed, const QString &folder, bool pages)
+{
+    switch (outcome.kind) {
+    case PrintOutcome::Printed: return printed;
+    case PrintOutcome::SavedAsPdf:
+        return (pages ? QStringLiteral(
+                    "Es wurde nichts gedruckt: %1.\rDie Seiten stehen in der Datei\r%2\rim Ordner\r%3\r")
+                      : QStringLiteral(
+                          "Es wurde nichts gedruckt: %1.\rDie Seite steht in der Datei\r%2\rim Ordner\r%3\r"))
+            .arg(outcome.reason, outcome.pdfName, QDir::toNativeSeparators(QFileInfo(folder).absoluteFilePath()));
+    case PrintOutcome::Failed:
+        return QStringLiteral("Es wurde nichts gedruckt und nichts gespeichert: %1.\r").arg(outcome.reason);
+    }
+    return {};
+}
+
 void Progress::tellPrinted(const PrintOutcome &outcome, const QString &printed)
 {
-    QString text;
-    switch (outcome.kind) {
-    case PrintOutcome::Printed: text = printed; break;
-    case PrintOutcome::SavedAsPdf:
-        text =
-            QStringLiteral("Es wurde nichts gedruckt: %1.\rDie Seite steht in der Datei\r%2\rim Ordner\r%3\r")
-                .arg(outcome.reason, outcome.pdfName, QDir::toNativeSeparators(QFileInfo(m_folder).absoluteFilePath()));
-        break;
-    case PrintOutcome::Failed:
-        text = QStringLiteral("Es wurde nichts gedruckt und nichts gespeichert: %1.\r").arg(outcome.reason);
-        break;
-    }
-    m_platform.messageBox({QStringLiteral("Drucken ..."), text});
+    m_platform.messageBox({QStringLiteral("Drucken ..."), printOutcomeText(outcome, printed, m_folder, false)});
 }
 
 void Progress::practise(int index)

@@ -70,6 +70,10 @@ LanguageProgress progressOf(const QList<RecordLine> &record, QChar language, con
 // "Fehler", "Fach 1" to "Fach 5", "Gelernt".
 QString boxName(int box);
 
+// What a print came to, in the words of the box that tells it: printed,
+// kept as a PDF in folder (its page, or its pages), or neither.
+QString printOutcomeText(const PrintOutcome &outcome, const QString &printed, const QString &folder, bool pages);
+
 // The window "Lernfortschritt": the teacher's view of the practice record of
 // one card folder, per language: the boxes day by day, the words typed wrong
 // most often, the figures, the kinds of mistake ("Fehlerschwerpunkte") and
